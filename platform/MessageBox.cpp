@@ -1,0 +1,37 @@
+// The message-box seam and its default, which writes each box as one line to stderr.
+#include "MessageBox.h"
+
+#include "TextCodec.h"
+
+#include <cstdio>
+
+namespace pellitor::platform {
+
+namespace {
+class StderrMessageBox final : public MessageBox {
+public:
+    void present(const std::u16string& text, const std::u16string& title, std::int32_t) override
+    {
+        const std::string line = toUtf8(title) + ": " + toUtf8(text) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+        std::fflush(stderr);
+    }
+};
+
+StderrMessageBox defaultBox;
+MessageBox* installed = &defaultBox;
+} // namespace
+
+void MessageBox::show(const std::u16string& text, const std::u16string& title, std::int32_t style)
+{
+    installed->present(text, title, style);
+}
+
+MessageBox* MessageBox::install(MessageBox* box)
+{
+    MessageBox* previous = installed;
+    installed = box ? box : &defaultBox;
+    return previous;
+}
+
+} // namespace pellitor::platform

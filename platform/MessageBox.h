@@ -1,0 +1,31 @@
+// The modal message box of the desktop, behind a seam: the engine and the Calculate command show
+// their messages through it, the window installs a Qt box, and tests install a recorder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace pellitor::platform {
+
+// Style values: the buttons plus the icon, as the classic message box reads them.
+namespace MessageStyle {
+inline constexpr std::int32_t OkOnly = 0;
+inline constexpr std::int32_t Critical = 16;    // the critical-stop icon
+inline constexpr std::int32_t Exclamation = 48; // the warning icon
+} // namespace MessageStyle
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+
+    // Shows the box and returns when the user has closed it.
+    virtual void present(const std::u16string& text, const std::u16string& title, std::int32_t style) = 0;
+
+    // Shows a box through the installed implementation.
+    static void show(const std::u16string& text, const std::u16string& title, std::int32_t style);
+    // Installs box (nullptr restores the default, which writes "TITLE: TEXT" to stderr) and
+    // returns the one it replaces. The caller keeps ownership.
+    static MessageBox* install(MessageBox* box);
+};
+
+} // namespace pellitor::platform
