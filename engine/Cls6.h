@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace pellitor {
 
@@ -32,8 +33,9 @@ public:
                      float sngV, float sngX, float sngY, float sngA, float sngR, float sngB, float sngT);
 
 private:
-    static std::int32_t Precedence(const std::u16string& token);
-    static bool IsSymbolChar(const std::u16string& text);
+    static std::int32_t Precedence(std::u16string_view token);
+    // Whether the text's first character, upper-cased, is a letter A to Z or an underscore.
+    static bool IsSymbolChar(std::u16string_view text);
 
     std::int32_t fail(std::int32_t errorPosition, std::u16string message);
 

@@ -1,7 +1,7 @@
 // The postfix element list. Positions are walked with 16-bit counters, so a list holds at most
-// 32768 elements; positions outside the storage raise "Subscript out of range". No operation
-// compares its arguments with the count: keeping them in range is the caller's duty, and a call
-// that breaks off leaves behind whatever it had already moved.
+// 32768 elements; positions outside the storage raise "Subscript out of range". GetRank and
+// GetData read any stored position, also beyond the count. No reading operation the count to limit the positions it reads; Push and Kill refuse, before they change
+// anything, a position or run that lies outside the list.
 #include "clsPolish.h"
 
 #include "EngineError.h"
@@ -12,14 +12,6 @@ namespace pellitor {
 
 namespace {
 constexpr std::int64_t Int16Max = std::numeric_limits<std::int16_t>::max();
-
-// A 32-bit result of the list's arithmetic, or the overflow error.
-std::int32_t narrow32(std::int64_t value)
-{
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        throw EngineError::overflow();
-    return static_cast<std::int32_t>(value);
-}
 } // namespace
 
 clsPolish::Element& clsPolish::at(std::int64_t index)
@@ -38,16 +30,16 @@ const clsPolish::Element& clsPolish::at(std::int64_t index) const
 
 void clsPolish::Push(std::int32_t Index, std::int16_t Rank, const std::u16string& Data)
 {
-    if (static_cast<std::size_t>(m_count) + 1 > m_storage.size())
-        m_storage.resize(static_cast<std::size_t>(m_count) + 1);
     // The shifting counter starts at Count, in 16 bits.
     if (m_count > Int16Max)
         throw EngineError::overflow();
-    const std::int32_t last = narrow32(std::int64_t{Index} + 1);
-    for (std::int32_t j = m_count; j >= last; --j) {
-        const Element& previous = at(std::int64_t{j} - 1);
-        at(j) = previous;
-    }
+    // A position beyond the list would shift stale storage into it; refuse before changing anything.
+    if (Index < 0 || Index > m_count)
+        throw EngineError::subscriptOutOfRange();
+    if (static_cast<std::size_t>(m_count) + 1 > m_storage.size())
+        m_storage.resize(static_cast<std::size_t>(m_count) + 1);
+    for (std::int32_t j = m_count; j > Index; --j)
+        at(j) = at(j - 1);
     Element& element = at(Index);
     element.Rank = Rank;
     element.Data = Data;
@@ -58,15 +50,16 @@ void clsPolish::Kill(std::int32_t Index, std::int32_t Num)
 {
     if (Index > Int16Max || Index < std::numeric_limits<std::int16_t>::min())
         throw EngineError::overflow();
-    const std::int32_t last = narrow32(std::int64_t{m_count} - Num - 1);
-    for (std::int32_t j = Index; j <= last; ++j) {
-        const Element& source = at(std::int64_t{j} + Num);
-        at(j) = source;
+    // A run outside the list would leave a negative count or expose stale storage.
+    if (Index < 0 || Num < 0 || std::int64_t{Index} + Num > m_count)
+        throw EngineError::subscriptOutOfRange();
+    for (std::int32_t j = Index; j <= m_count - Num - 1; ++j) {
+        at(j) = at(std::int64_t{j} + Num);
         // The 16-bit counter steps past the last position before the loop test.
         if (j == Int16Max)
             throw EngineError::overflow();
     }
-    m_count = narrow32(std::int64_t{m_count} - Num);
+    m_count -= Num;
 }
 
 std::int16_t clsPolish::GetRank(std::int32_t Index) const

@@ -1,0 +1,194 @@
+// The infix-to-postfix translator of Cls6: a shunting-yard scan driven by a five-state machine.
+//
+//   Start          nothing yet, or only "(" at the start: accepts "(", a sign, a number, a name
+//   AfterOperand   a number, PI, X or ")": accepts ")", a binary operator, the end
+//   AfterOperator  "*", "/", "^", or "(" after a sign or function: accepts "(", a sign, a number,
+//                  a name
+//   AfterSign      "+" or "-", binary or unary: accepts "(", a number, a name
+//   AfterFunction  a function name: accepts "(", a sign, another name (sin x needs no parentheses),
+//                  but not a number
+//
+// Every binary operator groups from the left, "^" included: 2^3^2 is (2^3)^2. A unary minus is
+// the token "(-)", binding less tightly than "^" (-x^2 is -(x^2)); a unary plus writes nothing.
+// Each token written to the buffer is followed by exactly one blank.
+#include "Cls6.h"
+
+#include "Cls13.h"
+#include "FunctionNames.h"
+#include "MessageBox.h"
+
+#include <string>
+#include <string_view>
+
+namespace pellitor {
+
+namespace {
+enum class State { Start, AfterOperand, AfterOperator, AfterSign, AfterFunction };
+
+constexpr std::u16string_view NumberChars = u"0123456789.,";
+
+bool isNumberChar(char16_t c)
+{
+    return NumberChars.find(c) != std::u16string_view::npos;
+}
+
+char16_t toUpper(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+}
+
+std::u16string toDecimal(std::int32_t number)
+{
+    const std::string digits = std::to_string(number);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+void write(std::u16string& buffer, std::u16string_view token)
+{
+    buffer += token;
+    buffer += u' ';
+}
+} // namespace
+
+std::int32_t Cls6::Precedence(std::u16string_view token)
+{
+    if (token == u"+" || token == u"-")
+        return 1;
+    if (token == u"*" || token == u"/")
+        return 2;
+    if (token == u"(-)")
+        return 3;
+    if (token == u"^")
+        return 4;
+    if (isFunctionName(token))
+        return 5;
+    return 0;
+}
+
+bool Cls6::IsSymbolChar(std::u16string_view text)
+{
+    if (text.empty())
+        return false;
+    const char16_t c = toUpper(text.front());
+    return (c >= u'A' && c <= u'Z') || c == u'_';
+}
+
+std::int32_t Cls6::fail(std::int32_t errorPosition, std::u16string message)
+{
+    sErrorText = std::move(message);
+    platform::MessageBox::show(u"Character " + toDecimal(errorPosition) + u":  " + sErrorText, u"Syntax Error",
+                               platform::MessageStyle::OkOnly | platform::MessageStyle::Critical);
+    return errorPosition != 0 ? errorPosition : FailureAtStart;
+}
+
+std::int32_t Cls6::InfixToPostfix(const std::u16string& sExpression, std::u16string& sBuffer)
+{
+    const std::u16string_view text(sExpression);
+    const std::int32_t length = static_cast<std::int32_t>(text.size());
+    State state = State::Start;
+    std::int32_t depth = 0;
+    std::int32_t errorPosition = 1;
+    Cls13 operators;
+    sBuffer.reserve(sBuffer.size() + text.size() * 2);
+
+    // i is the 0-based index of the character being read; its position is i + 1.
+    for (std::int32_t i = 0; i < length; ++i) {
+        const char16_t c = text[i];
+        if (c == u'(') {
+            if (state == State::AfterOperand)
+                return fail(errorPosition, u"Operator expected");
+            if (state == State::AfterSign || state == State::AfterFunction)
+                state = State::AfterOperator;
+            operators.Push(Variant(u"("));
+            ++depth;
+            errorPosition = i + 1;
+        } else if (c == u')') {
+            if (state != State::AfterOperand)
+                return fail(errorPosition, u"Operand expected");
+            if (depth == 0)
+                return fail(errorPosition, u"Closing parenthesis without matching open parenthesis");
+            for (Variant top = operators.Pop(); top.text() != u"("; top = operators.Pop())
+                write(sBuffer, top.text());
+            --depth;
+            errorPosition = i + 1;
+        } else if (c == u'+' || c == u'-' || c == u'*' || c == u'/' || c == u'^') {
+            const std::u16string op(1, c);
+            if (state == State::AfterOperand) {
+                const std::int32_t precedence = Precedence(op);
+                while (operators.StackSize() >= 1 && Precedence(operators.GetPopValue().text()) >= precedence)
+                    write(sBuffer, operators.Pop().text());
+                operators.Push(Variant(op));
+                state = (c == u'+' || c == u'-') ? State::AfterSign : State::AfterOperator;
+            } else {
+                if (state == State::AfterSign || (c != u'+' && c != u'-'))
+                    return fail(errorPosition, u"Operand expected");
+                if (c == u'-')
+                    operators.Push(Variant(u"(-)"));
+                state = State::AfterSign;
+            }
+            errorPosition = i + 1;
+        } else if (isNumberChar(c)) {
+            if (state == State::AfterOperand)
+                return fail(errorPosition, u"Operator expected");
+            const std::int32_t first = i;
+            bool separatorSeen = false;
+            for (; i < length && isNumberChar(text[i]); ++i) {
+                if (text[i] == u'.' || text[i] == u',') {
+                    if (separatorSeen)
+                        return fail(errorPosition, u"Operand contains multiple decimal points");
+                    separatorSeen = true;
+                }
+            }
+            --i; // back on the number's last character
+            errorPosition = i; // its position minus 1
+            const std::u16string_view number = text.substr(first, i - first + 1);
+            if (number.size() == 1 && separatorSeen)
+                return fail(errorPosition, u"Invalid operand");
+            if (state == State::AfterFunction)
+                return fail(errorPosition, u"Open parenthesis expected");
+            write(sBuffer, number);
+            state = State::AfterOperand;
+        } else if (c <= u' ') {
+            continue;
+        } else {
+            if (!IsSymbolChar(text.substr(i, 1)))
+                return fail(errorPosition, u"Unexpected character encountered");
+            const std::int32_t first = i;
+            while (i + 1 < length && IsSymbolChar(text.substr(i + 1, 1)))
+                ++i;
+            errorPosition = first; // the name's first position minus 1
+            if (state == State::AfterOperand)
+                return fail(errorPosition, u"Operator expected");
+            const std::u16string_view name = text.substr(first, i - first + 1);
+            std::u16string upper;
+            if (name.size() <= LongestFunctionName) {
+                upper.resize(name.size());
+                for (std::size_t k = 0; k < name.size(); ++k)
+                    upper[k] = toUpper(name[k]);
+            }
+            if (isFunctionName(upper)) {
+                operators.Push(Variant(std::move(upper)));
+                state = State::AfterFunction;
+            } else if (upper == u"PI") {
+                write(sBuffer, u"3.1415926");
+                state = State::AfterOperand;
+            } else if (upper == u"X") {
+                write(sBuffer, u"XX");
+                state = State::AfterOperand;
+            } else {
+                return fail(errorPosition, u"Undefined symbol : '" + std::u16string(name) + u"'");
+            }
+        }
+    }
+
+    errorPosition = length;
+    if (state == State::AfterOperator || state == State::AfterSign || state == State::AfterFunction)
+        return fail(errorPosition, u"Operand expected");
+    if (depth > 0)
+        return fail(errorPosition, u"Closing parenthesis expected");
+    while (operators.StackSize() >= 1)
+        write(sBuffer, operators.Pop().text());
+    return 0;
+}
+
+} // namespace pellitor
