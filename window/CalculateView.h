@@ -1,0 +1,24 @@
+// What the Calculate command sees of the window: the expression box, the parameter box, the two
+// angle options and the result box. The main window implements it over its widgets; pellitor-calc
+// and the tests over plain texts.
+#pragma once
+
+#include <string>
+
+namespace pellitor {
+
+class CalculateView {
+public:
+    virtual ~CalculateView() = default;
+
+    virtual std::u16string expressionText() const = 0;  // Text1
+    virtual void setExpressionText(const std::u16string& text) = 0;
+    virtual std::u16string parameterText() const = 0;  // Text2
+    virtual void setParameterText(const std::u16string& text) = 0;
+    virtual bool arcSelected() const = 0;    // Option1, "Arc"
+    virtual bool angleSelected() const = 0;  // Option2, "Angle"
+    // Replaces the whole content of Text4; the report's line breaks are CR LF.
+    virtual void setResultText(const std::u16string& text) = 0;
+};
+
+} // namespace pellitor
