@@ -7,6 +7,7 @@
 #include "NumberText.h"
 
 #include <string>
+#include <string_view>
 
 namespace pellitor {
 

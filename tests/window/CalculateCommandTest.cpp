@@ -48,15 +48,9 @@ const platform::LocaleNumberText& unitedStates()
     return numbers;
 }
 
-const platform::LocaleNumberText& germany()
+Outcome run(FakeView& view)
 {
-    static const platform::LocaleNumberText numbers(QLocale(QLocale::German, QLocale::Germany));
-    return numbers;
-}
-
-Outcome run(FakeView& view, const platform::NumberText& numbers = unitedStates())
-{
-    return CalculateCommand(view, numbers).run();
+    return CalculateCommand(view, unitedStates()).run();
 }
 
 } // namespace
@@ -103,17 +97,6 @@ TEST(CalculateCommand, WritesTheReport)
         EXPECT_EQ(show(view.result), show(c.report));
         EXPECT_EQ(boxes.empty(), c.outcome != Outcome::SyntaxFault) << show(c.expression);
     }
-}
-
-TEST(CalculateCommand, FollowsTheLocale)
-{
-    RecordingMessageBox boxes;
-    FakeView view;
-    view.expression = u"x*1000+234,5";
-    view.parameter = u"-1,5";
-    EXPECT_EQ(run(view, germany()), Outcome::Value);
-    EXPECT_EQ(show(view.result), "Function y=x*1000+234.5\r\n  x=-1,5\r\n  y=-1.265,5000");
-    EXPECT_EQ(show(view.parameter), "-1.5");
 }
 
 TEST(CalculateCommand, ComparesWithTheFailureValueExactly)
