@@ -24,14 +24,10 @@ Cls13::~Cls13()
         slot(i)->~Variant();
 }
 
-void Cls13::makeRoom()
+void Cls13::grow()
 {
-    if (m_count == m_capacity)
-        m_capacity += 10;
-    if (m_count < m_allocated)
-        return;
     const std::int32_t allocated = m_allocated * 2;
-    auto heap = std::make_unique<unsigned char[]>(static_cast<std::size_t>(allocated) * sizeof(Variant));
+    auto heap = std::make_unique_for_overwrite<unsigned char[]>(static_cast<std::size_t>(allocated) * sizeof(Variant));
     auto* slots = reinterpret_cast<Variant*>(heap.get());
     for (std::int32_t i = 0; i < m_count; ++i) {
         new (slots + i) Variant(std::move(*slot(i)));
@@ -42,29 +38,17 @@ void Cls13::makeRoom()
     m_allocated = allocated;
 }
 
-void Cls13::Push(const Variant& Value)
+void Cls13::throwPopOnEmpty()
 {
-    Push(Variant(Value));
-}
-
-void Cls13::Push(Variant&& Value)
-{
-    makeRoom();
-    new (slot(m_count)) Variant(std::move(Value));
-    ++m_count;
-}
-
-Variant Cls13::Pop()
-{
-    if (m_count < 1)
-        throw popOnEmpty();
-    --m_count;
-    Variant top(std::move(*slot(m_count)));
-    slot(m_count)->~Variant();
-    return top;
+    throw popOnEmpty();
 }
 
 Variant Cls13::GetPopValue() const
+{
+    return PeekTop();
+}
+
+const Variant& Cls13::PeekTop() const
 {
     if (m_count < 1)
         throw getPopValueOnEmpty();

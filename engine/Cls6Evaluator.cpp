@@ -8,6 +8,7 @@
 #include "Cls13.h"
 #include "EngineError.h"
 #include "NumberReader.h"
+#include "Tokens.h"
 
 #include <cfloat>
 #include <cmath>
@@ -17,60 +18,6 @@
 namespace pellitor {
 
 namespace {
-enum class Op {
-    Add, Sub, Mul, Div, Pow,
-    SIN, COS, LOG, EXP, ABS, ATAN, INT, RND, SQR, TAN, SEC, CSEC, CTAN, ASIN, ACOS, ASEC, ACSEC, ACTAN,
-    SINH, COSH, TANH, CTANH, SECH, CSECH, ASINH, ACOSH, ATANH, ASECH, ACSECH, ACTANH,
-    Variable, Negate, Unknown
-};
-
-// Tokens of up to six ASCII characters packed into one integer, so that a token is recognised by
-// integer comparisons. The names are distinct, so the first equal name is the only one.
-constexpr std::uint64_t pack(std::u16string_view token)
-{
-    std::uint64_t key = 0;
-    for (const char16_t c : token)
-        key = (key << 8) | c;
-    return key;
-}
-
-struct Name {
-    std::uint64_t key;
-    Op op;
-};
-
-constexpr Name Names[] = {
-    {pack(u"+"), Op::Add},       {pack(u"-"), Op::Sub},         {pack(u"*"), Op::Mul},
-    {pack(u"/"), Op::Div},       {pack(u"^"), Op::Pow},         {pack(u"SIN"), Op::SIN},
-    {pack(u"COS"), Op::COS},     {pack(u"LOG"), Op::LOG},       {pack(u"EXP"), Op::EXP},
-    {pack(u"ABS"), Op::ABS},     {pack(u"ATAN"), Op::ATAN},     {pack(u"INT"), Op::INT},
-    {pack(u"RND"), Op::RND},     {pack(u"SQR"), Op::SQR},       {pack(u"TAN"), Op::TAN},
-    {pack(u"SEC"), Op::SEC},     {pack(u"CSEC"), Op::CSEC},     {pack(u"CTAN"), Op::CTAN},
-    {pack(u"ASIN"), Op::ASIN},   {pack(u"ACOS"), Op::ACOS},     {pack(u"ASEC"), Op::ASEC},
-    {pack(u"ACSEC"), Op::ACSEC}, {pack(u"ACTAN"), Op::ACTAN},   {pack(u"SINH"), Op::SINH},
-    {pack(u"COSH"), Op::COSH},   {pack(u"TANH"), Op::TANH},     {pack(u"CTANH"), Op::CTANH},
-    {pack(u"SECH"), Op::SECH},   {pack(u"CSECH"), Op::CSECH},   {pack(u"ASINH"), Op::ASINH},
-    {pack(u"ACOSH"), Op::ACOSH}, {pack(u"ATANH"), Op::ATANH},   {pack(u"ASECH"), Op::ASECH},
-    {pack(u"ACSECH"), Op::ACSECH}, {pack(u"ACTANH"), Op::ACTANH}, {pack(u"XX"), Op::Variable},
-    {pack(u"(-)"), Op::Negate},
-};
-
-Op lookUp(std::u16string_view token)
-{
-    if (token.empty() || token.size() > 6)
-        return Op::Unknown;
-    for (const char16_t c : token) {
-        if (c > 0x7F)
-            return Op::Unknown;
-    }
-    const std::uint64_t key = pack(token);
-    for (const Name& name : Names) {
-        if (name.key == key)
-            return name.op;
-    }
-    return Op::Unknown;
-}
-
 bool isNumberStart(char16_t c)
 {
     return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
@@ -134,42 +81,42 @@ const double HalfPi = 2.0 * std::atan(1.0); // full precision, for the formulas 
 // A domain failure leaves the token loop with the failure value.
 struct DomainFailure {};
 
-Variant evaluateFunction(Op op, double v, bool degrees)
+Variant evaluateFunction(Token op, double v, bool degrees)
 {
-    const bool trigonometric = op == Op::SIN || op == Op::COS || op == Op::TAN || op == Op::SEC
-        || op == Op::CSEC || op == Op::CTAN || op == Op::ATAN;
+    const bool trigonometric = op == Token::SIN || op == Token::COS || op == Token::TAN || op == Token::SEC
+        || op == Token::CSEC || op == Token::CTAN || op == Token::ATAN;
     const double r = (degrees && trigonometric) ? mul(v, Pi) / 180.0 : v;
 
     switch (op) {
-    case Op::SIN: return std::sin(r);
-    case Op::COS: return std::cos(r);
-    case Op::LOG:
+    case Token::SIN: return std::sin(r);
+    case Token::COS: return std::cos(r);
+    case Token::LOG:
         if (v <= 0.0)
             throw DomainFailure{};
         return ln(v);
-    case Op::EXP: return exp(v);
-    case Op::ABS: return std::fabs(v);
-    case Op::ATAN: return std::atan(r);
-    case Op::INT: return std::floor(v);
-    case Op::RND: return nextRandom(); // a 32-bit float
-    case Op::SQR:
+    case Token::EXP: return exp(v);
+    case Token::ABS: return std::fabs(v);
+    case Token::ATAN: return std::atan(r);
+    case Token::INT: return std::floor(v);
+    case Token::RND: return nextRandom(); // a 32-bit float
+    case Token::SQR:
         if (v < 0.0)
             throw DomainFailure{};
         return sqrt(v);
-    case Op::TAN: return std::tan(r);
-    case Op::SEC:
+    case Token::TAN: return std::tan(r);
+    case Token::SEC:
         if (std::cos(r) == 0.0)
             throw DomainFailure{};
         return div(1.0, std::cos(r));
-    case Op::CSEC:
+    case Token::CSEC:
         if (std::sin(r) == 0.0)
             throw DomainFailure{};
         return div(1.0, std::sin(r));
-    case Op::CTAN:
+    case Token::CTAN:
         if (std::tan(r) == 0.0)
             throw DomainFailure{};
         return div(1.0, std::tan(r));
-    case Op::ASIN: {
+    case Token::ASIN: {
         const double d = sub(1.0, mul(v, v));
         if (d < 0.0)
             throw DomainFailure{};
@@ -177,7 +124,7 @@ Variant evaluateFunction(Op op, double v, bool degrees)
             return v > 0.0 ? Pi / 2.0 : -Pi / 2.0;
         return std::atan(div(v, sqrt(d)));
     }
-    case Op::ACOS: {
+    case Token::ACOS: {
         const double d = sub(1.0, mul(v, v));
         if (d < 0.0)
             throw DomainFailure{};
@@ -185,42 +132,42 @@ Variant evaluateFunction(Op op, double v, bool degrees)
             return v > 0.0 ? Variant(std::int16_t{0}) : Variant(Pi); // the integer 0 for 1
         return add(std::atan(div(-v, sqrt(d))), HalfPi);
     }
-    case Op::ASEC: {
+    case Token::ASEC: {
         const double d = sub(mul(v, v), 1.0);
         if (d <= 0.0)
             throw DomainFailure{};
         return add(std::atan(div(v, sqrt(d))), HalfPi * sgn(v - 1.0));
     }
-    case Op::ACSEC: {
+    case Token::ACSEC: {
         const double d = sub(mul(v, v), 1.0);
         if (d <= 0.0)
             throw DomainFailure{};
         return add(std::atan(div(v, sqrt(d))), HalfPi * (sgn(v) - 1.0));
     }
-    case Op::ACTAN: return add(std::atan(v), HalfPi);
-    case Op::SINH: return div(sub(exp(v), exp(-v)), 2.0);
-    case Op::COSH: return div(add(exp(v), exp(-v)), 2.0);
-    case Op::TANH: return div(sub(exp(v), exp(-v)), add(exp(-v), exp(v)));
-    case Op::CTANH: {
+    case Token::ACTAN: return add(std::atan(v), HalfPi);
+    case Token::SINH: return div(sub(exp(v), exp(-v)), 2.0);
+    case Token::COSH: return div(add(exp(v), exp(-v)), 2.0);
+    case Token::TANH: return div(sub(exp(v), exp(-v)), add(exp(-v), exp(v)));
+    case Token::CTANH: {
         const double d = sub(exp(v), exp(-v));
         if (d == 0.0)
             throw DomainFailure{};
         return div(add(exp(v), exp(-v)), d);
     }
-    case Op::SECH: return div(2.0, add(exp(-v), exp(v)));
-    case Op::CSECH: {
+    case Token::SECH: return div(2.0, add(exp(-v), exp(v)));
+    case Token::CSECH: {
         const double d = sub(exp(v), exp(-v));
         if (d == 0.0)
             throw DomainFailure{};
         return div(2.0, d);
     }
-    case Op::ASINH: {
+    case Token::ASINH: {
         const double a = add(v, sqrt(add(mul(v, v), 1.0)));
         if (a <= 0.0)
             throw DomainFailure{};
         return ln(a);
     }
-    case Op::ACOSH: {
+    case Token::ACOSH: {
         const double d = sub(mul(v, v), 1.0);
         if (d < 0.0)
             throw DomainFailure{};
@@ -229,7 +176,7 @@ Variant evaluateFunction(Op op, double v, bool degrees)
             throw DomainFailure{};
         return ln(a);
     }
-    case Op::ATANH: {
+    case Token::ATANH: {
         if (v == 1.0)
             throw DomainFailure{};
         const double a = div(add(v, 1.0), sub(1.0, v));
@@ -237,7 +184,7 @@ Variant evaluateFunction(Op op, double v, bool degrees)
             throw DomainFailure{};
         return ln(a) / 2.0;
     }
-    case Op::ASECH: {
+    case Token::ASECH: {
         if (v == 0.0)
             throw DomainFailure{};
         const double d = sub(1.0, mul(v, v));
@@ -248,7 +195,7 @@ Variant evaluateFunction(Op op, double v, bool degrees)
             throw DomainFailure{};
         return ln(a);
     }
-    case Op::ACSECH: {
+    case Token::ACSECH: {
         if (v == 0.0)
             throw DomainFailure{};
         const double a = div(add(sgn(v) * sqrt(add(mul(v, v), 1.0)), 1.0), v);
@@ -256,7 +203,7 @@ Variant evaluateFunction(Op op, double v, bool degrees)
             throw DomainFailure{};
         return ln(a);
     }
-    case Op::ACTANH: {
+    case Token::ACTANH: {
         if (v == 1.0)
             throw DomainFailure{};
         const double a = div(add(v, 1.0), sub(v, 1.0));
@@ -268,20 +215,20 @@ Variant evaluateFunction(Op op, double v, bool degrees)
     }
 }
 
-void applyBinary(Op op, Cls13& stack)
+void applyBinary(Token op, Cls13& stack)
 {
     const double b = stack.Pop().toDouble();
     const double a = stack.Pop().toDouble();
     switch (op) {
-    case Op::Add: stack.Push(Variant(add(a, b))); break;
-    case Op::Sub: stack.Push(Variant(sub(a, b))); break;
-    case Op::Mul: stack.Push(Variant(mul(a, b))); break;
-    case Op::Div:
+    case Token::Add: stack.Push(Variant(add(a, b))); break;
+    case Token::Sub: stack.Push(Variant(sub(a, b))); break;
+    case Token::Mul: stack.Push(Variant(mul(a, b))); break;
+    case Token::Div:
         if (b == 0.0)
             throw DomainFailure{};
         stack.Push(Variant(div(a, b)));
         break;
-    default: // Op::Pow
+    default: // Token::Pow
         if (b == 0.0)
             stack.Push(Variant(std::int16_t{1})); // every a, 0 included: the integer 1
         else if (a >= 0.0 || b == std::floor(b))
@@ -307,17 +254,17 @@ Truth Cls6::DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float
                 stack.Push(Variant(readNumber(token)));
                 continue;
             }
-            const Op op = lookUp(token);
+            const Token op = tokenOf(token);
             switch (op) {
-            case Op::Unknown:
+            case Token::None:
                 throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + std::u16string(token));
-            case Op::Variable: stack.Push(Variant(static_cast<float>(checked(sngX)))); break;
-            case Op::Negate: stack.Push(Variant(-stack.Pop().toDouble())); break;
-            case Op::Add:
-            case Op::Sub:
-            case Op::Mul:
-            case Op::Div:
-            case Op::Pow: applyBinary(op, stack); break;
+            case Token::Variable: stack.Push(Variant(static_cast<float>(checked(sngX)))); break;
+            case Token::Negate: stack.Push(Variant(-stack.Pop().toDouble())); break;
+            case Token::Add:
+            case Token::Sub:
+            case Token::Mul:
+            case Token::Div:
+            case Token::Pow: applyBinary(op, stack); break;
             default: {
                 const double v = stack.Pop().toDouble();
                 stack.Push(evaluateFunction(op, v, bolDegree != 0));

@@ -14,8 +14,8 @@
 #include "Cls6.h"
 
 #include "Cls13.h"
-#include "FunctionNames.h"
 #include "MessageBox.h"
+#include "Tokens.h"
 
 #include <string>
 #include <string_view>
@@ -52,17 +52,15 @@ void write(std::u16string& buffer, std::u16string_view token)
 
 std::int32_t Cls6::Precedence(std::u16string_view token)
 {
-    if (token == u"+" || token == u"-")
-        return 1;
-    if (token == u"*" || token == u"/")
-        return 2;
-    if (token == u"(-)")
-        return 3;
-    if (token == u"^")
-        return 4;
-    if (isFunctionName(token))
-        return 5;
-    return 0;
+    switch (const Token named = tokenOf(token)) {
+    case Token::Add:
+    case Token::Sub: return 1;
+    case Token::Mul:
+    case Token::Div: return 2;
+    case Token::Negate: return 3;
+    case Token::Pow: return 4;
+    default: return isFunction(named) ? 5 : 0;
+    }
 }
 
 bool Cls6::IsSymbolChar(std::u16string_view text)
@@ -115,7 +113,7 @@ std::int32_t Cls6::InfixToPostfix(const std::u16string& sExpression, std::u16str
             const std::u16string op(1, c);
             if (state == State::AfterOperand) {
                 const std::int32_t precedence = Precedence(op);
-                while (operators.StackSize() >= 1 && Precedence(operators.GetPopValue().text()) >= precedence)
+                while (operators.StackSize() >= 1 && Precedence(operators.PeekTop().text()) >= precedence)
                     write(sBuffer, operators.Pop().text());
                 operators.Push(Variant(op));
                 state = (c == u'+' || c == u'-') ? State::AfterSign : State::AfterOperator;
@@ -160,14 +158,15 @@ std::int32_t Cls6::InfixToPostfix(const std::u16string& sExpression, std::u16str
             if (state == State::AfterOperand)
                 return fail(errorPosition, u"Operator expected");
             const std::u16string_view name = text.substr(first, i - first + 1);
-            std::u16string upper;
-            if (name.size() <= LongestFunctionName) {
-                upper.resize(name.size());
+            char16_t upperName[LongestTokenName] = {};
+            std::u16string_view upper; // stays empty for a name longer than every known one
+            if (name.size() <= LongestTokenName) {
                 for (std::size_t k = 0; k < name.size(); ++k)
-                    upper[k] = toUpper(name[k]);
+                    upperName[k] = toUpper(name[k]);
+                upper = std::u16string_view(upperName, name.size());
             }
-            if (isFunctionName(upper)) {
-                operators.Push(Variant(std::move(upper)));
+            if (isFunction(tokenOf(upper))) {
+                operators.Push(Variant(std::u16string(upper)));
                 state = State::AfterFunction;
             } else if (upper == u"PI") {
                 write(sBuffer, u"3.1415926");

@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace pellitor {
@@ -47,6 +48,32 @@ bool isTooLarge(std::u16string_view number, std::size_t mantissaEnd)
     for (; e < number.size(); ++e)
         exponent = std::min<std::int64_t>(exponent * 10 + (number[e] - u'0'), 1'000'000'000'000);
     return leadingExponent + (negative ? -exponent : exponent) > 0;
+}
+
+// Digits with at most 15 significant digits and 22 decimals, without exponent: the integer of
+// the digits and the power of ten are both exact doubles, so one division rounds correctly.
+std::optional<double> exactShortDecimal(std::u16string_view number)
+{
+    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (number.size() > 16)
+        return std::nullopt;
+    std::uint64_t digits = 0;
+    int decimals = -1;
+    for (const char16_t c : number) {
+        if (c == u'.') {
+            decimals = 0;
+        } else if (isDigit(c)) {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - u'0');
+            if (decimals >= 0)
+                ++decimals;
+        } else {
+            return std::nullopt; // an exponent
+        }
+    }
+    const double value = static_cast<double>(digits);
+    return decimals > 0 ? value / PowersOfTen[decimals] : value;
 }
 
 double convert(const char* first, const char* last, std::u16string_view number, std::size_t mantissaEnd)
@@ -89,6 +116,8 @@ double readNumber(std::u16string_view text)
     }
 
     const std::u16string_view number = text.substr(0, i);
+    if (const auto exact = exactShortDecimal(number))
+        return *exact;
     std::array<char, 64> shortBuffer;
     if (number.size() <= shortBuffer.size()) {
         for (std::size_t k = 0; k < number.size(); ++k)

@@ -1,0 +1,105 @@
+// One-shot cost of the engine: translate an expression and evaluate it at x, beside muparser's
+// one-shot parse and evaluation of the same expression (SetExpr then Eval on one parser).
+#include "Cls6.h"
+
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace pellitor;
+
+namespace {
+struct Expression {
+    std::string name;
+    std::u16string ours;
+    std::string muparser; // the same expression in muparser's spelling
+};
+
+std::u16string widen(const std::string& text)
+{
+    return std::u16string(text.begin(), text.end());
+}
+
+std::string sumOfX(std::size_t terms)
+{
+    std::string sum = "x";
+    sum.reserve(terms * 2);
+    for (std::size_t i = 1; i < terms; ++i)
+        sum += "+x";
+    return sum;
+}
+
+std::string nested(std::size_t depth)
+{
+    return std::string(depth, '(') + "x" + std::string(depth, ')');
+}
+
+std::vector<Expression> smallExpressions()
+{
+    return {
+        {"2*cos(x^2)/x", u"2*cos(x^2)/x", "2*cos(x^2)/x"},
+        {"Sin(X)+PI", u"Sin(X)+PI", "sin(x)+_pi"},
+        {"-x^2", u"-x^2", "-x^2"},
+        {"2^3^2", u"2^3^2", "2^3^2"},
+        {"(2+3)*4", u"(2+3)*4", "(2+3)*4"},
+        {"asech(x)+1", u"asech(x)+1", "asech(x)+1"},
+        {"sum_1000_x", widen(sumOfX(1000)), sumOfX(1000)},
+        {"nested_1000", widen(nested(1000)), nested(1000)},
+    };
+}
+
+void oneShot(benchmark::State& state, const std::u16string& expression)
+{
+    std::u16string buffer;
+    for (auto _ : state) {
+        Cls6 engine;
+        buffer.clear();
+        float result = 0.0f;
+        if (engine.InfixToPostfix(expression, buffer) == 0)
+            engine.DoEvaluate(buffer, False, result, 0, 0, 0.5f, 0, 0, 0, 0, 0);
+        benchmark::DoNotOptimize(result);
+    }
+}
+
+double asech(double v)
+{
+    return std::log((std::sqrt(1 - v * v) + 1) / v);
+}
+
+void muparserOneShot(benchmark::State& state, const std::string& expression)
+{
+    mu::Parser parser;
+    double x = 0.5;
+    parser.DefineVar("x", &x);
+    parser.DefineFun("asech", asech);
+    for (auto _ : state) {
+        parser.SetExpr(expression);
+        benchmark::DoNotOptimize(parser.Eval());
+    }
+}
+
+// Linear cost: a 1,000,000-character sum and 1,000,000 characters of nested parentheses.
+void largeInputs()
+{
+    const std::u16string sum = widen(sumOfX(500'000));
+    benchmark::RegisterBenchmark("BM_OneShot/sum_1000000_chars", oneShot, sum)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_OneShot/nested_1000000_chars", oneShot, widen(nested(499'999)))
+        ->Unit(benchmark::kMillisecond);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    for (const auto& e : smallExpressions()) {
+        benchmark::RegisterBenchmark(("BM_OneShot/" + e.name).c_str(), oneShot, e.ours);
+        benchmark::RegisterBenchmark(("BM_MuparserOneShot/" + e.name).c_str(), muparserOneShot, e.muparser);
+    }
+    largeInputs();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
