@@ -158,7 +158,9 @@ void XPButton::WriteProperties(platform::PropertyBag& bag) const
     bag.writeProperty("ColorStyle", m_colorStyle, qint32(1));
     bag.writeProperty("FocusDottedRect", m_focusDottedRect, true);
     bag.writeProperty("Enabled", m_enabled, true);
-    bag.writeProperty("FontType", font(), font());
+    // Against the design font, not the current one: a font passed as its own default would
+    // never be stored, and a changed caption font would be lost on the next load.
+    bag.writeProperty("FontType", font(), platform::designFont());
     bag.writeProperty("Icon", m_icon, QImage());
     bag.writeProperty("IconMask", m_iconMask, QImage());
     bag.writeProperty("RoundedValue", m_roundedValue, qint32(5));
