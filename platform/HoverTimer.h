@@ -1,0 +1,29 @@
+// A 50 ms timer that ticks from the shared hover clock; it behaves like a timer of its own
+// (start, stop, timeout) but costs no timer of its own.
+#pragma once
+
+#include <QObject>
+
+namespace pellitor::platform {
+
+class HoverTimer final : public QObject {
+    Q_OBJECT
+public:
+    explicit HoverTimer(QObject* parent = nullptr);
+    ~HoverTimer() override;
+
+    void start();
+    void stop();
+    bool isActive() const { return m_active; }
+    int interval() const;
+
+signals:
+    // Delivered on the clock's tick while running; the pointer sample of that tick is
+    // HoverClock::instance().sample().
+    void timeout();
+
+private:
+    bool m_active = false;
+};
+
+} // namespace pellitor::platform

@@ -1,0 +1,356 @@
+// The button's events: their order and arguments for keys, mouse, focus and the hover poll, the
+// arguments handlers change, the disabled button, and the one shared poll of a whole window.
+#include "ButtonDriver.h"
+#include "ModXPButton.h"
+#include "Pointer.h"
+#include "RecordingMessageBox.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace pellitor;
+using namespace pellitor::testing;
+
+namespace {
+constexpr int W = 75;
+constexpr int H = 23;
+const QPoint OuterTop(W / 2, 1);
+
+// Records every event of a button as one line of text.
+struct EventLog {
+    QStringList lines;
+    explicit EventLog(XPButton& b)
+    {
+        const auto mouse = [this](const char* name) {
+            return [this, name](qint16& button, qint16& shift, float& x, float& y) {
+                lines << QStringLiteral("%1 %2 %3 %4 %5").arg(name).arg(button).arg(shift).arg(x).arg(y);
+            };
+        };
+        QObject::connect(&b, &XPButton::Click, [this] { lines << "Click"; });
+        QObject::connect(&b, &XPButton::DoubleClick, [this] { lines << "DoubleClick"; });
+        QObject::connect(&b, &XPButton::KeyDown, [this](qint16& code, qint16& shift) {
+            lines << QStringLiteral("KeyDown %1 %2").arg(code).arg(shift);
+        });
+        QObject::connect(&b, &XPButton::KeyPress, [this](qint16& ascii) { lines << QStringLiteral("KeyPress %1").arg(ascii); });
+        QObject::connect(&b, &XPButton::KeyUp, [this](qint16& code, qint16& shift) {
+            lines << QStringLiteral("KeyUp %1 %2").arg(code).arg(shift);
+        });
+        QObject::connect(&b, &XPButton::MouseDown, mouse("MouseDown"));
+        QObject::connect(&b, &XPButton::MouseMove, mouse("MouseMove"));
+        QObject::connect(&b, &XPButton::MouseUp, mouse("MouseUp"));
+        QObject::connect(&b, &XPButton::MouseEnters, [this](qint32 x, qint32 y) {
+            lines << QStringLiteral("MouseEnters %1 %2").arg(x).arg(y);
+        });
+        QObject::connect(&b, &XPButton::MouseLeaves, [this](qint32 x, qint32 y) {
+            lines << QStringLiteral("MouseLeaves %1 %2").arg(x).arg(y);
+        });
+    }
+};
+
+std::unique_ptr<XPButton> makeButton()
+{
+    auto button = std::make_unique<XPButton>();
+    button->resize(W, H);
+    button->InitProperties();
+    button->setCaption(QString());
+    return button;
+}
+
+QRgb bgr(quint32 color)
+{
+    return ModXPButton::toQColor(color).rgb();
+}
+
+QRgb outerTop(const XPButton& button)
+{
+    return render(button).pixel(OuterTop);
+}
+} // namespace
+
+class tst_XPButtonEvents : public QObject {
+    Q_OBJECT
+
+private slots:
+    void keys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("whilePressed");
+        QTest::addColumn<QStringList>("afterRelease");
+        QTest::addColumn<bool>("pressedLook");
+        QTest::newRow("Space: pressed look, no click")
+            << int(Qt::Key_Space) << 0 << QStringList{"KeyDown 32 0", "KeyPress 32"}
+            << QStringList{"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0"} << true;
+        QTest::newRow("Enter: click, no pressed look")
+            << int(Qt::Key_Return) << 0 << QStringList{"KeyDown 13 0", "KeyPress 13", "Click"}
+            << QStringList{"KeyDown 13 0", "KeyPress 13", "Click", "KeyUp 13 0"} << false;
+        QTest::newRow("a") << int(Qt::Key_A) << 0 << QStringList{"KeyDown 65 0", "KeyPress 97"}
+                           << QStringList{"KeyDown 65 0", "KeyPress 97", "KeyUp 65 0"} << false;
+        QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << QStringList{"KeyDown 16 1", "KeyDown 113 1"}
+                                  << QStringList{"KeyDown 16 1", "KeyDown 113 1", "KeyUp 113 1", "KeyUp 16 0"} << false;
+        QTest::newRow("F1, no character") << int(Qt::Key_F1) << 0 << QStringList{"KeyDown 112 0"}
+                                          << QStringList{"KeyDown 112 0", "KeyUp 112 0"} << false;
+    }
+    void keys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, whilePressed);
+        QFETCH(QStringList, afterRelease);
+        QFETCH(bool, pressedLook);
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        QTest::keyPress(button.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(log.lines, whilePressed);
+        QCOMPARE(outerTop(*button) == bgr(0xC1CCD1), pressedLook);
+        QTest::keyRelease(button.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(log.lines, afterRelease);
+        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+    }
+
+    void handlersChangeTheArguments()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        // A KeyPress handler that swallows Enter suppresses the click.
+        auto swallow = connect(button.get(), &XPButton::KeyPress, [](qint16& ascii) { ascii = 0; });
+        QTest::keyClick(button.get(), Qt::Key_Return);
+        QVERIFY(!log.lines.contains("Click"));
+        disconnect(swallow);
+        // A KeyDown handler that clears KeyCode keeps Space from showing the pressed look.
+        connect(button.get(), &XPButton::KeyDown, [](qint16& code, qint16&) { code = 0; });
+        QTest::keyPress(button.get(), Qt::Key_Space);
+        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+        // A MouseDown handler that changes Button keeps the left press from showing it.
+        connect(button.get(), &XPButton::MouseDown, [](qint16& b, qint16&, float&, float&) { b = 2; });
+        QTest::mousePress(button.get(), Qt::LeftButton);
+        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+    }
+
+    void mouse_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<bool>("pressedLook");
+        QTest::newRow("left") << int(Qt::LeftButton) << 0
+                              << QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click"} << true;
+        QTest::newRow("ctrl+left") << int(Qt::LeftButton) << int(Qt::ControlModifier)
+                                   << QStringList{"MouseDown 1 2 10 12", "MouseUp 1 2 10 12", "Click"} << true;
+        QTest::newRow("right") << int(Qt::RightButton) << 0 << QStringList{"MouseDown 2 0 10 12", "MouseUp 2 0 10 12"}
+                               << false;
+        QTest::newRow("middle") << int(Qt::MiddleButton) << 0
+                                << QStringList{"MouseDown 4 0 10 12", "MouseUp 4 0 10 12"} << false;
+    }
+    void mouse()
+    {
+        QFETCH(int, button);
+        QFETCH(int, modifiers);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, pressedLook);
+        FakePointer pointer;
+        auto b = makeButton();
+        EventLog log(*b);
+        QTest::mousePress(b.get(), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(10, 12));
+        QCOMPARE(outerTop(*b) == bgr(0xC1CCD1), pressedLook);
+        QTest::mouseRelease(b.get(), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(10, 12));
+        log.lines.removeIf([](const QString& line) { return line.startsWith("MouseMove"); });
+        QCOMPARE(log.lines, expected);
+        QVERIFY(outerTop(*b) != bgr(0xC1CCD1));
+    }
+
+    void pressDraggedOffKeepsThePressedLookAndGivesNoClick()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        QTest::mousePress(button.get(), Qt::LeftButton, {}, QPoint(10, 12));
+        hover(*button, pointer); // pressed wins over hover
+        QCOMPARE(outerTop(*button), bgr(0xC1CCD1));
+        hover(*button, pointer, false);
+        QTest::mouseMove(button.get(), QPoint(W + 30, 12));
+        QCOMPARE(outerTop(*button), bgr(0xC1CCD1));
+        QTest::mouseRelease(button.get(), Qt::LeftButton, {}, QPoint(W + 30, 12));
+        QVERIFY(!log.lines.contains("Click"));
+        QVERIFY(log.lines.contains(QStringLiteral("MouseUp 1 0 %1 12").arg(W + 30)));
+        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+        // A release on a cut-off corner is outside too.
+        QTest::mousePress(button.get(), Qt::LeftButton, {}, QPoint(10, 12));
+        QTest::mouseRelease(button.get(), Qt::LeftButton, {}, QPoint(W - 1, 12)); // the column past the shape
+        QVERIFY(!log.lines.contains("Click"));
+    }
+
+    void doubleClickGivesOneClick()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        // The system's sequence for a double click: the second press comes with a double-click event.
+        const auto send = [&](QEvent::Type type) {
+            QMouseEvent event(type, QPointF(10, 12), button->mapToGlobal(QPointF(10, 12)), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(button.get(), &event);
+        };
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            send(type);
+        QCOMPARE(log.lines, (QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click", "MouseDown 1 0 10 12",
+                                         "DoubleClick", "MouseUp 1 0 10 12"}));
+    }
+
+    void focusShowsAndHidesTheFocusRing()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        focus(*button);
+        QCOMPARE(outerTop(*button), bgr(0xFFE7CE));
+        hover(*button, pointer); // hover wins over focus
+        QCOMPARE(outerTop(*button), bgr(0xCFF0FF));
+        hover(*button, pointer, false);
+        QCOMPARE(outerTop(*button), bgr(0xFFE7CE));
+        focus(*button, false);
+        QVERIFY(outerTop(*button) != bgr(0xFFE7CE));
+    }
+
+    void disabledButtonIgnoresInputButStaysFocusable()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        button->setEnabledFlag(false);
+        QVERIFY(button->isEnabled());
+        QVERIFY(button->focusPolicy() != Qt::NoFocus);
+        const QImage disabled = render(*button);
+        QTest::mouseClick(button.get(), Qt::LeftButton);
+        QTest::mouseDClick(button.get(), Qt::LeftButton);
+        QTest::keyClick(button.get(), Qt::Key_Return);
+        QTest::keyPress(button.get(), Qt::Key_Space);
+        focus(*button);
+        hover(*button, pointer);
+        QCOMPARE(log.lines, QStringList());
+        QCOMPARE(render(*button), disabled);
+        // None of it was recorded: enabled again, the button shows the normal look.
+        QTest::keyRelease(button.get(), Qt::Key_Space);
+        button->setEnabledFlag(true);
+        QCOMPARE(outerTop(*button), render(*makeButton()).pixel(OuterTop));
+        hover(*button, pointer);
+        QCOMPARE(log.lines, QStringList{QStringLiteral("MouseEnters %1 %2")
+                                            .arg(button->mapToGlobal(button->rect().center()).x())
+                                            .arg(button->mapToGlobal(button->rect().center()).y())});
+    }
+
+    void hoverPollRaisesEntersAndLeavesOnce()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        QRgb ringDuringEnters = 0;
+        connect(button.get(), &XPButton::MouseEnters, [&] { ringDuringEnters = outerTop(*button); });
+        pointer.moveTo(QPoint(300, 200), button.get());
+        platform::HoverClock::instance().tick();
+        platform::HoverClock::instance().tick();
+        QCOMPARE(log.lines, QStringList{"MouseEnters 300 200"});
+        QCOMPARE(ringDuringEnters, bgr(0xCFF0FF)); // flag and repaint come before the event
+        pointer.moveTo(QPoint(310, 260), nullptr);
+        platform::HoverClock::instance().tick();
+        platform::HoverClock::instance().tick();
+        QCOMPARE(log.lines, (QStringList{"MouseEnters 300 200", "MouseLeaves 310 260"}));
+        QCOMPARE(button->cursorPosition(), QPoint(310, 260));
+        // Another widget over the button counts as outside.
+        QWidget cover;
+        pointer.moveTo(QPoint(300, 200), &cover);
+        platform::HoverClock::instance().tick();
+        QCOMPARE(log.lines.size(), 2);
+    }
+
+    void disabledWhileHoveredKeepsHoverUntilEnabled()
+    {
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        hover(*button, pointer);
+        button->setEnabledFlag(false);
+        hover(*button, pointer, false);
+        QCOMPARE(log.lines.size(), 1);
+        QVERIFY(button->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
+        button->setEnabledFlag(true);
+        QCOMPARE(outerTop(*button), bgr(0xCFF0FF));
+        platform::HoverClock::instance().tick();
+        QCOMPARE(log.lines.size(), 2);
+        QVERIFY(log.lines.last().startsWith("MouseLeaves"));
+    }
+
+    void oneSharedPollServesAWindowOfButtons()
+    {
+        FakePointer pointer;
+        std::vector<std::unique_ptr<XPButton>> buttons;
+        std::vector<std::unique_ptr<EventLog>> logs;
+        for (int i = 0; i < 25; ++i) {
+            buttons.push_back(makeButton());
+            logs.push_back(std::make_unique<EventLog>(*buttons.back()));
+        }
+        QVERIFY(platform::HoverClock::instance().isRunning());
+        const int reads = pointer.reads();
+        pointer.moveTo(QPoint(40, 50), buttons[7].get());
+        platform::HoverClock::instance().tick();
+        QCOMPARE(pointer.reads(), reads + 1);
+        for (int i = 0; i < 25; ++i)
+            QCOMPARE(logs[i]->lines.size(), i == 7 ? 1 : 0);
+        // The clock's own 50 ms timer drives the poll.
+        pointer.moveTo(QPoint(41, 50), buttons[8].get());
+        QTRY_COMPARE_WITH_TIMEOUT(logs[8]->lines.size(), 1, 1000);
+        QCOMPARE(logs[7]->lines.last(), QStringLiteral("MouseLeaves 41 50"));
+        logs.clear();
+        buttons.clear();
+        QVERIFY(!platform::HoverClock::instance().isRunning());
+    }
+
+    void buttonDeletedByItsEntersHandler()
+    {
+        FakePointer pointer;
+        auto other = makeButton();
+        XPButton* button = makeButton().release();
+        connect(button, &XPButton::MouseEnters, [&] { delete button; });
+        pointer.moveTo(QPoint(1, 1), button);
+        platform::HoverClock::instance().tick();
+        pointer.moveTo(QPoint(1, 1), other.get());
+        platform::HoverClock::instance().tick();
+        QVERIFY(other->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
+    }
+
+    void qtPointerHonoursTheRoundedShape()
+    {
+        QWidget window;
+        window.resize(120, 60);
+        XPButton* button = new XPButton(&window);
+        button->setGeometry(10, 10, W, H);
+        button->InitProperties();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const platform::Pointer& qt = platform::Pointer::current();
+        QCOMPARE(qt.widgetAt(button->mapToGlobal(QPoint(W / 2, H / 2))), button);
+        QCOMPARE(qt.widgetAt(button->mapToGlobal(QPoint(1, 1))), button);
+        QVERIFY(qt.widgetAt(button->mapToGlobal(QPoint(0, 0))) != button);
+        QVERIFY(qt.widgetAt(button->mapToGlobal(QPoint(W - 1, H / 2))) != button);
+    }
+
+    void accessKeyShowsItsCode()
+    {
+        RecordingMessageBox boxes;
+        auto button = makeButton();
+        button->AccessKeyPress(65);
+        QCOMPARE(boxes.shown().size(), std::size_t(1));
+        QVERIFY(boxes.last().text == u"65");
+        QVERIFY(boxes.last().title == u"Pellitor");
+        QCOMPARE(boxes.last().style, 0);
+    }
+};
+
+QTEST_MAIN(tst_XPButtonEvents)
+#include "tst_XPButtonEvents.moc"

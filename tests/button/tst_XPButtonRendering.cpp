@@ -1,0 +1,399 @@
+// The button's look to the pixel: ring lines per style and state, border, gradient, the disabled
+// look, the window shape, the dotted rectangle, the icon and the caption's place.
+#include "ButtonDriver.h"
+#include "ModXPButton.h"
+#include "clsGradient.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace pellitor;
+using namespace pellitor::testing;
+
+namespace {
+constexpr int W = 75;
+constexpr int H = 23;
+constexpr QRgb Backdrop = qRgb(255, 0, 255);
+
+QRgb bgr(quint32 color)
+{
+    return ModXPButton::toQColor(color).rgb();
+}
+
+std::unique_ptr<XPButton> makeButton(int style, const QString& caption = QString())
+{
+    auto button = std::make_unique<XPButton>();
+    button->resize(W, H);
+    button->InitProperties();
+    button->setCaption(caption);
+    button->setColorStyle(style);
+    return button;
+}
+
+enum class State { Normal, Hover, Focus, Pressed, FocusHover, FocusPressed };
+
+void enter(XPButton& button, FakePointer& pointer, State state)
+{
+    if (state == State::Focus || state == State::FocusHover || state == State::FocusPressed)
+        focus(button);
+    if (state == State::Hover || state == State::FocusHover)
+        hover(button, pointer);
+    if (state == State::Pressed || state == State::FocusPressed)
+        pressLeft(button);
+}
+
+// Row y of a vertical gradient over H rows, as the gradient painter fills it.
+QRgb gradientRow(quint32 top, quint32 bottom, int y)
+{
+    QImage image(1, H, QImage::Format_RGB32);
+    QPainter painter(&image);
+    clsGradient gradient;
+    gradient.DefineRect(0, 0, 1, H);
+    gradient.DrawGradient(painter, clsGradient::Vertical, top, bottom);
+    painter.end();
+    return image.pixel(0, y);
+}
+
+// The eight probe points, one in the middle of each ring line, in drawing order.
+const QPoint ringProbes[8] = {{W / 2, 1}, {1, H / 2}, {W / 2, H - 3}, {W - 3, H / 2},
+                              {W / 2, 2}, {2, H / 2}, {W / 2, H - 4}, {W - 4, H / 2}};
+
+QImage testIcon(bool mask)
+{
+    // 8 x 8; the opaque part is the 4 x 4 square from (2, 2): blue in the icon, black in the mask.
+    QImage image(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool opaque = x >= 2 && x < 6 && y >= 2 && y < 6;
+            image.setPixel(x, y, mask ? (opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
+                                      : (opaque ? qRgb(0, 0, 255) : qRgb(0, 0, 0)));
+        }
+    }
+    return image;
+}
+
+// The columns where image differs from reference.
+std::pair<int, int> inkColumns(const QImage& image, const QImage& reference)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) != reference.pixel(x, y)) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+} // namespace
+
+Q_DECLARE_METATYPE(State)
+
+class tst_XPButtonRendering : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ringLines_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<State>("state");
+        QTest::addColumn<QList<quint32>>("colors"); // 0xFFFFFFFF: the line is not drawn
+        QTest::newRow("1 hover") << 1 << State::Hover
+            << QList<quint32>{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA};
+        QTest::newRow("2 hover") << 2 << State::Hover
+            << QList<quint32>{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA};
+        QTest::newRow("3 hover") << 3 << State::Hover
+            << QList<quint32>{0x95C5FC, 0x76AAE8, 0x2572CF, 0x6FA6E7, 0x96BEED, 0x6FA6E7, 0x4F91E3, 0x77ABE7};
+        QTest::newRow("1 focus") << 1 << State::Focus
+            << QList<quint32>{0xFFE7CE, 0xEABB9C, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xEBBC9D, 0xE4AD89, 0xEBBB9D};
+        QTest::newRow("2 focus") << 2 << State::Focus
+            << QList<quint32>{0xFFE7CE, 0xECBEA0, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xFFFFFF, 0xE4AD89, 0xFFFFFF};
+        QTest::newRow("3 focus") << 3 << State::Focus
+            << QList<quint32>{0x8FD1C2, 0x67C7A0, 0x66A7A8, 0x68C6A1, 0x80CBB1, 0x5FC49B, 0x54C190, 0x5DC398};
+        QTest::newRow("1 pressed") << 1 << State::Pressed
+            << QList<quint32>{0xC1CCD1, 0xCBD4D7, 0xEEF1F2, 0xDBE3E4, 0xCFD8DC, 0xD3DBDD, 0xE3E9EA, 0xDBE2E3};
+        QTest::newRow("2 pressed") << 2 << State::Pressed
+            << QList<quint32>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+        QTest::newRow("3 pressed") << 3 << State::Pressed
+            << QList<quint32>{0xB4CDDF, 0xBFD4E3, 0xE4F4F8, 0xCFE5EE, 0xC3D9E7, 0xC6DCE8, 0xD8ECF2, 0xCFE4ED};
+    }
+    void ringLines()
+    {
+        QFETCH(int, style);
+        QFETCH(State, state);
+        QFETCH(QList<quint32>, colors);
+        FakePointer pointer;
+        auto button = makeButton(style);
+        button->setFocusDottedRect(false);
+        enter(*button, pointer, state);
+        const QImage image = render(*button);
+        for (int line = 0; line < 8; ++line) {
+            const QPoint at = ringProbes[line];
+            // Not drawn: the pressed gradient shows, the same along the whole row.
+            const QRgb expected = colors[line] == 0xFFFFFFFF ? gradientRow(0xBDABAC, 0xFFFFFF, at.y())
+                                                             : bgr(colors[line]);
+            QVERIFY2(image.pixel(at) == expected, qPrintable(QStringLiteral("line %1").arg(line + 1)));
+        }
+    }
+
+    void ringLinesStopShortOfTheirEnds()
+    {
+        FakePointer pointer;
+        auto button = makeButton(1);
+        enter(*button, pointer, State::Hover);
+        const QImage image = render(*button);
+        const QRgb gradientAtRow1 = gradientRow(0xFBFCFC, 0xEAF0F0, 1);
+        QCOMPARE(image.pixel(1, 1), gradientAtRow1);          // open corners of the outer ring
+        QCOMPARE(image.pixel(W - 3, 1), gradientAtRow1);
+        QCOMPARE(image.pixel(2, 1), bgr(0xCFF0FF));          // outer top runs from x = 2 ...
+        QCOMPARE(image.pixel(W - 4, 1), bgr(0xCFF0FF));      // ... to W - 4
+        QCOMPARE(image.pixel(W - 3, 2), bgr(0x69CAFC));      // inner top leaves the outer right alone
+        QCOMPARE(image.pixel(2, H - 4), bgr(0x30B3F8));      // inner bottom drawn over inner left
+        QCOMPARE(image.pixel(W - 4, H - 4), bgr(0x61C7FA));  // inner right drawn last
+    }
+
+    void borderAndGradient_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<quint32>("border");
+        QTest::addColumn<quint32>("top");
+        QTest::addColumn<quint32>("bottom");
+        QTest::newRow("1") << 1 << false << 0x743C00u << 0xFBFCFCu << 0xEAF0F0u;
+        QTest::newRow("2") << 2 << false << 0x743C00u << 0xFFFFFFu << 0xD7C5C6u;
+        QTest::newRow("3") << 3 << false << 0x066237u << 0xF2FFFEu << 0xDBEEF3u;
+        QTest::newRow("1 pressed") << 1 << true << 0x743C00u << 0xDDE4E5u << 0xDAE2E2u;
+        QTest::newRow("2 pressed, reversed") << 2 << true << 0x743C00u << 0xBDABACu << 0xFFFFFFu;
+        QTest::newRow("3 pressed") << 3 << true << 0x066237u << 0xD2E6EEu << 0xCEE4ECu;
+    }
+    void borderAndGradient()
+    {
+        QFETCH(int, style);
+        QFETCH(bool, pressed);
+        QFETCH(quint32, border);
+        QFETCH(quint32, top);
+        QFETCH(quint32, bottom);
+        FakePointer pointer;
+        auto button = makeButton(style);
+        enter(*button, pointer, pressed ? State::Pressed : State::Normal);
+        const QImage image = render(*button);
+        for (const QPoint at : {QPoint(W / 2, 0), QPoint(0, H / 2), QPoint(W - 2, H / 2), QPoint(W / 2, H - 2)})
+            QCOMPARE(image.pixel(at), bgr(border));
+        QCOMPARE(image.pixel(W - 1, H / 2), Backdrop); // the shape ends before the last column
+        QCOMPARE(image.pixel(W / 2, H - 1), Backdrop);
+        for (int y : {3, H / 2, H - 5})
+            QCOMPARE(image.pixel(W / 2, y), gradientRow(top, bottom, y));
+    }
+
+    void disabledLookIgnoresStyleFlagsAndForeColor()
+    {
+        FakePointer pointer;
+        QImage first;
+        for (int style : {1, 2, 3}) {
+            auto button = makeButton(style, QStringLiteral("Calculate"));
+            button->setForeColor(0x0000FF);
+            enter(*button, pointer, State::FocusPressed);
+            hover(*button, pointer);
+            button->setEnabledFlag(false);
+            const QImage image = render(*button);
+            if (first.isNull())
+                first = image;
+            QCOMPARE(image, first);
+        }
+        QCOMPARE(first.pixel(4, 4), bgr(0xEAF4F5));
+        QCOMPARE(first.pixel(W - 5, H - 4), bgr(0xEAF4F5));
+        QCOMPARE(first.pixel(W / 2, 0), bgr(0xBAC7C9));
+        QCOMPARE(first.pixel(0, H / 2), bgr(0xBAC7C9));
+        bool captionInDisabledColour = false;
+        for (int y = 0; y < H; ++y) {
+            for (int x = 3; x < W - 4; ++x) {
+                const QRgb pixel = first.pixel(x, y);
+                QVERIFY(qRed(pixel) <= qBlue(pixel) + 16); // no trace of the red ForeColor
+                captionInDisabledColour |= y > 3 && y < H - 4 && pixel == bgr(0xBAC7C9);
+            }
+        }
+        QVERIFY(captionInDisabledColour);
+    }
+
+    void windowShape_data()
+    {
+        QTest::addColumn<int>("rounded");
+        QTest::addColumn<QList<QPoint>>("inside");
+        QTest::addColumn<QList<QPoint>>("outside");
+        QTest::newRow("5") << 5 << QList<QPoint>{{1, 0}, {0, 1}, {1, 1}, {W - 3, 0}, {W - 2, 1}, {1, H - 2}}
+                           << QList<QPoint>{{0, 0}, {W - 2, 0}, {0, H - 2}, {W - 2, H - 2}, {W - 1, 5}, {5, H - 1}};
+        QTest::newRow("0") << 0 << QList<QPoint>{{0, 0}, {W - 2, 0}, {0, H - 2}, {W - 2, H - 2}}
+                           << QList<QPoint>{{W - 1, 0}, {0, H - 1}, {W - 1, H - 1}};
+        QTest::newRow("10") << 10 << QList<QPoint>{{3, 0}, {1, 1}, {0, 3}, {W - 2, 3}}
+                            << QList<QPoint>{{2, 0}, {0, 2}, {W - 4, 0}, {W - 2, 2}, {0, 0}};
+    }
+    void windowShape()
+    {
+        QFETCH(int, rounded);
+        QFETCH(QList<QPoint>, inside);
+        QFETCH(QList<QPoint>, outside);
+        auto button = makeButton(1);
+        button->setRoundedValue(rounded);
+        const QImage image = render(*button);
+        for (const QPoint& at : inside)
+            QVERIFY2(button->mask().contains(at), qPrintable(QStringLiteral("(%1, %2)").arg(at.x()).arg(at.y())));
+        for (const QPoint& at : outside) {
+            QVERIFY2(!button->mask().contains(at), qPrintable(QStringLiteral("(%1, %2)").arg(at.x()).arg(at.y())));
+            QCOMPARE(image.pixel(at), Backdrop);
+        }
+        // The border runs along the shape's edge, square or cut.
+        QCOMPARE(image.pixel(inside.first()), bgr(0x743C00));
+    }
+
+    void dottedRect_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<State>("state");
+        QTest::addColumn<bool>("dottedRect");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("dotted");
+        QTest::newRow("focus") << 1 << State::Focus << true << true << true;
+        QTest::newRow("focus, FocusDottedRect off") << 1 << State::Focus << false << true << false;
+        QTest::newRow("focus and hover") << 2 << State::FocusHover << true << true << false;
+        QTest::newRow("pressed and focused") << 3 << State::FocusPressed << true << true << true;
+        QTest::newRow("pressed, no focus") << 1 << State::Pressed << true << true << false;
+        QTest::newRow("focus, disabled") << 1 << State::Focus << true << false << false;
+        QTest::newRow("style 0, hover") << 0 << State::Hover << true << true << true;
+        QTest::newRow("style 4, focus") << 4 << State::Focus << true << true << false;
+    }
+    void dottedRect()
+    {
+        QFETCH(int, style);
+        QFETCH(State, state);
+        QFETCH(bool, dottedRect);
+        QFETCH(bool, enabled);
+        QFETCH(bool, dotted);
+        FakePointer pointer;
+        auto button = makeButton(style);
+        button->setFocusDottedRect(dottedRect);
+        enter(*button, pointer, state);
+        button->setEnabledFlag(enabled);
+        const QImage image = render(*button);
+        const QRgb black = qRgb(0, 0, 0);
+        // Every second pixel on the inner ring's lines, from x = 3 to W - 5 and y = 4 to H - 4.
+        for (const QPoint at : {QPoint(3, 2), QPoint(W - 6, 2), QPoint(3, H - 4), QPoint(2, 4), QPoint(2, H - 5),
+                                QPoint(W - 4, 4), QPoint(W - 4, H - 5)})
+            QCOMPARE(image.pixel(at) == black, dotted);
+        for (const QPoint at : {QPoint(4, 2), QPoint(W - 4, 2), QPoint(2, 5), QPoint(2, H - 4), QPoint(W - 4, 5)})
+            QVERIFY(image.pixel(at) != black);
+        if (style < 1 || style > 3) // nothing else is drawn: the background shows
+            QCOMPARE(image.pixel(W / 2, H / 2), button->palette().color(QPalette::Button).rgb());
+    }
+
+    void icon_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("withMask");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("x");  // where the icon's top-left lands, or -1 for no icon
+        QTest::addColumn<QRgb>("shape");
+        QTest::newRow("left") << 1 << true << true << 5 << qRgb(0, 0, 255);
+        QTest::newRow("right") << 2 << true << true << W - 8 - 5 << qRgb(0, 0, 255);
+        QTest::newRow("left, disabled") << 1 << true << false << 5 << bgr(0x99A8AC);
+        QTest::newRow("right, disabled") << 2 << true << false << W - 8 - 5 << bgr(0x99A8AC);
+        QTest::newRow("alignment 3") << 3 << true << true << -1 << QRgb(0);
+        QTest::newRow("no mask") << 1 << false << true << -1 << QRgb(0);
+    }
+    void icon()
+    {
+        QFETCH(int, alignment);
+        QFETCH(bool, withMask);
+        QFETCH(bool, enabled);
+        QFETCH(int, x);
+        QFETCH(QRgb, shape);
+        auto button = makeButton(1);
+        button->setEnabledFlag(enabled);
+        const QImage plain = render(*button);
+        button->setIcon(testIcon(false));
+        if (withMask)
+            button->setIconMask(testIcon(true));
+        button->setIconAlignment(alignment);
+        const QImage image = render(*button);
+        if (x < 0) {
+            QCOMPARE(image, plain);
+            return;
+        }
+        const int y = 8; // round(23 / 2 - 8 / 2) = round(7.5), halves to even
+        QCOMPARE(image.pixel(x + 2, y + 2), shape);
+        QCOMPARE(image.pixel(x + 5, y + 5), shape);
+        QCOMPARE(image.pixel(x + 1, y + 2), enabled ? plain.pixel(x + 1, y + 2) : qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(x + 6, y + 5), enabled ? plain.pixel(x + 6, y + 5) : qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(x + 2, y - 1), plain.pixel(x + 2, y - 1));
+    }
+
+    void captionPlace_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("first"); // first and last columns with ink; -1: no caption
+        QTest::addColumn<int>("last");
+        // 100 twips are 6.67 pixels: the text starts at x = 7, or ends 7 pixels from the edge.
+        QTest::newRow("left") << 1 << 0 << 7 << -1;
+        QTest::newRow("right") << 1 << 1 << -1 << W - 7;
+        QTest::newRow("alignment 3") << 1 << 3 << -1 << -1;
+        QTest::newRow("style 4") << 4 << 2 << -1 << -1;
+    }
+    void captionPlace()
+    {
+        QFETCH(int, style);
+        QFETCH(int, alignment);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        auto button = makeButton(style);
+        const QImage blank = render(*button);
+        button->setCaption(QStringLiteral("HIH"));
+        button->setCaptionAlignment(alignment);
+        const auto [from, to] = inkColumns(render(*button), blank);
+        if (first < 0 && last < 0) {
+            QCOMPARE(from, -1);
+            return;
+        }
+        // A glyph's side bearing may leave one blank column at either end.
+        if (first >= 0)
+            QVERIFY2(from >= first && from <= first + 1, qPrintable(QString::number(from)));
+        if (last >= 0)
+            QVERIFY2(to >= last - 2 && to <= last - 1, qPrintable(QString::number(to)));
+    }
+
+    void repaintingDoesNotFeedItself()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        auto button = new XPButton(&window);
+        button->setGeometry(10, 10, W, H);
+        button->InitProperties();
+        int paints = 0;
+        struct Counter : QObject {
+            int* count;
+            explicit Counter(int* c) : count(c) {}
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                *count += event->type() == QEvent::Paint;
+                return false;
+            }
+        } counter(&paints);
+        button->installEventFilter(&counter);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(paints > 0);
+        const int settled = paints;
+        QTest::qWait(150);
+        QCOMPARE(paints, settled);
+        button->setRoundedValue(9); // a new shape asks for one repaint, not a stream of them
+        QTest::qWait(150);
+        QVERIFY(paints - settled <= 2);
+    }
+};
+
+QTEST_MAIN(tst_XPButtonRendering)
+#include "tst_XPButtonRendering.moc"

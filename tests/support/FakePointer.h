@@ -1,0 +1,43 @@
+// A pointer that stays where the test puts it and reports the widget the test names as the one
+// under it. It installs itself on construction and restores the previous pointer when done.
+#pragma once
+
+#include "Pointer.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace pellitor::testing {
+
+class FakePointer final : public platform::Pointer {
+public:
+    FakePointer() : m_previous(platform::Pointer::install(this)) {}
+    ~FakePointer() override { platform::Pointer::install(m_previous); }
+    FakePointer(const FakePointer&) = delete;
+    FakePointer& operator=(const FakePointer&) = delete;
+
+    // Puts the pointer at globalPos over widget (nullptr: over nothing of ours).
+    void moveTo(QPoint globalPos, QWidget* widget)
+    {
+        m_position = globalPos;
+        m_widget = widget;
+    }
+
+    QPoint pointerPosition() const override
+    {
+        ++m_reads;
+        return m_position;
+    }
+    QWidget* widgetAt(QPoint) const override { return m_widget; }
+
+    // How often the position was read.
+    int reads() const { return m_reads; }
+
+private:
+    platform::Pointer* m_previous;
+    QPoint m_position;
+    QPointer<QWidget> m_widget;
+    mutable int m_reads = 0;
+};
+
+} // namespace pellitor::testing
