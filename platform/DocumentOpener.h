@@ -1,0 +1,30 @@
+// Opening a document or a web address with the desktop's default handler, behind a seam: Help and
+// the About window's link open through it, and tests install a recorder instead.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pellitor::platform {
+
+class DocumentOpener {
+public:
+    virtual ~DocumentOpener() = default;
+
+    // Asks the desktop to open document (a file path, or an address with a scheme such as
+    // "https://") on behalf of owner. Whether it succeeded is not reported: a missing file shows
+    // no message of ours.
+    virtual void open(QWidget* owner, const QString& document) = 0;
+
+    // The installed implementation (the desktop's unless a test installed another).
+    static DocumentOpener& current();
+    // Installs opener (nullptr restores the desktop's) and returns the one it replaces. The caller
+    // keeps ownership.
+    static DocumentOpener* install(DocumentOpener* opener);
+};
+
+// Opens document through the installed opener.
+void openDocument(QWidget* owner, const QString& document);
+
+} // namespace pellitor::platform

@@ -1,0 +1,36 @@
+// A document opener that records what it is asked to open instead of opening it. It installs
+// itself on construction and restores the opener it replaced when it goes out of scope.
+#pragma once
+
+#include "DocumentOpener.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace pellitor::testing {
+
+class RecordingOpener final : public platform::DocumentOpener {
+public:
+    struct Opened {
+        QPointer<QWidget> owner;
+        QString document;
+    };
+
+    RecordingOpener() : m_previous(platform::DocumentOpener::install(this)) {}
+    ~RecordingOpener() override { platform::DocumentOpener::install(m_previous); }
+    RecordingOpener(const RecordingOpener&) = delete;
+    RecordingOpener& operator=(const RecordingOpener&) = delete;
+
+    void open(QWidget* owner, const QString& document) override { m_opened.push_back({owner, document}); }
+
+    const std::vector<Opened>& opened() const { return m_opened; }
+
+private:
+    platform::DocumentOpener* m_previous;
+    std::vector<Opened> m_opened;
+};
+
+} // namespace pellitor::testing
