@@ -1,0 +1,25 @@
+// pellitor: the calculator window. Closing it ends the program.
+#include "DesignFont.h"
+#include "MessageBox.h"
+#include "QtMessageBox.h"
+#include "WindowIcon.h"
+#include "frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pellitor"));
+    QApplication::setWindowIcon(pellitor::calculatorIcon());
+    pellitor::platform::registerDesignFonts();
+
+    pellitor::platform::QtMessageBox boxes;
+    pellitor::platform::MessageBox::install(&boxes);
+
+    pellitor::frmMain window;
+    window.show();
+    const int status = QApplication::exec();
+    pellitor::platform::MessageBox::install(nullptr);
+    return status;
+}

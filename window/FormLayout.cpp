@@ -1,0 +1,112 @@
+// Building a window's controls from its layout table.
+#include "FormLayout.h"
+
+#include "ControlHost.h"
+#include "InputBox.h"
+#include "XPButton.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace pellitor::layout {
+
+platform::PropertyBag storedLayout(const Button& button)
+{
+    platform::PropertyBag bag{{QStringLiteral("caption"), QString::fromUtf8(button.caption)}};
+    if (button.colorStyle != 1)
+        bag.store(QStringLiteral("colorstyle"), qint32(button.colorStyle));
+    bag.store(QStringLiteral("_extentx"), qint32(button.extentX));
+    bag.store(QStringLiteral("_extenty"), qint32(button.extentY));
+    return bag;
+}
+
+QFont fontOf(const FontSpec& spec, const QFont& windowFont)
+{
+    if (!spec.family)
+        return windowFont;
+    QFont font{QString::fromUtf8(spec.family)};
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+namespace {
+QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
+{
+    switch (kind) {
+    case Kind::Label: {
+        auto* label = new QLabel(caption, parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        return label;
+    }
+    case Kind::OptionButton:
+        return new QRadioButton(caption, parent);
+    case Kind::TextBox: {
+        auto* box = new InputBox(parent);
+        box->setText(caption);
+        return box;
+    }
+    case Kind::MultiLineTextBox: {
+        auto* box = new QPlainTextEdit(caption, parent);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setTabChangesFocus(true);
+        return box;
+    }
+    case Kind::Frame:
+        return new QGroupBox(caption, parent);
+    case Kind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setSortingEnabled(true);
+        return list;
+    }
+    }
+    return nullptr;
+}
+} // namespace
+
+QWidget* createControl(const Control& control, QWidget* form)
+{
+    QWidget* parent = form;
+    if (control.container)
+        parent = form->findChild<QWidget*>(QString::fromUtf8(control.container));
+    Q_ASSERT(parent);
+    QWidget* widget = makeWidget(control.kind, QString::fromUtf8(control.caption), parent);
+    widget->setObjectName(QString::fromUtf8(control.name));
+    widget->setGeometry(control.at.toPixels());
+    widget->setFont(fontOf(control.font, form->font()));
+    if (control.toolTip)
+        widget->setToolTip(QString::fromUtf8(control.toolTip));
+    return widget;
+}
+
+XPButton* createButton(const Button& button, QWidget* parent)
+{
+    auto* widget = new XPButton(parent);
+    widget->setObjectName(QString::fromUtf8(button.name));
+    const platform::PropertyBag bag = storedLayout(button);
+    widget->ReadProperties(bag);
+    const QPoint at(button.left / TwipsPerPixel, button.top / TwipsPerPixel);
+    widget->setGeometry(QRect(at, platform::readExtent(bag, {})));
+    if (button.toolTip)
+        widget->setToolTip(QString::fromUtf8(button.toolTip));
+    return widget;
+}
+
+void setTabOrder(std::vector<std::pair<int, QWidget*>> controls)
+{
+    std::erase_if(controls, [](const auto& entry) { return entry.second->focusPolicy() == Qt::NoFocus; });
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
+}
+
+} // namespace pellitor::layout

@@ -1,0 +1,182 @@
+// frmMain: built from its layout table; the start-up steps, the editing commands and the
+// bindings of its buttons and boxes.
+#include "frmMain.h"
+
+#include "CalculateCommand.h"
+#include "DesignFont.h"
+#include "DocumentOpener.h"
+#include "InputBox.h"
+#include "MainLayout.h"
+#include "WindowIcon.h"
+#include "XPButton.h"
+#include "frmF2.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace pellitor {
+
+frmMain::frmMain(const QString& programFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromUtf8(MainLayout::Caption));
+    setWindowIcon(calculatorIcon());
+    platform::registerDesignFonts();
+    setFont(platform::designFont());
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
+    setFixedSize(MainLayout::ClientArea.toPixels().size());
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const layout::Control& entry : MainLayout::controls())
+        tabOrder.emplace_back(entry.tab, layout::createControl(entry, this));
+    for (const layout::Button& entry : MainLayout::buttons())
+        tabOrder.emplace_back(entry.tab, layout::createButton(entry, this));
+    layout::setTabOrder(std::move(tabOrder));
+
+    Text1 = control<InputBox>("Text1");
+    Text2 = control<InputBox>("Text2");
+    Option1 = control<QRadioButton>("Option1");
+    Option2 = control<QRadioButton>("Option2");
+    Text4 = control<QPlainTextEdit>("Text4");
+    List1 = control<QListWidget>("List1");
+    Label2 = control<QLabel>("Label2");
+    m_view.emplace(Text1, Text2, Option1, Option2, Text4);
+    connectButtons();
+
+    Form_Load();
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+frmMain::~frmMain() = default;
+
+template<class T>
+T* frmMain::control(const char* name) const
+{
+    T* widget = findChild<T*>(QString::fromUtf8(name));
+    Q_ASSERT(widget);
+    return widget;
+}
+
+void frmMain::connectButtons()
+{
+    for (const layout::Button& entry : MainLayout::buttons()) {
+        auto* button = control<XPButton>(entry.name);
+        const QString name = button->objectName();
+        if (name == u"XPButton26")
+            connect(button, &XPButton::Click, this, &frmMain::backspace);
+        else if (name == u"XPButton27")
+            connect(button, &XPButton::Click, this, &frmMain::insertFunction);
+        else if (name == u"XPButton28")
+            connect(button, &XPButton::Click, this, &frmMain::calculate);
+        else if (name == u"XPButton29")
+            connect(button, &XPButton::Click, this, &frmMain::clearBoxes);
+        else if (name == u"XPButton30")
+            connect(button, &XPButton::Click, this, &frmMain::openHelp);
+        else if (name == u"XPButton31")
+            connect(button, &XPButton::Click, this, &frmMain::showAbout);
+        else // the inserting keys, XPButton7 to XPButton25
+            connect(button, &XPButton::Click, this, [this, button] { InsertAtCaret(button->Caption()); });
+    }
+    connect(Text1, &InputBox::enterPressed, this, &frmMain::calculate);
+    connect(Text2, &InputBox::enterPressed, this, &frmMain::calculate);
+    // An entry stays selected: a Ctrl+click on the selected entry would otherwise leave none.
+    connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
+        if (List1->selectedItems().isEmpty() && List1->currentItem())
+            List1->currentItem()->setSelected(true);
+    });
+}
+
+void frmMain::Form_Load()
+{
+    QPalette white = Option1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Option1->setPalette(white);
+    Option2->setPalette(white);
+    Option1->setChecked(true);
+    FillFunctionList();
+    List1->setCurrentRow(0);
+    Text1->setFocus();
+}
+
+void frmMain::FillFunctionList()
+{
+    List1->clear();
+    for (const char* entry : MainLayout::functionTemplates())
+        List1->addItem(QString::fromUtf8(entry));
+    List1->setCurrentRow(0);
+    Label2->setText(QStringLiteral("x"));
+    Text2->replaceContent(QStringLiteral("0"));
+}
+
+void frmMain::InsertAtCaret(const QString& text)
+{
+    const QString content = Text1->text();
+    const int p = Text1->caretPosition();
+    Text1->setText(content.left(p) + text + content.mid(p));
+    Text1->setFocus();
+    Text1->setCursorPosition(p + text.size());
+}
+
+void frmMain::backspace()
+{
+    const int p = Text1->caretPosition();
+    if (p == 0)
+        return;
+    const QString content = Text1->text();
+    Text1->setText(content.left(p - 1) + content.mid(p));
+    Text1->setFocus();
+    Text1->setCursorPosition(p - 1);
+}
+
+void frmMain::clearBoxes()
+{
+    Text1->replaceContent(QString());
+    Text2->replaceContent(QString());
+    m_view->setResultText(std::u16string());
+}
+
+void frmMain::calculate()
+{
+    CalculateCommand(*m_view, m_numbers).run();
+}
+
+void frmMain::insertFunction()
+{
+    const QListWidgetItem* selected = List1->currentItem();
+    if (!selected || !selected->isSelected())
+        return;
+    QString entry = selected->text();
+    entry.chop(1);
+    InsertAtCaret(entry);
+}
+
+QString frmMain::helpPath() const
+{
+    return QDir(m_programFolder).filePath(QStringLiteral("help.htm"));
+}
+
+void frmMain::openHelp()
+{
+    platform::openDocument(this, helpPath());
+}
+
+void frmMain::showAbout()
+{
+    frmF2 about(this);
+    about.exec();
+}
+
+} // namespace pellitor

@@ -1,0 +1,64 @@
+// The calculator's main window: the expression and parameter boxes, the angle unit, the keypad,
+// the function list, the result box and the Calculate, Clear, Help and About commands.
+#pragma once
+
+#include "LocaleNumberText.h"
+#include "WidgetCalculateView.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace pellitor {
+
+class InputBox;
+class XPButton;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+public:
+    // programFolder is where Help looks for help.htm: the executable's own folder.
+    explicit frmMain(const QString& programFolder = QString(), QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Puts text into Text1 at its caret (the start of a selection, which stays), gives Text1 the
+    // focus and puts the caret right after the inserted text.
+    void InsertAtCaret(const QString& text);
+    // Fills List1 with the function templates, selects the first, shows "x" in Label2 and puts
+    // "0" into Text2.
+    void FillFunctionList();
+
+    QString helpPath() const;
+
+private:
+    void Form_Load();
+    void connectButtons();
+    void backspace();
+    void clearBoxes();
+    void calculate();
+    void insertFunction();
+    void openHelp();
+    void showAbout();
+
+    template<class T>
+    T* control(const char* name) const;
+
+    QString m_programFolder;
+    InputBox* Text1 = nullptr;
+    InputBox* Text2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QPlainTextEdit* Text4 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* Label2 = nullptr;
+    std::optional<WidgetCalculateView> m_view;
+    platform::LocaleNumberText m_numbers;
+};
+
+} // namespace pellitor
