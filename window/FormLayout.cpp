@@ -25,14 +25,14 @@ platform::PropertyBag storedLayout(const Button& button)
     return bag;
 }
 
-QFont fontOf(const FontSpec& spec, const QFont& windowFont)
+QFont fontOf(const FontChoice& choice, const QFont& windowFont)
 {
-    if (!spec.family)
+    if (!choice.family)
         return windowFont;
-    QFont font{QString::fromUtf8(spec.family)};
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font{QString::fromUtf8(choice.family)};
+    font.setPointSizeF(choice.points);
+    font.setBold(choice.bold);
+    font.setUnderline(choice.underline);
     return font;
 }
 

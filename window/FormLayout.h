@@ -35,7 +35,7 @@ struct Twips {
 };
 
 // No family: the window's default font.
-struct FontSpec {
+struct FontChoice {
     const char* family = nullptr;
     double points = 8.25;
     bool bold = false;
@@ -51,7 +51,7 @@ struct Control {
     Twips at;        // relative to the container
     int tab;         // position in the tab order, lowest first
     const char* container = nullptr; // a frame's name, or nullptr for the window
-    FontSpec font = {};
+    FontChoice font = {};
     const char* toolTip = nullptr;
 };
 
@@ -73,7 +73,7 @@ struct Button {
 // extent keys.
 platform::PropertyBag storedLayout(const Button& button);
 
-QFont fontOf(const FontSpec& spec, const QFont& windowFont);
+QFont fontOf(const FontChoice& choice, const QFont& windowFont);
 
 // Creates the control inside form (or inside its container, which must exist already), named
 // after it, at its place, with its caption, font and tooltip.

@@ -8,11 +8,11 @@ namespace pellitor::MainLayout {
 namespace {
 using layout::Button;
 using layout::Control;
-using layout::FontSpec;
+using layout::FontChoice;
 using layout::Kind;
 
-constexpr FontSpec Verdana{"Verdana", 8.25};
-constexpr FontSpec Arial{"Arial", 8.25};
+constexpr FontChoice Verdana{"Verdana", 8.25};
+constexpr FontChoice Arial{"Arial", 8.25};
 
 constexpr std::array Controls{
     Control{"Label1", Kind::Label, "Expression  e.g. 2cos(x^2)/x", {120, 75, 4815, 195}, 0, nullptr, Verdana},
