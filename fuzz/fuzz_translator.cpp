@@ -4,7 +4,8 @@
 // shown; a failure shows one "Syntax Error" box whose text names the position that the result
 // gives (-1 for character 0) and one of the known messages; a success writes a well-built postfix
 // text, empty exactly when the expression holds no token, and evaluating it never meets a bad
-// token or a missing operand.
+// token or a missing operand. Whatever the buffer held before, the same tokens and the same box
+// follow it.
 #include "Cls6.h"
 #include "EngineError.h"
 #include "FuzzSupport.h"
@@ -64,6 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(buffer.starts_with(Prefix));
     FUZZ_CHECK((result == 0) == boxes.empty());
+    {
+        testing::RecordingMessageBox again;
+        std::u16string fresh;
+        FUZZ_CHECK(Cls6().InfixToPostfix(expression, fresh) == result);
+        FUZZ_CHECK(fresh == std::u16string_view(buffer).substr(Prefix.size()));
+        FUZZ_CHECK(again.shown().size() == boxes.shown().size());
+        FUZZ_CHECK(again.empty() || again.last().text == boxes.last().text);
+    }
     if (result != 0) {
         FUZZ_CHECK(boxes.shown().size() == 1);
         FUZZ_CHECK(boxes.last().title == u"Syntax Error");
