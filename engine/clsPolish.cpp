@@ -1,7 +1,8 @@
 // The postfix element list. Positions are walked with 16-bit counters, so a list holds at most
 // 32768 elements; positions outside the storage raise "Subscript out of range". GetRank and
-// GetData read any stored position, also beyond the count. No reading operation the count to limit the positions it reads; Push and Kill refuse, before they change
-// anything, a position or run that lies outside the list.
+// GetData read any stored position, also beyond the count: no reading operation compares a
+// position with the count. Push and Kill refuse, before they change anything, a position or run
+// that lies outside the list.
 #include "clsPolish.h"
 
 #include "EngineError.h"

@@ -2,8 +2,8 @@
 # Runs pellitor-calc once and compares its exit status, stdout and stderr with the expected ones.
 # Usage: run-case.sh LOCALE PROGRAM EXIT STDOUT STDERR STDIN [ARGUMENT...]
 # LOCALE is the program's LC_ALL (set for the program only, so this shell needs no such locale).
-# STDOUT and STDERR are ":TEXT" (exact, with \n escapes) or "~REGEX" (bash regex on the whole
-# text). STDIN is "none" (/dev/null), ":TEXT" (with \n and \r escapes) or "!COMMAND" (its output).
+# STDOUT and STDERR are ":TEXT" (exact, with \n escapes), "+TEXT" (the output ends with TEXT, for
+# outputs too long to spell out) or "~REGEX" (bash regex on the whole text). STDIN is "none" (/dev/null), ":TEXT" (with \n and \r escapes) or "!COMMAND" (its output).
 set -u
 locale=$1 program=$2 expected_status=$3 expected_out=$4 expected_err=$5 stdin=$6
 shift 6
@@ -35,6 +35,14 @@ compare() {
         if ! cmp -s "$file" "$file.expected"; then
             echo "$name differs from the expected text (-expected +actual):"
             diff -u "$file.expected" "$file" | tail -n +3 | cat -A
+            failed=1
+        fi
+        ;;
+    +*)
+        printf '%b' "${expected#+}" >"$file.expected"
+        if ! tail -c "$(wc -c <"$file.expected")" "$file" | cmp -s - "$file.expected"; then
+            echo "$name does not end with the expected text (-expected +actual, last 200 bytes):"
+            diff -u "$file.expected" <(tail -c 200 "$file") | tail -n +3 | cat -A
             failed=1
         fi
         ;;
