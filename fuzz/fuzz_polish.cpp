@@ -26,7 +26,8 @@ class Model {
 public:
     clsPolish list;
 
-    void push(std::int32_t index, std::int16_t rank, const std::u16string& text)
+    // Returns whether the list took the element.
+    bool push(std::int32_t index, std::int16_t rank, const std::u16string& text)
     {
         const auto expected = [&]() -> std::int32_t {
             if (m_count > Int16Max)
@@ -38,12 +39,13 @@ public:
         const std::int32_t raised = attempt([&] { list.Push(index, rank, text); });
         FUZZ_CHECK(raised == expected);
         if (raised != 0)
-            return;
+            return false;
         if (m_storage.size() < static_cast<std::size_t>(m_count) + 1)
             m_storage.resize(static_cast<std::size_t>(m_count) + 1);
         std::move_backward(m_storage.begin() + index, m_storage.begin() + m_count, m_storage.begin() + m_count + 1);
         m_storage[static_cast<std::size_t>(index)] = {rank, text};
         ++m_count;
+        return true;
     }
 
     void kill(std::int32_t index, std::int32_t num)
@@ -154,8 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 model.push(model.count(), static_cast<std::int16_t>(n), u"run");
             break;
         default:
-            for (int n = 0; n < 4096; ++n)
-                model.push(model.count(), static_cast<std::int16_t>(n), u"");
+            // a full list refuses the first and every later append alike: one refusal is enough
+            for (int n = 0; n < 4096 && model.push(model.count(), static_cast<std::int16_t>(n), u""); ++n) {
+            }
             break;
         }
         model.verify(false);

@@ -57,6 +57,9 @@ QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
         auto* box = new QPlainTextEdit(caption, parent);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setTabChangesFocus(true);
+        // Long lines break at the box's edge. Breaking at blanks first would make Qt search a
+        // whole unbroken line for a blank once per visual line: quadratic in a long expression.
+        box->setWordWrapMode(QTextOption::WrapAnywhere);
         return box;
     }
     case Kind::Frame:
