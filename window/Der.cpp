@@ -36,7 +36,7 @@ Truth check(const std::u16string& sInput, std::u16string& sOutput, std::u16strin
     }
     // An empty box reads as 0; two or more blanks are simply dropped and leave an empty text.
     if (sInput.empty() || sInput == u" ")
-        sOutput = u"0";
+        sOutput.assign(1, u'0');
     return True;
 }
 
