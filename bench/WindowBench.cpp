@@ -1,0 +1,73 @@
+// The Calculate command through the real window (offscreen): the expression and the parameter put
+// into their boxes, Enter in the expression box, the report laid out in the result box. Lengths
+// from 1,000 to 1,000,000 characters, so that Google Benchmark fits the cost against the length.
+#include "InputBox.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace pellitor;
+
+namespace {
+
+frmMain* window = nullptr;
+
+// An expression of length characters, built from the piece as the shape asks.
+enum class Shape { Sum, Nested };
+
+QString expression(Shape shape, int length)
+{
+    if (shape == Shape::Sum)
+        return "x" + QString("+x").repeated((length - 1) / 2);
+    const int depth = (length - 1) / 2;
+    return QString("(").repeated(depth) + "x" + QString(")").repeated(depth);
+}
+
+void BM_WindowCalculate(benchmark::State& state, Shape shape)
+{
+    auto* text1 = window->findChild<InputBox*>("Text1");
+    auto* text2 = window->findChild<InputBox*>("Text2");
+    auto* text4 = window->findChild<QPlainTextEdit*>("Text4");
+    const QString text = expression(shape, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        text1->setText(text);
+        text2->setText("1");
+        emit text1->enterPressed();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(text4->document()->lineCount());
+    }
+    if (!text4->toPlainText().contains("  y="))
+        state.SkipWithError("the window gave no value");
+    state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK_CAPTURE(BM_WindowCalculate, sum, Shape::Sum)
+    ->RangeMultiplier(10)->Range(1'000, 1'000'000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowCalculate, nested, Shape::Nested)
+    ->RangeMultiplier(10)->Range(1'000, 1'000'000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    auto main = std::make_unique<frmMain>();
+    main->show();
+    QCoreApplication::processEvents();
+    window = main.get();
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return EXIT_FAILURE;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return EXIT_SUCCESS;
+}
