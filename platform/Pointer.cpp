@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace pellitor::platform {
 
@@ -10,7 +13,17 @@ namespace {
 class QtPointer final : public Pointer {
 public:
     QPoint pointerPosition() const override { return QCursor::pos(); }
-    QWidget* widgetAt(QPoint globalPos) const override { return QApplication::widgetAt(globalPos); }
+    QWidget* widgetAt(QPoint globalPos) const override
+    {
+        // Only a point inside one of our visible windows can have one of our widgets under it.
+        // Asking the display server which window lies there costs a round trip, and the hover
+        // poll asks 20 times a second wherever the pointer is.
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const bool insideOurs = std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+            return window->isVisible() && window->frameGeometry().contains(globalPos);
+        });
+        return insideOurs ? QApplication::widgetAt(globalPos) : nullptr;
+    }
 };
 
 QtPointer qtPointer;

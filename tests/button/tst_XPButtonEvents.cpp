@@ -338,6 +338,8 @@ private slots:
         QCOMPARE(qt.widgetAt(button->mapToGlobal(QPoint(1, 1))), button);
         QVERIFY(qt.widgetAt(button->mapToGlobal(QPoint(0, 0))) != button);
         QVERIFY(qt.widgetAt(button->mapToGlobal(QPoint(W - 1, H / 2))) != button);
+        QCOMPARE(qt.widgetAt(window.mapToGlobal(QPoint(119, 59))), &window);
+        QCOMPARE(qt.widgetAt(window.mapToGlobal(QPoint(120, 30))), nullptr);
     }
 
     void accessKeyShowsItsCode()
