@@ -76,6 +76,9 @@ void XPButton::setFocusDottedRect(bool value)
 void XPButton::setEnabledFlag(bool value)
 {
     m_enabled = value;
+    // A disabled button ignored the poll; enabled again, it must see where the pointer is.
+    if (value)
+        platform::HoverClock::instance().wake();
     propertyChanged("Enabled");
 }
 

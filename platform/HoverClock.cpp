@@ -5,6 +5,7 @@
 #include "Pointer.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 
 #include <algorithm>
 
@@ -30,6 +31,9 @@ void HoverClock::attach(HoverTimer* timer)
 {
     if (std::find(m_running.begin(), m_running.end(), timer) == m_running.end())
         m_running.push_back(timer);
+    // A timer that starts has not seen the pointer yet (a tick restarting its own timer has).
+    if (!m_ticking)
+        wake();
     updateTimer();
 }
 
@@ -45,10 +49,49 @@ void HoverClock::updateTimer()
     // so that this does not restart the clock's phase each time.
     if (m_ticking)
         return;
-    if (m_running.empty())
+    if (m_running.empty() || m_resting)
         m_timer.stop();
     else if (!m_timer.isActive())
         m_timer.start();
+}
+
+void HoverClock::rest()
+{
+    if (m_resting)
+        return;
+    m_resting = true;
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void HoverClock::wake()
+{
+    if (!m_resting)
+        return;
+    m_resting = false;
+    QCoreApplication::instance()->removeEventFilter(this);
+    updateTimer();
+}
+
+bool HoverClock::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        wake();
+        break;
+    case QEvent::Show:
+        // a window appearing may appear under the pointer, and a modal one blocks Enter events
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
+            wake();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void HoverClock::tick()
@@ -67,6 +110,8 @@ void HoverClock::tick()
             emit timer->timeout();
     }
     m_ticking = false;
+    if (!m_sample.widget && pointer.awayFromOurWindows(m_sample.position))
+        rest();
     updateTimer();
 }
 

@@ -18,11 +18,22 @@ public:
         // Only a point inside one of our visible windows can have one of our widgets under it.
         // Asking the display server which window lies there costs a round trip, and the hover
         // poll asks 20 times a second wherever the pointer is.
+        return insideOurWindow(globalPos) ? QApplication::widgetAt(globalPos) : nullptr;
+    }
+
+    bool awayFromOurWindows(QPoint globalPos) const override
+    {
+        return !insideOurWindow(globalPos) && !QApplication::activeModalWidget()
+               && !QApplication::activePopupWidget();
+    }
+
+private:
+    static bool insideOurWindow(QPoint globalPos)
+    {
         const QWidgetList windows = QApplication::topLevelWidgets();
-        const bool insideOurs = std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
+        return std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
             return window->isVisible() && window->frameGeometry().contains(globalPos);
         });
-        return insideOurs ? QApplication::widgetAt(globalPos) : nullptr;
     }
 };
 

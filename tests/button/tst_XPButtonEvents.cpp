@@ -311,6 +311,76 @@ private slots:
         QVERIFY(!platform::HoverClock::instance().isRunning());
     }
 
+    // Away from every window of ours, the clock rests after the tick that told each button so;
+    // each of these resumes it, and the next tick finds the pointer back over the button.
+    void restingClockWakes_data()
+    {
+        QTest::addColumn<int>("cause");
+        QTest::newRow("Enter event") << 0;
+        QTest::newRow("mouse move event") << 1;
+        QTest::newRow("a window shown") << 2;
+        QTest::newRow("a timer started") << 3;
+        QTest::newRow("a button enabled") << 4;
+    }
+    void restingClockWakes()
+    {
+        QFETCH(int, cause);
+        FakePointer pointer;
+        auto button = makeButton();
+        EventLog log(*button);
+        platform::HoverClock& clock = platform::HoverClock::instance();
+        pointer.moveTo(QPoint(5, 5), button.get());
+        clock.tick();
+        pointer.moveTo(QPoint(900, 700), nullptr);
+        pointer.setAway(true);
+        clock.tick();
+        QCOMPARE(log.lines, (QStringList{"MouseEnters 5 5", "MouseLeaves 900 700"}));
+        QVERIFY(clock.isResting());
+        QVERIFY(!clock.isRunning());
+        QVERIFY(button->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
+
+        pointer.setAway(false);
+        pointer.moveTo(QPoint(6, 6), button.get());
+        QWidget window;
+        std::unique_ptr<XPButton> another;
+        switch (cause) {
+        case 0: {
+            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(6, 6));
+            QCoreApplication::sendEvent(&window, &enter);
+            break;
+        }
+        case 1: {
+            QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(6, 6), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &move);
+            break;
+        }
+        case 2: window.show(); break;
+        case 3: another = makeButton(); break;
+        default: button->setEnabledFlag(true); break;
+        }
+        QVERIFY(!clock.isResting());
+        QVERIFY(clock.isRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(log.lines.size(), 3, 1000);
+        QCOMPARE(log.lines.last(), QStringLiteral("MouseEnters 6 6"));
+    }
+
+    void qtPointerIsAwayOnlyOutsideOurWindowsWithNoModalOpen()
+    {
+        QWidget window;
+        window.setGeometry(100, 100, 120, 60);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const platform::Pointer& qt = platform::Pointer::current();
+        QVERIFY(!qt.awayFromOurWindows(QPoint(160, 130)));
+        QVERIFY(qt.awayFromOurWindows(QPoint(300, 130)));
+        QWidget modal;
+        modal.setWindowModality(Qt::ApplicationModal);
+        modal.setGeometry(500, 500, 50, 50);
+        modal.show();
+        QVERIFY(!qt.awayFromOurWindows(QPoint(300, 130)));
+    }
+
     void buttonDeletedByItsEntersHandler()
     {
         FakePointer pointer;

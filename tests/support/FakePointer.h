@@ -29,6 +29,9 @@ public:
         return m_position;
     }
     QWidget* widgetAt(QPoint) const override { return m_widget; }
+    bool awayFromOurWindows(QPoint) const override { return m_away; }
+    // Whether the pointer counts as away from every window of ours (by default it never does).
+    void setAway(bool away) { m_away = away; }
 
     // How often the position was read.
     int reads() const { return m_reads; }
@@ -37,6 +40,7 @@ private:
     platform::Pointer* m_previous;
     QPoint m_position;
     QPointer<QWidget> m_widget;
+    bool m_away = false;
     mutable int m_reads = 0;
 };
 
