@@ -13,6 +13,7 @@
 // A second run on the texts the first one left gives the same report (unless RND is in the
 // expression, or a cleaned text is empty, which the check then turns into "0").
 #include "CalculateCommand.h"
+#include "FakeCalculateView.h"
 #include "Cls6.h"
 #include "Der.h"
 #include "FuzzSupport.h"
@@ -29,24 +30,7 @@ using Outcome = CalculateCommand::Outcome;
 
 namespace {
 
-class FakeView final : public CalculateView {
-public:
-    std::u16string expression, parameter, result = u"earlier report";
-    bool arc = false, angle = false;
-    int resultWrites = 0;
-
-    std::u16string expressionText() const override { return expression; }
-    void setExpressionText(const std::u16string& text) override { expression = text; }
-    std::u16string parameterText() const override { return parameter; }
-    void setParameterText(const std::u16string& text) override { parameter = text; }
-    bool arcSelected() const override { return arc; }
-    bool angleSelected() const override { return angle; }
-    void setResultText(const std::u16string& text) override
-    {
-        result = text;
-        ++resultWrites;
-    }
-};
+using FakeView = testing::FakeCalculateView;
 
 // Plain texts of the numbers, after a check that no infinity or NaN is ever reported.
 class CheckingNumbers final : public platform::NumberText {
@@ -81,6 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t split = rest.find('\0');
 
     FakeView view;
+    view.result = u"earlier report";
     view.arc = options & 1;
     view.angle = options & 2;
     view.expression = fuzz::decodeText(rest.substr(0, split));

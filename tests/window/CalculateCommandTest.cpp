@@ -1,5 +1,6 @@
 // The Calculate command: the three report forms, the boxes it shows, what it leaves in the window.
 #include "CalculateCommand.h"
+#include "FakeCalculateView.h"
 #include "Cls6.h"
 #include "LocaleNumberText.h"
 #include "RecordingMessageBox.h"
@@ -18,22 +19,7 @@ using pellitor::testing::RecordingMessageBox;
 
 namespace {
 
-class FakeView final : public CalculateView {
-public:
-    std::u16string expression;
-    std::u16string parameter;
-    bool arc = true;
-    bool angle = false;
-    std::u16string result;
-
-    std::u16string expressionText() const override { return expression; }
-    void setExpressionText(const std::u16string& text) override { expression = text; }
-    std::u16string parameterText() const override { return parameter; }
-    void setParameterText(const std::u16string& text) override { parameter = text; }
-    bool arcSelected() const override { return arc; }
-    bool angleSelected() const override { return angle; }
-    void setResultText(const std::u16string& text) override { result = text; }
-};
+using FakeView = pellitor::testing::FakeCalculateView;
 
 enum class Angle { Arc, Angle, Neither };
 

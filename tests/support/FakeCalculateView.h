@@ -1,0 +1,33 @@
+// The four boxes the Calculate command touches, as plain fields: tests and the fuzzing harness
+// run the command on it without a window.
+#pragma once
+
+#include "CalculateCommand.h"
+
+#include <string>
+
+namespace pellitor::testing {
+
+class FakeCalculateView final : public CalculateView {
+public:
+    std::u16string expression;
+    std::u16string parameter;
+    bool arc = true;
+    bool angle = false;
+    std::u16string result;
+    int resultWrites = 0; // how often the command replaced the result box
+
+    std::u16string expressionText() const override { return expression; }
+    void setExpressionText(const std::u16string& text) override { expression = text; }
+    std::u16string parameterText() const override { return parameter; }
+    void setParameterText(const std::u16string& text) override { parameter = text; }
+    bool arcSelected() const override { return arc; }
+    bool angleSelected() const override { return angle; }
+    void setResultText(const std::u16string& text) override
+    {
+        result = text;
+        ++resultWrites;
+    }
+};
+
+} // namespace pellitor::testing
