@@ -1,11 +1,11 @@
-// The shared hover clock: one QTimer, one pointer read per tick, one tick to each running timer.
+// The shared hover clock: one QTimer, one pointer read per tick, one tick to each running timer,
+// and no ticks once every timer has seen the last change.
 #include "HoverClock.h"
 
 #include "HoverTimer.h"
 #include "Pointer.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 
 #include <algorithm>
 
@@ -25,94 +25,73 @@ HoverClock::HoverClock(QObject* parent) : QObject(parent)
 {
     m_timer.setInterval(Interval);
     connect(&m_timer, &QTimer::timeout, this, &HoverClock::tick);
+    Pointer::setChangeListener([this] { wake(); });
+    Pointer::startTracking();
+}
+
+HoverClock::~HoverClock()
+{
+    Pointer::setChangeListener(nullptr);
 }
 
 void HoverClock::attach(HoverTimer* timer)
 {
     if (std::find(m_running.begin(), m_running.end(), timer) == m_running.end())
         m_running.push_back(timer);
-    // A timer that starts has not seen the pointer yet (a tick restarting its own timer has).
-    if (!m_ticking)
-        wake();
-    updateTimer();
+    // A timer restarted by the handler of its own tick has seen the pointer; any other has not.
+    if (timer != m_delivering)
+        timer->m_seen = 0;
+    startIfDue();
 }
 
 void HoverClock::detach(HoverTimer* timer)
 {
+    // The clock's timer stops at its next tick if nothing is left to tell.
     m_running.erase(std::remove(m_running.begin(), m_running.end(), timer), m_running.end());
-    updateTimer();
 }
 
-void HoverClock::updateTimer()
+bool HoverClock::due() const
 {
-    // A timer stops and restarts itself inside every tick; the decision waits for the tick's end
-    // so that this does not restart the clock's phase each time.
-    if (m_ticking)
-        return;
-    if (m_running.empty() || m_resting)
-        m_timer.stop();
-    else if (!m_timer.isActive())
+    return std::any_of(m_running.begin(), m_running.end(),
+                       [this](const HoverTimer* timer) { return timer->m_seen != m_changes; });
+}
+
+void HoverClock::startIfDue()
+{
+    if (!m_timer.isActive() && due())
         m_timer.start();
-}
-
-void HoverClock::rest()
-{
-    if (m_resting)
-        return;
-    m_resting = true;
-    QCoreApplication::instance()->installEventFilter(this);
 }
 
 void HoverClock::wake()
 {
-    if (!m_resting)
-        return;
-    m_resting = false;
-    QCoreApplication::instance()->removeEventFilter(this);
-    updateTimer();
-}
-
-bool HoverClock::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::Enter:
-    case QEvent::MouseMove:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-        wake();
-        break;
-    case QEvent::Show:
-        // a window appearing may appear under the pointer, and a modal one blocks Enter events
-        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
-            wake();
-        break;
-    default:
-        break;
-    }
-    return false;
+    ++m_changes;
+    startIfDue();
 }
 
 void HoverClock::tick()
 {
-    if (m_running.empty() || m_ticking)
-        return;
+    // Stopped, the timer may start again inside a handler's nested event loop: Qt never fires a
+    // timer whose own timeout is still running.
+    m_timer.stop();
+    const std::uint64_t changes = m_changes;
     const Pointer& pointer = Pointer::current();
-    m_sample.position = pointer.pointerPosition();
-    m_sample.widget = pointer.widgetAt(m_sample.position);
+    const PointerSample sample{pointer.pointerPosition(), pointer.widgetUnderPointer()};
 
-    // A handler may stop, start or delete any timer: walk a copy and skip those no longer running.
-    m_ticking = true;
-    const std::vector<QPointer<HoverTimer>> due(m_running.begin(), m_running.end());
-    for (const QPointer<HoverTimer>& timer : due) {
-        if (timer && timer->isActive())
-            emit timer->timeout();
+    // A handler may stop, start or delete any timer, or run a nested event loop whose ticks tell
+    // the other timers of newer changes: walk a copy, and skip a timer that is no longer running
+    // or that a nested tick has told more than this one could.
+    const std::vector<QPointer<HoverTimer>> running(m_running.begin(), m_running.end());
+    const HoverTimer* const outer = m_delivering;
+    for (const QPointer<HoverTimer>& timer : running) {
+        if (!timer || !timer->isActive() || timer->m_seen > changes)
+            continue;
+        timer->m_seen = changes;
+        m_sample = sample;
+        m_delivering = timer;
+        emit timer->timeout();
     }
-    m_ticking = false;
-    if (!m_sample.widget && pointer.awayFromOurWindows(m_sample.position))
-        rest();
-    updateTimer();
+    m_delivering = outer;
+    startIfDue();
 }
 
 } // namespace pellitor::platform

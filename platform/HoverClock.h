@@ -1,10 +1,11 @@
-// One 50 ms clock for every hover timer of the process: a window full of buttons costs one
-// timer and one pointer read per tick, not one of each per button.
+// One 50 ms clock for every hover timer of the process: a window full of buttons costs one timer
+// and one pointer read per tick, not one of each per button.
 //
-// While the pointer is away from every window of ours, a tick can change nothing: every timer
-// has seen that nothing of ours is under the pointer, and only Qt can tell that this changes.
-// The clock then rests: it stops its timer, and the next Enter, mouse or window-shown event
-// (or a timer started, or wake()) resumes the ticks.
+// A tick can only tell a timer something new after something changed: the pointer moved, entered
+// or left a window of ours, a window or widget appeared, went or moved, a button became enabled,
+// a timer started. Each change wakes the clock; it ticks every 50 ms until every running timer has
+// had a tick since the last change, then stops. So nothing polls while nothing moves, and a change
+// still reaches every timer within one interval.
 #pragma once
 
 #include <QObject>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
 
 namespace pellitor::platform {
@@ -32,19 +34,20 @@ public:
 
     // The clock of the running application, created on first use and owned by the application.
     static HoverClock& instance();
+    ~HoverClock() override;
 
     // The pointer as read at the start of the tick being delivered (or the last one).
     const PointerSample& sample() const { return m_sample; }
-    // Whether the underlying 50 ms timer runs: while at least one hover timer runs and the
-    // clock is not resting.
+    // Whether the 50 ms timer runs: while a running hover timer has not had a tick since the
+    // last change.
     bool isRunning() const { return m_timer.isActive(); }
-    bool isResting() const { return m_resting; }
 
-    // Something a tick acts on changed (a button became enabled): resume the ticks if resting.
+    // Something a tick acts on may have changed: tick until every running timer has seen it.
     void wake();
 
     // Reads the pointer once and delivers one tick to every running hover timer. The 50 ms
-    // timer calls it; tests call it to step the poll without waiting.
+    // timer calls it; tests call it to step the poll without waiting. A handler may run a nested
+    // event loop (a modal window): the ticks go on meanwhile for every other timer.
     void tick();
 
 private:
@@ -52,15 +55,16 @@ private:
     explicit HoverClock(QObject* parent);
     void attach(HoverTimer* timer);
     void detach(HoverTimer* timer);
-    void updateTimer();
-    void rest();
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool due() const;
+    void startIfDue();
 
     QTimer m_timer;
     std::vector<HoverTimer*> m_running;
     PointerSample m_sample;
-    bool m_ticking = false;
-    bool m_resting = false;
+    // Counts the changes; each timer remembers the count of the last tick it had.
+    std::uint64_t m_changes = 1;
+    // The timer whose tick is being delivered (innermost, when a handler nests ticks).
+    const HoverTimer* m_delivering = nullptr;
 };
 
 } // namespace pellitor::platform

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <cstdint>
+
 namespace pellitor::platform {
 
 class HoverTimer final : public QObject {
@@ -23,7 +25,10 @@ signals:
     void timeout();
 
 private:
+    friend class HoverClock;
     bool m_active = false;
+    // The clock's change count at the last tick this timer had (0: none since it started).
+    std::uint64_t m_seen = 0;
 };
 
 } // namespace pellitor::platform

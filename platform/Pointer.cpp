@@ -1,56 +1,173 @@
-// The Qt pointer: QCursor::pos() and QApplication::widgetAt(), which honours widget masks.
+// The Qt pointer: follows the enter, leave and mouse events that our windows receive, so that it
+// knows the widget under the pointer without asking the display server, on X11 and on Wayland
+// alike, and costs nothing while the pointer rests.
 #include "Pointer.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QDropEvent>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
+#include <QWindowStateChangeEvent>
 
-#include <algorithm>
+#include <utility>
 
 namespace pellitor::platform {
 
 namespace {
-class QtPointer final : public Pointer {
+
+// Only an X server can say where the pointer is outside our windows; a Wayland client learns the
+// pointer's position only from the events of its own surfaces.
+bool serverKnowsThePointer()
+{
+    return QGuiApplication::platformName() == u"xcb";
+}
+
+QWidget* widgetOf(const QWindow* window)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window)
+            return widget;
+    }
+    return nullptr;
+}
+
+class QtPointer final : public QObject, public Pointer {
 public:
-    QPoint pointerPosition() const override { return QCursor::pos(); }
-    QWidget* widgetAt(QPoint globalPos) const override
+    explicit QtPointer(QObject* parent) : QObject(parent)
     {
-        // Only a point inside one of our visible windows can have one of our widgets under it.
-        // Asking the display server which window lies there costs a round trip, and the hover
-        // poll asks 20 times a second wherever the pointer is.
-        return insideOurWindow(globalPos) ? QApplication::widgetAt(globalPos) : nullptr;
+        if (parent)
+            parent->installEventFilter(this);
     }
 
-    bool awayFromOurWindows(QPoint globalPos) const override
+    QPoint pointerPosition() const override { return serverKnowsThePointer() ? QCursor::pos() : m_global; }
+
+    QWidget* widgetUnderPointer() const override
     {
-        return !insideOurWindow(globalPos) && !QApplication::activeModalWidget()
-               && !QApplication::activePopupWidget();
+        if (!m_window || !m_window->isVisible() || (m_window->windowStates() & Qt::WindowMinimized))
+            return nullptr;
+        QWidget* top = widgetOf(m_window);
+        if (!top || !top->rect().contains(m_local))
+            return nullptr;
+        QWidget* child = top->childAt(m_local);
+        return child ? child : top;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWindow*>(watched);
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // Qt delivers these to a window only while no modal window blocks it.
+            if (window) {
+                const auto* pointerEvent = static_cast<QSinglePointEvent*>(event);
+                follow(window, pointerEvent->position().toPoint(), pointerEvent->globalPosition().toPoint());
+            }
+            break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            if (window) {
+                const QPoint local = static_cast<QDropEvent*>(event)->position().toPoint();
+                follow(window, local, window->mapToGlobal(local));
+            }
+            break;
+        case QEvent::Leave: // also when a modal window blocks the window under the pointer
+        case QEvent::DragLeave:
+        case QEvent::Hide:
+        case QEvent::Close:
+            if (window && window == m_window)
+                m_window = nullptr;
+            changed();
+            break;
+        case QEvent::WindowUnblocked:
+            if (!m_window && serverKnowsThePointer())
+                askTheServer();
+            changed();
+            break;
+        case QEvent::WindowStateChange:
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+            // A window minimised, or a widget appearing, moving or going under a resting pointer.
+            changed();
+            break;
+        default:
+            break;
+        }
+        return false;
     }
 
 private:
-    static bool insideOurWindow(QPoint globalPos)
+    void follow(QWindow* window, QPoint local, QPoint global)
     {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        return std::any_of(windows.begin(), windows.end(), [&](const QWidget* window) {
-            return window->isVisible() && window->frameGeometry().contains(globalPos);
-        });
+        m_window = window;
+        m_local = local;
+        m_global = global;
+        changed();
     }
+
+    // The pointer moved while a modal window blocked ours; only the server saw where to.
+    void askTheServer()
+    {
+        m_global = QCursor::pos();
+        if (QWindow* window = QGuiApplication::topLevelAt(m_global)) {
+            m_window = window;
+            m_local = window->mapFromGlobal(m_global);
+        }
+    }
+
+    QPointer<QWindow> m_window; // the window of ours the pointer is over, or null
+    QPoint m_local;             // the pointer in m_window's coordinates
+    QPoint m_global;            // and in screen coordinates, as the last event gave it
 };
 
-QtPointer qtPointer;
-Pointer* installed = &qtPointer;
+QPointer<QtPointer> tracker;
+Pointer* installed = nullptr;
+std::function<void()> listener;
+
+QtPointer& qtPointer()
+{
+    // Parented to the application, so that it stops watching before the application ends.
+    if (!tracker)
+        tracker = new QtPointer(QCoreApplication::instance());
+    return *tracker;
+}
 } // namespace
 
 Pointer& Pointer::current()
 {
-    return *installed;
+    return installed ? *installed : qtPointer();
 }
 
 Pointer* Pointer::install(Pointer* pointer)
 {
     Pointer* previous = installed;
-    installed = pointer ? pointer : &qtPointer;
+    installed = pointer;
     return previous;
+}
+
+void Pointer::startTracking()
+{
+    qtPointer();
+}
+
+void Pointer::setChangeListener(std::function<void()> newListener)
+{
+    listener = std::move(newListener);
+}
+
+void Pointer::changed()
+{
+    if (listener)
+        listener();
 }
 
 } // namespace pellitor::platform

@@ -308,77 +308,96 @@ private slots:
         QCOMPARE(logs[7]->lines.last(), QStringLiteral("MouseLeaves 41 50"));
         logs.clear();
         buttons.clear();
-        QVERIFY(!platform::HoverClock::instance().isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!platform::HoverClock::instance().isRunning(), 1000);
     }
 
-    // Away from every window of ours, the clock rests after the tick that told each button so;
-    // each of these resumes it, and the next tick finds the pointer back over the button.
-    void restingClockWakes_data()
+    // Once every button has had a tick since the last change, the clock stops; each of these
+    // changes resumes it, and the next tick finds the pointer over the button.
+    void clockRestsUntilSomethingChanges_data()
     {
         QTest::addColumn<int>("cause");
-        QTest::newRow("Enter event") << 0;
-        QTest::newRow("mouse move event") << 1;
-        QTest::newRow("a window shown") << 2;
+        QTest::newRow("the pointer moves") << 0;
+        QTest::newRow("a window shown") << 1;
+        QTest::newRow("a widget hidden") << 2;
         QTest::newRow("a timer started") << 3;
         QTest::newRow("a button enabled") << 4;
     }
-    void restingClockWakes()
+    void clockRestsUntilSomethingChanges()
     {
         QFETCH(int, cause);
         FakePointer pointer;
+        QWidget window;
+        QWidget* widget = new QWidget(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto button = makeButton();
         EventLog log(*button);
         platform::HoverClock& clock = platform::HoverClock::instance();
         pointer.moveTo(QPoint(5, 5), button.get());
+        QVERIFY(clock.isRunning());
         clock.tick();
-        pointer.moveTo(QPoint(900, 700), nullptr);
-        pointer.setAway(true);
-        clock.tick();
-        QCOMPARE(log.lines, (QStringList{"MouseEnters 5 5", "MouseLeaves 900 700"}));
-        QVERIFY(clock.isResting());
+        QCOMPARE(log.lines, QStringList{"MouseEnters 5 5"});
         QVERIFY(!clock.isRunning());
         QVERIFY(button->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
 
-        pointer.setAway(false);
-        pointer.moveTo(QPoint(6, 6), button.get());
-        QWidget window;
+        pointer.placeQuietly(QPoint(900, 700), nullptr);
+        QTest::qWait(3 * platform::HoverClock::Interval);
+        QCOMPARE(log.lines.size(), 1); // nothing polled meanwhile
         std::unique_ptr<XPButton> another;
+        std::unique_ptr<QWidget> shown;
         switch (cause) {
-        case 0: {
-            QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(6, 6));
-            QCoreApplication::sendEvent(&window, &enter);
-            break;
-        }
-        case 1: {
-            QMouseEvent move(QEvent::MouseMove, QPointF(1, 1), QPointF(6, 6), Qt::NoButton, Qt::NoButton,
-                             Qt::NoModifier);
-            QCoreApplication::sendEvent(&window, &move);
-            break;
-        }
-        case 2: window.show(); break;
+        case 0: pointer.moveTo(QPoint(900, 700), nullptr); break;
+        case 1: shown = std::make_unique<QWidget>(); shown->show(); break;
+        case 2: widget->hide(); break;
         case 3: another = makeButton(); break;
         default: button->setEnabledFlag(true); break;
         }
-        QVERIFY(!clock.isResting());
         QVERIFY(clock.isRunning());
-        QTRY_COMPARE_WITH_TIMEOUT(log.lines.size(), 3, 1000);
-        QCOMPARE(log.lines.last(), QStringLiteral("MouseEnters 6 6"));
+        QTRY_COMPARE_WITH_TIMEOUT(log.lines.size(), 2, 1000);
+        QCOMPARE(log.lines.last(), QStringLiteral("MouseLeaves 900 700"));
+        QTRY_VERIFY_WITH_TIMEOUT(!clock.isRunning(), 1000);
     }
 
-    void qtPointerIsAwayOnlyOutsideOurWindowsWithNoModalOpen()
+    // A hover timer that starts has not seen the pointer: it gets one tick, even when nothing
+    // changed since its last one.
+    void aStartedTimerGetsATick()
     {
-        QWidget window;
-        window.setGeometry(100, 100, 120, 60);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const platform::Pointer& qt = platform::Pointer::current();
-        QVERIFY(!qt.awayFromOurWindows(QPoint(160, 130)));
-        QVERIFY(qt.awayFromOurWindows(QPoint(300, 130)));
-        QWidget modal;
-        modal.setWindowModality(Qt::ApplicationModal);
-        modal.setGeometry(500, 500, 50, 50);
-        modal.show();
-        QVERIFY(!qt.awayFromOurWindows(QPoint(300, 130)));
+        FakePointer pointer;
+        platform::HoverClock& clock = platform::HoverClock::instance();
+        platform::HoverTimer timer;
+        int ticks = 0;
+        connect(&timer, &platform::HoverTimer::timeout, [&] { ++ticks; });
+        timer.start();
+        QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!clock.isRunning(), 1000);
+        timer.stop();
+        timer.start();
+        QTRY_COMPARE_WITH_TIMEOUT(ticks, 2, 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!clock.isRunning(), 1000);
+    }
+
+    // A handler that runs a nested event loop (a modal window) stops only its own button's poll.
+    void nestedLoopInAHandlerLeavesTheOtherButtonsHovering()
+    {
+        FakePointer pointer;
+        auto first = makeButton();
+        auto second = makeButton();
+        EventLog firstLog(*first);
+        EventLog secondLog(*second);
+        QStringList seenInsideTheLoop;
+        connect(first.get(), &XPButton::MouseEnters, [&] {
+            QEventLoop loop;
+            connect(second.get(), &XPButton::MouseEnters, &loop, &QEventLoop::quit);
+            QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+            pointer.moveTo(QPoint(7, 7), second.get());
+            loop.exec();
+            seenInsideTheLoop = secondLog.lines;
+        });
+        pointer.moveTo(QPoint(5, 5), first.get());
+        QTRY_COMPARE_WITH_TIMEOUT(firstLog.lines.size(), 2, 3000);
+        QCOMPARE(seenInsideTheLoop, QStringList{"MouseEnters 7 7"});
+        QCOMPARE(firstLog.lines, (QStringList{"MouseEnters 5 5", "MouseLeaves 7 7"}));
+        QCOMPARE(secondLog.lines, QStringList{"MouseEnters 7 7"});
     }
 
     void buttonDeletedByItsEntersHandler()
@@ -392,24 +411,6 @@ private slots:
         pointer.moveTo(QPoint(1, 1), other.get());
         platform::HoverClock::instance().tick();
         QVERIFY(other->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
-    }
-
-    void qtPointerHonoursTheRoundedShape()
-    {
-        QWidget window;
-        window.resize(120, 60);
-        XPButton* button = new XPButton(&window);
-        button->setGeometry(10, 10, W, H);
-        button->InitProperties();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const platform::Pointer& qt = platform::Pointer::current();
-        QCOMPARE(qt.widgetAt(button->mapToGlobal(QPoint(W / 2, H / 2))), button);
-        QCOMPARE(qt.widgetAt(button->mapToGlobal(QPoint(1, 1))), button);
-        QVERIFY(qt.widgetAt(button->mapToGlobal(QPoint(0, 0))) != button);
-        QVERIFY(qt.widgetAt(button->mapToGlobal(QPoint(W - 1, H / 2))) != button);
-        QCOMPARE(qt.widgetAt(window.mapToGlobal(QPoint(119, 59))), &window);
-        QCOMPARE(qt.widgetAt(window.mapToGlobal(QPoint(120, 30))), nullptr);
     }
 
     void accessKeyShowsItsCode()

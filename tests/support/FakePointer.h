@@ -16,8 +16,17 @@ public:
     FakePointer(const FakePointer&) = delete;
     FakePointer& operator=(const FakePointer&) = delete;
 
-    // Puts the pointer at globalPos over widget (nullptr: over nothing of ours).
+    // Puts the pointer at globalPos over widget (nullptr: over nothing of ours), and tells the
+    // hover clock, as the Qt pointer does on every pointer event.
     void moveTo(QPoint globalPos, QWidget* widget)
+    {
+        m_position = globalPos;
+        m_widget = widget;
+        changed();
+    }
+
+    // Puts the pointer there without telling anyone, to see what else wakes the hover clock.
+    void placeQuietly(QPoint globalPos, QWidget* widget)
     {
         m_position = globalPos;
         m_widget = widget;
@@ -28,10 +37,7 @@ public:
         ++m_reads;
         return m_position;
     }
-    QWidget* widgetAt(QPoint) const override { return m_widget; }
-    bool awayFromOurWindows(QPoint) const override { return m_away; }
-    // Whether the pointer counts as away from every window of ours (by default it never does).
-    void setAway(bool away) { m_away = away; }
+    QWidget* widgetUnderPointer() const override { return m_widget; }
 
     // How often the position was read.
     int reads() const { return m_reads; }
@@ -40,7 +46,6 @@ private:
     platform::Pointer* m_previous;
     QPoint m_position;
     QPointer<QWidget> m_widget;
-    bool m_away = false;
     mutable int m_reads = 0;
 };
 
