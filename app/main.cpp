@@ -1,4 +1,5 @@
 // pellitor: the calculator window. Closing it ends the program.
+#include "CaretBlink.h"
 #include "DesignFont.h"
 #include "MessageBox.h"
 #include "QtMessageBox.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[])
 
     pellitor::platform::QtMessageBox boxes;
     pellitor::platform::MessageBox::install(&boxes);
+
+    // An idle window repaints nothing, not even its caret.
+    const pellitor::platform::CaretBlinkTimeout caretBlink;
 
     pellitor::frmMain window;
     window.show();

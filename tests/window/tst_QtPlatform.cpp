@@ -1,14 +1,28 @@
-// The Qt message box that the running window installs: its icon per style, its title and text
-// shown as typed, and its single OK button.
+// The Qt services that the running window installs: the message box (its icon per style, its title
+// and text shown as typed, its single OK button) and the caret's blink timeout.
+#include "CaretBlink.h"
 #include "QtMessageBox.h"
 #include "WindowDriver.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QtTest>
 
 using namespace pellitor;
 using namespace pellitor::testing;
+
+namespace {
+struct PaintCounter : QObject {
+    int paints = 0;
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+} // namespace
 
 class tst_QtPlatform : public QObject {
     Q_OBJECT
@@ -55,6 +69,51 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(buttons, QStringList{"OK"});
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // An idle text box stops repainting its caret; input makes it blink again.
+    void caretStopsBlinkingWhenIdle_data()
+    {
+        QTest::addColumn<int>("input");
+        QTest::newRow("key") << 0;
+        QTest::newRow("click") << 1;
+        QTest::newRow("focus moved") << 2;
+    }
+    void caretStopsBlinkingWhenIdle()
+    {
+        QFETCH(int, input);
+        QApplication::setCursorFlashTime(100);
+        QWidget window;
+        auto* box = new QLineEdit(&window);
+        auto* other = new QLineEdit(&window);
+        other->move(0, 40);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        PaintCounter boxPaints(box);
+        PaintCounter otherPaints(other);
+        {
+            platform::CaretBlinkTimeout timeout(std::chrono::milliseconds(300));
+            QTRY_VERIFY(timeout.isBlinkingStopped());
+            QCOMPARE(QApplication::cursorFlashTime(), 0);
+            boxPaints.paints = 0;
+            QTest::qWait(600);
+            QVERIFY2(boxPaints.paints <= 1, qPrintable(QString::number(boxPaints.paints)));
+
+            switch (input) {
+            case 0: QTest::keyClick(box, Qt::Key_A); break;
+            case 1: QTest::mouseClick(box, Qt::LeftButton); break;
+            default: other->setFocus(); break;
+            }
+            QVERIFY(!timeout.isBlinkingStopped());
+            QCOMPARE(QApplication::cursorFlashTime(), 100);
+            PaintCounter& focused = input == 2 ? otherPaints : boxPaints;
+            focused.paints = 0;
+            QTest::qWait(250);
+            QVERIFY2(focused.paints >= 2, qPrintable(QString::number(focused.paints)));
+            QTRY_VERIFY(timeout.isBlinkingStopped());
+        }
+        QCOMPARE(QApplication::cursorFlashTime(), 100);
     }
 };
 
