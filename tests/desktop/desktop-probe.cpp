@@ -1,0 +1,93 @@
+// desktop-probe: reads what an X server (Xvfb, or weston nested in it) shows, for the checks of the
+// real program on real display servers. Commands:
+//   locate             prints "X Y": where frmMain's client area starts on the screen, found by the
+//                      keypad's first key, whose border is the only (0, 60, 116) in its rows
+//   pixel X Y          prints the colour at (X, Y) as RRGGBB
+//   wait X Y RRGGBB [not] MS
+//                      waits up to MS milliseconds for (X, Y) to show (or stop showing) the colour;
+//                      prints the milliseconds it took, exit status 1 when it never did
+//   grab FILE          saves the whole screen as a PNG
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QThread>
+
+#include <cstdio>
+
+namespace {
+// The keypad's first key "1" sits 120 px from the client area's left edge and 53 px from its top.
+constexpr QPoint FirstKey(120, 53);
+constexpr QRgb KeypadBorder = 0xFF003C74;
+
+QImage screenshot()
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+int locate()
+{
+    const QImage image = screenshot();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] != KeypadBorder)
+                continue;
+            // The first border row is the top of the keys' first row; their left edge is the
+            // leftmost border pixel a few rows further down, past the rounded corner.
+            const int middle = y + 10;
+            const auto* band = reinterpret_cast<const QRgb*>(image.constScanLine(middle));
+            int left = 0;
+            while (left < image.width() && band[left] != KeypadBorder)
+                ++left;
+            std::printf("%d %d\n", left - FirstKey.x(), y - FirstKey.y());
+            return 0;
+        }
+    }
+    std::fprintf(stderr, "desktop-probe: no keypad on the screen\n");
+    return 1;
+}
+
+QString colourAt(int x, int y)
+{
+    return QStringLiteral("%1").arg(screenshot().pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+int wait(int x, int y, const QString& colour, bool shown, int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        if ((colourAt(x, y) == colour.toUpper()) == shown) {
+            std::printf("%lld\n", static_cast<long long>(clock.elapsed()));
+            return 0;
+        }
+        QThread::msleep(5);
+    } while (clock.elapsed() < milliseconds);
+    std::printf("never (%s)\n", qPrintable(colourAt(x, y)));
+    return 1;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments().mid(1);
+    const QString command = args.value(0);
+    if (command == u"locate" && args.size() == 1)
+        return locate();
+    if (command == u"pixel" && args.size() == 3) {
+        std::printf("%s\n", qPrintable(colourAt(args[1].toInt(), args[2].toInt())));
+        return 0;
+    }
+    if (command == u"wait" && (args.size() == 5 || args.size() == 6)) {
+        const bool shown = args.size() == 5;
+        return wait(args[1].toInt(), args[2].toInt(), args[3], shown, args.last().toInt());
+    }
+    if (command == u"grab" && args.size() == 2)
+        return screenshot().save(args[1]) ? 0 : 1;
+    std::fprintf(stderr, "usage: desktop-probe locate | pixel X Y | wait X Y RRGGBB [not] MS | grab FILE\n");
+    return 64;
+}
