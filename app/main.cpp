@@ -1,6 +1,7 @@
 // pellitor: the calculator window. Closing it ends the program.
 #include "CaretBlink.h"
 #include "DesignFont.h"
+#include "DisplayGuard.h"
 #include "MessageBox.h"
 #include "QtMessageBox.h"
 #include "WindowIcon.h"
@@ -8,9 +9,15 @@
 
 #include <QApplication>
 
+#include <optional>
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const pellitor::DisplayGuard guard(argc, argv);
+        app.emplace(argc, argv);
+    }
     QApplication::setApplicationName(QStringLiteral("Pellitor"));
     QApplication::setWindowIcon(pellitor::calculatorIcon());
     pellitor::platform::registerDesignFonts();

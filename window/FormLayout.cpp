@@ -1,11 +1,11 @@
 // Building a window's controls from its layout table.
 #include "FormLayout.h"
 
+#include "CaptionFrame.h"
 #include "ControlHost.h"
 #include "InputBox.h"
 #include "XPButton.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -63,7 +63,7 @@ QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
         return box;
     }
     case Kind::Frame:
-        return new QGroupBox(caption, parent);
+        return new CaptionFrame(caption, parent);
     case Kind::ListBox: {
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);

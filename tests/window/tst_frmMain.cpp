@@ -8,7 +8,6 @@
 #include "WindowDriver.h"
 #include "frmMain.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
