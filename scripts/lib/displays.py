@@ -50,7 +50,7 @@ class Xvfb:
 
     def __init__(self, width=1280, height=1024):
         self.size = (width, height)
-        self.number = self._free_display()
+        self.number = self.free_display()
         self.home = tempfile.TemporaryDirectory(prefix="pellitor-display-")
         self.log_path = os.path.join(self.home.name, "servers.log")
         self.log = open(self.log_path, "w")
@@ -69,7 +69,8 @@ class Xvfb:
             os.makedirs(os.path.join(self.home.name, folder))
 
     @staticmethod
-    def _free_display():
+    def free_display():
+        """A display number with no X server."""
         for number in range(90, 200):
             if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
                 return number
@@ -116,12 +117,17 @@ class Weston:
     """
 
     def __init__(self, xvfb, shell="desktop-shell.so", width=1000, height=800):
+        assert width < xvfb.size[0] and height < xvfb.size[1], "the output must leave room outside it"
         self.xvfb = xvfb
+        self.size = (width, height)
         self.socket = f"wayland-pellitor-{xvfb.number}"
         self.config = os.path.join(xvfb.home.name, "weston.ini")
         with open(self.config, "w") as config:
             config.write("[core]\nidle-time=0\n\n[shell]\nlocking=false\npanel-position=none\n"
                          "background-color=0xff6f8fa0\n")
+        # weston's X11 backend takes no pointer motion until the pointer enters its window: park the
+        # pointer outside, so that the first move over the output is an entry.
+        xvfb.pointer_to(xvfb.size[0] - 1, xvfb.size[1] - 1)
         self.server = subprocess.Popen(
             ["weston", f"--config={self.config}", "--backend=x11-backend.so", "--use-pixman",
              f"--shell={shell}", f"--socket={self.socket}", f"--width={width}", f"--height={height}"],

@@ -6,6 +6,8 @@
 //   wait X Y RRGGBB [not] MS
 //                      waits up to MS milliseconds for (X, Y) to show (or stop showing) the colour;
 //                      prints the milliseconds it took, exit status 1 when it never did
+//   count X Y W H RRGGBB
+//                      prints how many pixels of the rectangle show the colour
 //   grab FILE          saves the whole screen as a PNG
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -54,6 +56,19 @@ QString colourAt(int x, int y)
     return QStringLiteral("%1").arg(screenshot().pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
 }
 
+int count(const QRect& box, const QString& colour)
+{
+    const QImage image = screenshot();
+    const QRgb wanted = 0xFF000000 | colour.toUInt(nullptr, 16);
+    int found = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x)
+            found += image.valid(x, y) && image.pixel(x, y) == wanted;
+    }
+    std::printf("%d\n", found);
+    return 0;
+}
+
 int wait(int x, int y, const QString& colour, bool shown, int milliseconds)
 {
     QElapsedTimer clock;
@@ -86,8 +101,11 @@ int main(int argc, char* argv[])
         const bool shown = args.size() == 5;
         return wait(args[1].toInt(), args[2].toInt(), args[3], shown, args.last().toInt());
     }
+    if (command == u"count" && args.size() == 6)
+        return count(QRect(args[1].toInt(), args[2].toInt(), args[3].toInt(), args[4].toInt()), args[5]);
     if (command == u"grab" && args.size() == 2)
         return screenshot().save(args[1]) ? 0 : 1;
-    std::fprintf(stderr, "usage: desktop-probe locate | pixel X Y | wait X Y RRGGBB [not] MS | grab FILE\n");
+    std::fprintf(stderr, "usage: desktop-probe locate | pixel X Y | wait X Y RRGGBB [not] MS | count X Y W H RRGGBB | "
+                         "grab FILE\n");
     return 64;
 }
