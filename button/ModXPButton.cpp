@@ -38,13 +38,6 @@ std::vector<Span> shapeRows(QSize size, int ellipse)
     }
     return rows;
 }
-
-bool rowHas(const std::vector<Span>& rows, int y, int x)
-{
-    if (y < 0 || y >= static_cast<int>(rows.size()))
-        return false;
-    return x >= rows[y].left && x <= rows[y].right;
-}
 } // namespace
 
 QColor toQColor(quint32 color)
@@ -78,31 +71,56 @@ QRegion roundedShape(QSize size, int ellipse)
     return region;
 }
 
-QPolygon roundedOutline(QSize size, int ellipse)
+QRegion outline(const QRegion& shape, int width)
 {
-    QPolygon points;
-    const std::vector<Span> rows = shapeRows(size, ellipse);
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
-        for (int x = rows[y].left; x <= rows[y].right; ++x) {
-            const bool edge = x == rows[y].left || x == rows[y].right || !rowHas(rows, y - 1, x)
-                              || !rowHas(rows, y + 1, x);
-            if (edge)
-                points.append(QPoint(x, y));
-        }
-    }
-    return points;
+    // A pixel lies at least width pixels deep when the pixels width away on all four sides are
+    // in the shape: being one run per row and column, it then holds everything between.
+    QRegion deep = shape;
+    deep &= shape.translated(width, 0);
+    deep &= shape.translated(-width, 0);
+    deep &= shape.translated(0, width);
+    deep &= shape.translated(0, -width);
+    return shape - deep;
 }
 
-void drawLine(QPainter& painter, int x1, int y1, int x2, int y2, quint32 color)
+PixelGrid::PixelGrid(const QTransform& toDevice, QSize size, const QRegion& shape)
+    : m_size(size),
+      // Qt maps a logical edge e to device pixel round(f * e + offset), for the window's clip as
+      // for a fill; mapping through the same transform keeps the border on the clip's edge.
+      m_surface(toDevice.map(QRegion(QRect(QPoint(0, 0), size))).boundingRect()),
+      m_shape(toDevice.map(shape)),
+      m_box(toDevice.map(QRegion(QRect(0, 0, size.width() - 1, size.height() - 1))).boundingRect()),
+      m_unit(std::max(1, qRound(toDevice.m11())))
 {
-    const QColor qcolor = toQColor(color);
+}
+
+int PixelGrid::x(int logical) const
+{
+    const int span = m_size.width() - 1;
+    return 2 * logical <= span ? m_box.left() + logical * m_unit
+                               : m_box.left() + m_box.width() - (span - logical) * m_unit;
+}
+
+int PixelGrid::y(int logical) const
+{
+    const int span = m_size.height() - 1;
+    return 2 * logical <= span ? m_box.top() + logical * m_unit
+                               : m_box.top() + m_box.height() - (span - logical) * m_unit;
+}
+
+QRect PixelGrid::line(int x1, int y1, int x2, int y2) const
+{
     if (y1 == y2 && x1 != x2) {
         const int from = x1 < x2 ? x1 : x2 + 1;
-        painter.fillRect(QRect(from, y1, std::abs(x2 - x1), 1), qcolor);
-    } else if (x1 == x2 && y1 != y2) {
-        const int from = y1 < y2 ? y1 : y2 + 1;
-        painter.fillRect(QRect(x1, from, 1, std::abs(y2 - y1)), qcolor);
+        const int to = x1 < x2 ? x2 : x1 + 1;
+        return QRect(QPoint(x(from), y(y1)), QPoint(x(to) - 1, y(y1) + m_unit - 1));
     }
+    if (x1 == x2 && y1 != y2) {
+        const int from = y1 < y2 ? y1 : y2 + 1;
+        const int to = y1 < y2 ? y2 : y1 + 1;
+        return QRect(QPoint(x(x1), y(from)), QPoint(x(x1) + m_unit - 1, y(to) - 1));
+    }
+    return QRect();
 }
 
 void BitBlt(QPainter& painter, int x, int y, const QImage& source, RasterOp op)

@@ -228,9 +228,14 @@ void XPButton::applyWindowShape()
         return;
     m_shapeSize = size();
     m_shapeEllipse = m_roundedValue;
+    setMask(windowShape());
+}
+
+QRegion XPButton::windowShape() const
+{
     // Like the outline drawn on its edge, the shape ends one pixel before the right and bottom
     // edges: its pixels run from (0, 0) to (W-2, H-2).
-    setMask(ModXPButton::roundedShape(QSize(width() - 1, height() - 1), m_roundedValue));
+    return ModXPButton::roundedShape(QSize(width() - 1, height() - 1), m_roundedValue);
 }
 
 bool XPButton::insideShape(QPoint local) const

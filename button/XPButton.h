@@ -8,9 +8,14 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
+namespace pellitor::ModXPButton {
+class PixelGrid;
+} // namespace pellitor::ModXPButton
 
 namespace pellitor::platform {
 class ControlHost;
@@ -125,16 +130,22 @@ private:
     void startHoverTimerInRunMode();
     void tmrCheck_Timer();
     void applyWindowShape();
+    // The rounded window shape for the current size and RoundedValue, in logical pixels.
+    QRegion windowShape() const;
     bool insideShape(QPoint local) const;
 
     void Redraw(QPainter& painter) const;
-    void drawEnabledLook(QPainter& painter, clsGradient& gradient, int style) const;
-    void drawDisabledLook(QPainter& painter, clsGradient& gradient) const;
-    void drawRing(QPainter& painter, const quint32 (&colors)[8], int lines) const;
-    void drawOutline(QPainter& painter, quint32 color) const;
+    // The border, the ring, the dots and the gradient are drawn in device pixels on grid; the
+    // icon and the caption in logical pixels.
+    void drawEnabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient,
+                         int style) const;
+    void drawDisabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient) const;
+    void drawRing(QPainter& painter, const ModXPButton::PixelGrid& grid, const quint32 (&colors)[8],
+                  int lines) const;
+    void drawOutline(QPainter& painter, const ModXPButton::PixelGrid& grid, quint32 color) const;
     void DrawIcon(QPainter& painter) const;
     void DrawCaption(QPainter& painter, const QString& text, qint32 alignment, quint32 color) const;
-    void DrawDottedRect(QPainter& painter) const;
+    void DrawDottedRect(QPainter& painter, const ModXPButton::PixelGrid& grid) const;
 
     platform::ControlHost* m_host;
 

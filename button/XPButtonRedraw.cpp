@@ -51,6 +51,32 @@ constexpr quint32 DisabledIconShape = 0x0099A8AC;
 constexpr quint32 DottedRectColor = 0x00000000;
 
 constexpr int TwipsPerPixel = 15;
+
+// While it lives, the painter draws in device pixels: its transform is the identity on the device.
+class DevicePixels {
+public:
+    explicit DevicePixels(QPainter& painter) : m_painter(painter)
+    {
+        painter.save();
+        painter.setWorldTransform(painter.deviceTransform().inverted(), true);
+    }
+    ~DevicePixels() { m_painter.restore(); }
+    DevicePixels(const DevicePixels&) = delete;
+    DevicePixels& operator=(const DevicePixels&) = delete;
+
+private:
+    QPainter& m_painter;
+};
+
+// The gradient over the button's every device pixel, one colour step per device row.
+void fillGradient(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient, quint32 top,
+                  quint32 bottom)
+{
+    const DevicePixels device(painter);
+    const QRect surface = grid.surface();
+    gradient.DefineRect(surface.left(), surface.top(), surface.right() + 1, surface.bottom() + 1);
+    gradient.DrawGradient(painter, clsGradient::Vertical, top, bottom);
+}
 } // namespace
 
 void XPButton::paintOn(QPainter& painter) const
@@ -65,62 +91,65 @@ void XPButton::Redraw(QPainter& painter) const
 {
     // The window shape follows size and RoundedValue in applyWindowShape, not here: setting it
     // from a paint would ask for another paint.
+    const ModXPButton::PixelGrid grid(painter.deviceTransform(), size(), windowShape());
     clsGradient gradient;
     if (m_colorStyle >= 1 && m_colorStyle <= 3) {
         if (m_enabled)
-            drawEnabledLook(painter, gradient, m_colorStyle);
+            drawEnabledLook(painter, grid, gradient, m_colorStyle);
         else
-            drawDisabledLook(painter, gradient);
+            drawDisabledLook(painter, grid, gradient);
     } else if (bolHover && m_focusDottedRect) {
-        DrawDottedRect(painter);
+        DrawDottedRect(painter, grid);
     }
 }
 
-void XPButton::drawDisabledLook(QPainter& painter, clsGradient& gradient) const
+void XPButton::drawDisabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient) const
 {
-    gradient.DefineRect(0, 0, width(), height());
-    gradient.DrawGradient(painter, clsGradient::Vertical, DisabledBackground, DisabledBackground);
-    drawOutline(painter, DisabledBorder);
+    fillGradient(painter, grid, gradient, DisabledBackground, DisabledBackground);
+    drawOutline(painter, grid, DisabledBorder);
     DrawIcon(painter);
     DrawCaption(painter, m_caption, m_captionAlignment, DisabledBorder);
 }
 
-void XPButton::drawEnabledLook(QPainter& painter, clsGradient& gradient, int style) const
+void XPButton::drawEnabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient,
+                               int style) const
 {
     const Scheme& scheme = schemes[style - 1];
-    gradient.DefineRect(0, 0, width(), height());
-    gradient.DrawGradient(painter, clsGradient::Vertical, scheme.normalTop, scheme.normalBottom);
-    drawOutline(painter, scheme.border);
+    fillGradient(painter, grid, gradient, scheme.normalTop, scheme.normalBottom);
+    drawOutline(painter, grid, scheme.border);
 
     // The hover ring wins over the focus ring; the pressed look wins over both.
     if (bolHover && !bolPressed) {
-        drawRing(painter, hoverRings[style - 1], 8);
+        drawRing(painter, grid, hoverRings[style - 1], 8);
     } else if (bolFocused && !bolPressed) {
-        drawRing(painter, focusRings[style - 1], 8);
+        drawRing(painter, grid, focusRings[style - 1], 8);
         if (m_focusDottedRect)
-            DrawDottedRect(painter);
+            DrawDottedRect(painter, grid);
     } else if (bolPressed) {
-        gradient.DrawGradient(painter, clsGradient::Vertical, scheme.pressedTop, scheme.pressedBottom);
-        drawOutline(painter, scheme.border);
-        drawRing(painter, pressedRings[style - 1], style == 2 ? 4 : 8);
+        fillGradient(painter, grid, gradient, scheme.pressedTop, scheme.pressedBottom);
+        drawOutline(painter, grid, scheme.border);
+        drawRing(painter, grid, pressedRings[style - 1], style == 2 ? 4 : 8);
         if (bolFocused && m_focusDottedRect)
-            DrawDottedRect(painter);
+            DrawDottedRect(painter, grid);
     }
 
     DrawIcon(painter);
     DrawCaption(painter, m_caption, m_captionAlignment, m_foreColor);
 }
 
-void XPButton::drawOutline(QPainter& painter, quint32 color) const
+void XPButton::drawOutline(QPainter& painter, const ModXPButton::PixelGrid& grid, quint32 color) const
 {
     // The border with a hollow interior, on the edge of the window shape.
+    const DevicePixels device(painter);
     const QColor qcolor = ModXPButton::toQColor(color);
-    for (const QPoint& point : ModXPButton::roundedOutline(QSize(width() - 1, height() - 1), m_roundedValue))
-        painter.fillRect(QRect(point, QSize(1, 1)), qcolor);
+    for (const QRect& run : grid.border())
+        painter.fillRect(run, qcolor);
 }
 
-void XPButton::drawRing(QPainter& painter, const quint32 (&colors)[8], int lines) const
+void XPButton::drawRing(QPainter& painter, const ModXPButton::PixelGrid& grid, const quint32 (&colors)[8],
+                        int lines) const
 {
+    const DevicePixels device(painter);
     const int W = width();
     const int H = height();
     // Each line stops one pixel short of its end point, so the outer ring's corners stay open
@@ -130,21 +159,25 @@ void XPButton::drawRing(QPainter& painter, const quint32 (&colors)[8], int lines
         {2, 2, W - 3, 2},     {2, 2, 2, H - 3},     {2, H - 4, W - 3, H - 4}, {W - 4, 2, W - 4, H - 3},
     };
     for (int i = 0; i < lines; ++i)
-        ModXPButton::drawLine(painter, ring[i].x1(), ring[i].y1(), ring[i].x2(), ring[i].y2(), colors[i]);
+        painter.fillRect(grid.line(ring[i].x1(), ring[i].y1(), ring[i].x2(), ring[i].y2()),
+                         ModXPButton::toQColor(colors[i]));
 }
 
-void XPButton::DrawDottedRect(QPainter& painter) const
+void XPButton::DrawDottedRect(QPainter& painter, const ModXPButton::PixelGrid& grid) const
 {
+    // One dot a line wide and high, then a gap as wide: every second pixel, in device pixels.
+    const DevicePixels device(painter);
     const int W = width();
     const int H = height();
+    const int k = grid.unit();
     const QColor black = ModXPButton::toQColor(DottedRectColor);
-    for (int x = 3; x <= W - 5; x += 2) {
-        painter.fillRect(QRect(x, 2, 1, 1), black);
-        painter.fillRect(QRect(x, H - 4, 1, 1), black);
+    for (int x = grid.x(3); x <= grid.x(W - 5); x += 2 * k) {
+        painter.fillRect(QRect(x, grid.y(2), k, k), black);
+        painter.fillRect(QRect(x, grid.y(H - 4), k, k), black);
     }
-    for (int y = 4; y <= H - 4; y += 2) {
-        painter.fillRect(QRect(2, y, 1, 1), black);
-        painter.fillRect(QRect(W - 4, y, 1, 1), black);
+    for (int y = grid.y(4); y <= grid.y(H - 4); y += 2 * k) {
+        painter.fillRect(QRect(grid.x(2), y, k, k), black);
+        painter.fillRect(QRect(grid.x(W - 4), y, k, k), black);
     }
 }
 
