@@ -158,7 +158,7 @@ void TextBoxBase::layOut(QTextLayout& layout, int start, int end)
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    ++m_layouts;
+    m_laidOut += end - start;
 }
 
 QList<QTextLayout::FormatRange> TextBoxBase::selectionIn(int start, int end) const

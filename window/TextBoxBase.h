@@ -31,6 +31,9 @@ public:
     // The first selected position, or -1 with nothing selected.
     int selectionStart() const { return hasSelectedText() ? m_content.selectionStart() : -1; }
 
+    // The caret's rectangle, in the box's own coordinates.
+    QRect cursorRect() { return caretRect().translated(viewport()->pos()); }
+
     void selectAll();
     void undo();
     void redo();
@@ -38,9 +41,9 @@ public:
     void copy(QClipboard::Mode mode = QClipboard::Clipboard) const;
     void paste(QClipboard::Mode mode = QClipboard::Clipboard);
 
-    // How many times the text was laid out for painting or measuring: a test sees that an idle
-    // box lays out nothing.
-    int layoutCount() const { return m_layouts; }
+    // How many characters the box has laid out, for painting or measuring, since it was made:
+    // what an edit or an idle spell costs, whatever the length of the text.
+    qint64 laidOutCharacters() const { return m_laidOut; }
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -70,7 +73,7 @@ protected:
     const EditableText& content() const { return m_content; }
     bool caretShown() const { return m_caretShown && hasFocus(); }
     // Lays the characters [start, end) out on one line in the box's font, control characters
-    // shown as blanks; counted by layoutCount().
+    // shown as blanks; counted by laidOutCharacters().
     void layOut(QTextLayout& layout, int start, int end);
     // The selection's part of [start, end), as a format range of a layout that starts at start.
     QList<QTextLayout::FormatRange> selectionIn(int start, int end) const;
@@ -105,7 +108,7 @@ private:
     bool m_selecting = false;
     QBasicTimer m_tripleClick;
     QPoint m_doubleClickAt;
-    int m_layouts = 0;
+    qint64 m_laidOut = 0;
 };
 
 } // namespace pellitor

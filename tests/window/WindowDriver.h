@@ -3,10 +3,10 @@
 #pragma once
 
 #include "InputBox.h"
+#include "ResultBox.h"
 #include "XPButton.h"
 
 #include <QApplication>
-#include "ResultBox.h"
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
