@@ -5,8 +5,9 @@
 //
 // The driver owns the clipboard with an expression of N characters (x+x+...+x), clicks into the
 // expression box, pastes with Ctrl+V, types a key, presses Enter (the Calculate command), clicks
-// the "Angle" option, clicks into the result box and then on "Arc", and spends idle spells with
-// the pointer outside the window after the paste, after the Calculate and in the result box. Input goes through the XTEST extension; "shown" is
+// the "Angle" option, clicks into the result box and types a key there, clicks on "Arc", and
+// spends idle spells with the pointer outside the window after the paste, after the Calculate
+// and with the caret in the result box. Input goes through the XTEST extension; "shown" is
 // the first DAMAGE notification, after the input was sent, of a rectangle that overlaps the
 // control which must change (and, for a key, is wider than a blinking caret): the program has
 // painted and its frame has reached the X server. Prints "NAME VALUE" lines: milliseconds, idle CPU in percent of
@@ -325,6 +326,7 @@ int main(int argc, char** argv)
     idleSpell(driver, options, "report");
     report("click_angle_ms", driver.click(Option2));
     report("click_result_ms", driver.click(Text4));
+    report("key_result_ms", driver.keys({XK_x}, Text4));
     idleSpell(driver, options, "text4");
     report("click_arc_ms", driver.click(Option1));
     std::printf("peak_rss_kib %ld\n", peakResidentKiB(options.pid));
