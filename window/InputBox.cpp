@@ -81,6 +81,16 @@ void InputBox::keyPressEvent(QKeyEvent* event)
     TextBoxBase::keyPressEvent(event);
 }
 
+void InputBox::focusInEvent(QFocusEvent* event)
+{
+    // As in any line edit, Tab into the box selects what it holds.
+    const Qt::FocusReason reason = event->reason();
+    if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+        && !hasSelectedText())
+        selectAll();
+    TextBoxBase::focusInEvent(event);
+}
+
 QStyleOptionFrame InputBox::panelOption() const
 {
     QStyleOptionFrame option;
