@@ -7,12 +7,17 @@
 // expression box, pastes with Ctrl+V, types a key, presses Enter (the Calculate command), clicks
 // the "Angle" option, clicks into the result box and types a key there, clicks on "Arc", and
 // spends idle spells with the pointer outside the window after the paste, after the Calculate
-// and with the caret in the result box. Input goes through the XTEST extension; "shown" is
-// the first DAMAGE notification, after the input was sent, of a rectangle that overlaps the
-// control which must change (and, for a key, is wider than a blinking caret): the program has
-// painted and its frame has reached the X server. Prints "NAME VALUE" lines: milliseconds, idle CPU in percent of
-// one core (of the program, and of the X server when its pid is given), the frames the window
-// sent during each idle spell, and the program's peak resident memory in KiB.
+// and with the caret in the result box.
+//
+// Before each input the driver waits until the window has sent no frame (but a caret's blink)
+// for 0.3 s. The input goes through the XTEST extension; "shown" is the first DAMAGE
+// notification, after the input was sent, of a rectangle that overlaps the control which must
+// change (and, for a key, is wider than a blinking caret): the program has painted and its frame
+// has reached the X server.
+//
+// Prints "NAME VALUE" lines: milliseconds, idle CPU in percent of one core (of the program, and
+// of the X server when its pid is given), the frames the window sent per second of each idle
+// spell, and the program's peak resident memory in KiB.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -135,7 +140,7 @@ public:
     double click(const Area& area)
     {
         moveInto(area);
-        settle(0.3); // the hover repaint that the pointer's arrival may cause
+        quiet(); // and the hover repaint that the pointer's arrival may cause is done
         const Clock::time_point start = Clock::now();
         XTestFakeButtonEvent(m_display, 1, True, CurrentTime);
         XTestFakeButtonEvent(m_display, 1, False, CurrentTime);
@@ -147,6 +152,7 @@ public:
     // milliseconds until the area's next frame.
     double keys(std::vector<KeySym> symbols, const Area& area)
     {
+        quiet();
         const Clock::time_point start = Clock::now();
         for (KeySym symbol : symbols)
             XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, symbol), True, CurrentTime);
@@ -169,6 +175,21 @@ public:
                 ++frames;
         }
         return frames;
+    }
+
+    // Waits until the window has sent no frame wider than a caret for a while, so that a late
+    // frame of the last step is not taken for the answer to the next.
+    void quiet()
+    {
+        const Clock::duration calm = toDuration(0.3);
+        const Clock::time_point deadline = Clock::now() + std::chrono::minutes(2);
+        Clock::time_point calmSince = Clock::now();
+        XEvent event;
+        while (nextEvent(event, std::min(calmSince + calm, deadline))) {
+            if (event.type == m_damageEvent + XDamageNotify
+                && reinterpret_cast<XDamageNotifyEvent&>(event).area.width > CaretStrip)
+                calmSince = Clock::now();
+        }
     }
 
 private:
