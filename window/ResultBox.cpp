@@ -95,7 +95,8 @@ void ResultBox::wrap()
         // A surrogate pair was measured at its first half; a mark stays with its letter.
         if (QChar::isLowSurrogate(unit) && i > 0 && QChar::isHighSurrogate(units[i - 1].unicode()))
             continue;
-        const qreal w = advance(units, i, size);
+        const float known = m_advances[unit]; // a surrogate's entry stays unknown
+        const qreal w = known >= 0 ? known : advance(units, i, size);
         const bool mark = unit >= 0x300 && QChar::isMark(unit);
         if (i > start && !mark && (x + w > width || i - start >= LongestLine)) {
             m_lineStarts.push_back(i);
