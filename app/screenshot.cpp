@@ -2,6 +2,7 @@
 // (2cos(x^2)/x at x = 1, in radians, by the Calculate button) and saves the window as the
 // screen shows it. Run it on an X display, for example under Xvfb.
 #include "DesignFont.h"
+#include "InputBox.h"
 #include "MessageBox.h"
 #include "QtMessageBox.h"
 #include "WindowIcon.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -51,10 +51,10 @@ int main(int argc, char* argv[])
     const QString file = QString::fromLocal8Bit(argv[1]);
     int status = 1;
     QTimer::singleShot(300, &window, [&] {
-        window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("2cos(x^2)/x"));
-        window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("1"));
+        window.findChild<pellitor::InputBox*>(QStringLiteral("Text1"))->setText(QStringLiteral("2cos(x^2)/x"));
+        window.findChild<pellitor::InputBox*>(QStringLiteral("Text2"))->setText(QStringLiteral("1"));
         click(window.findChild<pellitor::XPButton*>(QStringLiteral("XPButton28")));
-        window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setFocus();
+        window.findChild<pellitor::InputBox*>(QStringLiteral("Text1"))->setFocus();
     });
     QTimer::singleShot(1200, &window, [&] {
         const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());

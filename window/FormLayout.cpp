@@ -4,11 +4,11 @@
 #include "CaptionFrame.h"
 #include "ControlHost.h"
 #include "InputBox.h"
+#include "ResultBox.h"
 #include "XPButton.h"
 
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -54,12 +54,9 @@ QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
         return box;
     }
     case Kind::MultiLineTextBox: {
-        auto* box = new QPlainTextEdit(caption, parent);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setTabChangesFocus(true);
-        // Long lines break at the box's edge. Breaking at blanks first would make Qt search a
-        // whole unbroken line for a blank once per visual line: quadratic in a long expression.
-        box->setWordWrapMode(QTextOption::WrapAnywhere);
+        // Long lines break anywhere at the box's edge; Tab moves the focus on.
+        auto* box = new ResultBox(parent);
+        box->setPlainText(caption);
         return box;
     }
     case Kind::Frame:

@@ -2,15 +2,14 @@
 #include "WidgetCalculateView.h"
 
 #include "InputBox.h"
+#include "ResultBox.h"
 
-#include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTextCursor>
 
 namespace pellitor {
 
 WidgetCalculateView::WidgetCalculateView(InputBox* Text1, InputBox* Text2, QRadioButton* Option1,
-                                         QRadioButton* Option2, QPlainTextEdit* Text4)
+                                         QRadioButton* Option2, ResultBox* Text4)
     : m_text1(Text1), m_text2(Text2), m_option1(Option1), m_option2(Option2), m_text4(Text4)
 {
 }
@@ -48,7 +47,6 @@ bool WidgetCalculateView::angleSelected() const
 void WidgetCalculateView::setResultText(const std::u16string& text)
 {
     m_text4->setPlainText(QString::fromStdU16String(text));
-    m_text4->moveCursor(QTextCursor::Start);
 }
 
 } // namespace pellitor

@@ -4,17 +4,17 @@
 
 #include "CalculateView.h"
 
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace pellitor {
 
 class InputBox;
+class ResultBox;
 
 class WidgetCalculateView final : public CalculateView {
 public:
     WidgetCalculateView(InputBox* Text1, InputBox* Text2, QRadioButton* Option1, QRadioButton* Option2,
-                        QPlainTextEdit* Text4);
+                        ResultBox* Text4);
 
     std::u16string expressionText() const override;
     void setExpressionText(const std::u16string& text) override;
@@ -30,7 +30,7 @@ private:
     InputBox* m_text2;
     QRadioButton* m_option1;
     QRadioButton* m_option2;
-    QPlainTextEdit* m_text4;
+    ResultBox* m_text4;
 };
 
 } // namespace pellitor

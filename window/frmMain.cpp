@@ -7,6 +7,7 @@
 #include "DocumentOpener.h"
 #include "InputBox.h"
 #include "MainLayout.h"
+#include "ResultBox.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
 #include "frmF2.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -48,7 +48,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     Text2 = control<InputBox>("Text2");
     Option1 = control<QRadioButton>("Option1");
     Option2 = control<QRadioButton>("Option2");
-    Text4 = control<QPlainTextEdit>("Text4");
+    Text4 = control<ResultBox>("Text4");
     List1 = control<QListWidget>("List1");
     Label2 = control<QLabel>("Label2");
     m_view.emplace(Text1, Text2, Option1, Option2, Text4);

@@ -12,12 +12,12 @@
 
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace pellitor {
 
 class InputBox;
+class ResultBox;
 class XPButton;
 
 class frmMain : public QWidget {
@@ -54,7 +54,7 @@ private:
     InputBox* Text2 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
-    QPlainTextEdit* Text4 = nullptr;
+    ResultBox* Text4 = nullptr;
     QListWidget* List1 = nullptr;
     QLabel* Label2 = nullptr;
     std::optional<WidgetCalculateView> m_view;

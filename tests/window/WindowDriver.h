@@ -3,10 +3,10 @@
 #pragma once
 
 #include "InputBox.h"
+#include "ResultBox.h"
 #include "XPButton.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -45,7 +45,7 @@ inline void place(InputBox* box, const QString& content, int start, int length =
 // The result box's lines, joined with "\n" as the box holds them.
 inline QString report(const QWidget& window)
 {
-    return child<QPlainTextEdit>(window, "Text4")->toPlainText();
+    return child<ResultBox>(window, "Text4")->toPlainText();
 }
 
 // Runs inspect on the modal window that the next action opens, once it is up. inspect must

@@ -177,7 +177,7 @@ private slots:
         } while (widget != text1() && chain.size() < 100);
         QCOMPARE(chain, expected);
         // And the Tab key follows it: out of the result box, not into it as a tab character.
-        child<QPlainTextEdit>(*m_window, "Text4")->setFocus();
+        child<ResultBox>(*m_window, "Text4")->setFocus();
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(focused()->objectName(), "XPButton7");
     }
@@ -307,7 +307,7 @@ private slots:
         auto* target = child<InputBox>(*m_window, box);
         target->setFocus();
         target->setCursorPosition(1);
-        QSignalSpy edited(target, &QLineEdit::textEdited);
+        QSignalSpy edited(target, &InputBox::textEdited);
         QTest::keyClick(target, Qt::Key(key));
         QCOMPARE(report(*m_window), "Function y=2cos(x^2)/x\n  x=1\n  y=1.0806");
         QCOMPARE(edited.count(), 0);
@@ -348,7 +348,7 @@ private slots:
         QFETCH(QString, report);
         QFETCH(QString, message);
         QFETCH(int, style);
-        child<QPlainTextEdit>(*m_window, "Text4")->setPlainText("previous");
+        child<ResultBox>(*m_window, "Text4")->setPlainText("previous");
         this->text1()->setText(expression);
         this->text2()->setText(parameter);
         child<QRadioButton>(*m_window, angle ? "Option2" : "Option1")->setChecked(true);
