@@ -43,6 +43,11 @@ TextBoxBase::TextBoxBase(QWidget* parent) : QAbstractScrollArea(parent)
     setAttribute(Qt::WA_KeyCompression);
     viewport()->setCursor(Qt::IBeamCursor);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The desktop may stop the caret blinking (0: a steady caret) or start it again at any time.
+    connect(QGuiApplication::styleHints(), &QStyleHints::cursorFlashTimeChanged, this, [this] {
+        restartBlink();
+        viewport()->update(caretRect().adjusted(-2, 0, 2, 0));
+    });
 }
 
 void TextBoxBase::setText(const QString& text)

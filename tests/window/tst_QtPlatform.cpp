@@ -1,11 +1,12 @@
 // The Qt services that the running window installs: the message box (its icon per style, its title
 // and text shown as typed, its single OK button) and the caret's blink timeout.
 #include "CaretBlink.h"
+#include "InputBox.h"
 #include "QtMessageBox.h"
+#include "ResultBox.h"
 #include "WindowDriver.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -71,27 +72,31 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
-    // An idle text box stops repainting its caret; input makes it blink again.
+    // An idle text box of the window stops repainting its caret; input makes it blink again.
     void caretStopsBlinkingWhenIdle_data()
     {
         QTest::addColumn<int>("input");
-        QTest::newRow("key") << 0;
-        QTest::newRow("click") << 1;
-        QTest::newRow("focus moved") << 2;
+        QTest::addColumn<bool>("resultBox");
+        QTest::newRow("key") << 0 << false;
+        QTest::newRow("click") << 1 << false;
+        QTest::newRow("focus moved") << 2 << false;
+        QTest::newRow("key, result box") << 0 << true;
     }
     void caretStopsBlinkingWhenIdle()
     {
         QFETCH(int, input);
+        QFETCH(bool, resultBox);
         QApplication::setCursorFlashTime(100);
         QWidget window;
-        auto* box = new QLineEdit(&window);
-        auto* other = new QLineEdit(&window);
-        other->move(0, 40);
+        TextBoxBase* box = resultBox ? static_cast<TextBoxBase*>(new ResultBox(&window)) : new InputBox(&window);
+        auto* other = new InputBox(&window);
+        box->resize(200, 60);
+        other->setGeometry(0, 80, 200, 24);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         box->setFocus();
-        PaintCounter boxPaints(box);
-        PaintCounter otherPaints(other);
+        PaintCounter boxPaints(box->viewport());
+        PaintCounter otherPaints(other->viewport());
         {
             platform::CaretBlinkTimeout timeout(std::chrono::milliseconds(300));
             QTRY_VERIFY(timeout.isBlinkingStopped());
