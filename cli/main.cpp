@@ -140,6 +140,7 @@ public:
     bool arcSelected() const override { return !m_degree; }
     bool angleSelected() const override { return m_degree; }
     void setResultText(const std::u16string& text) override { m_result = text; }
+    void appendResultText(const std::u16string& text) override { m_result += text; }
 
     const std::u16string& resultText() const { return m_result; }
 

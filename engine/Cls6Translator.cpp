@@ -43,6 +43,27 @@ std::u16string toDecimal(std::int32_t number)
     return std::u16string(digits.begin(), digits.end());
 }
 
+// The most characters the translation of text can write: a number or a name writes at most two
+// per character with its blank, "x" three ("XX "), "pi" ten ("3.1415926 "), a unary minus four
+// ("(-) ") and a binary operator two. Reserving this at once keeps the buffer from moving, which
+// would briefly need room for two copies of it.
+std::size_t longestPostfix(std::u16string_view text)
+{
+    std::size_t most = 0;
+    for (const char16_t c : text) {
+        switch (c) {
+        case u'x': case u'X': most += 3; break;
+        case u'p': case u'P': case u'i': case u'I': most += 5; break;
+        case u'-': most += 4; break;
+        case u'(': case u')': break;
+        default:
+            if (c > u' ')
+                most += 2;
+        }
+    }
+    return most;
+}
+
 void write(std::u16string& buffer, std::u16string_view token)
 {
     buffer += token;
@@ -87,7 +108,7 @@ std::int32_t Cls6::InfixToPostfix(const std::u16string& sExpression, std::u16str
     std::int32_t depth = 0;
     std::int32_t errorPosition = 1;
     Cls13 operators;
-    sBuffer.reserve(sBuffer.size() + text.size() * 2);
+    sBuffer.reserve(sBuffer.size() + longestPostfix(text));
 
     // i is the 0-based index of the character being read; its position is i + 1.
     for (std::int32_t i = 0; i < length; ++i) {

@@ -18,9 +18,12 @@ namespace {
 constexpr std::u16string_view ErrorTitle = u"Error";
 constexpr std::int32_t WarningStyle = platform::MessageStyle::OkOnly | platform::MessageStyle::Exclamation;
 
-void warn(const std::u16string& text)
+constexpr std::u16string_view ParameterRefusedText = u"Illegal data exist.";
+constexpr std::u16string_view ParameterRangeText = u"The parameter is beyond the range of a 32-bit number.";
+
+void warn(std::u16string_view text)
 {
-    platform::MessageBox::show(text, std::u16string(ErrorTitle), WarningStyle);
+    platform::MessageBox::show(std::u16string(text), std::u16string(ErrorTitle), WarningStyle);
 }
 
 // The comparison is on the 32-bit pattern, so only the exact failure value counts: a result one
@@ -28,6 +31,12 @@ void warn(const std::u16string& text)
 bool isFailureValue(float result)
 {
     return std::bit_cast<std::uint32_t>(result) == std::bit_cast<std::uint32_t>(Cls6::FailureValue);
+}
+
+// Gives a text's memory back at once, not when its scope ends.
+void release(std::u16string& text)
+{
+    std::u16string().swap(text);
 }
 
 } // namespace
@@ -39,24 +48,52 @@ CalculateCommand::CalculateCommand(CalculateView& view, const platform::NumberTe
 
 CalculateCommand::Outcome CalculateCommand::run()
 {
+    try {
+        return calculate();
+    } catch (const std::bad_alloc&) {
+        // Unwinding has freed what the run held, so the box finds the little memory it needs.
+        warn(u"Out of memory.");
+        return Outcome::OutOfMemory;
+    }
+}
+
+std::optional<float> CalculateCommand::readParameter(const std::u16string& sParameter)
+{
+    std::u16string cleaned;
+    if (!Der::CheckParameter(sParameter, cleaned)) {
+        warn(ParameterRefusedText);
+        return std::nullopt;
+    }
+    const std::optional<float> x = platform::readLeadingSingle(cleaned);
+    if (!x)
+        warn(ParameterRangeText);
+    return x;
+}
+
+// While the engine works, the command holds no copy of the expression but the engine's input: the
+// expression lives on in Text1 and in the report's first line, and the report's other lines are
+// appended, so that a long expression costs as few bytes per character as it can.
+CalculateCommand::Outcome CalculateCommand::calculate()
+{
     Cls6 engine;
 
-    std::u16string expression;
-    if (!Der::CheckExpression(m_view.expressionText(), expression)) {
-        warn(u"The expression is illegal.");
-        return Outcome::ExpressionRefused;
+    {
+        std::u16string expression;
+        if (!Der::CheckExpression(m_view.expressionText(), expression)) {
+            warn(u"The expression is illegal.");
+            return Outcome::ExpressionRefused;
+        }
+        m_view.setExpressionText(expression);
     }
-    m_view.setExpressionText(expression);
 
-    std::u16string parameter;
-    if (!Der::CheckParameter(m_view.parameterText(), parameter)) {
-        warn(u"Illegal data exist.");
-        return Outcome::ParameterRefused;
+    {
+        std::u16string parameter;
+        if (!Der::CheckParameter(m_view.parameterText(), parameter)) {
+            warn(ParameterRefusedText);
+            return Outcome::ParameterRefused;
+        }
+        m_view.setParameterText(parameter);
     }
-    m_view.setParameterText(parameter);
-
-    expression = m_view.expressionText();
-    const std::u16string engineInput = Der::InsertMultiplication(expression);
 
     Truth bolDegree = False;
     if (m_view.arcSelected())
@@ -64,13 +101,22 @@ CalculateCommand::Outcome CalculateCommand::run()
     if (m_view.angleSelected())
         bolDegree = True;
 
-    std::u16string report = u"Function y=" + expression + std::u16string(LineBreak);
-    m_view.setResultText(report);
+    std::u16string engineInput;
+    {
+        const std::u16string expression = m_view.expressionText();
+        engineInput = Der::InsertMultiplication(expression);
+
+        constexpr std::u16string_view FirstLine = u"Function y=";
+        std::u16string line;
+        line.reserve(FirstLine.size() + expression.size() + LineBreak.size());
+        line.append(FirstLine).append(expression).append(LineBreak);
+        m_view.setResultText(line);
+    }
 
     const std::optional<float> x = platform::readLeadingSingle(m_view.parameterText());
     if (!x) {
         // Nothing sensible can stand for x here, so the command calculates nothing.
-        warn(u"The parameter is beyond the range of a 32-bit number.");
+        warn(ParameterRangeText);
         return Outcome::ParameterOutOfRange;
     }
     const float sngX = *x;
@@ -81,25 +127,23 @@ CalculateCommand::Outcome CalculateCommand::run()
         std::u16string postfix;
         if (engine.InfixToPostfix(engineInput, postfix) != 0)
             return Outcome::SyntaxFault;
+        release(engineInput);
         if (!engine.DoEvaluate(postfix, bolDegree, sngResult, 0.0f, 0.0f, sngX, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f))
             return Outcome::NoValue;
     } catch (const EngineError& error) {
         // An overflow or another fault raised in the engine: tell the user, keep the first line.
         warn(error.description());
         return Outcome::EngineFault;
-    } catch (const std::bad_alloc&) {
-        warn(u"Out of memory.");
-        return Outcome::EngineFault;
     }
 
     const std::u16string xText = m_numbers.general(sngX);
-    report += u"  x=" + xText + std::u16string(LineBreak);
+    std::u16string lines = u"  x=" + xText + std::u16string(LineBreak);
     const bool failed = isFailureValue(sngResult);
     if (failed)
-        report += u"  Can not calculate the expression at x=" + xText;
+        lines += u"  Can not calculate the expression at x=" + xText;
     else
-        report += u"  y=" + m_numbers.fourDecimals(sngResult);
-    m_view.setResultText(report);
+        lines += u"  y=" + m_numbers.fourDecimals(sngResult);
+    m_view.appendResultText(lines);
     return failed ? Outcome::CannotCalculate : Outcome::Value;
 }
 

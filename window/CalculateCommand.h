@@ -6,6 +6,7 @@
 #include "CalculateView.h"
 #include "NumberText.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ public:
         SyntaxFault,        // the translator showed its "Syntax Error" box
         NoValue,            // the postfix text left no value: the report holds its first line only
         EngineFault,        // an error raised during the evaluation, shown in an "Error" box
+        OutOfMemory,        // an allocation failed anywhere in the run: "Out of memory."
         CannotCalculate,    // the evaluation met a domain failure
         Value,
     };
@@ -29,9 +31,16 @@ public:
 
     Outcome run();
 
+    // The value of x read from a parameter text as the command reads the parameter box: the check
+    // first, then the number at the start of the cleaned text. When the text is refused, or its
+    // number lies beyond the 32-bit range, it shows the command's "Error" box and gives nothing.
+    static std::optional<float> readParameter(const std::u16string& sParameter);
+
     static constexpr std::u16string_view LineBreak = u"\r\n";
 
 private:
+    Outcome calculate();
+
     CalculateView& m_view;
     const platform::NumberText& m_numbers;
 };

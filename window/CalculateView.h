@@ -19,6 +19,8 @@ public:
     virtual bool angleSelected() const = 0;  // Option2, "Angle"
     // Replaces the whole content of Text4; the report's line breaks are CR LF.
     virtual void setResultText(const std::u16string& text) = 0;
+    // Appends to the content of Text4.
+    virtual void appendResultText(const std::u16string& text) = 0;
 };
 
 } // namespace pellitor

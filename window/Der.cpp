@@ -26,6 +26,7 @@ bool in(std::u16string_view set, char16_t c)
 Truth check(const std::u16string& sInput, std::u16string& sOutput, std::u16string_view allowed)
 {
     sOutput.clear();
+    sOutput.reserve(sInput.size());
     for (const char16_t c : sInput) {
         if (in(allowed, c))
             sOutput += c;
@@ -64,8 +65,9 @@ std::u16string InsertMultiplication(const std::u16string& sText)
 
     // Every rule looks at the input only, so an inserted sign never changes a later decision.
     // Positions are 0-based here: i = 0 is the first character.
+    // At most one sign after each character but the last: reserved at once, the text never moves.
     std::u16string out;
-    out.reserve(n + n / 2);
+    out.reserve(2 * n - 1);
     for (std::size_t i = 0; i + 1 < n; ++i) {
         const char16_t cur = sText[i];
         const char16_t next = sText[i + 1];

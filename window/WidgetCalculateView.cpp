@@ -49,4 +49,9 @@ void WidgetCalculateView::setResultText(const std::u16string& text)
     m_text4->setPlainText(QString::fromStdU16String(text));
 }
 
+void WidgetCalculateView::appendResultText(const std::u16string& text)
+{
+    m_text4->setPlainText(m_text4->toPlainText() + QString::fromStdU16String(text));
+}
+
 } // namespace pellitor

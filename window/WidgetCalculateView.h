@@ -24,6 +24,7 @@ public:
     bool angleSelected() const override;
     // The box shows each CR LF as a line break.
     void setResultText(const std::u16string& text) override;
+    void appendResultText(const std::u16string& text) override;
 
 private:
     InputBox* m_text1;

@@ -15,7 +15,7 @@ public:
     bool arc = true;
     bool angle = false;
     std::u16string result;
-    int resultWrites = 0; // how often the command replaced the result box
+    int resultWrites = 0; // how often the command replaced or appended to the result box
 
     std::u16string expressionText() const override { return expression; }
     void setExpressionText(const std::u16string& text) override { expression = text; }
@@ -26,6 +26,11 @@ public:
     void setResultText(const std::u16string& text) override
     {
         result = text;
+        ++resultWrites;
+    }
+    void appendResultText(const std::u16string& text) override
+    {
+        result += text;
         ++resultWrites;
     }
 };
