@@ -4,6 +4,7 @@
 #include "DisplayGuard.h"
 #include "MessageBox.h"
 #include "QtMessageBox.h"
+#include "VersionAndHelp.h"
 #include "WindowIcon.h"
 #include "frmMain.h"
 
@@ -13,6 +14,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = pellitor::answerVersionOrHelp(argc, argv))
+        return *status;
+
     std::optional<QApplication> app;
     {
         const pellitor::DisplayGuard guard(argc, argv);

@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Runs pellitor once in a clean environment and checks its exit status, that stdout stays empty
-# and that stderr matches.
-# Usage: run-pellitor.sh PROGRAM EXIT STDERR [NAME=VALUE...]
-# STDERR is ":TEXT" (exact, with printf's backslash escapes: \n, \073 for ';') or "~REGEX" (bash
-# regex on the whole text). A VALUE of @empty-dir@ becomes a fresh empty
-# folder. Only HOME, PATH and the sanitizers' options pass through from the caller's environment.
+# Runs pellitor once in a clean environment and checks its exit status, its stdout (empty unless
+# --stdout says otherwise) and that stderr matches.
+# Usage: run-pellitor.sh [--stdout :TEXT|!full] PROGRAM EXIT STDERR [NAME=VALUE...] [-- ARGUMENT...]
+# STDERR and TEXT are ":TEXT" (exact, with printf's backslash escapes: \n, \073 for ';') or
+# "~REGEX" (bash regex on the whole text); "!full" runs it with stdout on /dev/full. A VALUE of
+# @empty-dir@ becomes a fresh empty folder. Only HOME, PATH and the sanitizers' options pass
+# through from the caller's environment.
 set -u
+expected_out=:
+if [ "$1" = --stdout ]; then
+    expected_out=$2
+    shift 2
+fi
 program=$1 expected_status=$2 expected_err=$3
 shift 3
 
@@ -17,13 +23,17 @@ environment=(HOME="$HOME" PATH="$PATH")
 for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
     [ -n "${!name:-}" ] && environment+=("$name=${!name}")
 done
-for assignment in "$@"; do
-    environment+=("${assignment//@empty-dir@/$work/empty}")
+while [ $# -gt 0 ] && [ "$1" != -- ]; do
+    environment+=("${1//@empty-dir@/$work/empty}")
+    shift
 done
+[ $# -gt 0 ] && shift
 
 # An abort must show as its status, not leave a core file behind.
 ulimit -c 0
-env -i "${environment[@]}" "$program" >"$work/out" 2>"$work/err" </dev/null
+out=$work/out
+[ "$expected_out" = '!full' ] && out=/dev/full
+env -i "${environment[@]}" "$program" "$@" >"$out" 2>"$work/err" </dev/null
 status=$?
 
 failed=0
@@ -31,28 +41,30 @@ if [ "$status" != "$expected_status" ]; then
     echo "exit status $status, expected $expected_status"
     failed=1
 fi
-if [ -s "$work/out" ]; then
-    echo "stdout is not empty:"
-    cat -A "$work/out"
-    failed=1
-fi
-case $expected_err in
-:*)
-    printf '%b' "${expected_err#:}" >"$work/err.expected"
-    if ! cmp -s "$work/err" "$work/err.expected"; then
-        echo "stderr differs from the expected text (-expected +actual):"
-        diff -u "$work/err.expected" "$work/err" | tail -n +3 | cat -A
-        failed=1
-    fi
-    ;;
-~*)
-    err=$(cat "$work/err"; printf x)
-    if ! [[ ${err%x} =~ ${expected_err#\~} ]]; then
-        echo "stderr does not match /${expected_err#\~}/:"
-        cat -A "$work/err"
-        failed=1
-    fi
-    ;;
-*) echo "run-pellitor: bad expected form: $expected_err"; failed=1 ;;
-esac
+# compare NAME FILE EXPECTED
+compare() {
+    local name=$1 file=$2 expected=$3
+    case $expected in
+    :*)
+        printf '%b' "${expected#:}" >"$file.expected"
+        if ! cmp -s "$file" "$file.expected"; then
+            echo "$name differs from the expected text (-expected +actual):"
+            diff -u "$file.expected" "$file" | tail -n +3 | cat -A
+            failed=1
+        fi
+        ;;
+    ~*)
+        local text
+        text=$(cat "$file"; printf x)
+        if ! [[ ${text%x} =~ ${expected#\~} ]]; then
+            echo "$name does not match /${expected#\~}/:"
+            cat -A "$file"
+            failed=1
+        fi
+        ;;
+    *) echo "run-pellitor: bad expected form: $expected"; failed=1 ;;
+    esac
+}
+[ "$out" = /dev/full ] || compare stdout "$work/out" "$expected_out"
+compare stderr "$work/err" "$expected_err"
 exit "$failed"
