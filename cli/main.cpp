@@ -2,165 +2,123 @@
 // from a terminal or a script. Message boxes become "TITLE: TEXT" lines on stderr.
 #include "CalculateCommand.h"
 #include "Cls6.h"
+#include "CommandLine.h"
 #include "EngineError.h"
-#include "LeadingNumber.h"
 #include "LocaleNumberText.h"
+#include "MessageBox.h"
+#include "StandardStreams.h"
 #include "TextCodec.h"
+#include "Version.h"
 
 #include <charconv>
+#include <malloc.h>
 #include <cstdio>
-#include <optional>
+#include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <unistd.h>
 
 using namespace pellitor;
+using namespace pellitor::cli;
 
 namespace {
 
-constexpr int ExitUsage = 64;
+constexpr std::string_view Program = "pellitor-calc";
+constexpr int ExitMessage = 3;
 constexpr int ExitEngineError = 4;
 
-constexpr std::string_view Usage =
-    "Usage: pellitor-calc [--arc | --angle] [-x VALUE] EXPRESSION\n"
-    "       pellitor-calc --postfix EXPRESSION\n"
-    "       pellitor-calc --evaluate POSTFIX [--arc | --angle] [-x VALUE]\n"
-    "       pellitor-calc --help\n"
-    "\n"
-    "Checks EXPRESSION in the variable x, calculates it at x = VALUE (default 0) and prints the\n"
-    "report: the function, x and y. Messages go to stderr as TITLE: TEXT.\n"
-    "\n"
-    "  --arc        trigonometric arguments are radians (the default)\n"
-    "  --angle      trigonometric arguments are degrees\n"
-    "  -x VALUE     the value of x, as typed into the parameter box\n"
-    "  --postfix    print the postfix text of EXPRESSION, taken as given (no check, no rewriting)\n"
-    "  --evaluate   evaluate the postfix text POSTFIX and print the 32-bit result (%.9g)\n"
-    "  --           end of the options, so that an operand may begin with '-'\n"
-    "  -            as EXPRESSION or POSTFIX: read the text from standard input\n"
-    "\n"
-    "Exit status: 0 a value, 1 the expression cannot be calculated at x, 2 no value,\n"
-    "3 a message was shown, 4 an engine error (--evaluate), 64 a usage error.\n";
+// Standard input holds at most this much: enough for any expression a person or a script means,
+// and a bound on what a runaway producer such as /dev/zero can make the program hold.
+constexpr std::size_t InputLimit = std::size_t(256) << 20;
 
-enum class Mode { Calculate, Postfix, Evaluate };
+void complain(const std::string& text)
+{
+    const std::string line = std::string(Program) + ": " + text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
 
-struct CommandLine {
-    Mode mode = Mode::Calculate;
-    bool degree = false;
-    bool angleGiven = false;
-    std::optional<std::string> value;
-    std::vector<std::string> operands;
-    bool help = false;
+// An operand's UTF-8 text, or the exit status of a read that failed; "-" reads standard input
+// less one final LF or CR LF.
+struct Operand {
+    std::string bytes;
+    int failure = 0;
 };
 
-void write(std::FILE* stream, std::string_view text)
-{
-    std::fwrite(text.data(), 1, text.size(), stream);
-}
-
-int usageError(std::string_view reason)
-{
-    write(stderr, "pellitor-calc: ");
-    write(stderr, reason);
-    write(stderr, "\n");
-    write(stderr, Usage);
-    return ExitUsage;
-}
-
-// Returns the reason when the arguments do not follow the usage. Options and the operand may
-// come in any order, as in pellitor-calc "2cos(x^2)/x" -x 1.
-std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
-{
-    bool optionsEnded = false;
-    bool modeGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (optionsEnded || arg == "-" || !arg.starts_with('-')) {
-            line.operands.emplace_back(arg);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--help") {
-            line.help = true;
-        } else if (arg == "--arc" || arg == "--angle") {
-            line.degree = arg == "--angle";
-            line.angleGiven = true;
-        } else if (arg == "-x") {
-            if (++i == argc)
-                return "-x needs a VALUE";
-            line.value = argv[i];
-        } else if (arg == "--postfix" || arg == "--evaluate") {
-            const Mode mode = arg == "--postfix" ? Mode::Postfix : Mode::Evaluate;
-            if (modeGiven && mode != line.mode)
-                return "--postfix and --evaluate exclude each other";
-            line.mode = mode;
-            modeGiven = true;
-        } else {
-            return "unknown option '" + std::string(arg) + "'";
-        }
-    }
-    if (line.help)
-        return std::nullopt;
-    if (line.mode == Mode::Postfix && (line.angleGiven || line.value))
-        return "--postfix takes no --arc, --angle or -x";
-    if (line.operands.empty())
-        return line.mode == Mode::Evaluate ? "missing POSTFIX" : "missing EXPRESSION";
-    if (line.operands.size() > 1)
-        return "more than one operand: '" + line.operands[1] + "'";
-    return std::nullopt;
-}
-
-// The operand's text; a lone "-" reads the whole standard input less one final LF or CR LF.
-std::u16string operandText(const std::string& operand)
+Operand readOperand(const std::string& operand)
 {
     if (operand != "-")
-        return fromUtf8(operand);
-    std::string input;
-    char buffer[65536];
-    std::size_t read = 0;
-    while ((read = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        input.append(buffer, read);
-    if (input.ends_with('\n')) {
-        input.pop_back();
-        if (input.ends_with('\r'))
-            input.pop_back();
+        return {operand};
+    platform::StreamInput input = platform::readAll(STDIN_FILENO, InputLimit);
+    switch (input.status) {
+    case platform::StreamInput::Status::Failed:
+        complain(std::string("cannot read standard input: ") + std::strerror(input.error));
+        return {{}, ExitIoError};
+    case platform::StreamInput::Status::TooLong:
+        complain("standard input is longer than its limit of 256 MiB");
+        return {{}, ExitDataError};
+    case platform::StreamInput::Status::Read:
+        break;
     }
-    return fromUtf8(input);
+    std::string& bytes = input.bytes;
+    if (bytes.ends_with('\n')) {
+        bytes.pop_back();
+        if (bytes.ends_with('\r'))
+            bytes.pop_back();
+    }
+    return {std::move(bytes)};
 }
 
+// The boxes as the terminal gives and takes them, in UTF-8, which holds a long expression in half
+// the room of 16-bit text. The report's CR LF line breaks become LF.
 class TextView final : public CalculateView {
 public:
-    TextView(std::u16string expression, std::u16string parameter, bool degree)
+    TextView(std::string expression, std::string parameter, bool degree)
         : m_expression(std::move(expression)), m_parameter(std::move(parameter)), m_degree(degree)
     {
     }
 
-    std::u16string expressionText() const override { return m_expression; }
-    void setExpressionText(const std::u16string& text) override { m_expression = text; }
-    std::u16string parameterText() const override { return m_parameter; }
-    void setParameterText(const std::u16string& text) override { m_parameter = text; }
+    std::u16string expressionText() const override { return fromUtf8(m_expression); }
+    void setExpressionText(const std::u16string& text) override { m_expression = toUtf8(text); }
+    std::u16string parameterText() const override { return fromUtf8(m_parameter); }
+    void setParameterText(const std::u16string& text) override { m_parameter = toUtf8(text); }
     bool arcSelected() const override { return !m_degree; }
     bool angleSelected() const override { return m_degree; }
-    void setResultText(const std::u16string& text) override { m_result = text; }
-    void appendResultText(const std::u16string& text) override { m_result += text; }
+    void setResultText(const std::u16string& text) override { m_result = lines(text); }
+    void appendResultText(const std::u16string& text) override { m_result += lines(text); }
 
-    const std::u16string& resultText() const { return m_result; }
+    const std::string& resultText() const { return m_result; }
 
 private:
-    std::u16string m_expression;
-    std::u16string m_parameter;
-    std::u16string m_result;
+    static std::string lines(const std::u16string& text)
+    {
+        std::string out = toUtf8(text);
+        std::size_t kept = 0;
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            if (!(out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n'))
+                out[kept++] = out[i];
+        }
+        out.resize(kept);
+        return out;
+    }
+
+    std::string m_expression;
+    std::string m_parameter;
+    std::string m_result;
     bool m_degree;
 };
 
-int calculate(const CommandLine& line)
+int calculate(const CommandLine& line, platform::StandardOutput& out)
 {
-    TextView view(operandText(line.operands.front()), fromUtf8(line.value.value_or("0")), line.degree);
+    Operand expression = readOperand(line.operands.front());
+    if (expression.failure != 0)
+        return expression.failure;
+    TextView view(std::move(expression.bytes), line.value.value_or("0"), line.degree);
     const platform::LocaleNumberText numbers;
     const CalculateCommand::Outcome outcome = CalculateCommand(view, numbers).run();
 
-    std::string report = toUtf8(view.resultText());
-    for (std::size_t at = report.find("\r\n"); at != std::string::npos; at = report.find("\r\n", at + 1))
-        report.erase(at, 1);
-    write(stdout, report + "\n");
+    out.write(view.resultText());
+    out.write("\n");
 
     switch (outcome) {
     case CalculateCommand::Outcome::Value:
@@ -170,42 +128,69 @@ int calculate(const CommandLine& line)
     case CalculateCommand::Outcome::NoValue:
         return 2;
     default:
-        return 3;
+        return ExitMessage;
     }
 }
 
 int engineError(const EngineError& error)
 {
-    write(stderr, "Error " + std::to_string(error.number()) + ": " + toUtf8(error.description()) + "\n");
+    const std::string line = "Error " + std::to_string(error.number()) + ": " + toUtf8(error.description()) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
     return ExitEngineError;
 }
 
-int postfix(const CommandLine& line)
+int postfix(const CommandLine& line, platform::StandardOutput& out)
 {
-    const std::u16string expression = operandText(line.operands.front());
+    const Operand operand = readOperand(line.operands.front());
+    if (operand.failure != 0)
+        return operand.failure;
+    const std::u16string expression = fromUtf8(operand.bytes);
     std::u16string buffer;
     try {
         const std::int32_t result = Cls6().InfixToPostfix(expression, buffer);
-        write(stdout, toUtf8(buffer) + "\n");
-        return result == 0 ? 0 : 3;
+        out.write(toUtf8(buffer));
+        out.write("\n");
+        return result == 0 ? 0 : ExitMessage;
     } catch (const EngineError& error) {
         return engineError(error);
     }
 }
 
-int evaluate(const CommandLine& line)
+// The evaluator reads a token only when a blank follows it; say so when that leaves text unread.
+void warnUnreadTail(std::u16string_view text)
 {
-    const std::optional<float> x = platform::readLeadingSingle(fromUtf8(line.value.value_or("0")));
-    if (!x) {
-        write(stderr, "pellitor-calc: VALUE is beyond the range of a 32-bit number\n");
-        return ExitUsage;
+    constexpr std::size_t Shown = 64;
+    const std::size_t blank = text.rfind(u' ');
+    const std::u16string_view tail = blank == std::u16string_view::npos ? text : text.substr(blank + 1);
+    if (tail.empty())
+        return;
+    std::string shown = toUtf8(tail.substr(0, Shown));
+    if (tail.size() > Shown)
+        shown += "...";
+    complain(std::string(blank == std::u16string_view::npos ? "ignored text with no blank after it: '"
+                                                            : "ignored text after the last blank: '")
+             + shown + "'");
+}
+
+int evaluate(const CommandLine& line, platform::StandardOutput& out)
+{
+    // -x is read exactly as the Calculate command reads the parameter box, refusals included.
+    const std::optional<float> x = CalculateCommand::readParameter(fromUtf8(line.value.value_or("0")));
+    if (!x)
+        return ExitMessage;
+    std::u16string postfixText;
+    {
+        const Operand operand = readOperand(line.operands.front());
+        if (operand.failure != 0)
+            return operand.failure;
+        postfixText = fromUtf8(operand.bytes);
     }
-    const std::u16string postfixText = operandText(line.operands.front());
+    warnUnreadTail(postfixText);
     float result = 0.0f;
     try {
         const Truth bolDegree = line.degree ? True : False;
         if (!Cls6().DoEvaluate(postfixText, bolDegree, result, 0.0f, 0.0f, *x, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f)) {
-            write(stdout, "no value\n");
+            out.write("no value\n");
             return 2;
         }
     } catch (const EngineError& error) {
@@ -215,28 +200,62 @@ int evaluate(const CommandLine& line)
     char buffer[48];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(result),
                                        std::chars_format::general, 9);
-    write(stdout, std::string(buffer, written.ptr) + "\n");
+    out.write(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)));
+    out.write("\n");
     return 0;
+}
+
+int run(const CommandLine& line, platform::StandardOutput& out)
+{
+    if (line.help) {
+        out.write(Usage);
+        return 0;
+    }
+    if (line.version) {
+        out.write(std::string(Program) + " " + Version + "\n");
+        return 0;
+    }
+    switch (line.mode) {
+    case Mode::Postfix:
+        return postfix(line, out);
+    case Mode::Evaluate:
+        return evaluate(line, out);
+    case Mode::Calculate:
+        break;
+    }
+    return calculate(line, out);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // Every long text gets a mapping of its own, which goes back to the system when it is freed.
+    // glibc's sliding threshold would move texts of up to 32 MB into the heap, where the freed
+    // working copies of a long expression stay resident and raise the peak by half.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+
     CommandLine line;
-    if (const std::optional<std::string> reason = parse(argc, argv, line))
-        return usageError(*reason);
-    if (line.help) {
-        write(stdout, Usage);
-        return 0;
+    if (const std::optional<std::string> reason = parse(argc, argv, line)) {
+        complain(*reason);
+        std::fwrite(Usage.data(), 1, Usage.size(), stderr);
+        return ExitUsage;
     }
-    switch (line.mode) {
-    case Mode::Postfix:
-        return postfix(line);
-    case Mode::Evaluate:
-        return evaluate(line);
-    case Mode::Calculate:
-        break;
+
+    platform::StandardOutput out;
+    int status = 0;
+    try {
+        status = run(line, out);
+    } catch (const std::bad_alloc&) {
+        // Reading, converting or evaluating a text too long for the memory at hand; the Calculate
+        // command catches its own, so this is what the command line adds around it.
+        platform::MessageBox::show(u"Out of memory.", u"Error", platform::MessageStyle::Exclamation);
+        status = ExitMessage;
     }
-    return calculate(line);
+    // Output that did not arrive must not pass for success.
+    if (const int error = out.close()) {
+        platform::reportWriteError(Program, error);
+        return ExitIoError;
+    }
+    return status;
 }

@@ -79,8 +79,10 @@ cli_case(hostile.parameter_400_digits_tiny EXIT 0 ARGS -x 0.${zeros}1 x+1
 cli_case(hostile.parameter_largest EXIT 0 ARGS -x 340282346638528859811704183484516925440 x
     STDOUT ":Function y=x\\n  x=3.402823E+38\\n  y=340,282,346,638,528,859,811,704,183,484,516,925,440.0000\\n"
     STDERR ":")
-cli_case(hostile.evaluate_parameter_exponent EXIT 64 ARGS --evaluate "XX " -x 1e400
-    STDOUT ":" STDERR ":pellitor-calc: VALUE is beyond the range of a 32-bit number\\n")
+cli_case(hostile.evaluate_parameter_exponent EXIT 3 ARGS --evaluate "XX " -x 1e400
+    STDOUT ":" STDERR ":Error: Illegal data exist.\\n")
+cli_case(hostile.evaluate_parameter_400_digits EXIT 3 ARGS --evaluate "XX " -x ${nines}
+    STDOUT ":" STDERR ":Error: The parameter is beyond the range of a 32-bit number.\\n")
 cli_case(hostile.evaluate_parameter_dashes EXIT 0 ARGS --evaluate "XX 1 + " -x -- STDOUT ":1\\n" STDERR ":")
 
 # Errors raised during the evaluation, through crafted postfix texts and through the command.

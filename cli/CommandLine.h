@@ -1,0 +1,34 @@
+// pellitor-calc's arguments: the mode, the angle unit, the value of x and the one operand.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pellitor::cli {
+
+enum class Mode { Calculate, Postfix, Evaluate };
+
+struct CommandLine {
+    Mode mode = Mode::Calculate;
+    bool degree = false;
+    bool angleGiven = false;
+    std::optional<std::string> value;
+    std::vector<std::string> operands;
+    bool help = false;
+    bool version = false;
+};
+
+// Exit statuses beyond the outcomes of a calculation, as in sysexits.h.
+inline constexpr int ExitUsage = 64;
+inline constexpr int ExitDataError = 65;
+inline constexpr int ExitIoError = 74;
+
+extern const std::string_view Usage;
+
+// Returns the reason when the arguments do not follow the usage. Options and the operand may
+// come in any order, as in pellitor-calc "2cos(x^2)/x" -x 1.
+std::optional<std::string> parse(int argc, char** argv, CommandLine& line);
+
+} // namespace pellitor::cli
