@@ -1,6 +1,10 @@
 // Number texts from the locale's decimal separator, grouping and negative form.
 #include "LocaleNumberText.h"
 
+#include <QChar>
+#include <QString>
+#include <QtGlobal>
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -9,9 +13,35 @@ namespace pellitor::platform {
 
 namespace {
 
+// Invisible marks that steer the direction of the text around them. Locales put them into
+// their minus signs (ar: U+061C, fa and he: U+200E), where they keep the sign from the number in a
+// left-to-right box and from a search for "-".
+bool isDirectionMark(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The text with every decimal digit of any script written as 0-9 and without direction marks.
 std::u16string toU16(const QString& text)
 {
-    return text.toStdU16String();
+    std::u16string out;
+    out.reserve(std::size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text.at(i).unicode();
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        if (pair)
+            c = QChar::surrogateToUcs4(char16_t(c), text.at(i + 1).unicode());
+        if (QChar::category(c) == QChar::Number_DecimalDigit) {
+            out += char16_t(u'0' + QChar::digitValue(c));
+        } else if (!isDirectionMark(c)) {
+            out += text.at(i).unicode();
+            if (pair)
+                out += text.at(i + 1).unicode();
+        }
+        if (pair)
+            ++i;
+    }
+    return out;
 }
 
 constexpr int SignificantDigits = 7;
@@ -23,6 +53,19 @@ constexpr int LargestPlainExponent = SignificantDigits - 1;
 } // namespace
 
 LocaleNumberText::LocaleNumberText(const QLocale& locale) : m_locale(locale) {}
+
+QLocale LocaleNumberText::numericLocale()
+{
+    // Qt's system locale takes its numbers from this name but keeps grouping on, also for C.
+    QByteArray name = qgetenv("LC_ALL");
+    if (name.isEmpty())
+        name = qgetenv("LC_NUMERIC");
+    if (name.isEmpty())
+        name = qgetenv("LANG");
+    if (QLocale(QString::fromLocal8Bit(name)).language() == QLocale::C)
+        return QLocale::c();
+    return QLocale::system();
+}
 
 std::u16string LocaleNumberText::general(float value) const
 {
