@@ -42,6 +42,18 @@ std::string toUtf8(std::u16string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
+        // A run of ASCII, which is most of any expression, is copied in one go.
+        std::size_t end = i;
+        while (end < text.size() && text[end] < 0x80)
+            ++end;
+        if (end > i) {
+            const std::size_t at = out.size();
+            out.resize(at + (end - i));
+            for (std::size_t k = i; k < end; ++k)
+                out[at + k - i] = static_cast<char>(text[k]);
+            i = end - 1;
+            continue;
+        }
         const char16_t unit = text[i];
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00
             && text[i + 1] <= 0xDFFF) {
@@ -62,6 +74,18 @@ std::u16string fromUtf8(std::string_view bytes)
     out.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
+        // A run of ASCII, which is most of any expression, is copied in one go.
+        std::size_t end = i;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80)
+            ++end;
+        if (end > i) {
+            const std::size_t at = out.size();
+            out.resize(at + (end - i));
+            for (std::size_t k = i; k < end; ++k)
+                out[at + k - i] = static_cast<char16_t>(bytes[k]);
+            i = end;
+            continue;
+        }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         int length = 0;
         char32_t c = 0;
