@@ -37,7 +37,7 @@ TEST(CalculateCommandMemory, EveryFailedAllocationGivesTheBox)
         RecordingMessageBox boxes;
         pellitor::testing::FakeCalculateView view;
         view.expression = expression;
-        view.parameter = u"2";
+        view.parameter = std::u16string(u"2"); // not = u"2": g++ 12 -O2 warns falsely (-Wrestrict)
         Outcome outcome;
         bool failed = false;
         {
