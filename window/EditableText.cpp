@@ -26,9 +26,8 @@ EditableText::Change difference(const QString& before, const QString& after)
     qsizetype head = std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first - before.begin();
     if (head > 0 && head < shorter && before.at(head - 1).isHighSurrogate())
         --head;
-    qsizetype tail = 0;
-    while (tail < shorter - head && before.at(before.size() - 1 - tail) == after.at(after.size() - 1 - tail))
-        ++tail;
+    qsizetype tail = std::mismatch(before.rbegin(), before.rbegin() + (shorter - head), after.rbegin()).first
+                     - before.rbegin();
     if (tail > 0 && tail < shorter - head && before.at(before.size() - tail).isLowSurrogate())
         --tail;
     return {int(head), before.mid(head, before.size() - head - tail), after.mid(head, after.size() - head - tail)};

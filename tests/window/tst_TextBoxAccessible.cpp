@@ -204,6 +204,11 @@ private slots:
             << Change([](InputBox* b) { b->replaceContent("12"); }) << QStringList{"caret 0"};
         QTest::newRow("everything replaced") << Change([](InputBox* b) { b->replaceContent("ab"); })
                                              << QStringList{"remove 0 12", "insert 0 ab", "caret 0"};
+        QTest::newRow("a surrogate pair stays whole") << Change([](InputBox* b) {
+            b->setText(QString::fromUtf8("1\U0001F600"));
+            b->setText(QString::fromUtf8("1\U0001F601")); // the same first half
+        }) << QStringList{"remove 1 2", QString::fromUtf8("insert 1 \U0001F600"), "caret 3",
+                          QString::fromUtf8("remove 1 \U0001F600"), QString::fromUtf8("insert 1 \U0001F601")};
         QTest::newRow("select all") << Change([](InputBox* b) { QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier); })
                                     << QStringList{"selection 0 2"};
         QTest::newRow("undo") << Change([](InputBox* b) {
