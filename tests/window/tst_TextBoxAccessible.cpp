@@ -181,7 +181,7 @@ private slots:
         QCOMPARE(boxes.input->selectedText(), "cos");
         int start = 0, end = 0;
         text->selection(0, &start, &end);
-        QCOMPARE(QPair(start, end), QPair(1, 4));
+        QCOMPARE(std::pair(start, end), std::pair(1, 4));
         text->addSelection(5, 6); // one selection at most: it replaces the first
         QCOMPARE(boxes.input->selectedText(), "x");
         text->removeSelection(0);
