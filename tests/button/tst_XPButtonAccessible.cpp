@@ -210,9 +210,6 @@ private slots:
         QTest::newRow("left press and release")
             << std::function<void(XPButton&)>([](XPButton& b) { QTest::mouseClick(&b, Qt::LeftButton); })
             << QStringList{"state pressed", "state pressed"};
-        QTest::newRow("Space down and up")
-            << std::function<void(XPButton&)>([](XPButton& b) { QTest::keyClick(&b, Qt::Key_Space); })
-            << QStringList{"state pressed", "state pressed"};
         QTest::newRow("release with nothing pressed")
             << std::function<void(XPButton&)>([](XPButton& b) { QTest::mouseRelease(&b, Qt::LeftButton); })
             << QStringList{};
