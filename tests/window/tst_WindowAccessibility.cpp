@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(report(*m_window), "Function y=2+y\n");
     }
 
-    // Tab from the expression box reaches each control in the design's order; Enter on a button
+    // Tab from the expression box reaches each control in the window's tab order; Enter on a button
     // clicks it. (Enter on a keypad key puts the focus back into the expression box.)
     void keyboardReachesEveryButton_data()
     {
