@@ -1,6 +1,7 @@
 // The button's properties, their persistence, and its pointer, keyboard, focus and hover handling.
 #include "XPButton.h"
 
+#include "Announcer.h"
 #include "ControlHost.h"
 #include "DesignFont.h"
 #include "HoverClock.h"
@@ -8,7 +9,10 @@
 #include "MessageBox.h"
 #include "ModXPButton.h"
 #include "PropertyBag.h"
+#include "XPButtonAccessible.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,6 +25,22 @@ namespace {
 constexpr qint16 LeftButton = 1;
 constexpr qint16 SpaceKey = 32;
 constexpr qint16 EnterKey = 13;
+// How long a press by an assistive tool shows the pressed look, as a key held briefly would.
+constexpr int PressShownMs = 100;
+
+void announce(XPButton* button, QAccessible::Event what)
+{
+    QAccessibleEvent event(button, what);
+    platform::Announcer::send(event);
+}
+
+void announceState(XPButton* button, void (*mark)(QAccessible::State&))
+{
+    QAccessible::State changed;
+    mark(changed);
+    QAccessibleStateChangeEvent event(button, changed);
+    platform::Announcer::send(event);
+}
 } // namespace
 
 XPButton::XPButton(QWidget* parent, platform::ControlHost* host)
@@ -34,6 +54,7 @@ XPButton::XPButton(QWidget* parent, platform::ControlHost* host)
     // paintEvent covers every pixel itself.
     setAttribute(Qt::WA_OpaquePaintEvent);
     applyWindowShape();
+    XPButtonAccessible::installFactory();
 }
 
 XPButton::~XPButton()
@@ -47,6 +68,19 @@ void XPButton::propertyChanged(const char* name)
     if (m_host)
         m_host->propertyChanged(QString::fromLatin1(name));
     update();
+    if (qstrcmp(name, "Caption") == 0)
+        announce(this, QAccessible::NameChanged);
+    else if (qstrcmp(name, "Enabled") == 0)
+        announceState(this, [](QAccessible::State& state) { state.disabled = true; });
+}
+
+void XPButton::setPressed(bool pressed)
+{
+    const bool changed = bolPressed != pressed;
+    bolPressed = pressed;
+    update();
+    if (changed)
+        announceState(this, [](QAccessible::State& state) { state.pressed = true; });
 }
 
 void XPButton::setCaption(const QString& value)
@@ -183,6 +217,7 @@ void XPButton::startHoverTimerInRunMode()
 void XPButton::Terminate()
 {
     tmrCheck->stop();
+    m_pressRelease.stop();
     bolPressed = false;
     bolHover = false;
     bolFocused = false;
@@ -194,6 +229,50 @@ void XPButton::AccessKeyPress(qint16 KeyAscii)
 {
     platform::MessageBox::show(QString::number(KeyAscii).toStdU16String(), u"Pellitor",
                                platform::MessageStyle::OkOnly);
+}
+
+void XPButton::press()
+{
+    if (!m_enabled)
+        return;
+    // A press still showing its look completes first, so that each press clicks once.
+    const QPointer<XPButton> alive(this);
+    finishPress();
+    if (!alive)
+        return;
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(this, &down);
+    if (alive)
+        m_pressRelease.start(PressShownMs, this);
+}
+
+void XPButton::finishPress()
+{
+    if (!m_pressRelease.isActive())
+        return;
+    m_pressRelease.stop();
+    const QPointer<XPButton> alive(this);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QCoreApplication::sendEvent(this, &up);
+    if (alive && m_enabled)
+        emit Click();
+}
+
+void XPButton::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_pressRelease.timerId())
+        finishPress();
+    else
+        QWidget::timerEvent(event);
+}
+
+bool XPButton::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // The tooltip is what assistive tools read as the button's description.
+    if (event->type() == QEvent::ToolTipChange)
+        announce(this, QAccessible::DescriptionChanged);
+    return handled;
 }
 
 void XPButton::tmrCheck_Timer()
@@ -284,10 +363,8 @@ void XPButton::keyPressEvent(QKeyEvent* event)
     emit KeyDown(KeyCode, Shift);
     if (!alive)
         return;
-    if (KeyCode == SpaceKey) {
-        bolPressed = true;
-        update();
-    }
+    if (KeyCode == SpaceKey)
+        setPressed(true);
     const QString text = event->text();
     if (text.isEmpty())
         return;
@@ -308,10 +385,8 @@ void XPButton::keyReleaseEvent(QKeyEvent* event)
     qint16 Shift = platform::shiftState(event->modifiers());
     const QPointer<XPButton> alive(this);
     emit KeyUp(KeyCode, Shift);
-    if (alive && KeyCode == SpaceKey) {
-        bolPressed = false;
-        update();
-    }
+    if (alive && KeyCode == SpaceKey)
+        setPressed(false);
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event)
@@ -326,10 +401,8 @@ void XPButton::mousePressEvent(QMouseEvent* event)
     float Y = static_cast<float>(event->position().y());
     const QPointer<XPButton> alive(this);
     emit MouseDown(Button, Shift, X, Y);
-    if (alive && Button == LeftButton) {
-        bolPressed = true;
-        update();
-    }
+    if (alive && Button == LeftButton)
+        setPressed(true);
 }
 
 void XPButton::mouseDoubleClickEvent(QMouseEvent* event)
@@ -369,10 +442,8 @@ void XPButton::mouseReleaseEvent(QMouseEvent* event)
     emit MouseUp(Button, Shift, X, Y);
     if (!alive)
         return;
-    if (Button == LeftButton) {
-        bolPressed = false;
-        update();
-    }
+    if (Button == LeftButton)
+        setPressed(false);
     if (click)
         emit Click();
 }

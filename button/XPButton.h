@@ -5,6 +5,7 @@
 #include "HoverTimer.h"
 #include "clsGradient.h"
 
+#include <QBasicTimer>
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -101,6 +102,13 @@ public:
     // The last pointer position the hover poll read, screen pixels.
     QPoint cursorPosition() const { return ptCursor; }
 
+    // What an assistive tool's "Press" does: Space goes down and up on the button, through the
+    // same handlers and events as the keyboard's, with the pressed look shown for a moment
+    // between, and then Click is raised once. It returns at once: the release and Click follow
+    // from the event loop, so a Click that opens a modal window never holds up the tool's call.
+    // Nothing happens while Enabled is false.
+    void press();
+
 signals:
     void Click();
     void DoubleClick();
@@ -114,6 +122,8 @@ signals:
     void MouseLeaves(qint32 X, qint32 Y);
 
 protected:
+    bool event(QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -126,7 +136,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    friend class XPButtonAccessible;
+
     void propertyChanged(const char* name);
+    // Sets bolPressed, repaints and tells assistive tools when it changed.
+    void setPressed(bool pressed);
+    // Releases the key of a press still showing its pressed look, then raises Click.
+    void finishPress();
     void startHoverTimerInRunMode();
     void tmrCheck_Timer();
     void applyWindowShape();
@@ -170,6 +186,8 @@ private:
 
     // The left button went down on the button and has not come up: its release may be a click.
     bool m_clickPending = false;
+    // A press by an assistive tool shows its pressed look until this fires.
+    QBasicTimer m_pressRelease;
     // Terminate ran: paint leaves the surface blank.
     bool m_terminated = false;
     // The size and ellipse the window shape was last built for.

@@ -18,10 +18,30 @@ CharClass classOf(QChar c)
     return CharClass::Sign;
 }
 
+// The part of before that after replaces, as one change: everything but the longest common start
+// and end, which never split a surrogate pair.
+EditableText::Change difference(const QString& before, const QString& after)
+{
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first - before.begin();
+    if (head > 0 && head < shorter && before.at(head - 1).isHighSurrogate())
+        --head;
+    qsizetype tail = std::mismatch(before.rbegin(), before.rbegin() + (shorter - head), after.rbegin()).first
+                     - before.rbegin();
+    if (tail > 0 && tail < shorter - head && before.at(before.size() - tail).isLowSurrogate())
+        --tail;
+    return {int(head), before.mid(head, before.size() - head - tail), after.mid(head, after.size() - head - tail)};
+}
+
 } // namespace
 
 void EditableText::setText(const QString& text)
 {
+    if (followed()) {
+        Change change = difference(m_text, text);
+        if (!change.removed.isEmpty() || !change.inserted.isEmpty())
+            m_changes.push_back(std::move(change));
+    }
     m_text = text;
     m_caret = m_anchor = size();
     m_history.clear();
@@ -60,6 +80,8 @@ void EditableText::removeTo(int position)
 
 void EditableText::replace(int position, int length, const QString& text)
 {
+    if (followed() && (length > 0 || !text.isEmpty()))
+        m_changes.push_back({position, m_text.mid(position, length), text});
     if (length == 0)
         m_text.insert(position, text);
     else

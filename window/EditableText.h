@@ -13,6 +13,13 @@ namespace pellitor {
 
 class EditableText {
 public:
+    // One change to the text: at position, removed gave way to inserted.
+    struct Change {
+        int position = 0;
+        QString removed;
+        QString inserted;
+    };
+
     const QString& text() const { return m_text; }
     int caret() const { return m_caret; }
     int anchor() const { return m_anchor; }
@@ -46,6 +53,11 @@ public:
     // The word (or run of blanks, or single sign) around position, as [start, end).
     std::pair<int, int> wordAt(int position) const;
 
+    // While followed() says so, each change is kept until takeChanges(): what assistive tools are
+    // told. It is asked at every change, so nothing is kept, nor compared, while nobody listens.
+    void followChangesWhile(bool (*followed)()) { m_followed = followed; }
+    std::vector<Change> takeChanges() { return std::exchange(m_changes, {}); }
+
 private:
     struct Edit {
         int position;
@@ -56,12 +68,15 @@ private:
     };
     void replace(int position, int length, const QString& text);
     void record(Edit edit);
+    bool followed() const { return m_followed && m_followed(); }
 
     QString m_text;
     int m_caret = 0;
     int m_anchor = 0;
     std::vector<Edit> m_history;
     std::size_t m_done = 0; // edits in m_history that are applied; those after it can be redone
+    bool (*m_followed)() = nullptr;
+    std::vector<Change> m_changes;
 };
 
 } // namespace pellitor

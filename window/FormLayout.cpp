@@ -4,6 +4,7 @@
 #include "CaptionFrame.h"
 #include "ControlHost.h"
 #include "InputBox.h"
+#include "LinkLabel.h"
 #include "ResultBox.h"
 #include "XPButton.h"
 
@@ -46,6 +47,8 @@ QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         return label;
     }
+    case Kind::Link:
+        return new LinkLabel(caption, parent);
     case Kind::OptionButton:
         return new QRadioButton(caption, parent);
     case Kind::TextBox: {
@@ -98,6 +101,22 @@ XPButton* createButton(const Button& button, QWidget* parent)
     if (button.toolTip)
         widget->setToolTip(QString::fromUtf8(button.toolTip));
     return widget;
+}
+
+void nameControls(std::span<const AccessibleName> names, QWidget* form)
+{
+    for (const AccessibleName& entry : names) {
+        auto* widget = form->findChild<QWidget*>(QString::fromUtf8(entry.control));
+        Q_ASSERT(widget);
+        widget->setAccessibleName(QString::fromUtf8(entry.name));
+        if (entry.description)
+            widget->setAccessibleDescription(QString::fromUtf8(entry.description));
+        if (entry.label) {
+            auto* label = form->findChild<QLabel*>(QString::fromUtf8(entry.label));
+            Q_ASSERT(label);
+            label->setBuddy(widget);
+        }
+    }
 }
 
 void setTabOrder(std::vector<std::pair<int, QWidget*>> controls)

@@ -42,7 +42,7 @@ struct FontChoice {
     bool underline = false;
 };
 
-enum class Kind { Label, OptionButton, TextBox, MultiLineTextBox, Frame, ListBox };
+enum class Kind { Label, Link, OptionButton, TextBox, MultiLineTextBox, Frame, ListBox };
 
 struct Control {
     const char* name;
@@ -69,6 +69,15 @@ struct Button {
     const char* toolTip = nullptr;
 };
 
+// What assistive tools call a control and how they describe it, from the words of its label or
+// frame; label (optional) is the label that stands for it.
+struct AccessibleName {
+    const char* control;
+    const char* name;
+    const char* description = nullptr;
+    const char* label = nullptr;
+};
+
 // The button's stored keys: "caption", "colorstyle" where it is not the default 1, and the
 // extent keys.
 platform::PropertyBag storedLayout(const Button& button);
@@ -81,6 +90,8 @@ QWidget* createControl(const Control& control, QWidget* form);
 // Creates the button inside parent and restores it from its stored layout through ReadProperties,
 // which also starts its hover poll.
 XPButton* createButton(const Button& button, QWidget* parent);
+// Gives each control its accessible name and description, and makes its label the label for it.
+void nameControls(std::span<const AccessibleName> names, QWidget* form);
 // Chains the tab order of the controls that can take the focus, lowest tab position first.
 void setTabOrder(std::vector<std::pair<int, QWidget*>> controls);
 

@@ -158,18 +158,17 @@ void InputBox::contentChanged()
     m_shownValid = false;
 }
 
-void InputBox::ensureCaretVisible()
+void InputBox::ensureVisible(int position)
 {
-    const int caret = content().caret();
     const qreal width = textRect().width() - 1; // the caret's own pixel stays inside
-    if (caret < m_first) {
-        // Scrolled left: the caret stands at the left edge.
-        m_first = caret;
+    if (position < m_first) {
+        // Scrolled left: the position stands at the left edge.
+        m_first = position;
         m_shownValid = false;
     } else {
         const Run& shown = shownRun();
-        if (caret > shown.end || shown.x(caret) - shown.x(m_first) > width) {
-            m_first = firstFitting(caret, width);
+        if (position > shown.end || shown.x(position) - shown.x(m_first) > width) {
+            m_first = firstFitting(position, width);
             m_shownValid = false;
         }
     }
@@ -200,6 +199,19 @@ QRect InputBox::caretRect()
     const int x = text.x() + qRound(shown.x(caret) - shown.x(m_first));
     const int width = std::max(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
     return {x, text.y(), width, text.height()};
+}
+
+QRect InputBox::characterRect(int position)
+{
+    const Run& shown = shownRun();
+    if (position < m_first || position >= shown.end)
+        return {};
+    const QRect text = textRect();
+    const qreal left = shown.x(position) - shown.x(m_first);
+    if (left >= text.width())
+        return {};
+    const qreal right = shown.x(content().nextCharacter(position)) - shown.x(m_first);
+    return columns(text.x() + left, text.x() + right, text.y(), text.height());
 }
 
 int InputBox::lineStart(int)

@@ -64,6 +64,14 @@ constexpr std::array Buttons{
     Button{"XPButton31", "About", 1, 4200, 3780, 1614, 582, 33},
 };
 
+// The boxes and the list as their labels and frames name them.
+constexpr std::array Names{
+    layout::AccessibleName{"Text1", "Expression", "e.g. 2cos(x^2)/x", "Label1"},
+    layout::AccessibleName{"Text2", "Parameter x", nullptr, "Label2"},
+    layout::AccessibleName{"List1", "Function", nullptr, "Label4"},
+    layout::AccessibleName{"Text4", "Result"},
+};
+
 constexpr std::array<const char*, 28> FunctionTemplates{
     "abs()",  "atan()",  "cos()",   "exp()",   "int()",   "log()",   "rnd()",
     "sin()",  "sqr()",   "tan()",   "sec()",   "csec()",  "ctan()",  "asin()",
@@ -80,6 +88,11 @@ std::span<const layout::Control> controls()
 std::span<const layout::Button> buttons()
 {
     return Buttons;
+}
+
+std::span<const layout::AccessibleName> accessibleNames()
+{
+    return Names;
 }
 
 std::span<const char* const> functionTemplates()

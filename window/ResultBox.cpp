@@ -149,9 +149,9 @@ const QTextLayout& ResultBox::lineLayout(int line)
     return *m_layouts.emplace(line, std::move(layout)).first->second;
 }
 
-void ResultBox::ensureCaretVisible()
+void ResultBox::ensureVisible(int position)
 {
-    const int line = lineOf(content().caret());
+    const int line = lineOf(position);
     QScrollBar* bar = verticalScrollBar();
     if (line < bar->value())
         bar->setValue(line);
@@ -174,6 +174,19 @@ QRect ResultBox::caretRect()
     const int line = lineOf(caret);
     const int x = Margin + qRound(lineLayout(line).lineAt(0).cursorToX(caret - m_lineStarts[line]));
     return {x, lineTop(line), 1, m_lineHeight};
+}
+
+QRect ResultBox::characterRect(int position)
+{
+    const int line = lineOf(position);
+    const int first = verticalScrollBar()->value();
+    const auto [start, end] = visualLine(line);
+    if (position >= end || line < first || line >= first + linesPerPage())
+        return {};
+    const QTextLine laidOut = lineLayout(line).lineAt(0);
+    const qreal left = laidOut.cursorToX(position - start);
+    const qreal right = laidOut.cursorToX(content().nextCharacter(position) - start);
+    return columns(Margin + left, Margin + right, lineTop(line), m_lineHeight);
 }
 
 int ResultBox::lineStart(int position)

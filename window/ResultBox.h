@@ -30,9 +30,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
     void contentChanged() override;
-    void ensureCaretVisible() override;
+    void ensureVisible(int position) override;
     int positionAt(const QPoint& point) override;
     QRect caretRect() override;
+    QRect characterRect(int position) override;
     int lineStart(int position) override;
     int lineEnd(int position) override;
     int verticalMove(int position, int lines) override;

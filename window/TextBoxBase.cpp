@@ -1,6 +1,10 @@
 // The editing behaviour that the calculator's text boxes share.
 #include "TextBoxBase.h"
 
+#include "Announcer.h"
+#include "WindowAccessibility.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -43,6 +47,8 @@ TextBoxBase::TextBoxBase(QWidget* parent) : QAbstractScrollArea(parent)
     setAttribute(Qt::WA_KeyCompression);
     viewport()->setCursor(Qt::IBeamCursor);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    installWindowAccessibility();
+    m_content.followChangesWhile(&platform::Announcer::listening);
     // The desktop may stop the caret blinking (0: a steady caret) or start it again at any time.
     connect(QGuiApplication::styleHints(), &QStyleHints::cursorFlashTimeChanged, this, [this] {
         restartBlink();
@@ -101,18 +107,35 @@ void TextBoxBase::copy(QClipboard::Mode mode) const
         clipboard->setText(selectedText(), mode);
 }
 
-void TextBoxBase::paste(QClipboard::Mode mode)
+QString TextBoxBase::fitted(QString text) const
 {
-    QString pasted = QGuiApplication::clipboard()->text(mode);
-    // A one-line box keeps what was pasted (it shows a line break as a blank); a multi-line one
+    // A one-line box keeps what it is given (it shows a line break as a blank); a multi-line one
     // breaks its lines at CR LF and at a lone CR.
     if (isMultiLine()) {
-        pasted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        pasted.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     }
+    return text;
+}
+
+void TextBoxBase::paste(QClipboard::Mode mode)
+{
+    const QString pasted = fitted(QGuiApplication::clipboard()->text(mode));
     if (pasted.isEmpty())
         return;
     m_content.insert(pasted);
+    changed(true, true);
+}
+
+void TextBoxBase::replaceRange(int start, int end, const QString& text)
+{
+    const QString inserted = fitted(text);
+    start = std::clamp(start, 0, m_content.size());
+    end = std::clamp(end, start, m_content.size());
+    if (start == end && inserted.isEmpty())
+        return;
+    m_content.select(start, end);
+    m_content.insert(inserted);
     changed(true, true);
 }
 
@@ -131,8 +154,38 @@ void TextBoxBase::changed(bool textChanged, bool byUser)
     viewport()->update();
     if (hasFocus())
         QGuiApplication::inputMethod()->update(Qt::ImQueryInput);
+    announceChanges();
     if (byUser && textChanged)
         emit textEdited(m_content.text());
+}
+
+void TextBoxBase::announceChanges()
+{
+    for (const EditableText::Change& change : m_content.takeChanges()) {
+        if (!change.removed.isEmpty()) {
+            QAccessibleTextRemoveEvent removed(this, change.position, change.removed);
+            platform::Announcer::send(removed);
+        }
+        if (!change.inserted.isEmpty()) {
+            QAccessibleTextInsertEvent inserted(this, change.position, change.inserted);
+            platform::Announcer::send(inserted);
+        }
+    }
+    const int caret = m_content.caret();
+    if (caret != m_announcedCaret) {
+        m_announcedCaret = caret;
+        QAccessibleTextCursorEvent moved(this, caret);
+        platform::Announcer::send(moved);
+    }
+    const std::pair<int, int> selection = m_content.hasSelection()
+        ? std::pair{m_content.selectionStart(), m_content.selectionEnd()}
+        : std::pair{-1, -1};
+    if (selection != m_announcedSelection) {
+        m_announcedSelection = selection;
+        QAccessibleTextSelectionEvent selected(this, m_content.selectionStart(), m_content.selectionEnd());
+        selected.setCursorPosition(caret);
+        platform::Announcer::send(selected);
+    }
 }
 
 void TextBoxBase::restartBlink()

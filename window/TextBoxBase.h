@@ -10,6 +10,9 @@
 #include <QBasicTimer>
 #include <QClipboard>
 #include <QTextLayout>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace pellitor {
 
@@ -54,12 +57,15 @@ signals:
 protected:
     // The text changed, or the box's size or font: lay out afresh what needs it.
     virtual void contentChanged() = 0;
-    // The caret moved (or the text changed): scroll so that the caret shows.
-    virtual void ensureCaretVisible() = 0;
+    // Scrolls so that position shows (the caret's, after it moved or the text changed).
+    virtual void ensureVisible(int position) = 0;
     // The text position under a point of the viewport (past the edges: the next position out).
     virtual int positionAt(const QPoint& point) = 0;
     // The caret's rectangle in the viewport.
     virtual QRect caretRect() = 0;
+    // The rectangle of the character at position in the viewport, or an empty one when it does
+    // not show: only what shows is laid out.
+    virtual QRect characterRect(int position) = 0;
     // Where Home and End lead from a position.
     virtual int lineStart(int position) = 0;
     virtual int lineEnd(int position) = 0;
@@ -75,6 +81,13 @@ protected:
     // Lays the characters [start, end) out on one line in the box's font, control characters
     // shown as blanks; counted by laidOutCharacters().
     void layOut(QTextLayout& layout, int start, int end);
+    // The pixels from x left up to x right, on the rows from top: side by side, characters share
+    // no pixel column, and each has at least one.
+    static QRect columns(qreal left, qreal right, int top, int height)
+    {
+        const int first = qFloor(left);
+        return {first, top, std::max(1, qFloor(right) - first), height};
+    }
     // The selection's part of [start, end), as a format range of a layout that starts at start.
     QList<QTextLayout::FormatRange> selectionIn(int start, int end) const;
 
@@ -93,8 +106,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // After every change: lay out, scroll to the caret, show it, repaint, tell input methods.
+    friend class TextBoxAccessible;
+
+    void ensureCaretVisible() { ensureVisible(m_content.caret()); }
+    // After every change: lay out, scroll to the caret, show it, repaint, tell input methods and
+    // assistive tools.
     void changed(bool textChanged, bool byUser);
+    // Tells assistive tools what changed in the text, and where the caret and selection went.
+    void announceChanges();
+    // Replaces [start, end) by text as a person's edit (an assistive tool's), caret after it.
+    void replaceRange(int start, int end, const QString& text);
+    // Line breaks as the box keeps them: a multi-line box breaks at CR LF, CR and LF.
+    QString fitted(QString text) const;
     void moveTo(int position, bool select);
     bool editKey(QKeyEvent* event);
     bool moveKey(QKeyEvent* event);
@@ -109,6 +132,9 @@ private:
     QBasicTimer m_tripleClick;
     QPoint m_doubleClickAt;
     qint64 m_laidOut = 0;
+    // What assistive tools were last told: the caret, and the selection ({-1, -1}: none).
+    int m_announcedCaret = 0;
+    std::pair<int, int> m_announcedSelection{-1, -1};
 };
 
 } // namespace pellitor

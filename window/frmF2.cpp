@@ -3,11 +3,10 @@
 
 #include "AboutLayout.h"
 #include "DocumentOpener.h"
+#include "LinkLabel.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
 
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace pellitor {
@@ -33,12 +32,9 @@ frmF2::frmF2(QWidget* parent)
     for (const layout::Control& entry : AboutLayout::controls())
         layout::createControl(entry, this);
 
-    m_link = findChild<QLabel*>(QStringLiteral("Label1"));
-    QPalette link = m_link->palette();
-    link.setColor(QPalette::WindowText, link.color(QPalette::Highlight));
-    m_link->setPalette(link);
-    m_link->setCursor(Qt::PointingHandCursor);
-    m_link->installEventFilter(this);
+    auto* link = findChild<LinkLabel*>(QStringLiteral("Label1"));
+    connect(link, &LinkLabel::activated, this,
+            [this] { platform::openDocument(this, QString::fromUtf8(AboutLayout::WebAddress)); });
 
     XPButton* cmdOK = layout::createButton(AboutLayout::okButton(), this);
     connect(cmdOK, &XPButton::Click, this, &QDialog::accept);
@@ -58,25 +54,6 @@ void frmF2::paintEvent(QPaintEvent* event)
         const int y = line.y1 / layout::TwipsPerPixel;
         painter.fillRect(QRect(QPoint(x1, y), QPoint(x2 - 1, y + line.width - 1)), QColor(line.color));
     }
-}
-
-bool frmF2::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_link) {
-        if (event->type() == QEvent::MouseButtonPress
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            m_linkPressed = true;
-        } else if (event->type() == QEvent::MouseButtonRelease
-                   && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            // A click: pressed and released on the label.
-            const bool click = m_linkPressed
-                && m_link->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
-            m_linkPressed = false;
-            if (click)
-                platform::openDocument(this, QString::fromUtf8(AboutLayout::WebAddress));
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace pellitor

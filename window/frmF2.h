@@ -15,11 +15,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* m_link = nullptr;
-    bool m_linkPressed = false;
 };
 
 } // namespace pellitor

@@ -8,6 +8,7 @@
 #include "InputBox.h"
 #include "MainLayout.h"
 #include "ResultBox.h"
+#include "WindowAccessibility.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
 #include "frmF2.h"
@@ -43,6 +44,8 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     for (const layout::Button& entry : MainLayout::buttons())
         tabOrder.emplace_back(entry.tab, layout::createButton(entry, this));
     layout::setTabOrder(std::move(tabOrder));
+    installWindowAccessibility();
+    layout::nameControls(MainLayout::accessibleNames(), this);
 
     Text1 = control<InputBox>("Text1");
     Text2 = control<InputBox>("Text2");

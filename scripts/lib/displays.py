@@ -1,7 +1,7 @@
 """Display servers for checks and measurements of the real program: Xvfb, and weston nested in it.
 
 Every program started here gets an empty home and configuration folder, United States English and
-no session bus. Used by scripts/desktop-check and bench/cost.
+no session bus. Used by scripts/desktop-check, scripts/a11y-check and bench/cost.
 """
 import os
 import subprocess
@@ -48,9 +48,10 @@ def wait_for(condition, seconds, what):
 class Xvfb:
     """A virtual X display with no window manager; weston may run nested in it."""
 
-    def __init__(self, width=1280, height=1024):
+    def __init__(self, width=1280, height=1024, number=None):
+        """number: the display to use (default: the first free one from :90 on)."""
         self.size = (width, height)
-        self.number = self.free_display()
+        self.number = self.free_display() if number is None else number
         self.home = tempfile.TemporaryDirectory(prefix="pellitor-display-")
         self.log_path = os.path.join(self.home.name, "servers.log")
         self.log = open(self.log_path, "w")

@@ -20,37 +20,6 @@ constexpr int W = 75;
 constexpr int H = 23;
 const QPoint OuterTop(W / 2, 1);
 
-// Records every event of a button as one line of text.
-struct EventLog {
-    QStringList lines;
-    explicit EventLog(XPButton& b)
-    {
-        const auto mouse = [this](const char* name) {
-            return [this, name](qint16& button, qint16& shift, float& x, float& y) {
-                lines << QStringLiteral("%1 %2 %3 %4 %5").arg(name).arg(button).arg(shift).arg(x).arg(y);
-            };
-        };
-        QObject::connect(&b, &XPButton::Click, [this] { lines << "Click"; });
-        QObject::connect(&b, &XPButton::DoubleClick, [this] { lines << "DoubleClick"; });
-        QObject::connect(&b, &XPButton::KeyDown, [this](qint16& code, qint16& shift) {
-            lines << QStringLiteral("KeyDown %1 %2").arg(code).arg(shift);
-        });
-        QObject::connect(&b, &XPButton::KeyPress, [this](qint16& ascii) { lines << QStringLiteral("KeyPress %1").arg(ascii); });
-        QObject::connect(&b, &XPButton::KeyUp, [this](qint16& code, qint16& shift) {
-            lines << QStringLiteral("KeyUp %1 %2").arg(code).arg(shift);
-        });
-        QObject::connect(&b, &XPButton::MouseDown, mouse("MouseDown"));
-        QObject::connect(&b, &XPButton::MouseMove, mouse("MouseMove"));
-        QObject::connect(&b, &XPButton::MouseUp, mouse("MouseUp"));
-        QObject::connect(&b, &XPButton::MouseEnters, [this](qint32 x, qint32 y) {
-            lines << QStringLiteral("MouseEnters %1 %2").arg(x).arg(y);
-        });
-        QObject::connect(&b, &XPButton::MouseLeaves, [this](qint32 x, qint32 y) {
-            lines << QStringLiteral("MouseLeaves %1 %2").arg(x).arg(y);
-        });
-    }
-};
-
 std::unique_ptr<XPButton> makeButton()
 {
     auto button = std::make_unique<XPButton>();
