@@ -15,7 +15,7 @@ using layout::Kind;
 constexpr std::array Controls{
     Control{"lblTitle", Kind::Label, "Pellitor", {540, 240, 2565, 360}, 1, nullptr,
             FontChoice{"Times New Roman", 15.75, true}},
-    Control{"Label2", Kind::Label, VersionText, {3360, 660, 915, 195}, 4},
+    Control{"Label2", Kind::Label, VersionCaption, {3360, 660, 915, 195}, 4},
     Control{"Label1", Kind::Label, WebAddressText, {180, 1080, 1575, 255}, 2, nullptr,
             FontChoice{"Arial", 8.25, false, true}},
     Control{"lblDisclaimer", Kind::Label, Copyright, {180, 1320, 1695, 195}, 0},
