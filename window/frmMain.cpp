@@ -5,6 +5,7 @@
 #include "CalculateCommand.h"
 #include "DesignFont.h"
 #include "DocumentOpener.h"
+#include "HelpPage.h"
 #include "InputBox.h"
 #include "MainLayout.h"
 #include "ResultBox.h"
@@ -14,7 +15,6 @@
 #include "frmF2.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -168,7 +168,7 @@ void frmMain::insertFunction()
 
 QString frmMain::helpPath() const
 {
-    return QDir(m_programFolder).filePath(QStringLiteral("help.htm"));
+    return findHelpPage(m_programFolder);
 }
 
 void frmMain::openHelp()

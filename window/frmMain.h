@@ -23,7 +23,7 @@ class XPButton;
 class frmMain : public QWidget {
     Q_OBJECT
 public:
-    // programFolder is where Help looks for help.htm: the executable's own folder.
+    // programFolder is the executable's own folder, where Help starts looking for help.htm.
     explicit frmMain(const QString& programFolder = QString(), QWidget* parent = nullptr);
     ~frmMain() override;
 

@@ -448,29 +448,57 @@ private slots:
         QCOMPARE(list1()->selectedItems(), QList<QListWidgetItem*>{tan});
     }
 
+    // Help finds the page beside the program (a build tree) or in the installed data folder
+    // relative to it (bin/../share/pellitor), whatever the prefix.
     void help_data()
     {
-        QTest::addColumn<bool>("present");
-        QTest::newRow("help.htm beside the program") << true;
-        QTest::newRow("no help.htm") << false;
+        QTest::addColumn<QStringList>("pages");
+        QTest::addColumn<QString>("opened");
+        const QString beside = "prefix/bin/help.htm";
+        const QString installed = "prefix/share/pellitor/help.htm";
+        QTest::newRow("beside the program") << QStringList{beside} << beside;
+        QTest::newRow("in the data folder") << QStringList{installed} << installed;
+        QTest::newRow("both: the one beside") << QStringList{installed, beside} << beside;
+        QTest::newRow("a folder named help.htm beside") << QStringList{beside + "/", installed} << installed;
+        QTest::newRow("in the documentation folder only")
+            << QStringList{"prefix/share/doc/pellitor/help.htm"} << beside;
+        QTest::newRow("nowhere") << QStringList{} << beside;
     }
     void help()
     {
-        QFETCH(bool, present);
-        QTemporaryDir empty;
-        if (!present)
-            openWindow(empty.path());
-        const QString folder = present ? QCoreApplication::applicationDirPath() : empty.path();
-        // The build puts the page beside every program it builds.
-        QCOMPARE(QFile::exists(folder + "/help.htm"), present);
+        QFETCH(QStringList, pages);
+        QFETCH(QString, opened);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath("prefix/bin"));
+        for (const QString& page : pages) {
+            const QString path = root.filePath(page);
+            if (page.endsWith('/')) {
+                QVERIFY(QDir().mkpath(path));
+                continue;
+            }
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        openWindow(root.filePath("prefix/bin"));
         place(text1(), "2x", 1);
         click(*m_window, "XPButton30");
         QCOMPARE(m_opener->opened().size(), std::size_t(1));
-        QCOMPARE(m_opener->opened()[0].document, folder + "/help.htm");
+        QCOMPARE(m_opener->opened()[0].document, root.filePath(opened));
         QCOMPARE(m_opener->opened()[0].owner, m_window.get());
         QVERIFY(m_boxes->empty());
         QCOMPARE(text1()->text(), "2x");
         QCOMPARE(report(*m_window), QString());
+    }
+
+    void helpBesideTheBuiltProgram()
+    {
+        // The build puts the page beside every program it builds, where the window finds it.
+        const QString page = QCoreApplication::applicationDirPath() + "/help.htm";
+        QVERIFY(QFile::exists(page));
+        click(*m_window, "XPButton30");
+        QCOMPARE(m_opener->opened().size(), std::size_t(1));
+        QCOMPARE(m_opener->opened()[0].document, page);
     }
 };
 
