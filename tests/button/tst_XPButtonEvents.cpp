@@ -1,7 +1,7 @@
 // The button's events: their order and arguments for keys, mouse, focus and the hover poll, the
 // arguments handlers change, the disabled button, and the one shared poll of a whole window.
 #include "ButtonDriver.h"
-#include "ModXPButton.h"
+#include "DesignColor.h"
 #include "Pointer.h"
 #include "RecordingMessageBox.h"
 
@@ -29,12 +29,7 @@ std::unique_ptr<XPButton> makeButton()
     return button;
 }
 
-QRgb bgr(quint32 color)
-{
-    return ModXPButton::toQColor(color).rgb();
-}
-
-QRgb outerTop(const XPButton& button)
+QRgb outerTop(XPButton& button)
 {
     return render(button).pixel(OuterTop);
 }
