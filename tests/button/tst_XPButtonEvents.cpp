@@ -150,22 +150,35 @@ private slots:
         QVERIFY(!log.lines.contains("Click"));
     }
 
-    void doubleClickGivesOneClick()
+    void doubleClick_data()
     {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("left: one click, then DoubleClick")
+            << Qt::LeftButton
+            << QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click", "MouseDown 1 0 10 12", "DoubleClick",
+                           "MouseUp 1 0 10 12"};
+        QTest::newRow("right: neither") << Qt::RightButton
+                                        << QStringList{"MouseDown 2 0 10 12", "MouseUp 2 0 10 12",
+                                                       "MouseDown 2 0 10 12", "MouseUp 2 0 10 12"};
+    }
+    void doubleClick()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QStringList, events);
         FakePointer pointer;
-        auto button = makeButton();
-        EventLog log(*button);
+        auto target = makeButton();
+        EventLog log(*target);
         // The system's sequence for a double click: the second press comes with a double-click event.
         const auto send = [&](QEvent::Type type) {
-            QMouseEvent event(type, QPointF(10, 12), button->mapToGlobal(QPointF(10, 12)), Qt::LeftButton,
-                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(button.get(), &event);
+            QMouseEvent event(type, QPointF(10, 12), target->mapToGlobal(QPointF(10, 12)), button,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+            QCoreApplication::sendEvent(target.get(), &event);
         };
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
                                   QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
             send(type);
-        QCOMPARE(log.lines, (QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click", "MouseDown 1 0 10 12",
-                                         "DoubleClick", "MouseUp 1 0 10 12"}));
+        QCOMPARE(log.lines, events);
     }
 
     void focusShowsAndHidesTheFocusRing()

@@ -221,6 +221,7 @@ TEST(Evaluator, ExactResultsToTheBit)
         {postfix({u"2", u"(-)", u"0", u"^"}), 0x3F800000u},
         {postfix({u"1e300", u"0", u"^"}), 0x3F800000u},
         {postfix({u"0", u"2", u"^"}), 0x00000000u},
+        {postfix({u"0", u"0.5", u"^"}), 0x00000000u},           // a zero base is no negative base
         {postfix({u"180", u"SIN"}), 0x33662A9Au, true},        // 5.358979e-8: 3.1415926 / 180 a degree
         {postfix({u"90", u"SEC"}), 0x4C0E5DD7u, true},         // 37320540
         {postfix({u"1", u"ATAN"}), 0x3C8EF67Eu, true},         // 0.017451521, the argument converted

@@ -144,6 +144,7 @@ TEST(clsPolish, RefusedCallsLeaveTheListAsItWas)
     } cases[] = {
         {"Push at INT32_MAX", [](clsPolish& l) { l.Push(INT32_MAX, 0, u"x"); }},
         {"Push at INT32_MIN", [](clsPolish& l) { l.Push(INT32_MIN, 0, u"x"); }},
+        {"Push one past the end", [](clsPolish& l) { l.Push(3, 0, u"x"); }},
         {"Kill INT32_MIN elements", [](clsPolish& l) { l.Kill(0, INT32_MIN); }},
         {"Kill INT32_MAX elements", [](clsPolish& l) { l.Kill(1, INT32_MAX); }},
         {"Kill a run past the end", [](clsPolish& l) { l.Kill(2, 2); }},
