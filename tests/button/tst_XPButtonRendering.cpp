@@ -363,6 +363,35 @@ private slots:
             QVERIFY2(to >= last - 2 && to <= last - 1, qPrintable(QString::number(to)));
     }
 
+    void captionRow()
+    {
+        auto button = makeButton(1);
+        const QImage blank = render(*button);
+        button->setCaption(QStringLiteral("HIH"));
+        const QImage image = render(*button);
+        // The same text drawn with its top at row 0 tells where the ink starts below the top.
+        const QFontMetrics metrics(button->font());
+        QImage reference(W, metrics.height(), QImage::Format_RGB32);
+        reference.fill(Qt::white);
+        QPainter painter(&reference);
+        painter.setFont(button->font());
+        painter.drawText(QPoint(0, metrics.ascent()), QStringLiteral("HIH"));
+        painter.end();
+        const auto firstInkRow = [](const QImage& picture, const QImage& background) {
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (picture.pixel(x, y) != background.pixel(x, y))
+                        return y;
+            return -1;
+        };
+        QImage white(reference.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        // The text's top lies 20 twips above vertical centring, in twips of 15 to the pixel.
+        const int topTwips = int(std::nearbyint(H * 15 * 0.5 - (metrics.height() * 15 * 0.5 + 20)));
+        const int top = int(std::nearbyint(topTwips / 15.0));
+        QCOMPARE(firstInkRow(image, blank), top + firstInkRow(reference, white));
+    }
+
     void repaintingDoesNotFeedItself()
     {
         QWidget window;
