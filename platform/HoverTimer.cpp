@@ -28,9 +28,4 @@ void HoverTimer::stop()
     HoverClock::instance().detach(this);
 }
 
-int HoverTimer::interval() const
-{
-    return HoverClock::Interval;
-}
-
 } // namespace pellitor::platform

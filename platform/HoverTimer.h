@@ -17,7 +17,6 @@ public:
     void start();
     void stop();
     bool isActive() const { return m_active; }
-    int interval() const;
 
 signals:
     // Delivered on the clock's tick while running; the pointer sample of that tick is
