@@ -17,7 +17,8 @@ void HoverTimer::start()
     if (m_active)
         return;
     m_active = true;
-    HoverClock::instance().attach(this);
+    m_clock = &HoverClock::current();
+    m_clock->attach(this);
 }
 
 void HoverTimer::stop()
@@ -25,7 +26,13 @@ void HoverTimer::stop()
     if (!m_active)
         return;
     m_active = false;
-    HoverClock::instance().detach(this);
+    if (m_clock)
+        m_clock->detach(this);
+}
+
+const PointerSample& HoverTimer::sample() const
+{
+    return m_clock ? m_clock->sample() : HoverClock::current().sample();
 }
 
 } // namespace pellitor::platform
