@@ -17,7 +17,8 @@ void HoverTimer::start()
     if (m_active)
         return;
     m_active = true;
-    m_clock = &HoverClock::current();
+    if (!m_clock)
+        m_clock = &HoverClock::current();
     m_clock->attach(this);
 }
 

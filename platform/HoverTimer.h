@@ -29,7 +29,7 @@ signals:
 
 private:
     friend class HoverClock;
-    // The clock it started on last: the current one at the time.
+    // The clock it runs on: the current one when it first started.
     QPointer<HoverClock> m_clock;
     bool m_active = false;
     // The clock's change count at the last tick this timer had (0: none since it started).

@@ -369,6 +369,27 @@ private slots:
         QCOMPARE(secondLog.lines, QStringList{"MouseEnters 7 7"});
     }
 
+    // A hover timer keeps the clock it first started on: its ticks, its pointer sample, its stop.
+    void aButtonKeepsItsClock()
+    {
+        FakePointer pointer;
+        platform::HoverClock own;
+        std::unique_ptr<XPButton> button;
+        {
+            const platform::InstallGuard<platform::HoverClock> installed(own);
+            button = makeButton();
+        }
+        EventLog log(*button);
+        pointer.moveTo(QPoint(3, 4), button.get());
+        own.tick();
+        pointer.moveTo(QPoint(9, 9), nullptr);
+        own.tick();
+        QCOMPARE(log.lines, (QStringList{"MouseEnters 3 4", "MouseLeaves 9 9"}));
+        button->findChild<platform::HoverTimer*>("tmrCheck")->stop();
+        own.wake();
+        QVERIFY(!own.isRunning());
+    }
+
     void buttonDeletedByItsEntersHandler()
     {
         FakePointer pointer;
