@@ -4,8 +4,8 @@
 #include "Cls6.h"
 #include "Der.h"
 #include "EngineError.h"
-#include "LeadingNumber.h"
 #include "MessageBox.h"
+#include "NumberReader.h"
 
 #include <bit>
 #include <cstdint>
@@ -64,7 +64,7 @@ std::optional<float> CalculateCommand::readParameter(const std::u16string& sPara
         warn(ParameterRefusedText);
         return std::nullopt;
     }
-    const std::optional<float> x = platform::readLeadingSingle(cleaned);
+    const std::optional<float> x = readLeadingSingle(cleaned);
     if (!x)
         warn(ParameterRangeText);
     return x;
@@ -113,7 +113,7 @@ CalculateCommand::Outcome CalculateCommand::calculate()
         m_view.setResultText(line);
     }
 
-    const std::optional<float> x = platform::readLeadingSingle(m_view.parameterText());
+    const std::optional<float> x = readLeadingSingle(m_view.parameterText());
     if (!x) {
         // Nothing sensible can stand for x here, so the command calculates nothing.
         warn(ParameterRangeText);
