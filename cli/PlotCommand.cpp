@@ -1,5 +1,5 @@
-// The picture: the expression translated once as the Calculate command does it, sampled with the
-// command's own evaluation, and painted by Qt on an image (PNG) or into Qt SVG's generator.
+// The picture: the expression translated once as the Calculate command does it and sampled with
+// the command's own evaluation; the picture module paints it.
 #include "PlotCommand.h"
 
 #include "CalculateCommand.h"
@@ -9,32 +9,20 @@
 #include "PlotSamples.h"
 #include "TextCodec.h"
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QSaveFile>
-#include <QSvgGenerator>
+#include <dlfcn.h>
+#include <filesystem>
 
 namespace pellitor::cli {
 
 namespace {
 
-// Qt's start-up warns when XDG_RUNTIME_DIR is unset, which says nothing about the picture.
-void quietStartup(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: ")))
-        return;
-    qt_message_output(type, context, message);
-}
-
-enum class Format { Png, Svg };
-
-std::optional<Format> formatOf(const std::string& path)
+std::optional<PictureFormat> formatOf(const std::string& path)
 {
     const QString name = QString::fromLocal8Bit(path.c_str()).toLower();
     if (name.endsWith(QLatin1String(".png")))
-        return Format::Png;
+        return PictureFormat::Png;
     if (name.endsWith(QLatin1String(".svg")))
-        return Format::Svg;
+        return PictureFormat::Svg;
     return std::nullopt;
 }
 
@@ -49,28 +37,28 @@ bool take(std::variant<T, std::string> read, T& value)
     return true;
 }
 
-// Paints into the file's replacement and puts it in place only when everything was written.
-bool write(const PlotPicture& picture, const std::string& path, Format format)
+// The picture module lies beside the program in a build tree, and in the library folder when
+// installed.
+WritePicture* loadPictureModule()
 {
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
-    bool painted = file.open(QIODevice::WriteOnly);
-    if (painted && format == Format::Png) {
-        QImage image(picture.size.width, picture.size.height, QImage::Format_RGB32);
-        paint(image, picture);
-        painted = image.save(&file, "PNG");
-    } else if (painted) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&file);
-        generator.setSize(QSize(picture.size.width, picture.size.height));
-        generator.setViewBox(QRect(0, 0, picture.size.width, picture.size.height));
-        generator.setTitle(picture.title);
-        paint(generator, picture);
-        painted = file.error() == QFileDevice::NoError;
+    std::error_code failed;
+    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", failed).parent_path();
+    std::string reason = "no " + std::string(PictureModuleName);
+    for (const std::filesystem::path& candidate :
+         {folder / PictureModuleName, folder / PELLITOR_PLOT_FROM_BINDIR / PictureModuleName}) {
+        if (!std::filesystem::exists(candidate))
+            continue;
+        void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            reason = dlerror();
+            continue;
+        }
+        if (void* entry = dlsym(module, WritePictureSymbol))
+            return reinterpret_cast<WritePicture*>(entry);
+        reason = dlerror();
     }
-    if (painted && file.commit())
-        return true;
-    complain("cannot write " + path + ": " + file.errorString().toStdString());
-    return false;
+    complain("cannot load the picture module: " + reason);
+    return nullptr;
 }
 
 } // namespace
@@ -78,7 +66,7 @@ bool write(const PlotPicture& picture, const std::string& path, Format format)
 int runPlot(const CommandLine& line)
 {
     PlotPicture picture;
-    const std::optional<Format> format = formatOf(*line.output);
+    const std::optional<PictureFormat> format = formatOf(*line.output);
     if (!format) {
         complain("-o FILE must end in .png or .svg");
         return ExitUsage;
@@ -122,18 +110,19 @@ int runPlot(const CommandLine& line)
     picture.ys = *ys;
     picture.pieces = pieces(curve, samples, picture.ys, picture.size.height);
 
-    // Fonts need a QGuiApplication; the offscreen platform needs no display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietStartup);
-    int argc = 1;
-    char name[] = "pellitor-calc";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication application(argc, argv);
+    WritePicture* const writePicture = loadPictureModule();
+    if (writePicture == nullptr)
+        return ExitMessage;
     const platform::LocaleNumberText numbers;
     picture.numbers = &numbers;
     picture.title = QStringLiteral("y=") + QString::fromStdU16String(translation->expression)
         + (line.degree ? QStringLiteral("   (x in degrees)") : QString());
-    return write(picture, *line.output, *format) ? 0 : ExitIoError;
+    std::string error;
+    if (!writePicture(picture, *line.output, *format, error)) {
+        complain("cannot write " + *line.output + ": " + error);
+        return ExitIoError;
+    }
+    return 0;
 }
 
 } // namespace pellitor::cli

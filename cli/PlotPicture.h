@@ -1,15 +1,17 @@
-// Paints the picture of a curve: title, frame, light grid, ticks with numbered labels, the axes
-// through 0 and the curve's pieces, clipped to the frame. Needs a QGuiApplication for its fonts.
+// The picture of a curve as pellitor-calc hands it to its picture module, and the module's entry
+// point. The module links Qt's GUI and SVG libraries, which only --plot loads, so that every other
+// use of pellitor-calc starts without them.
 #pragma once
 
 #include "NumberText.h"
 #include "PlotSamples.h"
 #include "Range.h"
 
-#include <QRgb>
 #include <QString>
 
-class QPaintDevice;
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace pellitor::cli {
 
@@ -22,13 +24,20 @@ struct PlotPicture {
     const platform::NumberText* numbers = nullptr;
 };
 
-// The colours that a reader of the picture (and its tests) tell apart.
-inline constexpr QRgb Background = 0xffffffff;
-inline constexpr QRgb FrameColour = 0xff404040;
-inline constexpr QRgb GridColour = 0xffe4e4e4;
-inline constexpr QRgb AxisColour = 0xffa0a0a0;
-inline constexpr QRgb CurveColour = 0xff1f5fbf;
+// The colours (ARGB) that a reader of the picture tells apart.
+inline constexpr std::uint32_t Background = 0xffffffff;
+inline constexpr std::uint32_t FrameColour = 0xff404040;
+inline constexpr std::uint32_t GridColour = 0xffe4e4e4;
+inline constexpr std::uint32_t AxisColour = 0xffa0a0a0;
+inline constexpr std::uint32_t CurveColour = 0xff1f5fbf;
 
-void paint(QPaintDevice& device, const PlotPicture& picture);
+enum class PictureFormat { Png, Svg };
+
+// Writes the picture to path in the format; the file appears only when all of it was written.
+// Returns true, or false with the reason in error.
+using WritePicture = bool(const PlotPicture& picture, const std::string& path, PictureFormat format,
+                          std::string& error);
+inline constexpr const char* WritePictureSymbol = "pellitor_write_picture";
+inline constexpr const char* PictureModuleName = "pellitor-plot.so";
 
 } // namespace pellitor::cli

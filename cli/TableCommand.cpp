@@ -43,23 +43,71 @@ private:
     std::u16string m_text;
 };
 
+// Writes each row as one piece of text: x and y as the report writes them, tab-separated, or
+// comma-separated with a field quoted where it holds a comma (a decimal comma, grouping).
 class RowWriter {
 public:
-    RowWriter(platform::StandardOutput& out, bool csv) : m_out(out), m_csv(csv) {}
+    RowWriter(platform::StandardOutput& out, const platform::LocaleNumberText& numbers, bool csv)
+        : m_out(out), m_numbers(numbers), m_csv(csv)
+    {
+    }
 
+    void header() { write(u"x", u"y"); }
+
+    void write(float sngX, const CalculateCommand::Evaluation& result)
+    {
+        m_row.clear();
+        number([&] { m_numbers.appendGeneral(m_row, sngX); });
+        m_row += separator();
+        switch (result.outcome) {
+        case Outcome::Value:
+            number([&] { m_numbers.appendFourDecimals(m_row, result.sngResult); });
+            break;
+        // Words that no number reads like.
+        case Outcome::CannotCalculate:
+            text(u"Can not calculate");
+            break;
+        case Outcome::EngineFault:
+            text(u"Error: " + result.error);
+            break;
+        default:
+            text(u"no value");
+            break;
+        }
+        end();
+    }
+
+    // A row with an empty x: the line of --xs that the parameter box's check refused.
     void write(std::u16string_view x, std::u16string_view y)
     {
         m_row.clear();
-        field(x);
-        m_row += m_csv ? ',' : '\t';
-        field(y);
+        text(x);
+        m_row += separator();
+        text(y);
+        end();
+    }
+
+private:
+    char separator() const { return m_csv ? ',' : '\t'; }
+
+    void end()
+    {
         m_row += '\n';
         m_out.write(m_row);
     }
 
-private:
-    // A CSV field with a separator in it (a decimal comma, grouping) is quoted, its quotes doubled.
-    void field(std::u16string_view text)
+    template <typename Append>
+    void number(Append append)
+    {
+        const std::size_t start = m_row.size();
+        append();
+        if (m_csv && m_row.find(',', start) != std::string::npos) {
+            m_row.insert(start, 1, '"');
+            m_row += '"';
+        }
+    }
+
+    void text(std::u16string_view text)
     {
         const std::string utf8 = toUtf8(text);
         if (!m_csv || utf8.find_first_of(",\"\r\n") == std::string::npos) {
@@ -76,37 +124,21 @@ private:
     }
 
     platform::StandardOutput& m_out;
+    const platform::LocaleNumberText& m_numbers;
     bool m_csv;
     std::string m_row;
 };
 
-// One row's y: the report's number, or words that no number reads like.
-std::u16string yText(const CalculateCommand::Evaluation& result, const platform::NumberText& numbers)
-{
-    switch (result.outcome) {
-    case Outcome::Value:
-        return numbers.fourDecimals(result.sngResult);
-    case Outcome::CannotCalculate:
-        return u"Can not calculate";
-    case Outcome::EngineFault:
-        return u"Error: " + result.error;
-    default:
-        return u"no value";
-    }
-}
-
 struct Table {
     const CalculateCommand::Translation& translation;
     Truth bolDegree;
-    const platform::NumberText& numbers;
     RowWriter& rows;
     platform::StandardOutput& out;
 
     void row(float sngX)
     {
         Cls6 engine;
-        rows.write(numbers.general(sngX), yText(CalculateCommand::evaluate(engine, translation.postfix, bolDegree, sngX),
-                                                numbers));
+        rows.write(sngX, CalculateCommand::evaluate(engine, translation.postfix, bolDegree, sngX));
     }
 };
 
@@ -165,10 +197,10 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
         return ExitMessage;
 
     const platform::LocaleNumberText numbers;
-    RowWriter rows(out, line.csv);
-    Table table{*translation, line.degree ? True : False, numbers, rows, out};
+    RowWriter rows(out, numbers, line.csv);
+    Table table{*translation, line.degree ? True : False, rows, out};
     if (!line.xsFile) {
-        rows.write(u"x", u"y");
+        rows.header();
         return overSteps(table, steps);
     }
 
@@ -185,7 +217,7 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
     std::string text;
     const LineReader::Status first = reader.next(text);
     if (first == LineReader::Status::Line || first == LineReader::Status::End)
-        rows.write(u"x", u"y");
+        rows.header();
     return overLines(table, reader, text, first, name);
 }
 
