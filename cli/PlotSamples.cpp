@@ -11,10 +11,14 @@ namespace {
 // A step of at most this many pixels is drawn as it is; a larger one is looked into.
 constexpr double SmallStep = 2.0;
 
-bool continuous(const Curve& curve, Point a, Point b, double pixelsPerUnit)
+bool continuous(const Curve& curve, Point a, Point b, const Span& ys, double pixelsPerUnit)
 {
     for (;;) {
         if (std::fabs(b.y - a.y) * pixelsPerUnit <= SmallStep)
+            return true;
+        // Beyond the same edge, a step shows nothing, however steep: near a pole neighbouring
+        // 32-bit x lie far apart in y.
+        if ((a.y > ys.to && b.y > ys.to) || (a.y < ys.from && b.y < ys.from))
             return true;
         const float middle = static_cast<float>((a.x + b.x) / 2.0);
         if (middle == static_cast<float>(a.x) || middle == static_cast<float>(b.x))
@@ -87,7 +91,7 @@ std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std
             close();
             continue;
         }
-        if (!piece.empty() && !continuous(curve, piece.back(), *point, pixelsPerUnit))
+        if (!piece.empty() && !continuous(curve, piece.back(), *point, ys, pixelsPerUnit))
             close();
         piece.push_back(*point);
     }

@@ -30,6 +30,7 @@ std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samp
 // samples that lie more than a few pixels apart in y (rows pixels for the span ys), the interval
 // is halved towards the larger step until the step is small, which a continuous curve reaches;
 // a step that stays large down to neighbouring 32-bit x is a jump or a pole, and breaks the curve.
+// A step whose ends both lie beyond the same edge of ys is drawn as it is: nothing of it shows.
 std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples,
                                        const Span& ys, int rows);
 
