@@ -3,6 +3,7 @@
 // one; a display is not needed).
 #include "PlotPicture.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -181,12 +182,18 @@ bool write(const PlotPicture& picture, const std::string& path, PictureFormat fo
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietStartup);
     static int argc = 1;
-    static char name[] = "pellitor-calc";
-    static char* argv[] = {name, nullptr};
+    static char program[] = "pellitor-calc";
+    static char* argv[] = {program, nullptr};
     const QGuiApplication application(argc, argv);
 
-    // Paints into the file's replacement, which takes the file's place only once complete.
-    QSaveFile file(QString::fromLocal8Bit(path.c_str()));
+    // A regular file is painted into a replacement that takes its place only once complete. A
+    // device or a pipe (/dev/stdout) cannot be replaced, and is written in place.
+    const QString name = QString::fromLocal8Bit(path.c_str());
+    const QFileInfo info(name);
+    QSaveFile replacement(name);
+    QFile inPlace(name);
+    const bool special = info.exists() && !info.isFile();
+    QFileDevice& file = special ? static_cast<QFileDevice&>(inPlace) : replacement;
     bool painted = file.open(QIODevice::WriteOnly);
     if (painted && format == PictureFormat::Png) {
         QImage image(picture.size.width, picture.size.height, QImage::Format_RGB32);
@@ -203,7 +210,7 @@ bool write(const PlotPicture& picture, const std::string& path, PictureFormat fo
         paint(generator, picture);
         painted = file.error() == QFileDevice::NoError;
     }
-    if (painted && file.commit())
+    if (painted && (special ? inPlace.flush() && inPlace.error() == QFileDevice::NoError : replacement.commit()))
         return true;
     error = file.errorString().toStdString();
     return false;

@@ -4,6 +4,7 @@
 #include "PlotSamples.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <sys/stat.h>
 
 using namespace pellitor::cli;
 
@@ -297,4 +299,21 @@ TEST(PlotFiles, SvgLabelsInTheUsersNumbers)
     EXPECT_TRUE(svg.contains(QStringLiteral(">-0,5<")));
     EXPECT_TRUE(svg.contains(QStringLiteral(">0,5<")));
     EXPECT_FALSE(svg.contains(QStringLiteral(">0.5<")));
+}
+
+// A pipe (or a device such as /dev/stdout) cannot be replaced by a finished file: it is written in
+// place, and stays what it was.
+TEST(PlotFiles, APipeIsWrittenInPlace)
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    QProcess reader;
+    reader.setStandardOutputFile(folder.filePath(QStringLiteral("got")));
+    reader.start(QStringLiteral("cat"), {pipe});
+    ASSERT_TRUE(reader.waitForStarted());
+    EXPECT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), pipe, QStringLiteral("x")}), 0);
+    ASSERT_TRUE(reader.waitForFinished(20000));
+    EXPECT_EQ(QImage(folder.filePath(QStringLiteral("got")), "PNG").size(), QSize(800, 500));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
