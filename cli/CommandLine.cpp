@@ -45,7 +45,8 @@ const std::string_view Usage =
     "Exit status: 0 a value (a table or a picture written), 1 the expression cannot be calculated\n"
     "at x (a picture: at any x of the range), 2 no value,\n"
     "3 a message was shown, 4 an engine error (--evaluate), 64 a usage error,\n"
-    "65 standard input is longer than 256 MiB, 74 reading or writing failed.\n"
+    "65 standard input is longer than 256 MiB or a line of --xs longer than 1 MiB,\n"
+    "74 reading or writing failed.\n"
     "Under LC_ALL=C the numbers are plain: no grouping, '.' as the decimal point.\n";
 
 std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
