@@ -27,14 +27,12 @@ int main(int argc, char* argv[])
     pellitor::platform::registerDesignFonts();
 
     pellitor::platform::QtMessageBox boxes;
-    pellitor::platform::MessageBox::install(&boxes);
+    const pellitor::platform::InstallGuard<pellitor::platform::MessageBox> boxesShown(boxes);
 
     // An idle window repaints nothing, not even its caret.
     const pellitor::platform::CaretBlinkTimeout caretBlink;
 
     pellitor::frmMain window;
     window.show();
-    const int status = QApplication::exec();
-    pellitor::platform::MessageBox::install(nullptr);
-    return status;
+    return QApplication::exec();
 }

@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(pellitor::calculatorIcon());
     pellitor::platform::registerDesignFonts();
     pellitor::platform::QtMessageBox boxes;
-    pellitor::platform::MessageBox::install(&boxes);
+    const pellitor::platform::InstallGuard<pellitor::platform::MessageBox> boxesShown(boxes);
 
     pellitor::frmMain window;
     window.show();
@@ -69,6 +69,5 @@ int main(int argc, char* argv[])
         QApplication::quit();
     });
     QApplication::exec();
-    pellitor::platform::MessageBox::install(nullptr);
     return status;
 }

@@ -112,7 +112,7 @@ void XPButton::setEnabledFlag(bool value)
     m_enabled = value;
     // A disabled button ignored the poll; enabled again, it must see where the pointer is.
     if (value)
-        platform::HoverClock::instance().wake();
+        platform::HoverClock::current().wake();
     propertyChanged("Enabled");
 }
 
@@ -280,7 +280,7 @@ void XPButton::tmrCheck_Timer()
     if (!m_enabled)
         return;
     tmrCheck->stop();
-    const platform::PointerSample& sample = platform::HoverClock::instance().sample();
+    const platform::PointerSample& sample = tmrCheck->sample();
     ptCursor = sample.position;
     const bool over = sample.widget == this;
     // A host handler may delete the button; nothing of it is touched after that.

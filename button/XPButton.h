@@ -42,8 +42,6 @@ class XPButton : public QWidget {
     Q_PROPERTY(qint32 IconAlignment READ IconAlignment WRITE setIconAlignment)
 
 public:
-    static constexpr const char* ProgrammaticId = "Velmora.XPButton";
-
     // host supplies change notification, the run-mode test and the display name; without one
     // the button runs as in a running program, named by its objectName. The caller keeps the
     // host's ownership; it must outlive the button.

@@ -22,36 +22,31 @@ void clsGradient::DefineRect(qint32 X1, qint32 y1, qint32 x2, qint32 y2)
     m_rect = {X1, y1, x2, y2};
 }
 
-qint16 clsGradient::ChannelToWord(qint32 v)
-{
-    return static_cast<qint16>(v < 32768 ? v : v - 65536);
-}
-
 clsGradient::Vertex clsGradient::MakeVertex(qint32 x, qint32 y, quint32 color)
 {
     Vertex vertex;
     vertex.x = x;
     vertex.y = y;
-    vertex.Red = static_cast<quint16>(ChannelToWord(qint32(color & 0xFF) * 256));
-    vertex.Green = static_cast<quint16>(ChannelToWord(qint32((color >> 8) & 0xFF) * 256));
-    vertex.Blue = static_cast<quint16>(ChannelToWord(qint32((color >> 16) & 0xFF) * 256));
+    vertex.Red = static_cast<quint16>((color & 0xFF) << 8);
+    vertex.Green = static_cast<quint16>(((color >> 8) & 0xFF) << 8);
+    vertex.Blue = static_cast<quint16>(((color >> 16) & 0xFF) << 8);
     vertex.Alpha = 0;
     return vertex;
 }
 
-void clsGradient::DrawGradient(QPainter& hDC, const qint32& Direction, quint32 StartColor, quint32 EndColor) const
+void clsGradient::DrawGradient(QPainter& painter, qint32 Direction, quint32 StartColor, quint32 EndColor) const
 {
     const Vertex from = MakeVertex(m_rect.left, m_rect.top, StartColor);
     const Vertex to = MakeVertex(m_rect.right, m_rect.bottom, EndColor);
     const qint64 width = qint64(to.x) - from.x;
     const qint64 height = qint64(to.y) - from.y;
-    if (width <= 0 || height <= 0 || (Direction != Horizontal && Direction != Vertical) || !hDC.device())
+    if (width <= 0 || height <= 0 || (Direction != Horizontal && Direction != Vertical) || !painter.device())
         return;
 
     // Only the part that lies on the device is painted, so a huge rectangle costs no more than
     // the device's size.
-    const QRect device =
-        hDC.worldTransform().inverted().mapRect(QRect(0, 0, hDC.device()->width(), hDC.device()->height()));
+    const QRect device = painter.worldTransform().inverted().mapRect(
+        QRect(0, 0, painter.device()->width(), painter.device()->height()));
     const qint64 left = std::max<qint64>(from.x, device.left());
     const qint64 top = std::max<qint64>(from.y, device.top());
     const qint64 right = std::min<qint64>(qint64(to.x) - 1, device.right());
@@ -70,9 +65,9 @@ void clsGradient::DrawGradient(QPainter& hDC, const qint32& Direction, quint32 S
         const QColor color(channelAt(from.Red, to.Red, i, steps), channelAt(from.Green, to.Green, i, steps),
                            channelAt(from.Blue, to.Blue, i, steps));
         if (Direction == Vertical)
-            hDC.fillRect(QRect(visible.left(), at, visible.width(), 1), color);
+            painter.fillRect(QRect(visible.left(), at, visible.width(), 1), color);
         else
-            hDC.fillRect(QRect(at, visible.top(), 1, visible.height()), color);
+            painter.fillRect(QRect(at, visible.top(), 1, visible.height()), color);
     }
 }
 

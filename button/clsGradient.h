@@ -31,15 +31,11 @@ public:
     static constexpr qint32 Vertical = 1;
 
     void DefineRect(qint32 X1, qint32 y1, qint32 x2, qint32 y2);
-    // Fills the rectangle on hDC from StartColor to EndColor (0x00BBGGRR, highest byte ignored):
+    // Fills the rectangle through painter from StartColor to EndColor (0x00BBGGRR, highest byte ignored):
     // Direction 0 runs left to right, 1 top to bottom; any other value, an empty or an inverted
     // rectangle draws nothing.
-    void DrawGradient(QPainter& hDC, const qint32& Direction, quint32 StartColor, quint32 EndColor) const;
+    void DrawGradient(QPainter& painter, qint32 Direction, quint32 StartColor, quint32 EndColor) const;
 
-    const Rect& rect() const { return m_rect; }
-
-    // A channel value in 0..65535 as the signed 16-bit word with the same bits.
-    static qint16 ChannelToWord(qint32 v);
     static Vertex MakeVertex(qint32 x, qint32 y, quint32 color);
 
 private:

@@ -3,10 +3,18 @@
 
 namespace pellitor::cli {
 
+namespace {
+constexpr std::string_view ExclusiveModes = "--postfix, --evaluate, --table, --xs and --plot exclude each other";
+}
+
 const std::string_view Usage =
     "Usage: pellitor-calc [--arc | --angle] [-x VALUE] EXPRESSION\n"
     "       pellitor-calc --postfix EXPRESSION\n"
     "       pellitor-calc --evaluate POSTFIX [--arc | --angle] [-x VALUE]\n"
+    "       pellitor-calc [--arc | --angle] --table FROM:TO:STEP [--csv] EXPRESSION\n"
+    "       pellitor-calc [--arc | --angle] --xs FILE [--csv] EXPRESSION\n"
+    "       pellitor-calc [--arc | --angle] --plot FROM:TO [--size WIDTHxHEIGHT] [--y FROM:TO]\n"
+    "                     -o FILE EXPRESSION\n"
     "       pellitor-calc --help | --version\n"
     "\n"
     "Checks EXPRESSION in the variable x, calculates it at x = VALUE (default 0) and prints the\n"
@@ -17,13 +25,28 @@ const std::string_view Usage =
     "  -x VALUE     the value of x, as typed into the parameter box\n"
     "  --postfix    print the postfix text of EXPRESSION, taken as given (no check, no rewriting)\n"
     "  --evaluate   evaluate the postfix text POSTFIX and print the 32-bit result (%.9g)\n"
+    "  --table FROM:TO:STEP\n"
+    "               print a table of y at x = FROM, FROM+STEP, ... up to TO (at most 10^8 rows)\n"
+    "  --xs FILE    print a table of y at the x values of FILE, one a line (- is stdin)\n"
+    "  --csv        write the table comma-separated, not tab-separated\n"
+    "  --plot FROM:TO\n"
+    "               draw y over x from FROM to TO into the picture -o FILE (.png or .svg)\n"
+    "  --size WIDTHxHEIGHT\n"
+    "               the picture's size in pixels (default 800x500)\n"
+    "  --y FROM:TO  the y range of the picture (default: chosen from the values)\n"
+    "  -o FILE      the picture's file, written only when the picture is complete\n"
     "  --version    print the program's name and version\n"
     "  --           end of the options, so that an operand may begin with '-'\n"
     "  -            as EXPRESSION or POSTFIX: read the text from standard input (at most 256 MiB)\n"
     "\n"
-    "Exit status: 0 a value, 1 the expression cannot be calculated at x, 2 no value,\n"
+    "A table's rows hold x and y as the report writes them; a row where y cannot be calculated says\n"
+    "so in its y column, and the table goes on.\n"
+    "\n"
+    "Exit status: 0 a value (a table or a picture written), 1 the expression cannot be calculated\n"
+    "at x (a picture: at any x of the range), 2 no value,\n"
     "3 a message was shown, 4 an engine error (--evaluate), 64 a usage error,\n"
-    "65 standard input is longer than 256 MiB, 74 reading or writing failed.\n"
+    "65 standard input is longer than 256 MiB or a line of --xs longer than 1 MiB,\n"
+    "74 reading or writing failed.\n"
     "Under LC_ALL=C the numbers are plain: no grouping, '.' as the decimal point.\n";
 
 std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
@@ -50,9 +73,23 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
         } else if (arg == "--postfix" || arg == "--evaluate") {
             const Mode mode = arg == "--postfix" ? Mode::Postfix : Mode::Evaluate;
             if (modeGiven && mode != line.mode)
-                return "--postfix and --evaluate exclude each other";
+                return std::string(ExclusiveModes);
             line.mode = mode;
             modeGiven = true;
+        } else if (arg == "--table" || arg == "--xs" || arg == "--plot") {
+            if (modeGiven)
+                return std::string(ExclusiveModes);
+            if (++i == argc)
+                return std::string(arg) + (arg == "--xs" ? " needs a FILE" : " needs a range");
+            line.mode = arg == "--plot" ? Mode::Plot : Mode::Table;
+            (arg == "--xs" ? line.xsFile : line.range) = argv[i];
+            modeGiven = true;
+        } else if (arg == "--csv") {
+            line.csv = true;
+        } else if (arg == "--size" || arg == "--y" || arg == "-o") {
+            if (++i == argc)
+                return std::string(arg) + (arg == "-o" ? " needs a FILE" : arg == "--y" ? " needs FROM:TO" : " needs WIDTHxHEIGHT");
+            (arg == "--size" ? line.size : arg == "--y" ? line.yRange : line.output) = argv[i];
         } else {
             return "unknown option '" + std::string(arg) + "'";
         }
@@ -61,10 +98,20 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
         return std::nullopt;
     if (line.mode == Mode::Postfix && (line.angleGiven || line.value))
         return "--postfix takes no --arc, --angle or -x";
+    if ((line.mode == Mode::Table || line.mode == Mode::Plot) && line.value)
+        return "a table or a picture takes no -x: the range gives x";
+    if (line.csv && line.mode != Mode::Table)
+        return "--csv is for --table and --xs";
+    if ((line.size || line.yRange || line.output) && line.mode != Mode::Plot)
+        return "--size, --y and -o are for --plot";
+    if (line.mode == Mode::Plot && !line.output)
+        return "--plot needs -o FILE";
     if (line.operands.empty())
         return line.mode == Mode::Evaluate ? "missing POSTFIX" : "missing EXPRESSION";
     if (line.operands.size() > 1)
         return "more than one operand: '" + line.operands[1] + "'";
+    if (line.xsFile == "-" && line.operands.front() == "-")
+        return "the expression and --xs cannot both come from standard input";
     return std::nullopt;
 }
 

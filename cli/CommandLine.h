@@ -1,4 +1,5 @@
-// pellitor-calc's arguments: the mode, the angle unit, the value of x and the one operand.
+// pellitor-calc's arguments: the mode, the angle unit, the value of x, the table's and the
+// picture's options and the one operand.
 #pragma once
 
 #include <optional>
@@ -8,13 +9,19 @@
 
 namespace pellitor::cli {
 
-enum class Mode { Calculate, Postfix, Evaluate };
+enum class Mode { Calculate, Postfix, Evaluate, Table, Plot };
 
 struct CommandLine {
     Mode mode = Mode::Calculate;
     bool degree = false;
     bool angleGiven = false;
     std::optional<std::string> value;
+    std::optional<std::string> range;   // --table FROM:TO:STEP, --plot FROM:TO
+    std::optional<std::string> xsFile;  // --xs FILE ("-" is standard input)
+    bool csv = false;
+    std::optional<std::string> size;    // --size WIDTHxHEIGHT
+    std::optional<std::string> yRange;  // --y FROM:TO
+    std::optional<std::string> output;  // -o FILE
     std::vector<std::string> operands;
     bool help = false;
     bool version = false;

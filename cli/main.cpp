@@ -1,12 +1,15 @@
 // pellitor-calc: runs the calculator's Calculate command, or the translator or the evaluator alone,
-// from a terminal or a script. Message boxes become "TITLE: TEXT" lines on stderr.
+// from a terminal or a script, or writes a table or a picture of the expression over a range of x. Message boxes become "TITLE: TEXT" lines on stderr.
 #include "CalculateCommand.h"
 #include "Cls6.h"
 #include "CommandLine.h"
 #include "EngineError.h"
 #include "LocaleNumberText.h"
+#include "Operand.h"
 #include "MessageBox.h"
+#include "PlotCommand.h"
 #include "StandardStreams.h"
+#include "TableCommand.h"
 #include "TextCodec.h"
 #include "Version.h"
 
@@ -24,50 +27,7 @@ using namespace pellitor::cli;
 
 namespace {
 
-constexpr std::string_view Program = "pellitor-calc";
-constexpr int ExitMessage = 3;
 constexpr int ExitEngineError = 4;
-
-// Standard input holds at most this much: enough for any expression a person or a script means,
-// and a bound on what a runaway producer such as /dev/zero can make the program hold.
-constexpr std::size_t InputLimit = std::size_t(256) << 20;
-
-void complain(const std::string& text)
-{
-    const std::string line = std::string(Program) + ": " + text + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
-
-// An operand's UTF-8 text, or the exit status of a read that failed; "-" reads standard input
-// less one final LF or CR LF.
-struct Operand {
-    std::string bytes;
-    int failure = 0;
-};
-
-Operand readOperand(const std::string& operand)
-{
-    if (operand != "-")
-        return {operand};
-    platform::StreamInput input = platform::readAll(STDIN_FILENO, InputLimit);
-    switch (input.status) {
-    case platform::StreamInput::Status::Failed:
-        complain(std::string("cannot read standard input: ") + std::strerror(input.error));
-        return {{}, ExitIoError};
-    case platform::StreamInput::Status::TooLong:
-        complain("standard input is longer than its limit of 256 MiB");
-        return {{}, ExitDataError};
-    case platform::StreamInput::Status::Read:
-        break;
-    }
-    std::string& bytes = input.bytes;
-    if (bytes.ends_with('\n')) {
-        bytes.pop_back();
-        if (bytes.ends_with('\r'))
-            bytes.pop_back();
-    }
-    return {std::move(bytes)};
-}
 
 // The boxes as the terminal gives and takes them, in UTF-8, which holds a long expression in half
 // the room of 16-bit text. The report's CR LF line breaks become LF.
@@ -220,6 +180,10 @@ int run(const CommandLine& line, platform::StandardOutput& out)
         return postfix(line, out);
     case Mode::Evaluate:
         return evaluate(line, out);
+    case Mode::Table:
+        return runTable(line, out);
+    case Mode::Plot:
+        return runPlot(line);
     case Mode::Calculate:
         break;
     }

@@ -1,5 +1,5 @@
-// The evaluator's number reader: scans the longest valid prefix, then converts it with the
-// standard library's correctly rounded, locale-independent from_chars.
+// The number reader of the evaluator and of the parameter: one scan of the longest valid prefix,
+// then the standard library's correctly rounded, locale-independent from_chars.
 #include "NumberReader.h"
 
 #include "EngineError.h"
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace pellitor {
 
@@ -19,7 +20,7 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-// Whether a number whose conversion left the double range was too large (rather than too
+// Whether a number whose conversion left the range of its type was too large (rather than too
 // small): the decimal exponent of its leading digit decides.
 bool isTooLarge(std::u16string_view number, std::size_t mantissaEnd)
 {
@@ -76,34 +77,47 @@ std::optional<double> exactShortDecimal(std::u16string_view number)
     return decimals > 0 ? value / PowersOfTen[decimals] : value;
 }
 
-double convert(const char* first, const char* last, std::u16string_view number, std::size_t mantissaEnd)
+// Converts a scanned number with from_chars, which rounds correctly and knows no locale. Out of
+// range, the number's decimal exponent tells an overflow (std::nullopt) from an underflow (0).
+template <typename Float>
+std::optional<Float> convert(std::u16string_view number, std::size_t mantissaEnd)
 {
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        if (isTooLarge(number, mantissaEnd))
-            throw EngineError::overflow();
-        return 0.0;
+    std::array<char, 64> shortBuffer;
+    std::string longBuffer;
+    char* first = shortBuffer.data();
+    if (number.size() > shortBuffer.size()) {
+        longBuffer.resize(number.size());
+        first = longBuffer.data();
     }
+    std::transform(number.begin(), number.end(), first, [](char16_t c) { return static_cast<char>(c); });
+    Float value = 0;
+    const std::errc error = std::from_chars(first, first + number.size(), value, std::chars_format::general).ec;
+    if (error == std::errc::result_out_of_range)
+        return isTooLarge(number, mantissaEnd) ? std::nullopt : std::optional<Float>(0);
     return value;
 }
-} // namespace
 
-double readNumber(std::u16string_view text)
-{
-    std::size_t i = 0;
+// The extent of the number at the start of text: the digits and the point end at mantissaEnd,
+// an exponent that follows them at end. No digit at all: digits is 0.
+struct Extent {
+    std::size_t mantissaEnd = 0;
+    std::size_t end = 0;
     std::size_t digits = 0;
+};
+
+Extent scan(std::u16string_view text)
+{
+    Extent extent;
+    std::size_t i = 0;
     while (i < text.size() && isDigit(text[i]))
-        ++i, ++digits;
+        ++i, ++extent.digits;
     if (i < text.size() && text[i] == u'.') {
         ++i;
         while (i < text.size() && isDigit(text[i]))
-            ++i, ++digits;
+            ++i, ++extent.digits;
     }
-    if (digits == 0)
-        return 0.0;
-    const std::size_t mantissaEnd = i;
+    extent.mantissaEnd = i;
+    // An exponent counts only when a digit follows its optional sign.
     if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == u'+' || text[j] == u'-'))
@@ -114,20 +128,44 @@ double readNumber(std::u16string_view text)
             i = j;
         }
     }
+    extent.end = i;
+    return extent;
+}
+} // namespace
 
-    const std::u16string_view number = text.substr(0, i);
+double readNumber(std::u16string_view text)
+{
+    const Extent extent = scan(text);
+    if (extent.digits == 0)
+        return 0.0;
+    const std::u16string_view number = text.substr(0, extent.end);
     if (const auto exact = exactShortDecimal(number))
         return *exact;
-    std::array<char, 64> shortBuffer;
-    if (number.size() <= shortBuffer.size()) {
-        for (std::size_t k = 0; k < number.size(); ++k)
-            shortBuffer[k] = static_cast<char>(number[k]);
-        return convert(shortBuffer.data(), shortBuffer.data() + number.size(), number, mantissaEnd);
-    }
-    std::string longBuffer(number.size(), '\0');
-    for (std::size_t k = 0; k < number.size(); ++k)
-        longBuffer[k] = static_cast<char>(number[k]);
-    return convert(longBuffer.data(), longBuffer.data() + longBuffer.size(), number, mantissaEnd);
+    const std::optional<double> value = convert<double>(number, extent.mantissaEnd);
+    if (!value)
+        throw EngineError::overflow();
+    return *value;
+}
+
+std::optional<float> readLeadingSingle(std::u16string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        negative = text[i++] == u'-';
+    text.remove_prefix(i);
+
+    const Extent extent = scan(text);
+    if (extent.digits == 0)
+        return 0.0f;
+    const std::optional<float> value = convert<float>(text.substr(0, extent.end), extent.mantissaEnd);
+    if (!value)
+        return std::nullopt;
+    if (*value == 0.0f) // no -0
+        return 0.0f;
+    return negative ? -*value : *value;
 }
 
 } // namespace pellitor

@@ -6,27 +6,26 @@
 namespace pellitor::platform {
 
 namespace {
-Announcer* installed = nullptr;
+class BridgeAnnouncer final : public Announcer {
+public:
+    void announce(QAccessibleEvent& event) override { QAccessible::updateAccessibility(&event); }
+};
 } // namespace
 
 bool Announcer::listening()
 {
-    return installed || QAccessible::isActive();
+    return installed() || QAccessible::isActive();
 }
 
 void Announcer::send(QAccessibleEvent& event)
 {
-    if (installed)
-        installed->announce(event);
-    else
-        QAccessible::updateAccessibility(&event);
+    current().announce(event);
 }
 
-Announcer* Announcer::install(Announcer* announcer)
+Announcer& Announcer::standard()
 {
-    Announcer* previous = installed;
-    installed = announcer;
-    return previous;
+    static BridgeAnnouncer bridge;
+    return bridge;
 }
 
 } // namespace pellitor::platform

@@ -3,11 +3,13 @@
 // has no bridge.
 #pragma once
 
+#include "Installable.h"
+
 class QAccessibleEvent;
 
 namespace pellitor::platform {
 
-class Announcer {
+class Announcer : public Installable<Announcer> {
 public:
     virtual ~Announcer() = default;
     virtual void announce(QAccessibleEvent& event) = 0;
@@ -17,9 +19,11 @@ public:
     static bool listening();
     // Passes event to the installed recorder, or else to Qt's bridge.
     static void send(QAccessibleEvent& event);
-    // Installs a recorder (nullptr restores Qt's bridge) and returns the one it replaces. The
-    // caller keeps ownership.
-    static Announcer* install(Announcer* announcer);
+
+private:
+    friend class Installable<Announcer>;
+    // The default passes every event to Qt's bridge.
+    static Announcer& standard();
 };
 
 } // namespace pellitor::platform

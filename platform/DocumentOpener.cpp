@@ -19,25 +19,17 @@ public:
     }
 };
 
-DesktopOpener desktopOpener;
-DocumentOpener* installed = &desktopOpener;
 } // namespace
 
-DocumentOpener& DocumentOpener::current()
+DocumentOpener& DocumentOpener::standard()
 {
-    return *installed;
-}
-
-DocumentOpener* DocumentOpener::install(DocumentOpener* opener)
-{
-    DocumentOpener* previous = installed;
-    installed = opener ? opener : &desktopOpener;
-    return previous;
+    static DesktopOpener opener;
+    return opener;
 }
 
 void openDocument(QWidget* owner, const QString& document)
 {
-    installed->open(owner, document);
+    DocumentOpener::current().open(owner, document);
 }
 
 } // namespace pellitor::platform

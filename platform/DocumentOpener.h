@@ -2,13 +2,15 @@
 // the About window's link open through it, and tests install a recorder instead.
 #pragma once
 
+#include "Installable.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace pellitor::platform {
 
-class DocumentOpener {
+class DocumentOpener : public Installable<DocumentOpener> {
 public:
     virtual ~DocumentOpener() = default;
 
@@ -17,14 +19,13 @@ public:
     // no message of ours.
     virtual void open(QWidget* owner, const QString& document) = 0;
 
-    // The installed implementation (the desktop's unless a test installed another).
-    static DocumentOpener& current();
-    // Installs opener (nullptr restores the desktop's) and returns the one it replaces. The caller
-    // keeps ownership.
-    static DocumentOpener* install(DocumentOpener* opener);
+private:
+    friend class Installable<DocumentOpener>;
+    // The default asks the desktop.
+    static DocumentOpener& standard();
 };
 
-// Opens document through the installed opener.
+// Opens document through the current opener.
 void openDocument(QWidget* owner, const QString& document);
 
 } // namespace pellitor::platform

@@ -11,27 +11,32 @@
 
 namespace pellitor::platform {
 
-HoverClock& HoverClock::instance()
+namespace {
+QPointer<HoverClock> applicationClock;
+
+// A change of the pointer wakes the clock in use; before the first one exists there is none.
+void wakeCurrentClock()
+{
+    if (HoverClock* clock = HoverClock::installed() ? HoverClock::installed() : applicationClock.data())
+        clock->wake();
+}
+} // namespace
+
+HoverClock& HoverClock::standard()
 {
     // Parented to the application so that its QTimer dies on the GUI thread, before the
     // application does.
-    static QPointer<HoverClock> clock;
-    if (!clock)
-        clock = new HoverClock(QCoreApplication::instance());
-    return *clock;
+    if (!applicationClock)
+        applicationClock = new HoverClock(QCoreApplication::instance());
+    return *applicationClock;
 }
 
 HoverClock::HoverClock(QObject* parent) : QObject(parent)
 {
     m_timer.setInterval(Interval);
     connect(&m_timer, &QTimer::timeout, this, &HoverClock::tick);
-    Pointer::setChangeListener([this] { wake(); });
+    Pointer::setChangeListener(&wakeCurrentClock);
     Pointer::startTracking();
-}
-
-HoverClock::~HoverClock()
-{
-    Pointer::setChangeListener(nullptr);
 }
 
 void HoverClock::attach(HoverTimer* timer)

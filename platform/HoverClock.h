@@ -8,6 +8,8 @@
 // still reaches every timer within one interval.
 #pragma once
 
+#include "Installable.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -27,14 +29,14 @@ struct PointerSample {
     QPointer<QWidget> widget; // the widget under position, or null
 };
 
-class HoverClock final : public QObject {
+// current() is the clock that hover timers start on: the application's, created on first use and
+// owned by the application, unless another is installed.
+class HoverClock final : public QObject, public Installable<HoverClock> {
     Q_OBJECT
 public:
     static constexpr int Interval = 50; // milliseconds
 
-    // The clock of the running application, created on first use and owned by the application.
-    static HoverClock& instance();
-    ~HoverClock() override;
+    explicit HoverClock(QObject* parent = nullptr);
 
     // The pointer as read at the start of the tick being delivered (or the last one).
     const PointerSample& sample() const { return m_sample; }
@@ -52,7 +54,8 @@ public:
 
 private:
     friend class HoverTimer;
-    explicit HoverClock(QObject* parent);
+    friend class Installable<HoverClock>;
+    static HoverClock& standard();
     void attach(HoverTimer* timer);
     void detach(HoverTimer* timer);
     bool due() const;

@@ -17,7 +17,9 @@ void HoverTimer::start()
     if (m_active)
         return;
     m_active = true;
-    HoverClock::instance().attach(this);
+    if (!m_clock)
+        m_clock = &HoverClock::current();
+    m_clock->attach(this);
 }
 
 void HoverTimer::stop()
@@ -25,12 +27,13 @@ void HoverTimer::stop()
     if (!m_active)
         return;
     m_active = false;
-    HoverClock::instance().detach(this);
+    if (m_clock)
+        m_clock->detach(this);
 }
 
-int HoverTimer::interval() const
+const PointerSample& HoverTimer::sample() const
 {
-    return HoverClock::Interval;
+    return m_clock ? m_clock->sample() : HoverClock::current().sample();
 }
 
 } // namespace pellitor::platform

@@ -2,7 +2,10 @@
 // (start, stop, timeout) but costs no timer of its own.
 #pragma once
 
+#include "HoverClock.h"
+
 #include <QObject>
+#include <QPointer>
 
 #include <cstdint>
 
@@ -17,15 +20,17 @@ public:
     void start();
     void stop();
     bool isActive() const { return m_active; }
-    int interval() const;
+    // The pointer as read at the start of the tick being delivered (or the last one).
+    const PointerSample& sample() const;
 
 signals:
-    // Delivered on the clock's tick while running; the pointer sample of that tick is
-    // HoverClock::instance().sample().
+    // Delivered on the clock's tick while running.
     void timeout();
 
 private:
     friend class HoverClock;
+    // The clock it runs on: the current one when it first started.
+    QPointer<HoverClock> m_clock;
     bool m_active = false;
     // The clock's change count at the last tick this timer had (0: none since it started).
     std::uint64_t m_seen = 0;

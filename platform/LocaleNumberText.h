@@ -17,13 +17,30 @@ public:
     std::u16string general(float value) const override;
     std::u16string fourDecimals(float value) const override;
 
+    // The same two texts appended to a UTF-8 text, for output that needs no 16-bit copy: a table
+    // of a million rows notices.
+    void appendGeneral(std::string& utf8, float value) const;
+    void appendFourDecimals(std::string& utf8, float value) const;
+
     // The locale of the user's numbers (LC_ALL, then LC_NUMERIC, then LANG, as Qt reads them).
     // Under C or POSIX, or a name that is empty or that no locale knows, it is the C locale
     // without grouping: scripts set LC_ALL=C to get numbers that read back as numbers.
     static QLocale numericLocale();
 
 private:
+    std::u16string fourDecimalsFromLocale(float value) const;
+
     QLocale m_locale;
+    // The locale's symbols as the texts write them. Where every grouping the locale makes is one
+    // separator per three digits, four decimals are built from them without QLocale, which a
+    // table of a million rows notices; the constructor checks that against QLocale's own text.
+    std::u16string m_decimalPoint;
+    std::u16string m_groupSeparator;
+    std::u16string m_minus;
+    std::string m_utf8DecimalPoint;
+    std::string m_utf8GroupSeparator;
+    std::string m_utf8Minus;
+    bool m_fromSymbols = false;
 };
 
 } // namespace pellitor::platform

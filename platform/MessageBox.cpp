@@ -18,20 +18,17 @@ public:
     }
 };
 
-StderrMessageBox defaultBox;
-MessageBox* installed = &defaultBox;
 } // namespace
 
 void MessageBox::show(const std::u16string& text, const std::u16string& title, std::int32_t style)
 {
-    installed->present(text, title, style);
+    current().present(text, title, style);
 }
 
-MessageBox* MessageBox::install(MessageBox* box)
+MessageBox& MessageBox::standard()
 {
-    MessageBox* previous = installed;
-    installed = box ? box : &defaultBox;
-    return previous;
+    static StderrMessageBox box;
+    return box;
 }
 
 } // namespace pellitor::platform

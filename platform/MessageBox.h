@@ -2,6 +2,8 @@
 // their messages through it, the window installs a Qt box, and tests install a recorder.
 #pragma once
 
+#include "Installable.h"
+
 #include <cstdint>
 #include <string>
 
@@ -14,18 +16,20 @@ inline constexpr std::int32_t Critical = 16;    // the critical-stop icon
 inline constexpr std::int32_t Exclamation = 48; // the warning icon
 } // namespace MessageStyle
 
-class MessageBox {
+class MessageBox : public Installable<MessageBox> {
 public:
     virtual ~MessageBox() = default;
 
     // Shows the box and returns when the user has closed it.
     virtual void present(const std::u16string& text, const std::u16string& title, std::int32_t style) = 0;
 
-    // Shows a box through the installed implementation.
+    // Shows a box through the current implementation.
     static void show(const std::u16string& text, const std::u16string& title, std::int32_t style);
-    // Installs box (nullptr restores the default, which writes "TITLE: TEXT" to stderr) and
-    // returns the one it replaces. The caller keeps ownership.
-    static MessageBox* install(MessageBox* box);
+
+private:
+    friend class Installable<MessageBox>;
+    // The default writes each box to stderr as "TITLE: TEXT".
+    static MessageBox& standard();
 };
 
 } // namespace pellitor::platform

@@ -130,33 +130,20 @@ private:
 };
 
 QPointer<QtPointer> tracker;
-Pointer* installed = nullptr;
 std::function<void()> listener;
+} // namespace
 
-QtPointer& qtPointer()
+Pointer& Pointer::standard()
 {
     // Parented to the application, so that it stops watching before the application ends.
     if (!tracker)
         tracker = new QtPointer(QCoreApplication::instance());
     return *tracker;
 }
-} // namespace
-
-Pointer& Pointer::current()
-{
-    return installed ? *installed : qtPointer();
-}
-
-Pointer* Pointer::install(Pointer* pointer)
-{
-    Pointer* previous = installed;
-    installed = pointer;
-    return previous;
-}
 
 void Pointer::startTracking()
 {
-    qtPointer();
+    standard();
 }
 
 void Pointer::setChangeListener(std::function<void()> newListener)

@@ -2,6 +2,8 @@
 // it, and tests install a fake that places the pointer wherever they need it.
 #pragma once
 
+#include "Installable.h"
+
 #include <QPoint>
 
 #include <functional>
@@ -10,7 +12,7 @@ class QWidget;
 
 namespace pellitor::platform {
 
-class Pointer {
+class Pointer : public Installable<Pointer> {
 public:
     virtual ~Pointer() = default;
 
@@ -21,12 +23,6 @@ public:
     // over one that a modal window blocks.
     virtual QWidget* widgetUnderPointer() const = 0;
 
-    // The installed implementation (the Qt one unless a test installed another).
-    static Pointer& current();
-    // Installs pointer (nullptr restores the Qt one) and returns the one it replaces (nullptr for
-    // the Qt one). The caller keeps ownership.
-    static Pointer* install(Pointer* pointer);
-
     // Starts following the pointer events of our windows; the Qt implementation learns where the
     // pointer is from them, so it must watch before the first window is shown.
     static void startTracking();
@@ -35,6 +31,11 @@ public:
 
 protected:
     static void changed();
+
+private:
+    friend class Installable<Pointer>;
+    // The default is the Qt pointer, which follows our windows' events.
+    static Pointer& standard();
 };
 
 } // namespace pellitor::platform

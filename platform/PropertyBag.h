@@ -53,7 +53,6 @@ public:
     bool contains(const QString& key) const;
     // The stored keys, lower case, sorted.
     QStringList keys() const;
-    bool isEmpty() const { return m_values.empty(); }
 
 private:
     std::map<QString, Value> m_values; // keyed by the lower-case key

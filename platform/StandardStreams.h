@@ -26,6 +26,8 @@ public:
     // Flushes and closes stdout. Returns 0, or the errno of the first write, flush or close that
     // failed.
     int close();
+    // The errno of the first write that failed, or 0: a long output stops early on it.
+    int error() const { return m_error; }
 
 private:
     int m_error = 0;

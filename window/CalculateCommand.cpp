@@ -1,11 +1,10 @@
 // The Calculate command, step by step, and its three report forms.
 #include "CalculateCommand.h"
 
-#include "Cls6.h"
 #include "Der.h"
 #include "EngineError.h"
-#include "LeadingNumber.h"
 #include "MessageBox.h"
+#include "NumberReader.h"
 
 #include <bit>
 #include <cstdint>
@@ -64,7 +63,7 @@ std::optional<float> CalculateCommand::readParameter(const std::u16string& sPara
         warn(ParameterRefusedText);
         return std::nullopt;
     }
-    const std::optional<float> x = platform::readLeadingSingle(cleaned);
+    const std::optional<float> x = readLeadingSingle(cleaned);
     if (!x)
         warn(ParameterRangeText);
     return x;
@@ -113,7 +112,7 @@ CalculateCommand::Outcome CalculateCommand::calculate()
         m_view.setResultText(line);
     }
 
-    const std::optional<float> x = platform::readLeadingSingle(m_view.parameterText());
+    const std::optional<float> x = readLeadingSingle(m_view.parameterText());
     if (!x) {
         // Nothing sensible can stand for x here, so the command calculates nothing.
         warn(ParameterRangeText);
@@ -121,30 +120,61 @@ CalculateCommand::Outcome CalculateCommand::calculate()
     }
     const float sngX = *x;
 
-    float sngResult = 0.0f;
+    Evaluation result;
     try {
         // The translator shows its own "Syntax Error" box and returns the fault's position.
         std::u16string postfix;
         if (engine.InfixToPostfix(engineInput, postfix) != 0)
             return Outcome::SyntaxFault;
         release(engineInput);
-        if (!engine.DoEvaluate(postfix, bolDegree, sngResult, 0.0f, 0.0f, sngX, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f))
-            return Outcome::NoValue;
+        result = evaluate(engine, postfix, bolDegree, sngX);
     } catch (const EngineError& error) {
+        result = {Outcome::EngineFault, 0.0f, error.description()};
+    }
+    if (result.outcome == Outcome::NoValue)
+        return Outcome::NoValue;
+    if (result.outcome == Outcome::EngineFault) {
         // An overflow or another fault raised in the engine: tell the user, keep the first line.
-        warn(error.description());
+        warn(result.error);
         return Outcome::EngineFault;
     }
 
     const std::u16string xText = m_numbers.general(sngX);
     std::u16string lines = u"  x=" + xText + std::u16string(LineBreak);
-    const bool failed = isFailureValue(sngResult);
-    if (failed)
+    if (result.outcome == Outcome::CannotCalculate)
         lines += u"  Can not calculate the expression at x=" + xText;
     else
-        lines += u"  y=" + m_numbers.fourDecimals(sngResult);
+        lines += u"  y=" + m_numbers.fourDecimals(result.sngResult);
     m_view.appendResultText(lines);
-    return failed ? Outcome::CannotCalculate : Outcome::Value;
+    return result.outcome;
+}
+
+std::optional<CalculateCommand::Translation> CalculateCommand::translate(const std::u16string& sExpression)
+{
+    Translation translation;
+    if (!Der::CheckExpression(sExpression, translation.expression)) {
+        warn(u"The expression is illegal.");
+        return std::nullopt;
+    }
+    if (Cls6().InfixToPostfix(Der::InsertMultiplication(translation.expression), translation.postfix) != 0)
+        return std::nullopt;
+    return translation;
+}
+
+CalculateCommand::Evaluation CalculateCommand::evaluate(Cls6& engine, const std::u16string& postfix, Truth bolDegree,
+                                                        float sngX)
+{
+    Evaluation result;
+    try {
+        if (!engine.DoEvaluate(postfix, bolDegree, result.sngResult, 0.0f, 0.0f, sngX, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f))
+            return result;
+    } catch (const EngineError& error) {
+        result.outcome = Outcome::EngineFault;
+        result.error = error.description();
+        return result;
+    }
+    result.outcome = isFailureValue(result.sngResult) ? Outcome::CannotCalculate : Outcome::Value;
+    return result;
 }
 
 } // namespace pellitor

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CalculateView.h"
+#include "Cls6.h"
 #include "NumberText.h"
 
 #include <optional>
@@ -35,6 +36,26 @@ public:
     // first, then the number at the start of the cleaned text. When the text is refused, or its
     // number lies beyond the 32-bit range, it shows the command's "Error" box and gives nothing.
     static std::optional<float> readParameter(const std::u16string& sParameter);
+
+    // An expression as the command hands it to the evaluator: the cleaned text that the report
+    // shows, and its postfix text.
+    struct Translation {
+        std::u16string expression;
+        std::u16string postfix;
+    };
+    // Checks, rewrites and translates sExpression as the command does, with the same message
+    // boxes; gives nothing when the check or the translator refused it. Callers that evaluate one
+    // expression at many x translate it once with this and then call evaluate for each x.
+    static std::optional<Translation> translate(const std::u16string& sExpression);
+
+    // One evaluation as the command judges it: Value, CannotCalculate (the failure value),
+    // NoValue, or EngineFault with the raised error's description. It shows no message.
+    struct Evaluation {
+        Outcome outcome = Outcome::NoValue;
+        float sngResult = 0.0f;
+        std::u16string error;
+    };
+    static Evaluation evaluate(Cls6& engine, const std::u16string& postfix, Truth bolDegree, float sngX);
 
     static constexpr std::u16string_view LineBreak = u"\r\n";
 

@@ -51,7 +51,7 @@ inline void hover(XPButton& button, FakePointer& pointer, bool over = true)
 {
     const QPoint centre = button.mapToGlobal(button.rect().center());
     pointer.moveTo(over ? centre : centre + QPoint(0, 500), over ? &button : nullptr);
-    platform::HoverClock::instance().tick();
+    platform::HoverClock::current().tick();
 }
 
 inline void focus(XPButton& button, bool in = true)

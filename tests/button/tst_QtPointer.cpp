@@ -112,7 +112,7 @@ private slots:
         QFETCH(int, route);
         Window window;
         QVERIFY(window.open());
-        platform::HoverClock& clock = platform::HoverClock::instance();
+        platform::HoverClock& clock = platform::HoverClock::current();
         QTRY_VERIFY_WITH_TIMEOUT(!clock.isRunning(), 1000);
 
         const QPoint over(40, 20);

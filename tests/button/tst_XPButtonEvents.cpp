@@ -290,19 +290,19 @@ private slots:
         QRgb ringDuringEnters = 0;
         connect(button.get(), &XPButton::MouseEnters, [&] { ringDuringEnters = outerTop(*button); });
         pointer.moveTo(QPoint(300, 200), button.get());
-        platform::HoverClock::instance().tick();
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
+        platform::HoverClock::current().tick();
         QCOMPARE(log.lines, QStringList{"MouseEnters 300 200"});
         QCOMPARE(ringDuringEnters, bgr(0xCFF0FF)); // flag and repaint come before the event
         pointer.moveTo(QPoint(310, 260), nullptr);
-        platform::HoverClock::instance().tick();
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
+        platform::HoverClock::current().tick();
         QCOMPARE(log.lines, (QStringList{"MouseEnters 300 200", "MouseLeaves 310 260"}));
         QCOMPARE(button->cursorPosition(), QPoint(310, 260));
         // Another widget over the button counts as outside.
         QWidget cover;
         pointer.moveTo(QPoint(300, 200), &cover);
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
         QCOMPARE(log.lines.size(), 2);
     }
 
@@ -318,7 +318,7 @@ private slots:
         QVERIFY(button->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
         button->setEnabledFlag(true);
         QCOMPARE(outerTop(*button), bgr(0xCFF0FF));
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
         QCOMPARE(log.lines.size(), 2);
         QVERIFY(log.lines.last().startsWith("MouseLeaves"));
     }
@@ -332,10 +332,10 @@ private slots:
             buttons.push_back(makeButton());
             logs.push_back(std::make_unique<EventLog>(*buttons.back()));
         }
-        QVERIFY(platform::HoverClock::instance().isRunning());
+        QVERIFY(platform::HoverClock::current().isRunning());
         const int reads = pointer.reads();
         pointer.moveTo(QPoint(40, 50), buttons[7].get());
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
         QCOMPARE(pointer.reads(), reads + 1);
         for (int i = 0; i < 25; ++i)
             QCOMPARE(logs[i]->lines.size(), i == 7 ? 1 : 0);
@@ -345,7 +345,7 @@ private slots:
         QCOMPARE(logs[7]->lines.last(), QStringLiteral("MouseLeaves 41 50"));
         logs.clear();
         buttons.clear();
-        QTRY_VERIFY_WITH_TIMEOUT(!platform::HoverClock::instance().isRunning(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!platform::HoverClock::current().isRunning(), 1000);
     }
 
     // Once every button has had a tick since the last change, the clock stops; each of these
@@ -369,7 +369,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto button = makeButton();
         EventLog log(*button);
-        platform::HoverClock& clock = platform::HoverClock::instance();
+        platform::HoverClock& clock = platform::HoverClock::current();
         pointer.moveTo(QPoint(5, 5), button.get());
         QVERIFY(clock.isRunning());
         clock.tick();
@@ -400,7 +400,7 @@ private slots:
     void aStartedTimerGetsATick()
     {
         FakePointer pointer;
-        platform::HoverClock& clock = platform::HoverClock::instance();
+        platform::HoverClock& clock = platform::HoverClock::current();
         platform::HoverTimer timer;
         int ticks = 0;
         connect(&timer, &platform::HoverTimer::timeout, [&] { ++ticks; });
@@ -437,6 +437,27 @@ private slots:
         QCOMPARE(secondLog.lines, QStringList{"MouseEnters 7 7"});
     }
 
+    // A hover timer keeps the clock it first started on: its ticks, its pointer sample, its stop.
+    void aButtonKeepsItsClock()
+    {
+        FakePointer pointer;
+        platform::HoverClock own;
+        std::unique_ptr<XPButton> button;
+        {
+            const platform::InstallGuard<platform::HoverClock> installed(own);
+            button = makeButton();
+        }
+        EventLog log(*button);
+        pointer.moveTo(QPoint(3, 4), button.get());
+        own.tick();
+        pointer.moveTo(QPoint(9, 9), nullptr);
+        own.tick();
+        QCOMPARE(log.lines, (QStringList{"MouseEnters 3 4", "MouseLeaves 9 9"}));
+        button->findChild<platform::HoverTimer*>("tmrCheck")->stop();
+        own.wake();
+        QVERIFY(!own.isRunning());
+    }
+
     void buttonDeletedByItsEntersHandler()
     {
         FakePointer pointer;
@@ -444,9 +465,9 @@ private slots:
         XPButton* button = makeButton().release();
         connect(button, &XPButton::MouseEnters, [&] { delete button; });
         pointer.moveTo(QPoint(1, 1), button);
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
         pointer.moveTo(QPoint(1, 1), other.get());
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
         QVERIFY(other->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
     }
 

@@ -11,11 +11,6 @@ namespace pellitor::testing {
 
 class FakePointer final : public platform::Pointer {
 public:
-    FakePointer() : m_previous(platform::Pointer::install(this)) {}
-    ~FakePointer() override { platform::Pointer::install(m_previous); }
-    FakePointer(const FakePointer&) = delete;
-    FakePointer& operator=(const FakePointer&) = delete;
-
     // Puts the pointer at globalPos over widget (nullptr: over nothing of ours), and tells the
     // hover clock, as the Qt pointer does on every pointer event.
     void moveTo(QPoint globalPos, QWidget* widget)
@@ -43,7 +38,7 @@ public:
     int reads() const { return m_reads; }
 
 private:
-    platform::Pointer* m_previous;
+    const platform::InstallGuard<platform::Pointer> m_installed{*this};
     QPoint m_position;
     QPointer<QWidget> m_widget;
     mutable int m_reads = 0;

@@ -12,11 +12,6 @@ namespace pellitor::testing {
 
 class RecordingAnnouncer final : public platform::Announcer {
 public:
-    RecordingAnnouncer() : m_previous(platform::Announcer::install(this)) {}
-    ~RecordingAnnouncer() override { platform::Announcer::install(m_previous); }
-    RecordingAnnouncer(const RecordingAnnouncer&) = delete;
-    RecordingAnnouncer& operator=(const RecordingAnnouncer&) = delete;
-
     // "name", "description", "state pressed", "insert 3 abc", "remove 0 x", "caret 4",
     // "selection 1 3", each for the events of one object (all objects when object is null).
     void announce(QAccessibleEvent& event) override { m_events.push_back({event.object(), line(event)}); }
@@ -63,7 +58,7 @@ private:
         }
     }
 
-    platform::Announcer* m_previous;
+    const platform::InstallGuard<platform::Announcer> m_installed{*this};
     std::vector<std::pair<const QObject*, QString>> m_events;
 };
 

@@ -18,11 +18,6 @@ public:
         std::int32_t style = 0;
     };
 
-    RecordingMessageBox() : m_previous(platform::MessageBox::install(this)) {}
-    ~RecordingMessageBox() override { platform::MessageBox::install(m_previous); }
-    RecordingMessageBox(const RecordingMessageBox&) = delete;
-    RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
-
     void present(const std::u16string& text, const std::u16string& title, std::int32_t style) override
     {
         m_shown.push_back({text, title, style});
@@ -33,7 +28,7 @@ public:
     bool empty() const { return m_shown.empty(); }
 
 private:
-    platform::MessageBox* m_previous;
+    const platform::InstallGuard<platform::MessageBox> m_installed{*this};
     std::vector<Shown> m_shown;
 };
 

@@ -19,17 +19,12 @@ public:
         QString document;
     };
 
-    RecordingOpener() : m_previous(platform::DocumentOpener::install(this)) {}
-    ~RecordingOpener() override { platform::DocumentOpener::install(m_previous); }
-    RecordingOpener(const RecordingOpener&) = delete;
-    RecordingOpener& operator=(const RecordingOpener&) = delete;
-
     void open(QWidget* owner, const QString& document) override { m_opened.push_back({owner, document}); }
 
     const std::vector<Opened>& opened() const { return m_opened; }
 
 private:
-    platform::DocumentOpener* m_previous;
+    const platform::InstallGuard<platform::DocumentOpener> m_installed{*this};
     std::vector<Opened> m_opened;
 };
 

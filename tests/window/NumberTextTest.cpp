@@ -1,13 +1,9 @@
-// Reading the parameter and the report's number texts in two locales.
-#include "LeadingNumber.h"
+// The report's number texts in two locales.
 #include "LocaleNumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <cmath>
-#include <limits>
-#include <optional>
 #include <string>
 
 using namespace pellitor::platform;
@@ -20,55 +16,6 @@ std::string show(const std::u16string& text)
 }
 
 } // namespace
-
-TEST(LeadingNumber, ReadsTheNumberAtTheStart)
-{
-    const struct { std::u16string text; float value; } cases[] = {
-        {u"1", 1.0f},
-        {u"-2", -2.0f},
-        {u"1.5", 1.5f},
-        {u".5", 0.5f},
-        {u"-.25", -0.25f},
-        {u"1-2", 1.0f},
-        {u"1.2.3", 1.2f},
-        {u"--.", 0.0f},
-        {u"-", 0.0f},
-        {u"", 0.0f},
-        {u"abc", 0.0f},
-        {u" \t7", 7.0f},
-        {u"1,5", 1.0f},  // "." is the decimal point whatever the locale
-        {u"1e5", 100000.0f},
-        {u"2.5E-1", 0.25f},
-        {u"1e", 1.0f},
-        {u"0.1", 0.1f},  // the nearest float, not a double cut short
-        {u"16777217", 16777216.0f},
-        {u"340282346638528859811704183484516925440", FLT_MAX},
-        {u"1e-50", 0.0f},
-        {u"0.000000000000000000000000000000000000000000000000001", 0.0f},
-        {u"-0", 0.0f},
-        {u"0000000000000000000000000000000000000000000000000000000012", 12.0f},
-    };
-    for (const auto& c : cases) {
-        const std::optional<float> value = readLeadingSingle(c.text);
-        ASSERT_TRUE(value.has_value()) << show(c.text);
-        EXPECT_EQ(*value, c.value) << show(c.text);
-        EXPECT_FALSE(std::signbit(*value) && *value == 0.0f) << show(c.text);
-    }
-}
-
-TEST(LeadingNumber, RefusesMagnitudesBeyondTheSingleRange)
-{
-    const std::u16string cases[] = {
-        u"340282356779733661637539395458142568448",  // 2^128 - 2^103: the first text that rounds up to infinity
-        u"1e39",
-        u"-1e39",
-        u"0.0001e43",
-        u"1e99999999999999999999",
-        std::u16string(400, u'9'),
-    };
-    for (const auto& text : cases)
-        EXPECT_FALSE(readLeadingSingle(text).has_value()) << show(text);
-}
 
 TEST(NumberText, GeneralForm)
 {

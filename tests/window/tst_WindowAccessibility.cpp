@@ -183,8 +183,6 @@ private slots:
     // The message box: an alert named by its title that reads its text, with an OK button.
     void messageBox()
     {
-        platform::QtMessageBox qtBoxes;
-        platform::MessageBox::install(&qtBoxes);
         QAccessible::Role role = QAccessible::NoRole;
         QString name, value, button;
         whenModal([&](QWidget* box) {
@@ -201,8 +199,11 @@ private slots:
             }
         });
         child<InputBox>(*m_window, "Text1")->setText("2+y");
-        click(*m_window, "XPButton28");
-        platform::MessageBox::install(m_boxes.get());
+        {
+            platform::QtMessageBox qtBoxes;
+            const platform::InstallGuard<platform::MessageBox> shown(qtBoxes);
+            click(*m_window, "XPButton28");
+        }
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(name, "Syntax Error");
         QCOMPARE(value, "Character 2:  Undefined symbol : 'y'");

@@ -50,7 +50,7 @@ private slots:
 
         XPButton* button = child<XPButton>(window, name);
         pointer.moveTo(button->mapToGlobal(button->rect().center()), button);
-        platform::HoverClock::instance().tick();
+        platform::HoverClock::current().tick();
         const QImage image = window.grab().toImage();
         QCOMPARE(image.devicePixelRatio(), ratio);
 

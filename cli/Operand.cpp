@@ -1,0 +1,49 @@
+// The operand and the complaints of pellitor-calc.
+#include "Operand.h"
+
+#include "CommandLine.h"
+#include "StandardStreams.h"
+
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace pellitor::cli {
+
+namespace {
+// Standard input holds at most this much: enough for any expression a person or a script means,
+// and a bound on what a runaway producer such as /dev/zero can make the program hold.
+constexpr std::size_t InputLimit = std::size_t(256) << 20;
+} // namespace
+
+void complain(const std::string& text)
+{
+    const std::string line = std::string(Program) + ": " + text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+Operand readOperand(const std::string& operand)
+{
+    if (operand != "-")
+        return {operand};
+    platform::StreamInput input = platform::readAll(STDIN_FILENO, InputLimit);
+    switch (input.status) {
+    case platform::StreamInput::Status::Failed:
+        complain(std::string("cannot read standard input: ") + std::strerror(input.error));
+        return {{}, ExitIoError};
+    case platform::StreamInput::Status::TooLong:
+        complain("standard input is longer than its limit of 256 MiB");
+        return {{}, ExitDataError};
+    case platform::StreamInput::Status::Read:
+        break;
+    }
+    std::string& bytes = input.bytes;
+    if (bytes.ends_with('\n')) {
+        bytes.pop_back();
+        if (bytes.ends_with('\r'))
+            bytes.pop_back();
+    }
+    return {std::move(bytes)};
+}
+
+} // namespace pellitor::cli

@@ -1,0 +1,25 @@
+// What every mode of pellitor-calc shares: its one-line complaints on stderr and the reading of
+// its operand, which "-" takes from standard input.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pellitor::cli {
+
+inline constexpr std::string_view Program = "pellitor-calc";
+inline constexpr int ExitMessage = 3;
+
+// Writes "pellitor-calc: TEXT" as one line to stderr.
+void complain(const std::string& text);
+
+// An operand's UTF-8 text, or the exit status of a read that failed; "-" reads standard input
+// less one final LF or CR LF.
+struct Operand {
+    std::string bytes;
+    int failure = 0;
+};
+
+Operand readOperand(const std::string& operand);
+
+} // namespace pellitor::cli

@@ -1,0 +1,102 @@
+// Sampling the curve, choosing its y range and finding its jumps.
+#include "PlotSamples.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pellitor::cli {
+
+namespace {
+
+// A step of at most this many pixels is drawn as it is; a larger one is looked into.
+constexpr double SmallStep = 2.0;
+
+bool continuous(const Curve& curve, Point a, Point b, const Span& ys, double pixelsPerUnit)
+{
+    for (;;) {
+        if (std::fabs(b.y - a.y) * pixelsPerUnit <= SmallStep)
+            return true;
+        // Beyond the same edge, a step shows nothing, however steep: near a pole neighbouring
+        // 32-bit x lie far apart in y.
+        if ((a.y > ys.to && b.y > ys.to) || (a.y < ys.from && b.y < ys.from))
+            return true;
+        const float middle = static_cast<float>((a.x + b.x) / 2.0);
+        if (middle == static_cast<float>(a.x) || middle == static_cast<float>(b.x))
+            return false;
+        const std::optional<double> y = curve(middle);
+        if (!y)
+            return false;
+        const Point m{static_cast<double>(middle), *y};
+        if (std::fabs(m.y - a.y) >= std::fabs(b.y - m.y))
+            b = m;
+        else
+            a = m;
+    }
+}
+
+} // namespace
+
+std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int columns)
+{
+    // Two samples per column find more of a curve that turns within a column.
+    const int count = 2 * columns + 1;
+    std::vector<std::optional<Point>> samples;
+    samples.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const float x = static_cast<float>(xs.from + (xs.to - xs.from) * i / (count - 1));
+        const std::optional<double> y = curve(x);
+        samples.push_back(y ? std::optional<Point>(Point{x, *y}) : std::nullopt);
+    }
+    return samples;
+}
+
+std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samples)
+{
+    std::vector<double> values;
+    for (const std::optional<Point>& point : samples) {
+        if (point)
+            values.push_back(point->y);
+    }
+    if (values.empty())
+        return std::nullopt;
+    std::sort(values.begin(), values.end());
+    const auto quantile = [&values](double q) { return values[static_cast<std::size_t>(q * (values.size() - 1))]; };
+    const double low = quantile(0.05);
+    const double high = quantile(0.95);
+    double from = std::max(values.front(), low - (high - low) / 4.0);
+    double to = std::min(values.back(), high + (high - low) / 4.0);
+    // A flat curve, or one whose spread a 32-bit y cannot show, gets a range around its value.
+    const double magnitude = std::max(std::fabs(from), std::fabs(to));
+    if (to - from <= magnitude * 1e-6) {
+        const double half = std::max(1.0, magnitude / 10.0);
+        return Span{(from + to) / 2.0 - half, (from + to) / 2.0 + half};
+    }
+    const double margin = (to - from) / 20.0;
+    return Span{from - margin, to + margin};
+}
+
+std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples,
+                                       const Span& ys, int rows)
+{
+    const double pixelsPerUnit = rows / (ys.to - ys.from);
+    std::vector<std::vector<Point>> result;
+    std::vector<Point> piece;
+    const auto close = [&] {
+        if (!piece.empty())
+            result.push_back(std::move(piece));
+        piece.clear();
+    };
+    for (const std::optional<Point>& point : samples) {
+        if (!point) {
+            close();
+            continue;
+        }
+        if (!piece.empty() && !continuous(curve, piece.back(), *point, ys, pixelsPerUnit))
+            close();
+        piece.push_back(*point);
+    }
+    close();
+    return result;
+}
+
+} // namespace pellitor::cli

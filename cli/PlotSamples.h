@@ -1,0 +1,37 @@
+// The curve of a picture, Qt-free: y sampled over x, broken into pieces where the evaluation fails
+// and where the curve jumps, and the y range that shows it.
+#pragma once
+
+#include "Range.h"
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace pellitor::cli {
+
+struct Point {
+    double x;
+    double y;
+};
+
+// y at a 32-bit x, or nothing where the evaluation gives no value.
+using Curve = std::function<std::optional<double>(float)>;
+
+// y over xs at samples evenly spaced, at least one per pixel column of a picture columns wide.
+std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int columns);
+
+// The y range of the values that were found, with a margin. Poles and huge values must not flatten
+// the rest: it spans the middle 90% of the values, widened by a quarter of that on each side but
+// never beyond the smallest and the largest value. None when no value was found.
+std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samples);
+
+// The pieces of the curve: a piece ends at a sample without a value and at a jump. Between two
+// samples that lie more than a few pixels apart in y (rows pixels for the span ys), the interval
+// is halved towards the larger step until the step is small, which a continuous curve reaches;
+// a step that stays large down to neighbouring 32-bit x is a jump or a pole, and breaks the curve.
+// A step whose ends both lie beyond the same edge of ys is drawn as it is: nothing of it shows.
+std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples,
+                                       const Span& ys, int rows);
+
+} // namespace pellitor::cli

@@ -1,0 +1,124 @@
+// Reading the table's and the picture's ranges.
+#include "Range.h"
+
+#include "Der.h"
+#include "TextCodec.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace pellitor::cli {
+
+namespace {
+
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        if (end == std::string_view::npos)
+            return parts;
+        start = end + 1;
+    }
+}
+
+// The parameter box's check, then the whole cleaned text as one number: an optional "-", digits
+// and at most one point. An empty text is no number here (the box would read it as 0).
+std::optional<double> readNumber(std::string_view text)
+{
+    std::u16string cleaned;
+    if (!Der::CheckParameter(fromUtf8(text), cleaned) || text.find_first_not_of(' ') == std::string_view::npos)
+        return std::nullopt;
+    const std::string ascii = toUtf8(cleaned);
+    const char* begin = ascii.data();
+    const char* end = begin + ascii.size();
+    if (begin != end && *begin == '-')
+        ++begin;
+    if (begin == end || ascii.find('-', 1) != std::string::npos)
+        return std::nullopt;
+    double value = 0.0;
+    const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !std::isfinite(value))
+        return std::nullopt;
+    return ascii.front() == '-' ? -value : value;
+}
+
+bool inSingleRange(double value)
+{
+    return std::fabs(value) <= static_cast<double>(FLT_MAX);
+}
+
+std::string notANumber(std::string_view what, std::string_view text)
+{
+    return std::string(what) + " '" + std::string(text) + "' is not a number";
+}
+
+} // namespace
+
+std::variant<Steps, std::string> readSteps(std::string_view text)
+{
+    const std::vector<std::string_view> parts = split(text, ':');
+    if (parts.size() != 3)
+        return "--table needs FROM:TO:STEP, not '" + std::string(text) + "'";
+    const char* names[] = {"FROM", "TO", "STEP"};
+    double values[3];
+    for (int i = 0; i < 3; ++i) {
+        const std::optional<double> value = readNumber(parts[i]);
+        if (!value)
+            return notANumber(names[i], parts[i]);
+        values[i] = *value;
+    }
+    const auto [from, to, step] = values;
+    if (!inSingleRange(from) || !inSingleRange(to))
+        return "FROM and TO must lie within the range of a 32-bit number";
+    if (step == 0.0)
+        return "STEP must not be 0";
+    const double last = (to - from) / step;
+    if (last < 0.0)
+        return "STEP " + std::string(parts[2]) + " goes away from TO";
+    // The billionth keeps a last row that decimal steps miss by a rounding error.
+    const double rows = std::floor(last + 1e-9) + 1.0;
+    if (!(rows <= static_cast<double>(MaxRows)))
+        return "the table would have more than 100000000 rows";
+    return Steps{from, step, static_cast<std::int64_t>(rows)};
+}
+
+std::variant<Span, std::string> readSpan(std::string_view text, std::string_view what)
+{
+    const std::vector<std::string_view> parts = split(text, ':');
+    if (parts.size() != 2)
+        return std::string(what) + " needs FROM:TO, not '" + std::string(text) + "'";
+    const std::optional<double> from = readNumber(parts[0]);
+    if (!from)
+        return notANumber("FROM", parts[0]);
+    const std::optional<double> to = readNumber(parts[1]);
+    if (!to)
+        return notANumber("TO", parts[1]);
+    if (!inSingleRange(*from) || !inSingleRange(*to))
+        return std::string(what) + ": FROM and TO must lie within the range of a 32-bit number";
+    // A range narrower than the 32-bit steps at its ends would draw one x over and over.
+    if (!(static_cast<float>(*from) < static_cast<float>(*to)))
+        return std::string(what) + ": FROM must be below TO, and apart from it as 32-bit numbers";
+    return Span{*from, *to};
+}
+
+std::variant<Size, std::string> readSize(std::string_view text)
+{
+    const std::size_t x = text.find('x');
+    Size size;
+    const auto read = [](std::string_view digits, int& value) {
+        const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+        return !digits.empty() && error == std::errc() && stop == digits.data() + digits.size();
+    };
+    if (x == std::string_view::npos || !read(text.substr(0, x), size.width) || !read(text.substr(x + 1), size.height))
+        return "--size needs WIDTHxHEIGHT, such as 800x500, not '" + std::string(text) + "'";
+    if (size.width < MinSide || size.height < MinSide || size.width > MaxSide || size.height > MaxSide)
+        return "--size: each side must be from " + std::to_string(MinSide) + " to " + std::to_string(MaxSide) + " pixels";
+    return size;
+}
+
+} // namespace pellitor::cli

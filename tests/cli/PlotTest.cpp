@@ -1,0 +1,319 @@
+// The curve's pieces and y range, and the pixels of the pictures that the real pellitor-calc
+// writes: where a simple curve must and must not be, its gaps, no line across a pole, and a file
+// that appears only on success.
+#include "PlotSamples.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <sys/stat.h>
+
+using namespace pellitor::cli;
+
+namespace {
+
+std::vector<std::vector<Point>> piecesOf(const std::function<double(double)>& f, Span xs)
+{
+    const Curve curve = [&f](float x) -> std::optional<double> {
+        const double y = f(x);
+        if (!std::isfinite(y))
+            return std::nullopt;
+        return y;
+    };
+    const auto samples = sample(curve, xs, 400);
+    return pieces(curve, samples, *automaticRange(samples), 400);
+}
+
+} // namespace
+
+TEST(PlotSamples, BreaksAtFailuresAndJumpsOnly)
+{
+    const struct { const char* name; std::function<double(double)> f; Span xs; std::size_t pieces; } cases[] = {
+        {"x", [](double x) { return x; }, {0, 1}, 1},
+        {"1/x", [](double x) { return x == 0 ? NAN : 1 / x; }, {-1, 1}, 2},
+        {"1/x, 0 between samples", [](double x) { return x == 0 ? NAN : 1 / x; }, {-1, 1.3}, 2},
+        {"tan", [](double x) { return std::tan(x); }, {-4, 4}, 3},
+        {"steep atan", [](double x) { return std::atan(1000 * x); }, {-1, 1}, 1},
+        {"floor", [](double x) { return std::floor(x); }, {0.5, 3.5}, 4},
+        {"sqrt", [](double x) { return x < 0 ? NAN : std::sqrt(x); }, {-1, 1}, 1},
+        {"fast wiggle", [](double x) { return std::sin(200 * x); }, {0, 1}, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(piecesOf(c.f, c.xs).size(), c.pieces) << c.name;
+}
+
+TEST(PlotSamples, RangeShowsTheCurveNotItsPoles)
+{
+    const auto rangeOf = [](const std::function<double(double)>& f, Span xs) {
+        const Curve curve = [&f](float x) -> std::optional<double> {
+            return std::isfinite(f(x)) ? std::optional<double>(f(x)) : std::nullopt;
+        };
+        return automaticRange(sample(curve, xs, 400));
+    };
+    const std::optional<Span> line = rangeOf([](double x) { return x; }, {-1, 1});
+    ASSERT_TRUE(line);
+    EXPECT_LE(line->from, -1.0);
+    EXPECT_GE(line->to, 1.0);
+    EXPECT_LT(line->to - line->from, 2.5);
+
+    const std::optional<Span> tan = rangeOf([](double x) { return std::tan(x); }, {-6.3, 6.3});
+    ASSERT_TRUE(tan);
+    EXPECT_LT(tan->to, 30.0);
+    EXPECT_GT(tan->to, 3.0);
+    EXPECT_GT(tan->from, -30.0);
+
+    const std::optional<Span> flat = rangeOf([](double) { return 5.0; }, {0, 1});
+    ASSERT_TRUE(flat);
+    EXPECT_LT(flat->from, 5.0);
+    EXPECT_GT(flat->to, 5.0);
+
+    EXPECT_FALSE(rangeOf([](double) { return NAN; }, {0, 1}));
+}
+
+namespace {
+
+constexpr QRgb Frame = 0xff404040;
+
+bool isCurve(QRgb pixel)
+{
+    return qBlue(pixel) - qRed(pixel) > 50;
+}
+
+// The frame: the rows and columns that are mostly the frame's colour.
+struct FrameLines {
+    int left = -1, top = -1, right = -1, bottom = -1;
+};
+
+FrameLines findFrame(const QImage& image)
+{
+    FrameLines frame;
+    for (int y = 0; y < image.height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == Frame;
+        if (count > image.width() / 2) {
+            frame.top = frame.top < 0 ? y : frame.top;
+            frame.bottom = y;
+        }
+    }
+    for (int x = 0; x < image.width(); ++x) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            count += image.pixel(x, y) == Frame;
+        if (count > image.height() / 2) {
+            frame.left = frame.left < 0 ? x : frame.left;
+            frame.right = x;
+        }
+    }
+    return frame;
+}
+
+struct Plot {
+    QImage image;
+    FrameLines frame;
+    Span xs, ys;
+
+    double column(double x) const { return frame.left + (x - xs.from) / (xs.to - xs.from) * (frame.right - frame.left); }
+    double row(double y) const { return frame.bottom - (y - ys.from) / (ys.to - ys.from) * (frame.bottom - frame.top); }
+    double xAt(int column) const
+    {
+        return xs.from + (column - frame.left) * (xs.to - xs.from) / (frame.right - frame.left);
+    }
+    // The curve's rows in a column, inside the frame.
+    std::vector<int> curveRows(int column) const
+    {
+        std::vector<int> rows;
+        for (int y = frame.top + 1; y < frame.bottom; ++y) {
+            if (isCurve(image.pixel(column, y)))
+                rows.push_back(y);
+        }
+        return rows;
+    }
+};
+
+int runCalc(const QStringList& arguments, const QString& locale = QStringLiteral("C"))
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(PELLITOR_CALC), arguments);
+    process.waitForFinished(60000);
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+Plot draw(const QString& expression, Span xs, Span ys, bool degrees = false)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plot.png"));
+    QStringList arguments{QStringLiteral("--plot"), QStringLiteral("%1:%2").arg(xs.from).arg(xs.to),
+                          QStringLiteral("--y"), QStringLiteral("%1:%2").arg(ys.from).arg(ys.to),
+                          QStringLiteral("--size"), QStringLiteral("500x400"), QStringLiteral("-o"), path, expression};
+    if (degrees)
+        arguments.prepend(QStringLiteral("--angle"));
+    EXPECT_EQ(runCalc(arguments), 0) << expression.toStdString();
+    Plot plot{QImage(path), {}, xs, ys};
+    plot.frame = findFrame(plot.image);
+    EXPECT_GT(plot.frame.right - plot.frame.left, 300);
+    EXPECT_GT(plot.frame.bottom - plot.frame.top, 250);
+    return plot;
+}
+
+} // namespace
+
+TEST(PlotPixels, TheCurveIsWhereTheFunctionIs)
+{
+    const struct { QString expression; Span xs; Span ys; std::function<double(double)> f; } cases[] = {
+        {QStringLiteral("x"), {-1, 1}, {-1, 1}, [](double x) { return x; }},
+        {QStringLiteral("x^2-1"), {-2, 2}, {-1.5, 3.5}, [](double x) { return x * x - 1; }},
+        {QStringLiteral("2cos(x^2)/x"), {0.5, 5}, {-3, 3}, [](double x) { return 2 * std::cos(x * x) / x; }},
+    };
+    for (const auto& c : cases) {
+        const Plot plot = draw(c.expression, c.xs, c.ys);
+        int checked = 0;
+        for (int column = plot.frame.left + 3; column < plot.frame.right - 3; ++column) {
+            const double y = c.f(plot.xAt(column));
+            const double slope = std::fabs(c.f(plot.xAt(column + 1)) - c.f(plot.xAt(column - 1))) / 2;
+            const double reach = 3 + slope * (plot.frame.bottom - plot.frame.top) / (c.ys.to - c.ys.from);
+            const double expected = plot.row(y);
+            if (expected < plot.frame.top + reach || expected > plot.frame.bottom - reach)
+                continue;
+            const std::vector<int> rows = plot.curveRows(column);
+            ASSERT_FALSE(rows.empty()) << c.expression.toStdString() << ": no curve in column " << column;
+            for (const int row : rows) {
+                EXPECT_LE(std::fabs(row - expected), reach)
+                    << c.expression.toStdString() << ": curve at row " << row << " in column " << column
+                    << ", expected near " << expected;
+            }
+            ++checked;
+        }
+        EXPECT_GT(checked, 200) << c.expression.toStdString();
+    }
+}
+
+TEST(PlotPixels, GapsWhereTheEvaluationFails)
+{
+    const Plot plot = draw(QStringLiteral("sqr(x)"), {-1, 1}, {-1, 1});
+    for (int column = plot.frame.left + 2; column < plot.frame.right - 2; ++column) {
+        const double x = plot.xAt(column);
+        if (x < -0.02) {
+            EXPECT_TRUE(plot.curveRows(column).empty()) << "curve at x=" << x;
+        } else if (x > 0.05) {
+            EXPECT_FALSE(plot.curveRows(column).empty()) << "no curve at x=" << x;
+        }
+    }
+}
+
+TEST(PlotPixels, NoLineAcrossAPole)
+{
+    const struct { QString expression; Span xs; double pole; bool degrees; } cases[] = {
+        {QStringLiteral("tan(x)"), {0, 180}, 90, true},
+        {QStringLiteral("tan(x)"), {-360, 360}, -270, true},
+        {QStringLiteral("1/x"), {-1, 1}, 0, false},
+        {QStringLiteral("1/(x-0.3)"), {-1, 1}, 0.3, false},
+    };
+    for (const auto& c : cases) {
+        const Plot plot = draw(c.expression, c.xs, {-10, 10}, c.degrees);
+        const int pole = static_cast<int>(std::lround(plot.column(c.pole)));
+        for (int column = pole - 4; column <= pole + 4; ++column) {
+            for (const int row : plot.curveRows(column)) {
+                EXPECT_FALSE(row > plot.row(5) && row < plot.row(-5))
+                    << c.expression.toStdString() << ": curve at row " << row << " in column " << column;
+            }
+        }
+        // The branches themselves are drawn on either side of the pole.
+        const auto drawnBetween = [&plot](int from, int to) {
+            for (int column = from; column <= to; ++column) {
+                if (!plot.curveRows(column).empty())
+                    return true;
+            }
+            return false;
+        };
+        EXPECT_TRUE(drawnBetween(pole - 40, pole - 5) && drawnBetween(pole + 5, pole + 40)) << c.expression.toStdString();
+    }
+}
+
+TEST(PlotFiles, WrittenOnlyOnSuccess)
+{
+    QTemporaryDir folder;
+    const QString kept = folder.filePath(QStringLiteral("kept.png"));
+    {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("before");
+    }
+    const QString fresh = folder.filePath(QStringLiteral("fresh.png"));
+    const struct { QStringList arguments; int status; QString path; } cases[] = {
+        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("2+y")}, 3, kept},
+        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("x=1")}, 3, kept},
+        {{QStringLiteral("--plot"), QStringLiteral("-2:-1"), QStringLiteral("-o"), kept, QStringLiteral("sqr(x)")}, 1, kept},
+        {{QStringLiteral("--plot"), QStringLiteral("1:0"), QStringLiteral("-o"), fresh, QStringLiteral("x")}, 64, fresh},
+        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("--size"), QStringLiteral("20x20"),
+          QStringLiteral("-o"), fresh, QStringLiteral("x")}, 64, fresh},
+        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), folder.filePath(QStringLiteral("p.gif")),
+          QStringLiteral("x")}, 64, folder.filePath(QStringLiteral("p.gif"))},
+        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"),
+          folder.filePath(QStringLiteral("missing/p.png")), QStringLiteral("x")}, 74,
+         folder.filePath(QStringLiteral("missing/p.png"))},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(runCalc(c.arguments), c.status) << c.arguments.join(u' ').toStdString();
+        if (c.path == kept) {
+            QFile file(kept);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), "before") << c.arguments.join(u' ').toStdString();
+        } else {
+            EXPECT_FALSE(QFile::exists(c.path)) << c.arguments.join(u' ').toStdString();
+        }
+    }
+    // No half-written replacement is left behind.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.png")});
+
+    EXPECT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("x")}), 0);
+    EXPECT_EQ(QImage(kept).size(), QSize(800, 500));
+}
+
+TEST(PlotFiles, SvgLabelsInTheUsersNumbers)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plot.SVG"));
+    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("-o"), path, QStringLiteral("x^2")},
+                      QStringLiteral("de_DE.UTF-8")),
+              0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(svg.contains(QStringLiteral("<svg")));
+    EXPECT_TRUE(svg.contains(QStringLiteral(">y=x^2<")));
+    EXPECT_TRUE(svg.contains(QStringLiteral(">-0,5<")));
+    EXPECT_TRUE(svg.contains(QStringLiteral(">0,5<")));
+    EXPECT_FALSE(svg.contains(QStringLiteral(">0.5<")));
+}
+
+// A pipe (or a device such as /dev/stdout) cannot be replaced by a finished file: it is written in
+// place, and stays what it was.
+TEST(PlotFiles, APipeIsWrittenInPlace)
+{
+    QTemporaryDir folder;
+    const QString pipe = folder.filePath(QStringLiteral("pipe.png"));
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    QProcess reader;
+    reader.setStandardOutputFile(folder.filePath(QStringLiteral("got")));
+    reader.start(QStringLiteral("cat"), {pipe});
+    ASSERT_TRUE(reader.waitForStarted());
+    EXPECT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), pipe, QStringLiteral("x")}), 0);
+    ASSERT_TRUE(reader.waitForFinished(20000));
+    EXPECT_EQ(QImage(folder.filePath(QStringLiteral("got")), "PNG").size(), QSize(800, 500));
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
