@@ -326,8 +326,10 @@ void XPButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
-    if (!m_terminated)
-        paintOn(painter);
+    if (m_terminated)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    Redraw(painter);
 }
 
 void XPButton::resizeEvent(QResizeEvent* event)

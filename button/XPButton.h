@@ -93,10 +93,6 @@ public:
     // The host reports the access key typed (none is declared): a message box with its code.
     void AccessKeyPress(qint16 KeyAscii);
 
-    // The whole button drawn from its state onto painter; paintEvent runs the same routine
-    // after clearing to the background colour.
-    void paintOn(QPainter& painter) const;
-
     // The last pointer position the hover poll read, screen pixels.
     QPoint cursorPosition() const { return ptCursor; }
 

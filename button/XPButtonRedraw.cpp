@@ -79,14 +79,6 @@ void fillGradient(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGrad
 }
 } // namespace
 
-void XPButton::paintOn(QPainter& painter) const
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    Redraw(painter);
-    painter.restore();
-}
-
 void XPButton::Redraw(QPainter& painter) const
 {
     // The window shape follows size and RoundedValue in applyWindowShape, not here: setting it

@@ -4,6 +4,7 @@
 
 #include "Variant.h"
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ public:
     // position (the message then names character 0). Success is 0, so this must not be.
     static constexpr std::int32_t FailureAtStart = -1;
 
-    // The 32-bit value a mathematical domain failure leaves in sngResult (bits 0xBDFCD35B).
+    // The 32-bit value a mathematical domain failure leaves in sngResult.
     static constexpr float FailureValue = -0.12345f;
 
     // Appends the postfix text of sExpression to sBuffer, each token followed by one blank.
@@ -41,5 +42,9 @@ private:
 
     std::u16string sErrorText;
 };
+
+static_assert(Cls6::FailureAtStart != 0, "a failure must not read as success");
+// The Calculate command compares results with these exact 32 bits.
+static_assert(std::bit_cast<std::uint32_t>(Cls6::FailureValue) == 0xBDFCD35Bu);
 
 } // namespace pellitor

@@ -7,6 +7,7 @@
 
 #include "Cls13.h"
 #include "EngineError.h"
+#include "EvaluatorSteps.h"
 #include "NumberReader.h"
 #include "Tokens.h"
 
@@ -77,9 +78,9 @@ float nextRandom()
 
 constexpr double Pi = 3.1415926;    // the seven-decimal pi of degree conversions and ASIN/ACOS
 const double HalfPi = 2.0 * std::atan(1.0); // full precision, for the formulas with 2*atan(1)
+} // namespace
 
-// A domain failure leaves the token loop with the failure value.
-struct DomainFailure {};
+namespace evaluator {
 
 Variant evaluateFunction(Token op, double v, bool degrees)
 {
@@ -238,7 +239,7 @@ void applyBinary(Token op, Cls13& stack)
         break;
     }
 }
-} // namespace
+} // namespace evaluator
 
 Truth Cls6::DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float& sngResult, float, float,
                        float sngX, float, float, float, float, float)
@@ -264,15 +265,15 @@ Truth Cls6::DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float
             case Token::Sub:
             case Token::Mul:
             case Token::Div:
-            case Token::Pow: applyBinary(op, stack); break;
+            case Token::Pow: evaluator::applyBinary(op, stack); break;
             default: {
                 const double v = stack.Pop().toDouble();
-                stack.Push(evaluateFunction(op, v, bolDegree != 0));
+                stack.Push(evaluator::evaluateFunction(op, v, bolDegree != 0));
                 break;
             }
             }
         }
-    } catch (const DomainFailure&) {
+    } catch (const evaluator::DomainFailure&) {
         sngResult = FailureValue;
         return True;
     }

@@ -1,6 +1,6 @@
 // Puts an XPButton into a state the way the system would: the pointer over it for one hover
-// tick, a focus change, a left press; records its events; and renders it as a window would show
-// it.
+// tick, a focus change, a left press; records its events; and reads its pixels as a window shows
+// them.
 #pragma once
 
 #include "FakePointer.h"
@@ -11,7 +11,6 @@
 #include <QFocusEvent>
 #include <QImage>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QStringList>
 
 namespace pellitor::testing {
@@ -69,17 +68,14 @@ inline void pressLeft(XPButton& button)
     QCoreApplication::sendEvent(&button, &event);
 }
 
-// The button as its window shows it: the surface cleared, the look drawn, clipped to the
-// window shape; outside the shape stays backdrop.
-inline QImage render(const XPButton& button, QRgb backdrop = qRgb(255, 0, 255))
+// The button as its window shows it, painted by its own paintEvent onto a backdrop; render()
+// keeps to the window shape, so outside it the backdrop stays. grab() would leave those pixels
+// undefined: the button claims to paint every pixel itself.
+inline QImage render(XPButton& button, QRgb backdrop = qRgb(255, 0, 255))
 {
     QImage image(button.size(), QImage::Format_RGB32);
     image.fill(backdrop);
-    QPainter painter(&image);
-    painter.setClipRegion(button.mask().isEmpty() ? QRegion(button.rect()) : button.mask());
-    painter.fillRect(button.rect(), button.palette().color(QPalette::Button));
-    button.paintOn(painter);
-    painter.end();
+    button.render(&image);
     return image;
 }
 

@@ -2,7 +2,7 @@
 // action against what Space does, the changes it announces, and a focus ring that shows in every
 // colour scheme and widget style.
 #include "ButtonDriver.h"
-#include "ModXPButton.h"
+#include "DesignColor.h"
 #include "RecordingAnnouncer.h"
 
 #include <QAccessible>
@@ -22,7 +22,7 @@ using namespace pellitor::testing;
 namespace {
 constexpr int W = 75;
 constexpr int H = 23;
-const QRgb PressedTop = ModXPButton::toQColor(0xC1CCD1).rgb(); // style 1's pressed outer top line
+const QRgb PressedTop = bgr(0xC1CCD1); // style 1's pressed outer top line
 
 // A button in a shown window whose other control holds the focus.
 struct Shown {

@@ -1,11 +1,11 @@
 // The button's look to the pixel: ring lines per style and state, border, gradient, the disabled
 // look, the window shape, the dotted rectangle, the icon and the caption's place.
 #include "ButtonDriver.h"
-#include "ModXPButton.h"
-#include "clsGradient.h"
+#include "DesignColor.h"
 
 #include <QtTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace pellitor;
@@ -15,11 +15,6 @@ namespace {
 constexpr int W = 75;
 constexpr int H = 23;
 constexpr QRgb Backdrop = qRgb(255, 0, 255);
-
-QRgb bgr(quint32 color)
-{
-    return ModXPButton::toQColor(color).rgb();
-}
 
 std::unique_ptr<XPButton> makeButton(int style, const QString& caption = QString())
 {
@@ -43,16 +38,19 @@ void enter(XPButton& button, FakePointer& pointer, State state)
         pressLeft(button);
 }
 
-// Row y of a vertical gradient over H rows, as the gradient painter fills it.
-QRgb gradientRow(quint32 top, quint32 bottom, int y)
+// Whether pixel lies on row y of the vertical gradient from top (row 0) to bottom (row H - 1):
+// each channel interpolated linearly between the two 0x00BBGGRR colours, rounded either way.
+bool onGradient(QRgb pixel, quint32 top, quint32 bottom, int y)
 {
-    QImage image(1, H, QImage::Format_RGB32);
-    QPainter painter(&image);
-    clsGradient gradient;
-    gradient.DefineRect(0, 0, 1, H);
-    gradient.DrawGradient(painter, clsGradient::Vertical, top, bottom);
-    painter.end();
-    return image.pixel(0, y);
+    const int shown[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    for (int channel = 0; channel < 3; ++channel) {
+        const int from = int((top >> (8 * channel)) & 0xFF);
+        const int to = int((bottom >> (8 * channel)) & 0xFF);
+        const double exact = (from * double(H - 1 - y) + to * double(y)) / (H - 1);
+        if (shown[channel] < std::floor(exact) || shown[channel] > std::ceil(exact))
+            return false;
+    }
+    return true;
 }
 
 // The eight probe points, one in the middle of each ring line, in drawing order.
@@ -135,9 +133,9 @@ private slots:
         for (int line = 0; line < 8; ++line) {
             const QPoint at = ringProbes[line];
             // Not drawn: the pressed gradient shows, the same along the whole row.
-            const QRgb expected = colors[line] == 0xFFFFFFFF ? gradientRow(0xBDABAC, 0xFFFFFF, at.y())
-                                                             : bgr(colors[line]);
-            QVERIFY2(image.pixel(at) == expected, qPrintable(QStringLiteral("line %1").arg(line + 1)));
+            const bool shown = colors[line] == 0xFFFFFFFF ? onGradient(image.pixel(at), 0xBDABAC, 0xFFFFFF, at.y())
+                                                          : image.pixel(at) == bgr(colors[line]);
+            QVERIFY2(shown, qPrintable(QStringLiteral("line %1").arg(line + 1)));
         }
     }
 
@@ -147,9 +145,8 @@ private slots:
         auto button = makeButton(1);
         enter(*button, pointer, State::Hover);
         const QImage image = render(*button);
-        const QRgb gradientAtRow1 = gradientRow(0xFBFCFC, 0xEAF0F0, 1);
-        QCOMPARE(image.pixel(1, 1), gradientAtRow1);          // open corners of the outer ring
-        QCOMPARE(image.pixel(W - 3, 1), gradientAtRow1);
+        QVERIFY(onGradient(image.pixel(1, 1), 0xFBFCFC, 0xEAF0F0, 1)); // open corners of the outer ring
+        QCOMPARE(image.pixel(W - 3, 1), image.pixel(1, 1));
         QCOMPARE(image.pixel(2, 1), bgr(0xCFF0FF));          // outer top runs from x = 2 ...
         QCOMPARE(image.pixel(W - 4, 1), bgr(0xCFF0FF));      // ... to W - 4
         QCOMPARE(image.pixel(W - 3, 2), bgr(0x69CAFC));      // inner top leaves the outer right alone
@@ -186,8 +183,9 @@ private slots:
             QCOMPARE(image.pixel(at), bgr(border));
         QCOMPARE(image.pixel(W - 1, H / 2), Backdrop); // the shape ends before the last column
         QCOMPARE(image.pixel(W / 2, H - 1), Backdrop);
-        for (int y : {3, H / 2, H - 5})
-            QCOMPARE(image.pixel(W / 2, y), gradientRow(top, bottom, y));
+        // Rows 1 and H - 3 carry the pressed ring.
+        for (int y : pressed ? QList<int>{3, H / 2, H - 5} : QList<int>{1, 3, H / 2, H - 5, H - 3})
+            QVERIFY2(onGradient(image.pixel(W / 2, y), top, bottom, y), qPrintable(QStringLiteral("row %1").arg(y)));
     }
 
     void disabledLookIgnoresStyleFlagsAndForeColor()
@@ -363,6 +361,35 @@ private slots:
             QVERIFY2(from >= first && from <= first + 1, qPrintable(QString::number(from)));
         if (last >= 0)
             QVERIFY2(to >= last - 2 && to <= last - 1, qPrintable(QString::number(to)));
+    }
+
+    void captionRow()
+    {
+        auto button = makeButton(1);
+        const QImage blank = render(*button);
+        button->setCaption(QStringLiteral("HIH"));
+        const QImage image = render(*button);
+        // The same text drawn with its top at row 0 tells where the ink starts below the top.
+        const QFontMetrics metrics(button->font());
+        QImage reference(W, metrics.height(), QImage::Format_RGB32);
+        reference.fill(Qt::white);
+        QPainter painter(&reference);
+        painter.setFont(button->font());
+        painter.drawText(QPoint(0, metrics.ascent()), QStringLiteral("HIH"));
+        painter.end();
+        const auto firstInkRow = [](const QImage& picture, const QImage& background) {
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    if (picture.pixel(x, y) != background.pixel(x, y))
+                        return y;
+            return -1;
+        };
+        QImage white(reference.size(), QImage::Format_RGB32);
+        white.fill(Qt::white);
+        // The text's top lies 20 twips above vertical centring, in twips of 15 to the pixel.
+        const int topTwips = int(std::nearbyint(H * 15 * 0.5 - (metrics.height() * 15 * 0.5 + 20)));
+        const int top = int(std::nearbyint(topTwips / 15.0));
+        QCOMPARE(firstInkRow(image, blank), top + firstInkRow(reference, white));
     }
 
     void repaintingDoesNotFeedItself()

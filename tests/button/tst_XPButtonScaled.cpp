@@ -2,8 +2,8 @@
 // the ring and every focus dot is equally wide on every edge, wherever the button sits, and the
 // border runs along the edge of the window shape. CTest runs it at several QT_SCALE_FACTORs.
 #include "ButtonDriver.h"
+#include "DesignColor.h"
 #include "EdgeRuns.h"
-#include "ModXPButton.h"
 
 #include <QtTest>
 
@@ -13,11 +13,6 @@ using namespace pellitor::testing;
 namespace {
 constexpr QRgb Backdrop = qRgb(255, 0, 255);
 constexpr QRgb Black = qRgb(0, 0, 0);
-
-QRgb bgr(quint32 color)
-{
-    return ModXPButton::toQColor(color).rgb();
-}
 
 // A window with a magenta backdrop and one button on it, where the screen's ratio puts the
 // button's edges between device pixels or on them.

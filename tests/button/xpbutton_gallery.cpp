@@ -1,7 +1,9 @@
 // Renders every colour style in every state, with icons and caption alignments, into one PNG
-// (and a four-times enlargement) so that the look can be checked by eye.
+// (and a four-times enlargement) so that the look can be checked by eye. It fails when a look
+// of styles 1 to 3 shows no border of its style or does not differ from the normal look.
 // Usage: xpbutton_gallery OUTPUT.png
 #include "ButtonDriver.h"
+#include "DesignColor.h"
 #include "XPButton.h"
 
 #include <QApplication>
@@ -30,6 +32,27 @@ QImage iconPicture(bool mask)
         }
     }
     return image;
+}
+// Counts what is wrong with one look: a style's border colours (0x00BBGGRR) on the top edge,
+// the greyed one when disabled, and a state that draws like the normal look. The first look
+// of a row is kept as that row's normal.
+int checkLook(const QImage& look, int style, const QString& state, QImage* keep, const QImage& normal)
+{
+    if (style < 1 || style > 3)
+        return 0;
+    const quint32 border = state.contains(QLatin1String("disabled")) ? 0xBAC7C9 : (style == 3 ? 0x066237 : 0x743C00);
+    int faults = 0;
+    if (look.pixel(look.width() / 2, 0) != bgr(border)) {
+        std::fprintf(stderr, "xpbutton_gallery: style %d, %s: no border of its colour\n", style, qPrintable(state));
+        ++faults;
+    }
+    if (keep) {
+        *keep = look;
+    } else if (look == normal) {
+        std::fprintf(stderr, "xpbutton_gallery: style %d, %s: looks normal\n", style, qPrintable(state));
+        ++faults;
+    }
+    return faults;
 }
 } // namespace
 
@@ -66,6 +89,8 @@ int main(int argc, char** argv)
     QImage gallery(Cell.width() * int(states.size()), Cell.height() * int(std::size(styles)), QImage::Format_RGB32);
     gallery.fill(qRgb(236, 233, 216));
     QPainter painter(&gallery);
+    int faults = 0;
+    QImage normal;
     for (int row = 0; row < int(std::size(styles)); ++row) {
         for (int column = 0; column < int(states.size()); ++column) {
             XPButton button;
@@ -74,8 +99,9 @@ int main(int argc, char** argv)
             button.setCaption(QStringLiteral("Calculate"));
             button.setColorStyle(styles[row]);
             states[column].second(button);
-            painter.drawImage(QPoint(column * Cell.width() + 4, row * Cell.height() + 4),
-                              render(button, qRgb(236, 233, 216)));
+            const QImage look = render(button, qRgb(236, 233, 216));
+            painter.drawImage(QPoint(column * Cell.width() + 4, row * Cell.height() + 4), look);
+            faults += checkLook(look, styles[row], states[column].first, column == 0 ? &normal : nullptr, normal);
         }
     }
     painter.end();
@@ -88,5 +114,5 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("xpbutton_gallery: wrote %s and %s\n", qPrintable(path), qPrintable(large));
-    return 0;
+    return faults == 0 ? 0 : 1;
 }

@@ -1,7 +1,9 @@
 // The postfix evaluator: arithmetic, the power rules, the thirty functions in both angle units,
 // every domain-failure boundary, and the raised errors.
+#include "Cls13.h"
 #include "Cls6.h"
 #include "EngineError.h"
+#include "EvaluatorSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -74,11 +76,6 @@ std::int32_t raisedNumber(const std::u16string& text, std::u16string* descriptio
     return 0;
 }
 } // namespace
-
-TEST(Evaluator, FailureValueIsTheExact32BitPattern)
-{
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(Cls6::FailureValue), 0xBDFCD35Bu);
-}
 
 TEST(Evaluator, ArithmeticAndPowerRules)
 {
@@ -193,7 +190,7 @@ TEST(Evaluator, TrigonometricArgumentsInDegreesUseSevenDecimalPi)
         {postfix({u"XX", u"SIN"}), 0.5f, true, 30.0f},
         {postfix({u"180", u"SIN"}), 5.358979e-8f, true},
         {postfix({u"90", u"SEC"}), 37320540.0f, true},
-        {postfix({u"60", u"COS"}), 0.50000004f, true},
+        {postfix({u"60", u"COS"}), 0.5f, true},
         {postfix({u"45", u"TAN"}), 0.99999995f, true},
         {postfix({u"1", u"ATAN"}), 0.017451521f, true},
         {postfix({u"90", u"CSEC"}), 1.0f, true},
@@ -205,13 +202,61 @@ TEST(Evaluator, TrigonometricArgumentsInDegreesUseSevenDecimalPi)
     });
 }
 
+// Results the engine fixes to the bit, compared as 32-bit patterns: a tolerance would let the
+// full-precision pi, or a power rule that computes 0^0, pass.
+TEST(Evaluator, ExactResultsToTheBit)
+{
+    const struct {
+        std::u16string text;
+        std::uint32_t bits;
+        bool degrees = false;
+        float x = 0.0f;
+    } cases[] = {
+        {postfix({u"1", u"ASIN"}), 0x3FC90FDAu},               // 3.1415926 / 2 = 1.57079625
+        {postfix({u"1", u"(-)", u"ASIN"}), 0xBFC90FDAu},
+        {postfix({u"1", u"(-)", u"ACOS"}), 0x40490FDAu},       // 3.1415926
+        {postfix({u"1", u"ACOS"}), 0x00000000u},               // the integer 0, not -0
+        {postfix({u"0", u"0", u"^"}), 0x3F800000u},            // the integer 1 for every base
+        {postfix({u"0", u"(-)", u"0", u"^"}), 0x3F800000u},
+        {postfix({u"2", u"(-)", u"0", u"^"}), 0x3F800000u},
+        {postfix({u"1e300", u"0", u"^"}), 0x3F800000u},
+        {postfix({u"0", u"2", u"^"}), 0x00000000u},
+        {postfix({u"0", u"0.5", u"^"}), 0x00000000u},           // a zero base is no negative base
+        {postfix({u"180", u"SIN"}), 0x33662A9Au, true},        // 5.358979e-8: 3.1415926 / 180 a degree
+        {postfix({u"90", u"SEC"}), 0x4C0E5DD7u, true},         // 37320540
+        {postfix({u"1", u"ATAN"}), 0x3C8EF67Eu, true},         // 0.017451521, the argument converted
+        {postfix({u"XX", u"SIN"}), 0x3F000000u, true, 30.0f},  // 0.5
+        {postfix({u"8", u"0", u"/"}), 0xBDFCD35Bu},            // the failure value
+    };
+    for (const auto& c : cases) {
+        const Outcome outcome = evaluate(c.text, c.degrees, c.x);
+        EXPECT_EQ(outcome.returned, True) << narrow(c.text);
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(outcome.result), c.bits)
+            << narrow(c.text) << " gave " << outcome.result << (c.degrees ? " (degrees)" : "");
+    }
+}
+
 TEST(Evaluator, SpecialResultsKeepTheirIntegerType)
 {
-    // 0^0 and ACOS(1) push small integers; the result is still an ordinary 32-bit value.
-    expectValues({
-        {postfix({u"5", u"0", u"^", u"1", u"+"}), 2.0f},
-        {postfix({u"1", u"ACOS", u"1", u"+"}), 1.0f},
-    });
+    // A power with exponent 0 and ACOS of 1 push 16-bit integers; every other step a 64-bit float.
+    const struct {
+        double a, b;
+        Variant pushed;
+    } powers[] = {
+        {5.0, 0.0, Variant(std::int16_t{1})}, {0.0, 0.0, Variant(std::int16_t{1})},
+        {-2.0, -0.0, Variant(std::int16_t{1})}, {2.0, 3.0, Variant(8.0)}, {-2.0, 3.0, Variant(-8.0)},
+    };
+    for (const auto& c : powers) {
+        Cls13 stack;
+        stack.Push(Variant(c.a));
+        stack.Push(Variant(c.b));
+        evaluator::applyBinary(Token::Pow, stack);
+        EXPECT_EQ(stack.Pop(), c.pushed) << c.a << " ^ " << c.b;
+        EXPECT_EQ(stack.StackSize(), 0);
+    }
+    EXPECT_EQ(evaluator::evaluateFunction(Token::ACOS, 1.0, false), Variant(std::int16_t{0}));
+    EXPECT_EQ(evaluator::evaluateFunction(Token::ACOS, -1.0, false), Variant(3.1415926));
+    EXPECT_EQ(evaluator::evaluateFunction(Token::ASIN, 1.0, true), Variant(3.1415926 / 2));
 }
 
 TEST(Evaluator, NothingToReportLeavesTheResultUntouched)

@@ -9,6 +9,7 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <locale>
 #include <optional>
 #include <string>
 
@@ -98,9 +99,32 @@ TEST(NumberReader, ReadsTheNumberAtTheStart)
 
 TEST(NumberReader, IgnoresTheLocale)
 {
-    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+    // A German locale reads "," as the decimal point, in the C library and in C++ streams.
+    struct GermanNumbers {
+        std::string previous = std::setlocale(LC_ALL, nullptr);
+        std::locale previousGlobal = std::locale::global(std::locale::classic());
+        bool installed = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        GermanNumbers()
+        {
+            if (installed)
+                std::locale::global(std::locale("de_DE.UTF-8"));
+        }
+        ~GermanNumbers()
+        {
+            std::setlocale(LC_ALL, previous.c_str());
+            std::locale::global(previousGlobal);
+        }
+    } german;
+    if (!german.installed)
         GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-    EXPECT_EQ(readNumber(u"1.5"), 1.5);
-    std::setlocale(LC_NUMERIC, previous.c_str());
+    // Short decimals, exponents and long digit runs take different roads through the reader.
+    const struct {
+        std::u16string text;
+        double value;
+    } cases[] = {
+        {u"1.5", 1.5}, {u"2.5e3", 2500.0}, {u"1.25E-2", 0.0125}, {u"0.50000000000000000000", 0.5},
+        {u"1,5", 1.0}, {u"12345678901234567.5", 12345678901234567.5},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readNumber(c.text), c.value) << std::string(c.text.begin(), c.text.end());
 }

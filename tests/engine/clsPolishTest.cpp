@@ -144,17 +144,20 @@ TEST(clsPolish, RefusedCallsLeaveTheListAsItWas)
     } cases[] = {
         {"Push at INT32_MAX", [](clsPolish& l) { l.Push(INT32_MAX, 0, u"x"); }},
         {"Push at INT32_MIN", [](clsPolish& l) { l.Push(INT32_MIN, 0, u"x"); }},
+        {"Push one past the end", [](clsPolish& l) { l.Push(3, 0, u"x"); }},
         {"Kill INT32_MIN elements", [](clsPolish& l) { l.Kill(0, INT32_MIN); }},
         {"Kill INT32_MAX elements", [](clsPolish& l) { l.Kill(1, INT32_MAX); }},
         {"Kill a run past the end", [](clsPolish& l) { l.Kill(2, 2); }},
     };
     for (const auto& c : cases) {
-        clsPolish list = listOf({u"A", u"B", u"C"});
+        // Storage beyond the count holds stale elements that a refused call must not reach.
+        clsPolish list = listOf({u"A", u"B", u"C", u"D"});
         list.Clear();
         list.Push(0, 1, u"A");
         list.Push(1, 2, u"B");
         EXPECT_EQ(errorOf([&] { c.call(list); }), ErrorNumber::SubscriptOutOfRange) << c.what;
         EXPECT_EQ(contents(list), (std::vector<std::u16string>{u"A", u"B"})) << c.what;
         EXPECT_EQ(list.GetData(2), u"C") << c.what;
+        EXPECT_EQ(list.GetData(3), u"D") << c.what;
     }
 }

@@ -143,6 +143,7 @@ private slots:
         const QImage image = dialog.grab().toImage();
         QCOMPARE(QColor(image.pixel(6, 64)), QColor(128, 128, 128));
         QCOMPARE(QColor(image.pixel(295, 64)), QColor(128, 128, 128));
+        QCOMPARE(QColor(image.pixel(296, 64)), QColor(Qt::white)); // a line leaves out its end point
         QCOMPARE(QColor(image.pixel(150, 65)), QColor(Qt::white));
         QCOMPARE(QColor(image.pixel(5, 64)), QColor(Qt::white));
         QCOMPARE(QColor(image.pixel(297, 64)), QColor(Qt::white));

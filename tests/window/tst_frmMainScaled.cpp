@@ -1,10 +1,10 @@
 // The main window on a scaled screen, read off grab() in device pixels: each of its buttons, where
 // the layout puts it, shows its border and its hover ring equally wide on all four edges. CTest
 // runs it at several QT_SCALE_FACTORs.
+#include "DesignColor.h"
 #include "EdgeRuns.h"
 #include "FakePointer.h"
 #include "HoverClock.h"
-#include "ModXPButton.h"
 #include "RecordingMessageBox.h"
 #include "WindowDriver.h"
 #include "frmMain.h"
@@ -15,11 +15,6 @@ using namespace pellitor;
 using namespace pellitor::testing;
 
 namespace {
-QRgb bgr(quint32 color)
-{
-    return ModXPButton::toQColor(color).rgb();
-}
-
 // Hover ring of styles 1 and 2, and of style 3, in drawing order: outer top, left, bottom,
 // right; inner top, left, bottom, right. Borders of styles 1 and 2, and of style 3.
 constexpr quint32 hoverRings[2][8] = {
