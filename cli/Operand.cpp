@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "StandardStreams.h"
+#include "TextCodec.h"
 
 #include <cstdio>
 #include <cstring>
@@ -44,6 +45,23 @@ Operand readOperand(const std::string& operand)
             bytes.pop_back();
     }
     return {std::move(bytes)};
+}
+
+TranslatedOperand translateOperand(const std::string& operand)
+{
+    // The operand's bytes go as soon as the translation holds what it needs of them.
+    TranslatedOperand result;
+    {
+        const Operand expression = readOperand(operand);
+        if (expression.failure != 0) {
+            result.failure = expression.failure;
+            return result;
+        }
+        result.translation = CalculateCommand::translate(fromUtf8(expression.bytes));
+    }
+    if (!result.translation)
+        result.failure = ExitMessage;
+    return result;
 }
 
 } // namespace pellitor::cli

@@ -2,6 +2,9 @@
 // its operand, which "-" takes from standard input.
 #pragma once
 
+#include "CalculateCommand.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +24,14 @@ struct Operand {
 };
 
 Operand readOperand(const std::string& operand);
+
+// The expression operand read and translated once, with the Calculate command's checks and
+// messages; failure is a failed read's exit status, or ExitMessage for a refused expression.
+struct TranslatedOperand {
+    std::optional<CalculateCommand::Translation> translation;
+    int failure = 0;
+};
+
+TranslatedOperand translateOperand(const std::string& operand);
 
 } // namespace pellitor::cli

@@ -7,7 +7,6 @@
 #include "Operand.h"
 #include "PlotPicture.h"
 #include "PlotSamples.h"
-#include "TextCodec.h"
 
 #include <dlfcn.h>
 #include <filesystem>
@@ -81,21 +80,16 @@ int runPlot(const CommandLine& line)
         ys = given;
     }
 
-    std::optional<CalculateCommand::Translation> translation;
-    {
-        const Operand expression = readOperand(line.operands.front());
-        if (expression.failure != 0)
-            return expression.failure;
-        translation = CalculateCommand::translate(fromUtf8(expression.bytes));
-    }
-    if (!translation)
-        return ExitMessage;
+    const TranslatedOperand expression = translateOperand(line.operands.front());
+    if (expression.failure != 0)
+        return expression.failure;
+    const CalculateCommand::Translation& translation = *expression.translation;
 
     // Failures, raised errors and no value all leave a gap in the curve.
     const Truth bolDegree = line.degree ? True : False;
     const Curve curve = [&translation, bolDegree](float x) -> std::optional<double> {
         Cls6 engine;
-        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(engine, translation->postfix, bolDegree, x);
+        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(engine, translation.postfix, bolDegree, x);
         if (result.outcome != CalculateCommand::Outcome::Value)
             return std::nullopt;
         return result.sngResult;
@@ -115,7 +109,7 @@ int runPlot(const CommandLine& line)
         return ExitMessage;
     const platform::LocaleNumberText numbers;
     picture.numbers = &numbers;
-    picture.title = QStringLiteral("y=") + QString::fromStdU16String(translation->expression)
+    picture.title = QStringLiteral("y=") + QString::fromStdU16String(translation.expression)
         + (line.degree ? QStringLiteral("   (x in degrees)") : QString());
     std::string error;
     if (!writePicture(picture, *line.output, *format, error)) {

@@ -299,19 +299,14 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
         steps = std::get<Steps>(read);
     }
 
-    std::optional<CalculateCommand::Translation> translation;
-    {
-        const Operand expression = readOperand(line.operands.front());
-        if (expression.failure != 0)
-            return expression.failure;
-        translation = CalculateCommand::translate(fromUtf8(expression.bytes));
-    }
-    if (!translation)
-        return ExitMessage;
+    const TranslatedOperand expression = translateOperand(line.operands.front());
+    if (expression.failure != 0)
+        return expression.failure;
+    const CalculateCommand::Translation& translation = *expression.translation;
 
     const platform::LocaleNumberText numbers;
     RowWriter rows(out, numbers, line.csv);
-    Table table{*translation, line.degree ? True : False, rows, out};
+    Table table{translation, line.degree ? True : False, rows, out};
     if (!line.xsFile) {
         rows.header();
         return overSteps(table, steps);
