@@ -1,10 +1,8 @@
-// The factory of the windows' accessible interfaces, and the link's.
+// The factory of the windows' accessible interfaces: the main window, the frames and the link.
 #include "WindowAccessibility.h"
 
 #include "CaptionFrame.h"
 #include "LinkLabel.h"
-#include "TextBoxAccessible.h"
-#include "TextBoxBase.h"
 #include "frmMain.h"
 
 #include <QAccessibleWidget>
@@ -41,8 +39,6 @@ public:
 
 QAccessibleInterface* windowFactory(const QString&, QObject* object)
 {
-    if (auto* box = qobject_cast<TextBoxBase*>(object))
-        return new TextBoxAccessible(box);
     if (auto* link = qobject_cast<LinkLabel*>(object))
         return new LinkAccessible(link);
     if (auto* frame = qobject_cast<CaptionFrame*>(object))

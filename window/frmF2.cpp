@@ -4,6 +4,7 @@
 #include "AboutLayout.h"
 #include "DocumentOpener.h"
 #include "LinkLabel.h"
+#include "WindowAccessibility.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
 
@@ -16,6 +17,7 @@ frmF2::frmF2(QWidget* parent)
                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmF2"));
+    installWindowAccessibility();
     setWindowTitle(QString::fromUtf8(AboutLayout::Caption));
     setWindowIcon(calculatorIcon());
     setModal(true);

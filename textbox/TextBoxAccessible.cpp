@@ -10,9 +10,22 @@ namespace {
 // An offset of -1 means the end of the text, -2 the caret, as assistive tools use them.
 constexpr int EndOffset = -1;
 constexpr int CaretOffset = -2;
+
+QAccessibleInterface* textBoxFactory(const QString&, QObject* object)
+{
+    if (auto* box = qobject_cast<TextBoxBase*>(object))
+        return new TextBoxAccessible(box);
+    return nullptr;
+}
 } // namespace
 
 TextBoxAccessible::TextBoxAccessible(TextBoxBase* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+void TextBoxAccessible::installFactory()
+{
+    static const bool installed = (QAccessible::installFactory(textBoxFactory), true);
+    Q_UNUSED(installed);
+}
 
 TextBoxBase* TextBoxAccessible::box() const
 {

@@ -2,7 +2,7 @@
 #include "TextBoxBase.h"
 
 #include "Announcer.h"
-#include "WindowAccessibility.h"
+#include "TextBoxAccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -47,7 +47,7 @@ TextBoxBase::TextBoxBase(QWidget* parent) : QAbstractScrollArea(parent)
     setAttribute(Qt::WA_KeyCompression);
     viewport()->setCursor(Qt::IBeamCursor);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    installWindowAccessibility();
+    TextBoxAccessible::installFactory();
     m_content.followChangesWhile(&platform::Announcer::listening);
     // The desktop may stop the caret blinking (0: a steady caret) or start it again at any time.
     connect(QGuiApplication::styleHints(), &QStyleHints::cursorFlashTimeChanged, this, [this] {

@@ -16,6 +16,9 @@ class TextBoxAccessible : public QAccessibleWidget,
 public:
     explicit TextBoxAccessible(TextBoxBase* box);
 
+    // Lets Qt build this interface for every text box; installing it again does nothing.
+    static void installFactory();
+
     void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;
