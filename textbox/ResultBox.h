@@ -1,15 +1,18 @@
 // The multi-line result box: an editable text box with a vertical scroll bar whose lines break
-// anywhere at its right edge. The line breaks come from a table of character widths, so that a
-// report of millions of characters is wrapped in one quick pass and only the lines that show
-// are laid out.
+// anywhere at its right edge. It edits as Qt's plain text box does (keys, mouse, undo, the X11
+// selection, dragging text in and out). The line breaks come from a table of character widths,
+// measured once per font, so that a report of millions of characters is wrapped in one quick pass,
+// an edit re-wraps only the lines it touched, and only the lines that show are laid out.
 #pragma once
 
+#include "DocumentEditing.h"
 #include "TextBoxBase.h"
 
 #include <QHash>
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace pellitor {
@@ -19,40 +22,90 @@ class ResultBox : public TextBoxBase {
 public:
     explicit ResultBox(QWidget* parent = nullptr);
 
-    // Replaces the content (CR LF and a lone CR break the line) with the caret at the start.
+    // Replaces the content (CR LF and a lone CR break the line) with the caret at the start, and
+    // forgets the undo history: the program wrote a new report.
     void setPlainText(const QString& text);
     QString toPlainText() const { return text(); }
+    // Empties the box as one step that undo takes back.
+    void clearContent();
     // The lines as the box shows them: [start, end) of each, without its line break.
     int visualLineCount() const { return int(m_lineStarts.size()); }
     std::pair<int, int> visualLine(int line) const;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
     void contentChanged() override;
+    void contentEdited(const EditableText::Span& span) override;
     void ensureVisible(int position) override;
     int positionAt(const QPoint& point) override;
     QRect caretRect() override;
     QRect characterRect(int position) override;
     int lineStart(int position) override;
     int lineEnd(int position) override;
-    int verticalMove(int position, int lines) override;
-    int linesPerPage() const override;
     bool isMultiLine() const override { return true; }
     QFont textFont() const override;
 
+    void forgetHistory() override;
+    bool undoStep() override;
+    bool redoStep() override;
+    bool canUndo() const override { return m_editing.canUndo(); }
+    bool canRedo() const override { return m_editing.canRedo(); }
+    void insertTyped(const QString& text) override { m_editing.insertText(text); }
+    void pasteText(const QString& text) override { m_editing.insertFragment(text); }
+    void removeSelection() override { m_editing.removeSelectedText(); }
+    void dragOver(int position) override;
+    void dropText(const QString& text, int position, bool fromHere, bool move) override;
+
 private:
-    void wrap();
+    // Handles a key as the plain text box does; false for a key it leaves alone.
+    bool editKey(QKeyEvent* event);
+    // A caret move as the plain text box makes it (with select: the anchor stays); vertical moves
+    // keep the column they started from.
+    bool moveKey(QKeyEvent* event);
+    void move(int position, bool select, bool vertical = false);
+    // The position lines visual lines away at the kept column, or -1 past the first or last line.
+    int verticalMove(int position, int lines);
+    int linesPerPage() const;
+    // Word steps within a line of the text: a line break is a word boundary of its own.
+    int nextWordPosition(int position) const;
+    int previousWordPosition(int position) const;
+    // The word around position as a double click selects it.
+    std::pair<int, int> wordUnder(int position) const;
+    void extendByWords(int position, qreal x);
+    void extendByLines(int position);
+    qreal caretX(int position);
+
+    // Re-wraps from the line that holds from until the lines meet the old ones again.
+    void wrapFrom(int line, const EditableText::Span* span);
     qreal advance(const QChar* text, int at, int size);
     int lineOf(int position) const;
     int lineTop(int line) const;
     const QTextLayout& lineLayout(int line);
 
+    DocumentEditing m_editing{content()};
     std::vector<int> m_lineStarts{0};
-    std::vector<float> m_advances;     // per UTF-16 unit of the Basic Multilingual Plane; < 0 unknown
+    QFont m_measuredFont;
+    std::vector<float> m_advances;         // per UTF-16 unit of the Basic Multilingual Plane; < 0 unknown
     QHash<char32_t, float> m_wideAdvances; // characters beyond it
     std::map<int, std::unique_ptr<QTextLayout>> m_layouts; // of lines that showed, by line
     int m_lineHeight = 1;
+    // The column that Up and Down keep, in pixels; none until a vertical move needs it.
+    std::optional<qreal> m_column;
+    bool m_mousePressed = false;
+    bool m_mightDrag = false;
+    QPoint m_pressedAt;
+    // The word a double click selected, and the line a triple click did: dragging from them
+    // extends the selection by words, or by lines. They move with the text.
+    DocumentEditing::TrackedSelection m_clickedWord;
+    DocumentEditing::TrackedSelection m_clickedLine;
+    int m_dropCaret = -1;
 };
 
 } // namespace pellitor
