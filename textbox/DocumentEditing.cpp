@@ -89,21 +89,55 @@ std::size_t DocumentEditing::splitAt(int position)
     return m_pieces.size();
 }
 
+void DocumentEditing::splicePieces(int position, const std::vector<Piece>& pieces, const QString& text, bool keepCursor)
+{
+    std::size_t at = splitAt(position);
+    for (const Piece& piece : pieces) {
+        // A text joins the piece before it when it follows on from it in the buffer.
+        if (!piece.lineBreak && at > 0) {
+            Piece& before = m_pieces[at - 1];
+            if (!before.lineBreak && before.origin + before.length == piece.origin) {
+                before.length += piece.length;
+                continue;
+            }
+        }
+        m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(at), piece);
+        ++at;
+    }
+    m_content.replace(position, 0, text);
+    adjustTracked(position, int(text.size()), keepCursor);
+}
+
 void DocumentEditing::insertPiece(int position, const QString& text, int origin, bool lineBreak, bool keepCursor)
 {
-    const std::size_t at = splitAt(position);
-    const int length = lineBreak ? 1 : int(text.size());
-    m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(at), {length, origin, lineBreak});
-    // A text joins the piece before it when it follows on from it in the buffer.
-    if (!lineBreak && at > 0) {
-        Piece& before = m_pieces[at - 1];
-        if (!before.lineBreak && before.origin + before.length == origin) {
-            before.length += length;
-            m_pieces.erase(m_pieces.begin() + std::ptrdiff_t(at));
+    const QString inserted = lineBreak ? QStringLiteral("\n") : text;
+    splicePieces(position, {{int(inserted.size()), origin, lineBreak}}, inserted, keepCursor);
+}
+
+void DocumentEditing::insertRuns(int position, const std::vector<Run>& runs, bool formatFirst)
+{
+    QString text;
+    std::vector<Piece> pieces;
+    for (const Run& run : runs) {
+        text += run.lineBreak ? QStringLiteral("\n") : run.text;
+        pieces.push_back({run.lineBreak ? 1 : int(run.text.size()), run.origin, run.lineBreak});
+    }
+    splicePieces(position, pieces, text, false);
+    // The steps as the document records them, one insertion after the other.
+    int at = position;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Run& run = runs[i];
+        if (i == 0 && formatFirst && !run.lineBreak)
+            append({Kind::FormatChanged, 0, 0, 0, true, false, {}});
+        if (run.lineBreak) {
+            append({Kind::BlockInserted, at, 1, run.origin, true, false, QStringLiteral("\n")});
+            ++at;
+        } else {
+            append({Kind::Inserted, at, int(run.text.size()), run.origin, m_editBlock != 0, false, run.text});
+            at += int(run.text.size());
         }
     }
-    m_content.replace(position, 0, lineBreak ? QStringLiteral("\n") : text);
-    adjustTracked(position, length, keepCursor);
+    m_content.moveCaret(at);
 }
 
 std::vector<DocumentEditing::Piece> DocumentEditing::takePieces(int position, int length, bool keepCursor)
@@ -153,13 +187,6 @@ void DocumentEditing::removeSelection()
     remove(start, length, keepCursor);
 }
 
-void DocumentEditing::insertString(int position, const QString& text, int origin)
-{
-    insertPiece(position, text, origin, false);
-    append({Kind::Inserted, position, int(text.size()), origin, m_editBlock != 0, false, text});
-    m_content.moveCaret(position + int(text.size()));
-}
-
 void DocumentEditing::insertLineBreak(int position)
 {
     beginEditBlock();
@@ -181,6 +208,7 @@ void DocumentEditing::insertText(const QString& text)
     // The whole text goes to the buffer first; its lines go in from there, and each break after.
     const int textStart = m_bufferEnd;
     m_bufferEnd += int(text.size());
+    std::vector<Run> runs;
     int lineStart = 0;
     for (int i = 0; i < text.size(); ++i) {
         const int lineEnd = i;
@@ -188,17 +216,19 @@ void DocumentEditing::insertText(const QString& text)
             ++i;
         if (!breaksLine(text.at(i)))
             continue;
-        if (!block) {
-            block = true;
-            beginEditBlock();
-        }
         if (lineEnd > lineStart)
-            insertString(m_content.caret(), text.mid(lineStart, lineEnd - lineStart), textStart + lineStart);
-        insertLineBreak(m_content.caret());
+            runs.push_back({text.mid(lineStart, lineEnd - lineStart), textStart + lineStart, false});
+        runs.push_back({{}, m_bufferEnd++, true});
         lineStart = i + 1;
     }
     if (lineStart < text.size())
-        insertString(m_content.caret(), text.mid(lineStart), textStart + lineStart);
+        runs.push_back({text.mid(lineStart), textStart + lineStart, false});
+    const bool breaks = std::any_of(runs.begin(), runs.end(), [](const Run& run) { return run.lineBreak; });
+    if (breaks && !block) {
+        block = true;
+        beginEditBlock();
+    }
+    insertRuns(m_content.caret(), runs, false);
     if (block)
         endEditBlock();
     else
@@ -223,27 +253,24 @@ void DocumentEditing::insertFragment(const QString& text)
     // The text as a document of its own holds it: runs of characters between line breaks, each
     // appended to the buffer in turn. Pasted at the very start, it first sets the first line's
     // format, which the document records as a step.
-    bool first = true;
+    std::vector<Run> runs;
     int runStart = 0;
     for (int i = 0; i <= text.size(); ++i) {
         const bool end = i == text.size();
         if (!end && !breaksLine(text.at(i)))
             continue;
         if (i > runStart) {
-            if (first && m_content.caret() == 0)
-                append({Kind::FormatChanged, 0, 0, 0, true, false, {}});
-            const int origin = m_bufferEnd;
+            runs.push_back({text.mid(runStart, i - runStart), m_bufferEnd, false});
             m_bufferEnd += i - runStart;
-            insertString(m_content.caret(), text.mid(runStart, i - runStart), origin);
         }
         if (end)
             break;
         if (text.at(i) == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i;
-        insertLineBreak(m_content.caret());
-        first = false;
+        runs.push_back({{}, m_bufferEnd++, true});
         runStart = i + 1;
     }
+    insertRuns(m_content.caret(), runs, m_content.caret() == 0);
     endEditBlock();
     endEditBlock();
 }
@@ -396,35 +423,77 @@ bool DocumentEditing::undoRedo(bool undo)
     if ((undo && m_undoState == 0) || (!undo && m_undoState == m_stack.size()))
         return false;
     ++m_editBlock;
+    // The text changes of a block go in as few changes as they can: a paste with many lines undoes
+    // as one removal, not one per line.
+    struct Pending {
+        bool removal = false;
+        int position = -1;
+        int length = 0;
+        bool keepCursor = false;
+        std::vector<Piece> pieces;
+        QString text;
+    } pending;
+    const auto flush = [&] {
+        if (pending.position < 0)
+            return;
+        if (pending.removal)
+            takePieces(pending.position, pending.length, pending.keepCursor);
+        else
+            splicePieces(pending.position, pending.pieces, pending.text, pending.keepCursor);
+        pending = {};
+    };
+    const auto removeText = [&](const Command& command) {
+        const bool before = pending.removal && command.position + command.length == pending.position;
+        const bool after = pending.removal && command.position == pending.position;
+        if (!(before || after) || pending.keepCursor != command.keepCursor)
+            flush();
+        if (pending.position < 0)
+            pending = {true, command.position, 0, command.keepCursor, {}, {}};
+        if (before)
+            pending.position = command.position;
+        pending.length += command.length;
+    };
+    const auto insertText = [&](const Command& command, bool lineBreak) {
+        const Piece piece{command.length, command.origin, lineBreak};
+        const bool atEnd = !pending.removal && command.position == pending.position + pending.length;
+        const bool atStart = !pending.removal && command.position == pending.position;
+        if (!(atEnd || atStart) || pending.keepCursor != command.keepCursor)
+            flush();
+        if (pending.position < 0) {
+            pending = {false, command.position, 0, command.keepCursor, {}, {}};
+        }
+        if (pending.length > 0 && command.position == pending.position) {
+            pending.pieces.insert(pending.pieces.begin(), piece);
+            pending.text.prepend(command.text);
+        } else {
+            pending.pieces.push_back(piece);
+            pending.text += command.text;
+        }
+        pending.length += command.length;
+    };
     int editPosition = -1;
     int editLength = -1;
     for (;;) {
         if (undo)
             --m_undoState;
         Command& command = m_stack[m_undoState];
-        const auto inserted = [&](int length) {
-            if (editPosition != command.position)
-                editLength = 0;
-            editPosition = command.position;
-            editLength += length;
-        };
         switch (command.kind) {
         case Kind::Inserted:
         case Kind::BlockInserted:
-            // Undone without steps of its own.
-            takePieces(command.position, command.length, command.keepCursor);
+            removeText(command);
             command.kind = command.kind == Kind::Inserted ? Kind::Removed : Kind::BlockRemoved;
             editPosition = command.position;
             editLength = 0;
             break;
         case Kind::Removed:
-        case Kind::BlockRemoved: {
-            const bool lineBreak = command.kind == Kind::BlockRemoved;
-            insertPiece(command.position, command.text, command.origin, lineBreak, command.keepCursor);
-            command.kind = lineBreak ? Kind::BlockInserted : Kind::Inserted;
-            inserted(command.length);
+        case Kind::BlockRemoved:
+            insertText(command, command.kind == Kind::BlockRemoved);
+            command.kind = command.kind == Kind::BlockRemoved ? Kind::BlockInserted : Kind::Inserted;
+            if (editPosition != command.position)
+                editLength = 0;
+            editPosition = command.position;
+            editLength += command.length;
             break;
-        }
         case Kind::CursorMoved:
             editPosition = command.position;
             editLength = 0;
@@ -440,6 +509,7 @@ bool DocumentEditing::undoRedo(bool undo)
         if (!inBlock)
             break;
     }
+    flush();
     int caret = editPosition + editLength;
     if (editPosition < 0) {
         // A format change last: the document puts the caret after the first line's break.

@@ -77,8 +77,19 @@ private:
         bool keepCursor = false;
     };
 
+    // A run of inserted characters, or a line break, with where it lies in the buffer.
+    struct Run {
+        QString text;
+        int origin;
+        bool lineBreak;
+    };
     std::size_t splitAt(int position);
+    // Puts pieces holding text in at position, in one go however many there are.
+    void splicePieces(int position, const std::vector<Piece>& pieces, const QString& text, bool keepCursor);
     void insertPiece(int position, const QString& text, int origin, bool lineBreak, bool keepCursor = false);
+    // Inserts the runs at position as one change of the text, and records a step for each; with
+    // formatFirst, a paste at the very start records the first line's format change too.
+    void insertRuns(int position, const std::vector<Run>& runs, bool formatFirst);
     // Takes the pieces of [position, position + length) out, and the text with them.
     std::vector<Piece> takePieces(int position, int length, bool keepCursor);
     // Removes [position, position + length) and records one step per piece.
@@ -87,7 +98,6 @@ private:
     void adjustTracked(int position, int added, bool keepCursor);
     void removeSelection();
     void insertLineBreak(int position);
-    void insertString(int position, const QString& text, int origin);
     void append(Command command);
     static bool merge(Command& last, const Command& next);
     bool undoRedo(bool undo);

@@ -22,8 +22,9 @@ namespace {
 constexpr int Context = 16;
 // The first run laid out; it grows fourfold until it reaches the edge of the box.
 constexpr int FirstSpan = 256;
-// No run grows beyond this, even over characters that take no room (a run of combining marks).
-constexpr int LongestSpan = 1 << 13;
+// No run grows beyond this, even over characters that take no room (a run of combining marks):
+// a run this long of visible characters is wider than any box.
+constexpr int LongestSpan = 1 << 10;
 // Between the frame's inside and the text, as in Qt's own line edit.
 constexpr int HorizontalMargin = 2;
 // Steps from a guess to the first character that fits: in right-to-left text the x of a position
@@ -395,6 +396,13 @@ void InputBox::layOutRun(Run& run, int start, int end)
     run.preeditLength = int(preeditText().size());
 }
 
+qreal InputBox::shownWidth(const Run& run, int from)
+{
+    // The run's width less the context before from. Right-to-left text puts positions out of
+    // order, so this asks the line for its width rather than subtracting two positions' x.
+    return run.layout.lineAt(0).naturalTextWidth() - std::max<qreal>(0, run.x(from) - run.x(run.start));
+}
+
 const InputBox::Run& InputBox::shownRun()
 {
     if (m_shownValid)
@@ -403,7 +411,7 @@ const InputBox::Run& InputBox::shownRun()
     const qreal width = textRect().width();
     for (int span = FirstSpan;; span *= 4) {
         layOutRun(m_shown, m_first, std::min(size, m_first + span));
-        if (m_shown.end >= size || m_shown.x(m_shown.end) - m_shown.x(m_first) > width || span >= LongestSpan)
+        if (m_shown.end >= size || shownWidth(m_shown, m_first) > width || span >= LongestSpan)
             break;
     }
     m_shownValid = true;
@@ -417,7 +425,7 @@ int InputBox::firstFitting(int end, qreal width)
     for (int span = FirstSpan;; span *= 4) {
         start = std::max(0, end - span);
         layOutRun(run, start, end);
-        if (start == 0 || run.x(end) - run.x(start) > width || span >= LongestSpan)
+        if (start == 0 || shownWidth(run, start) > width || span >= LongestSpan)
             break;
     }
     const qreal target = run.x(end) - width;

@@ -101,6 +101,8 @@ private:
     QRect textRect() const;
     // Lays out [start, end), widened by a few characters of context before start.
     void layOutRun(Run& run, int start, int end);
+    // How wide the run is from from on.
+    static qreal shownWidth(const Run& run, int from);
     // The run that shows from m_first to the right edge, laid out once per change.
     const Run& shownRun();
     // The first position from which the text up to end fits into width.

@@ -89,10 +89,17 @@ qreal ResultBox::advance(const QChar* text, int at, int size)
 {
     const char16_t unit = text[at].unicode();
     if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(text[at + 1].unicode())) {
-        const char32_t code = QChar::surrogateToUcs4(unit, text[at + 1].unicode());
+        char32_t code = QChar::surrogateToUcs4(unit, text[at + 1].unicode());
+        // Characters no font shows (unassigned, private) share the width of a missing glyph, and
+        // ideographs share one width: a text of a million different ones is measured in moments.
+        const QChar::Category category = QChar::category(code);
+        if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
+            code = 0xFFFF0; // a private use character stands for them all
+        else if (QChar::script(code) == QChar::Script_Han)
+            code = 0x20000;
         auto known = m_wideAdvances.constFind(code);
         if (known == m_wideAdvances.cend())
-            known = m_wideAdvances.insert(code, QFontMetricsF(textFont()).horizontalAdvance(QString(text + at, 2)));
+            known = m_wideAdvances.insert(code, QFontMetricsF(textFont()).horizontalAdvance(QString::fromUcs4(&code, 1)));
         return *known;
     }
     float& width = m_advances[unit];
@@ -547,6 +554,7 @@ void ResultBox::extendByWords(int position, qreal x)
     const int wordEnd = std::max(m_clickedWord.anchor, m_clickedWord.position);
     if (position >= wordStart && position <= wordEnd) {
         content().select(m_clickedWord.anchor, m_clickedWord.position);
+        m_column = m_clickedWordColumn;
         return;
     }
     // The word at position, as the text document's word steps find it; none at a line's start.
@@ -564,6 +572,7 @@ void ResultBox::extendByWords(int position, qreal x)
     // The word clicked first stays selected, whichever way the drag goes.
     const int anchor = position < m_clickedWord.position ? wordEnd : wordStart;
     content().select(anchor, x - startX < endX - x ? start : end);
+    m_column.reset();
     copyToSelection();
 }
 
@@ -574,6 +583,7 @@ void ResultBox::extendByLines(int position)
     const QString& text = content().text();
     if (position >= lineStart && position <= lineEnd) {
         content().select(m_clickedLine.anchor, m_clickedLine.position);
+        m_column = m_clickedLineColumn;
         return;
     }
     if (position < m_clickedLine.position) {
@@ -582,6 +592,7 @@ void ResultBox::extendByLines(int position)
         const int found = int(text.indexOf(u'\n', position));
         content().select(lineStart, found < 0 ? content().size() : found + 1);
     }
+    m_column.reset();
     copyToSelection();
 }
 
@@ -611,6 +622,7 @@ void ResultBox::mousePressEvent(QMouseEvent* event)
             const int end = found < 0 ? c.size() : found + 1;
             c.select(start, end);
             m_clickedLine = {start, end};
+            m_clickedLineColumn = caretX(end);
             m_tripleClick.stop();
             return;
         }
@@ -697,6 +709,7 @@ void ResultBox::mouseDoubleClickEvent(QMouseEvent* event)
             selected = true;
         }
         m_clickedWord = {c.anchor(), c.caret()};
+        m_clickedWordColumn = caretX(c.caret());
     });
     m_tripleClickAt = at;
     m_tripleClick.start(QApplication::doubleClickInterval(), this);

@@ -105,6 +105,9 @@ private:
     // extends the selection by words, or by lines. They move with the text.
     DocumentEditing::TrackedSelection m_clickedWord;
     DocumentEditing::TrackedSelection m_clickedLine;
+    // The columns their carets stood at, which Up and Down keep when a drag returns to them.
+    qreal m_clickedWordColumn = 0;
+    qreal m_clickedLineColumn = 0;
     int m_dropCaret = -1;
 };
 

@@ -103,6 +103,8 @@ public:
     virtual QWidget* mouseTarget(QWidget* box) const = 0;
     // False when the reference has left what is compared (a deliberate difference, see README).
     virtual bool comparable() const { return true; }
+    // Looks at the reference before it gets step (to see whether the step leaves what is compared).
+    virtual void beforeStep(const Step&) {}
 
     // Sends one step to one box, at the points (from the reference box before the step) where its
     // positions show.
@@ -112,6 +114,11 @@ public:
     int firstDifference(const Sequence& sequence, QString* log = nullptr);
     // The fewest steps of a failing sequence that still end in a difference.
     Sequence shrink(Sequence sequence);
+    // Sequences whose comparison stopped early because the reference left what is compared.
+    int leftEarly() const { return m_leftEarly; }
+
+private:
+    int m_leftEarly = 0;
 };
 
 std::unique_ptr<BoxPair> makeLinePair();  // QLineEdit beside InputBox

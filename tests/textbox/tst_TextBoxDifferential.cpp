@@ -155,6 +155,7 @@ void compare(BoxPair& pair, const std::vector<Sequence>& sequences)
         pair.firstDifference(shortest, &log);
         QFAIL(qPrintable(QStringLiteral("the boxes differ after: %1\n%2").arg(shortest.describe(), log)));
     }
+    qInfo("%zu sequences, %d of them compared only up to a deliberate difference", sequences.size(), pair.leftEarly());
 }
 
 std::vector<Sequence> everyKey(const QString* texts, std::size_t count)
@@ -278,6 +279,8 @@ private:
             QTest::newRow("column kept over short lines") << Sequence{"abc\ndefghij\nkl\nmnopqrstu", 10, 10, {key(QKeySequence::MoveToNextLine), key(QKeySequence::MoveToNextLine), key(QKeySequence::SelectPreviousLine), key(QKeySequence::MoveToPreviousPage), key(QKeySequence::MoveToNextPage)}};
             QTest::newRow("word deletion at a line's start") << Sequence{"abc\ndefghij\nkl\nmnopqrstu", 12, 12, {key(QKeySequence::DeleteStartOfWord), undo}};
             QTest::newRow("word deletion before a line break") << Sequence{"\n ", 0, 0, {key(QKeySequence::DeleteEndOfWord)}};
+            QTest::newRow("lines selected by a triple click and a drag, then Shift+Down")
+                << Sequence{"Fun  x=1\n  y=1.0806", 3, 3, {at(Step::DoubleClick, 13), at(Step::Drag, 13, 0), key(QKeySequence::SelectNextLine)}};
             QTest::newRow("paste at the start") << Sequence{"ab\ncd", 0, 0, {text(Step::SetClipboard, "XY"), key(QKeySequence::Paste), undo, key(QKeySequence::Redo)}};
         }
     }
