@@ -328,6 +328,7 @@ void DocumentEditing::endEditBlock()
         m_stack[m_undoState - 1].blockEnd = true;
     m_editBlockCaret = -1;
     finishEdit();
+    trim();
 }
 
 void DocumentEditing::finishEdit()

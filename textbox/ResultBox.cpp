@@ -135,6 +135,7 @@ void ResultBox::wrapFrom(int firstLine, const EditableText::Span* span)
     qreal x = 0;
     int start = m_lineStarts.back();
     for (int i = start; i < size; ++i) {
+        ++m_wrapped;
         const QChar unit = units[i];
         if (endsLine(unit)) {
             m_lineStarts.push_back(i + 1);

@@ -31,6 +31,9 @@ public:
     // The lines as the box shows them: [start, end) of each, without its line break.
     int visualLineCount() const { return int(m_lineStarts.size()); }
     std::pair<int, int> visualLine(int line) const;
+    // How many characters the box has wrapped into lines since it was made: what an edit costs
+    // besides laying out (TextBoxBase::laidOutCharacters).
+    qint64 wrappedCharacters() const { return m_wrapped; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -96,6 +99,7 @@ private:
     QHash<char32_t, float> m_wideAdvances; // characters beyond it
     std::map<int, std::unique_ptr<QTextLayout>> m_layouts; // of lines that showed, by line
     int m_lineHeight = 1;
+    qint64 m_wrapped = 0;
     // The column that Up and Down keep, in pixels; none until a vertical move needs it.
     std::optional<qreal> m_column;
     bool m_mousePressed = false;
