@@ -96,9 +96,11 @@ std::optional<QList<QVariant>> TextBridgeGuard::clamped(const QDBusMessage& mess
             std::tie(first, end) = box->shownRange();
         const int start = arguments[0].toInt();
         const int stop = arguments[1].toInt() == -1 ? count : arguments[1].toInt();
-        // Outside [first, end) no character has extents: the union is the same without them.
-        const int clampedStart = std::clamp(start, first, end);
-        const int clampedStop = std::clamp(stop, first, end);
+        // Outside [first, end) no character has extents: the union is the same without them. The
+        // bridge measures the end offset too, and answers nothing for a range it finds empty, so
+        // one offset that shows nothing stays on either side.
+        const int clampedStart = std::clamp(start, first - 1, end);
+        const int clampedStop = std::clamp(stop, first - 1, end);
         if (clampedStart == start && clampedStop == arguments[1].toInt())
             return std::nullopt;
         arguments[0] = clampedStart;
