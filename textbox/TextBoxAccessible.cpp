@@ -16,13 +16,6 @@ constexpr int CaretOffset = -2;
 // stretches that start at multiples of it.
 constexpr int LongestPiece = 1 << 15;
 
-// Text as a reader is handed it: a NUL, which the box shows as a blank, is a blank, since the
-// bus ends a text at a NUL. Shared, not copied, when there is none.
-QString readable(QString text)
-{
-    text.replace(QChar(0), QLatin1Char(' '));
-    return text;
-}
 
 QAccessibleInterface* textBoxFactory(const QString&, QObject* object)
 {
@@ -31,6 +24,12 @@ QAccessibleInterface* textBoxFactory(const QString&, QObject* object)
     return nullptr;
 }
 } // namespace
+
+QString TextBoxAccessible::readable(QString text)
+{
+    text.replace(QChar(0), QLatin1Char(' '));
+    return text;
+}
 
 TextBoxAccessible::TextBoxAccessible(TextBoxBase* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 

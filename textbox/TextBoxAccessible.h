@@ -18,6 +18,9 @@ public:
 
     // Lets Qt build this interface for every text box; installing it again does nothing.
     static void installFactory();
+    // Text as a reader is handed it: a NUL, which the box shows as a blank, is a blank, since the
+    // bus ends a text at a NUL. Shared, not copied, when there is none.
+    static QString readable(QString text);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;

@@ -316,6 +316,9 @@ private slots:
             b->setText(QString::fromUtf8("1\U0001F601")); // the same first half
         }) << QStringList{"remove 1 2", QString::fromUtf8("insert 1 \U0001F600"), "caret 3",
                           QString::fromUtf8("remove 1 \U0001F600"), QString::fromUtf8("insert 1 \U0001F601")};
+        QTest::newRow("a NUL, announced as the blank shown")
+            << Change([](InputBox* b) { b->setText(QStringLiteral("1") + QChar(0) + QStringLiteral("2")); })
+            << QStringList{"insert 1  ", "caret 3"};
         QTest::newRow("select all") << Change([](InputBox* b) { QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier); })
                                     << QStringList{"selection 0 2"};
         QTest::newRow("undo") << Change([](InputBox* b) {
