@@ -131,6 +131,7 @@ private slots:
         QTest::newRow("Austrian German") << QStringList{"de_AT"} << "de" << "Berechnen";
         QTest::newRow("with a script") << QStringList{"ru-Cyrl-RU"} << "ru" << "Расчёт";
         QTest::newRow("Brazil") << QStringList{"pt-BR"} << "pt_BR" << "Calcular";
+        QTest::newRow("Brazil with a script") << QStringList{"pt-Latn-BR"} << "pt_BR" << "Calcular";
         QTest::newRow("Portugal, then French") << QStringList{"pt-PT", "pt", "fr-FR"} << "fr" << "Calculer";
         QTest::newRow("Japanese, then Polish") << QStringList{"ja-JP", "pl-PL"} << "pl" << "Oblicz";
         QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "" << "Calculate";
