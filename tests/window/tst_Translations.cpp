@@ -155,6 +155,21 @@ private slots:
         QCOMPARE(QCoreApplication::translate("pellitor::frmMain", "Calculate"), "Calculate");
     }
 
+    // Installed, the translations lie in the data folder relative to the program's folder.
+    void installed()
+    {
+        QTemporaryDir root;
+        const QString folder = root.filePath("prefix/share/pellitor/translations");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QDir().mkpath(root.filePath("prefix/bin")));
+        QVERIFY(QFile::copy(programFolder() + "/translations/pellitor_pl.qm", folder + "/pellitor_pl.qm"));
+        const Translations polish({"pl-PL"}, root.filePath("prefix/bin"));
+        QCOMPARE(polish.language(), "pl");
+        QCOMPARE(QCoreApplication::translate("pellitor::frmMain", "Calculate"), "Oblicz");
+        const Translations none({"de-DE"}, root.filePath("prefix/bin"));
+        QCOMPARE(none.language(), QString());
+    }
+
     // Messages in the C or POSIX locale keep the program's own texts whatever LANGUAGE asks for,
     // as gettext does; the first of LC_ALL, LC_MESSAGES and LANG that is set decides.
     void cLocale_data()
