@@ -360,6 +360,9 @@ private slots:
         QTest::newRow("a placeholder in the symbol") << "de" << "Undefined symbol : '%1'"
                                                      << "Nicht definiertes Symbol: '%1'";
         QTest::newRow("the key's code, titled Pellitor") << "de" << "Pellitor" << "Pellitor";
+        const QString letters(1000000, u'a');
+        QTest::newRow("a symbol of a million letters") << "de" << "Character 1:  Undefined symbol : '" + letters + "'"
+                                                       << "Zeichen 1:  Nicht definiertes Symbol: '" + letters + "'";
     }
     void messagesAsWritten()
     {
