@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Select And Insert A Function</source>
-        <translation>Choisir et insérer une fonction</translation>
+        <translation>Choisir et ajouter une fonction</translation>
     </message>
     <message>
         <source>Calculate</source>

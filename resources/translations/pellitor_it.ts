@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Cancella a sinistra</translation>
+        <translation>Cancella il carattere precedente</translation>
     </message>
     <message>
         <source>Insert</source>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Usuń w lewo</translation>
+        <translation>Usuń poprzedni znak</translation>
     </message>
     <message>
         <source>Insert</source>

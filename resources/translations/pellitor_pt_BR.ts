@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Apagar à esquerda</translation>
+        <translation>Apagar o caractere anterior</translation>
     </message>
     <message>
         <source>Insert</source>

@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Backspace</source>
-        <translation>Удалить слева</translation>
+        <translation>Удалить предыдущий символ</translation>
     </message>
     <message>
         <source>Insert</source>
