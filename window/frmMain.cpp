@@ -9,6 +9,7 @@
 #include "InputBox.h"
 #include "MainLayout.h"
 #include "ResultBox.h"
+#include "Translations.h"
 #include "WindowAccessibility.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
@@ -168,7 +169,7 @@ void frmMain::insertFunction()
 
 QString frmMain::helpPath() const
 {
-    return findHelpPage(m_programFolder);
+    return findHelpPage(m_programFolder, Translations::current());
 }
 
 void frmMain::openHelp()
