@@ -1,24 +1,32 @@
-// The help page: its place, relative to the program's folder, and the error box when no program
-// opens it.
+// The help page's place, relative to the program's folder, and its language; and the error box
+// when no program opens it.
 #include "HelpPage.h"
 
+#include "DataFiles.h"
 #include "DocumentOpener.h"
 #include "MessageBox.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QStringList>
 
 namespace pellitor {
 
-QString findHelpPage(const QString& programFolder)
+QString findHelpPage(const QString& programFolder, const QString& language)
 {
-    const QDir folder(programFolder);
-    const QString beside = folder.filePath(QStringLiteral("help.htm"));
-    if (QFileInfo(beside).isFile())
-        return beside;
-    const QString installed =
-        QDir::cleanPath(folder.filePath(QStringLiteral(PELLITOR_DATA_FROM_BINDIR "/help.htm")));
-    return QFileInfo(installed).isFile() ? installed : beside;
+    QStringList names;
+    if (!language.isEmpty()) {
+        names << QStringLiteral("help_%1.htm").arg(language);
+        const QString withoutRegion = language.section(u'_', 0, 0);
+        if (withoutRegion != language)
+            names << QStringLiteral("help_%1.htm").arg(withoutRegion);
+    }
+    names << QStringLiteral("help.htm");
+    for (const QString& name : names) {
+        const QString found = findDataFile(programFolder, name);
+        if (!found.isEmpty())
+            return found;
+    }
+    return QDir(programFolder).filePath(QStringLiteral("help.htm"));
 }
 
 void openHelpPage(QWidget* owner, const QString& path)

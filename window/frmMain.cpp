@@ -8,6 +8,7 @@
 #include "InputBox.h"
 #include "MainLayout.h"
 #include "ResultBox.h"
+#include "Translations.h"
 #include "WindowAccessibility.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
@@ -167,7 +168,7 @@ void frmMain::insertFunction()
 
 QString frmMain::helpPath() const
 {
-    return findHelpPage(m_programFolder);
+    return findHelpPage(m_programFolder, Translations::current());
 }
 
 void frmMain::openHelp()

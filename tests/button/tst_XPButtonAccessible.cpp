@@ -23,7 +23,7 @@ using namespace pellitor::testing;
 namespace {
 constexpr int W = 75;
 constexpr int H = 23;
-const QRgb PressedTop = bgr(0xC1CCD1); // style 1's pressed outer top line
+const QRgb PressedTop = bgr(ring::Pressed1[0]); // style 1's pressed outer top line
 
 // A button in a shown window whose other control holds the focus.
 struct Shown {
