@@ -6,9 +6,9 @@
 #include "DesignFont.h"
 #include "HoverClock.h"
 #include "KeyCodes.h"
-#include "ModalBlocking.h"
 #include "MessageBox.h"
 #include "ModXPButton.h"
+#include "ModalBlocking.h"
 #include "PropertyBag.h"
 #include "XPButtonAccessible.h"
 

@@ -16,7 +16,6 @@ constexpr int CaretOffset = -2;
 // stretches that start at multiples of it.
 constexpr int LongestPiece = 1 << 15;
 
-
 QAccessibleInterface* textBoxFactory(const QString&, QObject* object)
 {
     if (auto* box = qobject_cast<TextBoxBase*>(object))
