@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
     {
         const pellitor::DisplayGuard guard(argc, argv);
         app.emplace(argc, argv);
+        guard.requireScreen();
     }
     QApplication::setApplicationName(QStringLiteral("Pellitor"));
     QApplication::setWindowIcon(pellitor::calculatorIcon());

@@ -1,7 +1,10 @@
-// The help page's place, relative to the program's folder, and its language.
+// The help page's place, relative to the program's folder, and its language; and the error box
+// when no program opens it.
 #include "HelpPage.h"
 
 #include "DataFiles.h"
+#include "DocumentOpener.h"
+#include "MessageBox.h"
 
 #include <QDir>
 #include <QStringList>
@@ -24,6 +27,14 @@ QString findHelpPage(const QString& programFolder, const QString& language)
             return found;
     }
     return QDir(programFolder).filePath(QStringLiteral("help.htm"));
+}
+
+void openHelpPage(QWidget* owner, const QString& path)
+{
+    if (platform::openDocument(owner, path))
+        return;
+    const QString text = QStringLiteral("No program could open the help page. It is here:\n") + QDir::toNativeSeparators(path);
+    platform::MessageBox::show(text.toStdU16String(), u"Error", platform::MessageStyle::Exclamation);
 }
 
 } // namespace pellitor

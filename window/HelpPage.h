@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace pellitor {
 
 // The help page for a program in programFolder, for a window in language ("de", "pt_BR"; empty
@@ -12,5 +14,9 @@ namespace pellitor {
 // it (bin/../share/pellitor). When none exists, the path of help.htm beside the program, which
 // the opener then fails to open quietly.
 QString findHelpPage(const QString& programFolder, const QString& language = QString());
+
+// Opens the help page at path for owner. When no program could open it, an error box says so and
+// where the page is, so the user can open it by hand.
+void openHelpPage(QWidget* owner, const QString& path);
 
 } // namespace pellitor

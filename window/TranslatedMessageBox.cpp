@@ -42,6 +42,8 @@ constexpr std::array Fixed{
 constexpr std::array WithArgument{
     QT_TRANSLATE_NOOP("pellitor::TranslatedMessageBox", "Undefined symbol : '%1'"),
     QT_TRANSLATE_NOOP("pellitor::TranslatedMessageBox", "Bad token in Evaluate: %1"),
+    // Help's, with the help page's path
+    QT_TRANSLATE_NOOP("pellitor::TranslatedMessageBox", "No program could open the help page. It is here:\n%1"),
 };
 
 } // namespace

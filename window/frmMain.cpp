@@ -4,7 +4,6 @@
 
 #include "CalculateCommand.h"
 #include "DesignFont.h"
-#include "DocumentOpener.h"
 #include "HelpPage.h"
 #include "InputBox.h"
 #include "MainLayout.h"
@@ -174,7 +173,7 @@ QString frmMain::helpPath() const
 
 void frmMain::openHelp()
 {
-    platform::openDocument(this, helpPath());
+    openHelpPage(this, helpPath());
 }
 
 void frmMain::showAbout()

@@ -123,6 +123,12 @@
         <translation>Ungültiges Token in Evaluate: %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Kein Programm konnte die Hilfeseite öffnen. Sie liegt hier:
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Zeichen %1:  %2</translation>
     </message>

@@ -123,6 +123,12 @@
         <translation>Token no válido en Evaluate: %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Ningún programa pudo abrir la página de ayuda. Está aquí:
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Carácter %1:  %2</translation>
     </message>

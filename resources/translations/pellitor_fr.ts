@@ -123,6 +123,12 @@
         <translation>Jeton non valide dans Evaluate : %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Aucun programme n&apos;a pu ouvrir la page d&apos;aide. Elle se trouve ici :
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Caractère %1 :  %2</translation>
     </message>

@@ -123,6 +123,12 @@
         <translation>Token non valido in Evaluate: %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Nessun programma è riuscito ad aprire la pagina di aiuto. Si trova qui:
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Carattere %1:  %2</translation>
     </message>

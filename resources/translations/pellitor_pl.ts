@@ -123,6 +123,12 @@
         <translation>Nieprawidłowy token w Evaluate: %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Żaden program nie mógł otworzyć strony pomocy. Znajduje się tutaj:
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Znak %1:  %2</translation>
     </message>

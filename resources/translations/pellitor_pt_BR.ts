@@ -123,6 +123,12 @@
         <translation>Token inválido em Evaluate: %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Nenhum programa conseguiu abrir a página de ajuda. Ela está aqui:
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Caractere %1:  %2</translation>
     </message>

@@ -123,6 +123,12 @@
         <translation>Недопустимая лексема в Evaluate: %1</translation>
     </message>
     <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Ни одна программа не смогла открыть страницу справки. Она находится здесь:
+%1</translation>
+    </message>
+    <message>
         <source>Character %1:  %2</source>
         <translation>Символ %1:  %2</translation>
     </message>

@@ -359,6 +359,8 @@ private slots:
                                                            << "Ungültiges Token in Evaluate: Overflow";
         QTest::newRow("a placeholder in the symbol") << "de" << "Undefined symbol : '%1'"
                                                      << "Nicht definiertes Symbol: '%1'";
+        QTest::newRow("Help's, the path kept") << "de" << "No program could open the help page. It is here:\n/a b/help.htm"
+                                               << "Kein Programm konnte die Hilfeseite öffnen. Sie liegt hier:\n/a b/help.htm";
         QTest::newRow("the key's code, titled Pellitor") << "de" << "Pellitor" << "Pellitor";
         const QString letters(1000000, u'a');
         QTest::newRow("a symbol of a million letters") << "de" << "Character 1:  Undefined symbol : '" + letters + "'"
