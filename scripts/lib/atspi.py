@@ -93,8 +93,14 @@ def find(app, role, name, under=None, present=True):
     deadline = time.monotonic() + WAIT_S
     while True:
         app.clear_cache()
-        found = next((a for a in walk(under or app) if a.get_role() == role and a.get_name() == name), None)
-        if (found is not None) == present or time.monotonic() > deadline:
+        try:
+            found = next((a for a in walk(under or app) if a.get_role() == role and a.get_name() == name), None)
+        except GLib.Error:
+            # An accessible went away during the walk (a window closing): walk again.
+            found, vanished = None, True
+        else:
+            vanished = False
+        if not vanished and (found is not None) == present or time.monotonic() > deadline:
             return found
         time.sleep(0.05)
 
