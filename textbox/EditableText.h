@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -69,8 +70,9 @@ public:
     int nextWord(int position, int end, bool controlsAsBlanks = false) const;
     // ... back to the start of the word before position, within [start, size).
     int previousWord(int position, int start, bool controlsAsBlanks = false) const;
-    // The word (or run of blanks, or single sign) around position, as [start, end).
-    std::pair<int, int> wordAt(int position) const;
+    // The word (or run of blanks, or single sign) around position, as [start, end), looking no
+    // further than [from, to) (which holds position).
+    std::pair<int, int> wordAt(int position, int from = 0, int to = std::numeric_limits<int>::max()) const;
     // A blank as Qt's text layouts count it (for word steps and selections).
     bool isBlank(int position, bool controlsAsBlanks = false) const;
     // A sign that ends a word in Qt's text layouts.

@@ -50,6 +50,7 @@ protected:
     int positionAt(const QPoint& point) override;
     QRect caretRect() override;
     QRect characterRect(int position) override;
+    std::pair<int, int> shownRange() override;
     int lineStart(int position) override;
     int lineEnd(int position) override;
     bool isMultiLine() const override { return true; }
