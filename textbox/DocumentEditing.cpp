@@ -20,7 +20,63 @@ bool breaksLine(QChar c)
     return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
 }
 
+// A blank for the word steps of a double click (the text document's own short list).
+bool isSpaceInWord(QChar c)
+{
+    return c == u'\t' || c == u' ' || c == QChar::Nbsp || c == QChar::LineSeparator;
+}
+
 } // namespace
+
+int DocumentEditing::nextWord(int position) const
+{
+    const EditableText& c = m_content;
+    if (position >= c.size())
+        return position;
+    if (c.text().at(position) == u'\n')
+        return position + 1;
+    int lineEnd = int(c.text().indexOf(u'\n', position));
+    return c.nextWord(position, lineEnd < 0 ? c.size() : lineEnd);
+}
+
+int DocumentEditing::previousWord(int position) const
+{
+    const EditableText& c = m_content;
+    if (position <= 0)
+        return 0;
+    if (c.text().at(position - 1) == u'\n')
+        return position - 1;
+    const int lineStart = int(c.text().lastIndexOf(u'\n', position - 1)) + 1;
+    return c.previousWord(position, lineStart);
+}
+
+std::pair<int, int> DocumentEditing::wordUnder(int position) const
+{
+    // The start of the word (the text document's StartOfWord), then its end (EndOfWord).
+    const EditableText& c = m_content;
+    const QString& text = c.text();
+    const int lineStart = position == 0 ? 0 : int(text.lastIndexOf(u'\n', position - 1)) + 1;
+    const int found = int(text.indexOf(u'\n', position));
+    const int lineEnd = found < 0 ? c.size() : found;
+    int start = position;
+    const bool atEnd = position == lineEnd;
+    if (position > lineStart
+        && !(atEnd && (isSpaceInWord(text.at(position - 1)) || EditableText::isWordSeparator(text.at(position - 1)))))
+        start = c.previousWord(atEnd ? position : position + 1, lineStart);
+    int end = start;
+    if (end < lineEnd) {
+        if (EditableText::isWordSeparator(text.at(end))) {
+            while (end < lineEnd && EditableText::isWordSeparator(text.at(end)))
+                ++end;
+        } else {
+            while (end < lineEnd && !isSpaceInWord(text.at(end)) && !EditableText::isWordSeparator(text.at(end)))
+                ++end;
+        }
+    } else {
+        end = start;
+    }
+    return {start, end};
+}
 
 void DocumentEditing::reset()
 {

@@ -37,6 +37,12 @@ public:
     void deleteChar();
     // Backspace: the selection, else the code point (or line break) before the caret.
     void deletePreviousChar();
+    // Word steps within a line of the text: a line break is a word boundary of its own.
+    int nextWord(int position) const;
+    int previousWord(int position) const;
+    // The word around position as a double click selects it (none where a line ends after a
+    // blank or a sign).
+    std::pair<int, int> wordUnder(int position) const;
     // Edits between these undo together; a block begun at a caret gives that caret back on undo
     // when its first edit lies elsewhere (-1: none).
     void beginEditBlock(int caret = -1);

@@ -60,6 +60,7 @@ protected:
     int lineEnd(int position) override;
 
     void forgetHistory() override { m_editing.clearHistory(); }
+    void caretPlaced() override { m_editing.endStep(); }
     bool undoStep() override { return m_editing.undo(); }
     bool redoStep() override { return m_editing.redo(); }
     bool canUndo() const override { return m_editing.canUndo(); }

@@ -42,6 +42,8 @@ public:
     void replaceAll(const QString& text, int caret);
     // Forgets the history (the program set a new text).
     void clearHistory();
+    // What comes next starts an undo step of its own (the caret was put elsewhere).
+    void endStep() { separate(); }
     bool undo();
     bool redo();
     bool canUndo() const { return m_undoState > 0; }

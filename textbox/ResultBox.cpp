@@ -1,9 +1,7 @@
 // The result box. Keys, mouse, input methods and drops follow Qt's plain text box; the editing
-// itself is DocumentEditing's. Its text is wrapped by summing the widths of its characters, which
-// are measured once each for a font; an edit re-wraps from the line before the one it touched
-// until the lines meet the old ones again; a line is laid out only when it shows, and its layout
-// kept until the text changes. Kerning is off, so that a laid-out line is as wide as the sum that
-// placed its break.
+// itself is DocumentEditing's, the lines ResultLines'. A line is laid out only when it shows, and
+// its layout kept until the text changes. Kerning is off, so that a laid-out line is as wide as
+// the sum of widths that placed its break.
 #include "ResultBox.h"
 
 #include <QApplication>
@@ -23,21 +21,8 @@ namespace {
 
 // Around the text, as in Qt's own text documents.
 constexpr int Margin = 4;
-// A line of characters that take no room (a run of combining marks) still ends somewhere.
-constexpr int LongestLine = 4096;
 // Laid-out lines kept for repainting; scrolling far away starts afresh.
 constexpr std::size_t KeptLayouts = 256;
-
-bool endsLine(QChar c)
-{
-    return c == u'\n' || c == QChar::LineSeparator;
-}
-
-// A blank for the word steps of a double click (the text document's own short list).
-bool isSpaceInWord(QChar c)
-{
-    return c == u'\t' || c == u' ' || c == QChar::Nbsp || c == QChar::LineSeparator;
-}
 
 } // namespace
 
@@ -68,16 +53,6 @@ void ResultBox::clearContent()
     changed(true, false);
 }
 
-std::pair<int, int> ResultBox::visualLine(int line) const
-{
-    const QString& text = content().text();
-    const int start = m_lineStarts.at(line);
-    int end = line + 1 < visualLineCount() ? m_lineStarts[line + 1] : int(text.size());
-    if (end > start && endsLine(text.at(end - 1)))
-        --end;
-    return {start, end};
-}
-
 QFont ResultBox::textFont() const
 {
     QFont unkerned = font();
@@ -85,96 +60,18 @@ QFont ResultBox::textFont() const
     return unkerned;
 }
 
-qreal ResultBox::advance(const QChar* text, int at, int size)
+qreal ResultBox::wrapWidth() const
 {
-    const char16_t unit = text[at].unicode();
-    if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(text[at + 1].unicode())) {
-        char32_t code = QChar::surrogateToUcs4(unit, text[at + 1].unicode());
-        // Characters no font shows (unassigned, private) share the width of a missing glyph, and
-        // ideographs share one width: a text of a million different ones is measured in moments.
-        const QChar::Category category = QChar::category(code);
-        if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
-            code = 0xFFFF0; // a private use character stands for them all
-        else if (QChar::script(code) == QChar::Script_Han)
-            code = 0x20000;
-        auto known = m_wideAdvances.constFind(code);
-        if (known == m_wideAdvances.cend())
-            known = m_wideAdvances.insert(code, QFontMetricsF(textFont()).horizontalAdvance(QString::fromUcs4(&code, 1)));
-        return *known;
-    }
-    float& width = m_advances[unit];
-    if (width < 0) {
-        // Control characters show as blanks.
-        const QChar shown = unit < 0x20 ? QChar(u' ') : QChar(unit);
-        width = float(QFontMetricsF(textFont()).horizontalAdvance(shown));
-    }
-    return width;
-}
-
-void ResultBox::wrapFrom(int firstLine, const EditableText::Span* span)
-{
-    const QString& text = content().text();
-    const QChar* units = text.constData();
-    const int size = int(text.size());
-    const qreal width = std::max(1, viewport()->width() - 2 * Margin);
-    const std::vector<int> old = span ? m_lineStarts : std::vector<int>{};
-    const int shift = span ? span->newEnd - span->oldEnd : 0;
-    m_lineStarts.resize(std::size_t(firstLine) + 1);
-    // True when the new line start meets an old one past the edit: the rest is the old lines,
-    // shifted by what the edit added or took away.
-    const auto rejoined = [&](int start) {
-        if (!span || start < span->newEnd)
-            return false;
-        const auto at = std::lower_bound(old.begin() + firstLine + 1, old.end(), start - shift);
-        if (at == old.end() || *at != start - shift)
-            return false;
-        for (auto rest = at + 1; rest != old.end(); ++rest)
-            m_lineStarts.push_back(*rest + shift);
-        return true;
-    };
-    qreal x = 0;
-    int start = m_lineStarts.back();
-    for (int i = start; i < size; ++i) {
-        ++m_wrapped;
-        const QChar unit = units[i];
-        if (endsLine(unit)) {
-            m_lineStarts.push_back(i + 1);
-            if (rejoined(i + 1))
-                return;
-            start = i + 1;
-            x = 0;
-            continue;
-        }
-        // A surrogate pair was measured at its first half and stays whole.
-        if (unit.isLowSurrogate() && i > 0 && units[i - 1].isHighSurrogate())
-            continue;
-        const float known = m_advances[unit.unicode()]; // a surrogate's entry stays unknown
-        const qreal w = unit == u'\t' ? TabStop - std::fmod(x, TabStop) : known >= 0 ? known : advance(units, i, size);
-        // A mark stays with its letter, unless a run of them grows too long for one line.
-        const bool mark = unit.unicode() >= 0x300 && unit.isMark();
-        if (i > start && ((!mark && x + w > width) || i - start >= LongestLine)) {
-            m_lineStarts.push_back(i);
-            if (rejoined(i))
-                return;
-            start = i;
-            x = 0;
-        }
-        x += w;
-    }
+    return viewport()->width() - 2 * Margin;
 }
 
 void ResultBox::contentChanged()
 {
     // The widths are measured afresh only for a new font: an edit or a resize keeps them.
-    if (textFont() != m_measuredFont || m_advances.empty()) {
-        m_measuredFont = textFont();
-        m_advances.assign(0x10000, -1.0f);
-        m_wideAdvances.clear();
-    }
+    m_lines.setFont(textFont());
     m_layouts.clear();
     m_lineHeight = std::max(1, int(std::ceil(QFontMetricsF(textFont()).height())));
-    m_lineStarts.assign(1, 0);
-    wrapFrom(0, nullptr);
+    m_lines.wrap(content().text(), wrapWidth());
     QScrollBar* bar = verticalScrollBar();
     const int page = linesPerPage();
     bar->setRange(0, std::max(0, visualLineCount() - page));
@@ -186,7 +83,7 @@ void ResultBox::contentEdited(const EditableText::Span& span)
 {
     m_layouts.clear();
     m_column.reset();
-    wrapFrom(std::max(0, lineOf(span.from) - 1), &span);
+    m_lines.rewrap(content().text(), wrapWidth(), span);
     QScrollBar* bar = verticalScrollBar();
     bar->setRange(0, std::max(0, visualLineCount() - linesPerPage()));
 }
@@ -194,11 +91,6 @@ void ResultBox::contentEdited(const EditableText::Span& span)
 int ResultBox::linesPerPage() const
 {
     return std::max(1, (viewport()->height() - Margin) / m_lineHeight);
-}
-
-int ResultBox::lineOf(int position) const
-{
-    return int(std::upper_bound(m_lineStarts.begin(), m_lineStarts.end(), position) - m_lineStarts.begin()) - 1;
 }
 
 int ResultBox::lineTop(int line) const
@@ -241,14 +133,14 @@ int ResultBox::positionAt(const QPoint& point)
 qreal ResultBox::caretX(int position)
 {
     const int line = lineOf(position);
-    return lineLayout(line).lineAt(0).cursorToX(position - m_lineStarts[line]);
+    return lineLayout(line).lineAt(0).cursorToX(position - m_lines.start(line));
 }
 
 QRect ResultBox::caretRect()
 {
     const int caret = content().caret();
     const int line = lineOf(caret);
-    const int offset = caret - m_lineStarts[line] + (preeditText().isEmpty() ? 0 : preeditCursor());
+    const int offset = caret - m_lines.start(line) + (preeditText().isEmpty() ? 0 : preeditCursor());
     const int x = Margin + qRound(lineLayout(line).lineAt(0).cursorToX(offset));
     return {x, lineTop(line), 1, m_lineHeight};
 }
@@ -270,12 +162,12 @@ std::pair<int, int> ResultBox::shownRange()
 {
     const int first = std::min(verticalScrollBar()->value(), visualLineCount() - 1);
     const int last = std::min(first + linesPerPage(), visualLineCount()) - 1;
-    return {m_lineStarts[first], visualLine(last).second};
+    return {m_lines.start(first), visualLine(last).second};
 }
 
 int ResultBox::lineStart(int position)
 {
-    return m_lineStarts[lineOf(position)];
+    return m_lines.start(lineOf(position));
 }
 
 int ResultBox::lineEnd(int position)
@@ -283,7 +175,7 @@ int ResultBox::lineEnd(int position)
     const int line = lineOf(position);
     const auto [start, end] = visualLine(line);
     // A line broken at the box's edge ends before a blank at its end, as in Qt's text boxes.
-    const bool wrapped = line + 1 < visualLineCount() && !endsLine(content().text().at(m_lineStarts[line + 1] - 1));
+    const bool wrapped = line + 1 < visualLineCount() && !ResultLines::endsLine(content().text().at(m_lines.start(line + 1) - 1));
     return wrapped && end > start && content().text().at(end - 1).isSpace() ? end - 1 : end;
 }
 
@@ -303,56 +195,6 @@ void ResultBox::move(int position, bool select, bool vertical)
     if (!vertical)
         m_column.reset();
     content().moveCaret(position, select);
-}
-
-int ResultBox::nextWordPosition(int position) const
-{
-    const EditableText& c = content();
-    if (position >= c.size())
-        return position;
-    if (c.text().at(position) == u'\n')
-        return position + 1;
-    int lineEnd = int(c.text().indexOf(u'\n', position));
-    return c.nextWord(position, lineEnd < 0 ? c.size() : lineEnd);
-}
-
-int ResultBox::previousWordPosition(int position) const
-{
-    const EditableText& c = content();
-    if (position <= 0)
-        return 0;
-    if (c.text().at(position - 1) == u'\n')
-        return position - 1;
-    const int lineStart = int(c.text().lastIndexOf(u'\n', position - 1)) + 1;
-    return c.previousWord(position, lineStart);
-}
-
-std::pair<int, int> ResultBox::wordUnder(int position) const
-{
-    // The start of the word (the text document's StartOfWord), then its end (EndOfWord).
-    const EditableText& c = content();
-    const QString& text = c.text();
-    const int lineStart = position == 0 ? 0 : int(text.lastIndexOf(u'\n', position - 1)) + 1;
-    const int found = int(text.indexOf(u'\n', position));
-    const int lineEnd = found < 0 ? c.size() : found;
-    int start = position;
-    const bool atEnd = position == lineEnd;
-    if (position > lineStart
-        && !(atEnd && (isSpaceInWord(text.at(position - 1)) || EditableText::isWordSeparator(text.at(position - 1)))))
-        start = c.previousWord(atEnd ? position : position + 1, lineStart);
-    int end = start;
-    if (end < lineEnd) {
-        if (EditableText::isWordSeparator(text.at(end))) {
-            while (end < lineEnd && EditableText::isWordSeparator(text.at(end)))
-                ++end;
-        } else {
-            while (end < lineEnd && !isSpaceInWord(text.at(end)) && !EditableText::isWordSeparator(text.at(end)))
-                ++end;
-        }
-    } else {
-        end = start;
-    }
-    return {start, end};
 }
 
 bool ResultBox::moveKey(QKeyEvent* event)
@@ -383,8 +225,8 @@ bool ResultBox::moveKey(QKeyEvent* event)
          [&] { return c.hasSelection() ? c.selectionStart() : previous(); }},
         {QKeySequence::SelectNextChar, true, false, next},
         {QKeySequence::SelectPreviousChar, true, false, previous},
-        {QKeySequence::SelectNextWord, true, false, [&] { return nextWordPosition(caret); }},
-        {QKeySequence::SelectPreviousWord, true, false, [&] { return previousWordPosition(caret); }},
+        {QKeySequence::SelectNextWord, true, false, [&] { return m_editing.nextWord(caret); }},
+        {QKeySequence::SelectPreviousWord, true, false, [&] { return m_editing.previousWord(caret); }},
         {QKeySequence::SelectStartOfLine, true, false, [&] { return lineStart(caret); }},
         {QKeySequence::SelectEndOfLine, true, false, [&] { return lineEnd(caret); }},
         {QKeySequence::SelectStartOfDocument, true, false, [] { return 0; }},
@@ -394,8 +236,8 @@ bool ResultBox::moveKey(QKeyEvent* event)
          [&] { return lineOf(caret) == 0 ? (m_column.reset(), 0) : verticalMove(caret, -1); }},
         {QKeySequence::SelectNextLine, true, true,
          [&] { return lineOf(caret) == visualLineCount() - 1 ? (m_column.reset(), c.size()) : verticalMove(caret, 1); }},
-        {QKeySequence::MoveToNextWord, false, false, [&] { return nextWordPosition(caret); }},
-        {QKeySequence::MoveToPreviousWord, false, false, [&] { return previousWordPosition(caret); }},
+        {QKeySequence::MoveToNextWord, false, false, [&] { return m_editing.nextWord(caret); }},
+        {QKeySequence::MoveToPreviousWord, false, false, [&] { return m_editing.previousWord(caret); }},
         {QKeySequence::MoveToNextLine, false, true, [&] { return verticalMove(caret, 1); }},
         {QKeySequence::MoveToPreviousLine, false, true, [&] { return verticalMove(caret, -1); }},
         {QKeySequence::MoveToStartOfLine, false, false, [&] { return lineStart(caret); }},
@@ -469,13 +311,13 @@ bool ResultBox::editKey(QKeyEvent* event)
     } else if (matches(QKeySequence::DeleteEndOfWord)) {
         edit(true, [&] {
             if (!selected)
-                c.moveCaret(nextWordPosition(c.caret()), true);
+                c.moveCaret(m_editing.nextWord(c.caret()), true);
             e.removeSelectedText();
         });
     } else if (matches(QKeySequence::DeleteStartOfWord)) {
         edit(true, [&] {
             if (!selected)
-                c.moveCaret(previousWordPosition(c.caret()), true);
+                c.moveCaret(m_editing.previousWord(c.caret()), true);
             e.removeSelectedText();
         });
     } else if (matches(QKeySequence::DeleteEndOfLine)) {
@@ -570,7 +412,7 @@ void ResultBox::extendByWords(int position, qreal x)
     const int lineStart = position == 0 ? 0 : int(text.lastIndexOf(u'\n', position - 1)) + 1;
     if (position == lineStart)
         return;
-    const auto [start, end] = wordUnder(position);
+    const auto [start, end] = m_editing.wordUnder(position);
     if (end == start || lineOf(start) != lineOf(end))
         return;
     const qreal startX = Margin + caretX(start);
@@ -712,7 +554,7 @@ void ResultBox::mouseDoubleClickEvent(QMouseEvent* event)
         c.moveCaret(positionAt(at));
         const auto [start, end] = visualLine(lineOf(c.caret()));
         if (end > start) {
-            const auto [wordStart, wordEnd] = wordUnder(c.caret());
+            const auto [wordStart, wordEnd] = m_editing.wordUnder(c.caret());
             c.select(wordStart, wordEnd);
             selected = true;
         }
@@ -767,7 +609,7 @@ void ResultBox::paintEvent(QPaintEvent* event)
         // A selected line break shows as a selected blank, as in Qt's own text boxes.
         QList<QTextLayout::FormatRange> selection = selectionIn(start, end);
         lineLayout(line).draw(&painter, QPointF(Margin, top), selection);
-        const bool breakSelected = hasSelectedText() && end < content().size() && endsLine(content().text().at(end))
+        const bool breakSelected = hasSelectedText() && end < content().size() && ResultLines::endsLine(content().text().at(end))
                                    && content().selectionStart() <= end && end < content().selectionEnd();
         if (breakSelected) {
             const qreal x = Margin + lineLayout(line).lineAt(0).naturalTextWidth();
@@ -782,7 +624,7 @@ void ResultBox::paintEvent(QPaintEvent* event)
     }
     if (m_dropCaret >= 0) {
         const int line = lineOf(m_dropCaret);
-        const int x = Margin + qRound(lineLayout(line).lineAt(0).cursorToX(m_dropCaret - m_lineStarts[line]));
+        const int x = Margin + qRound(lineLayout(line).lineAt(0).cursorToX(m_dropCaret - m_lines.start(line)));
         painter.fillRect(QRect(x, lineTop(line), 1, m_lineHeight), palette().text());
     }
 }

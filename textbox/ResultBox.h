@@ -1,14 +1,11 @@
 // The multi-line result box: an editable text box with a vertical scroll bar whose lines break
-// anywhere at its right edge. It edits as Qt's plain text box does (keys, mouse, undo, the X11
-// selection, dragging text in and out). The line breaks come from a table of character widths,
-// measured once per font, so that a report of millions of characters is wrapped in one quick pass,
-// an edit re-wraps only the lines it touched, and only the lines that show are laid out.
+// anywhere at its right edge (ResultLines). It edits as Qt's plain text box does (keys, mouse,
+// undo, the X11 selection, dragging text in and out), and lays out only the lines that show.
 #pragma once
 
 #include "DocumentEditing.h"
+#include "ResultLines.h"
 #include "TextBoxBase.h"
-
-#include <QHash>
 
 #include <map>
 #include <memory>
@@ -29,11 +26,11 @@ public:
     // Empties the box as one step that undo takes back.
     void clearContent();
     // The lines as the box shows them: [start, end) of each, without its line break.
-    int visualLineCount() const { return int(m_lineStarts.size()); }
-    std::pair<int, int> visualLine(int line) const;
+    int visualLineCount() const { return m_lines.count(); }
+    std::pair<int, int> visualLine(int line) const { return m_lines.line(text(), line); }
     // How many characters the box has wrapped into lines since it was made: what an edit costs
     // besides laying out (TextBoxBase::laidOutCharacters).
-    qint64 wrappedCharacters() const { return m_wrapped; }
+    qint64 wrappedCharacters() const { return m_lines.wrapped(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -77,30 +74,19 @@ private:
     // The position lines visual lines away at the kept column, or -1 past the first or last line.
     int verticalMove(int position, int lines);
     int linesPerPage() const;
-    // Word steps within a line of the text: a line break is a word boundary of its own.
-    int nextWordPosition(int position) const;
-    int previousWordPosition(int position) const;
-    // The word around position as a double click selects it.
-    std::pair<int, int> wordUnder(int position) const;
     void extendByWords(int position, qreal x);
     void extendByLines(int position);
     qreal caretX(int position);
 
-    // Re-wraps from the line that holds from until the lines meet the old ones again.
-    void wrapFrom(int line, const EditableText::Span* span);
-    qreal advance(const QChar* text, int at, int size);
-    int lineOf(int position) const;
+    qreal wrapWidth() const;
+    int lineOf(int position) const { return m_lines.lineOf(position); }
     int lineTop(int line) const;
     const QTextLayout& lineLayout(int line);
 
     DocumentEditing m_editing{content()};
-    std::vector<int> m_lineStarts{0};
-    QFont m_measuredFont;
-    std::vector<float> m_advances;         // per UTF-16 unit of the Basic Multilingual Plane; < 0 unknown
-    QHash<char32_t, float> m_wideAdvances; // characters beyond it
+    ResultLines m_lines;
     std::map<int, std::unique_ptr<QTextLayout>> m_layouts; // of lines that showed, by line
     int m_lineHeight = 1;
-    qint64 m_wrapped = 0;
     // The column that Up and Down keep, in pixels; none until a vertical move needs it.
     std::optional<qreal> m_column;
     bool m_mousePressed = false;

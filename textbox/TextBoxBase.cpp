@@ -88,6 +88,8 @@ void TextBoxBase::setSelection(int start, int length)
 
 void TextBoxBase::selectAll()
 {
+    if (m_content.caret() != m_content.size())
+        caretPlaced();
     m_content.select(0, m_content.size());
     changed(false, false);
 }
@@ -151,6 +153,8 @@ void TextBoxBase::replaceRange(int start, int end, const QString& text)
 
 void TextBoxBase::moveTo(int position, bool select)
 {
+    if (position != m_content.caret())
+        caretPlaced();
     m_content.moveCaret(position, select);
     changed(false, false);
 }

@@ -87,6 +87,9 @@ protected:
 
     // The box's editing rules.
     virtual void forgetHistory() = 0;
+    // The caret was put elsewhere (a click, the program, an assistive tool): what is typed next
+    // starts an undo step of its own where the rules want that.
+    virtual void caretPlaced() {}
     virtual bool undoStep() = 0;
     virtual bool redoStep() = 0;
     virtual bool canUndo() const = 0;
@@ -119,9 +122,8 @@ protected:
     // An input method's composing text and where its own caret is in it (-1: hidden).
     void setPreedit(const QString& text, int cursor);
     // Lays the characters [start, end) out on one line in the box's font, control characters
-    // shown as blanks, tabs at stops every TabStop pixels and an input method's composing text at
-    // the caret; counted by laidOutCharacters().
-    static constexpr qreal TabStop = 80;
+    // shown as blanks, tabs at the layout's tab stops and an input method's composing text at the
+    // caret; counted by laidOutCharacters().
     void layOut(QTextLayout& layout, int start, int end);
     // Where the composing text's own caret is within it.
     int preeditCursor() const { return m_preeditCursor; }
