@@ -31,6 +31,8 @@ public:
     // How many characters the box has wrapped into lines since it was made: what an edit costs
     // besides laying out (TextBoxBase::laidOutCharacters).
     qint64 wrappedCharacters() const { return m_lines.wrapped(); }
+    // How many character widths the box has measured for wrapping since it was made.
+    qint64 measuredCharacters() const { return m_lines.measured(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -61,12 +61,15 @@ qreal ResultLines::advance(const QChar* text, int at, int size)
         else if (QChar::script(code) == QChar::Script_Han)
             code = 0x20000;
         auto known = m_wideAdvances.constFind(code);
-        if (known == m_wideAdvances.cend())
+        if (known == m_wideAdvances.cend()) {
+            ++m_measured;
             known = m_wideAdvances.insert(code, QFontMetricsF(m_font).horizontalAdvance(QString::fromUcs4(&code, 1)));
+        }
         return *known;
     }
     float& width = m_advances[unit];
     if (width < 0) {
+        ++m_measured;
         // Control characters show as blanks.
         const QChar shown = unit < 0x20 ? QChar(u' ') : QChar(unit);
         width = float(QFontMetricsF(m_font).horizontalAdvance(shown));

@@ -38,6 +38,8 @@ public:
     static bool endsLine(QChar c) { return c == u'\n' || c == QChar::LineSeparator; }
     // How many characters wrapping has visited since this was made.
     qint64 wrapped() const { return m_wrapped; }
+    // How many character widths have been measured in the font since this was made.
+    qint64 measured() const { return m_measured; }
 
 private:
     void wrapFrom(const QString& text, qreal width, int firstLine, const EditableText::Span* span);
@@ -48,6 +50,7 @@ private:
     QHash<char32_t, float> m_wideAdvances; // characters beyond it
     std::vector<int> m_starts{0};
     qint64 m_wrapped = 0;
+    qint64 m_measured = 0;
 };
 
 } // namespace pellitor

@@ -88,7 +88,8 @@ void TextBoxBase::setSelection(int start, int length)
 
 void TextBoxBase::selectAll()
 {
-    if (m_content.caret() != m_content.size())
+    // As the line edit does: the caret goes to the start, then moves to the end.
+    if (m_content.size() > 0)
         caretPlaced();
     m_content.select(0, m_content.size());
     changed(false, false);

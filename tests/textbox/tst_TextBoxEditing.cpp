@@ -7,6 +7,7 @@
 #include "RecordingDrag.h"
 #include "ResultBox.h"
 
+#include <QLineEdit>
 #include <QMimeData>
 #include <QtTest>
 
@@ -178,6 +179,49 @@ private slots:
         box.setSelection(4, 1);
         QVERIFY(box.backspaceAtCaret());
         QCOMPARE(box.text(), "1+2");
+    }
+
+    void programMovesEndSteps_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("caret moved away and back") << QStringList{"type ab", "caret 0", "caret 2", "type c", "undo", "undo"};
+        QTest::newRow("caret moved elsewhere") << QStringList{"type ab", "caret 1", "type c", "undo", "undo"};
+        QTest::newRow("caret put where it is") << QStringList{"type ab", "caret 2", "type c", "undo"};
+        QTest::newRow("all selected, then the caret at the end")
+            << QStringList{"type ab", "select all", "caret 2", "type c", "undo", "undo"};
+        QTest::newRow("all selected from the start") << QStringList{"type ab", "caret 0", "select all", "caret 2", "type c", "undo"};
+        QTest::newRow("selection set, then the caret") << QStringList{"type ab", "select 0 1", "caret 2", "type c", "undo", "undo"};
+    }
+    // The program (or an assistive tool) putting the caret or the selection ends an undo step as
+    // it does in Qt's line edit: both boxes go the same way and must show the same after each step.
+    void programMovesEndSteps()
+    {
+        QFETCH(QStringList, steps);
+        QLineEdit reference;
+        InputBox box;
+        for (const QString& step : steps) {
+            const QStringList words = step.split(u' ');
+            if (words[0] == "type") {
+                QTest::keyClicks(&reference, words[1]);
+                QTest::keyClicks(&box, words[1]);
+            } else if (words[0] == "caret") {
+                reference.setCursorPosition(words[1].toInt());
+                box.setCursorPosition(words[1].toInt());
+            } else if (words[0] == "select" && words[1] == "all") {
+                reference.selectAll();
+                box.selectAll();
+            } else if (words[0] == "select") {
+                reference.setSelection(words[1].toInt(), words[2].toInt());
+                box.setSelection(words[1].toInt(), words[2].toInt());
+            } else {
+                reference.undo();
+                box.undo();
+            }
+            const QString after = QStringLiteral("after \"%1\"").arg(step);
+            QVERIFY2(box.text() == reference.text(), qPrintable(after + ": " + box.text() + " / " + reference.text()));
+            QVERIFY2(box.cursorPosition() == reference.cursorPosition(), qPrintable(after));
+            QVERIFY2(box.selectedText() == reference.selectedText(), qPrintable(after));
+        }
     }
 
     void historyIsBounded_data()
