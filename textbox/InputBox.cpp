@@ -187,7 +187,7 @@ void InputBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     bool handled = false;
-    userEdit([&] { handled = editKey(event); });
+    userEdit([&] { return handled = editKey(event); });
     event->setAccepted(handled);
 }
 

@@ -337,7 +337,7 @@ bool ResultBox::editKey(QKeyEvent* event)
 void ResultBox::keyPressEvent(QKeyEvent* event)
 {
     bool handled = false;
-    userEdit([&] { handled = editKey(event); });
+    userEdit([&] { return handled = editKey(event); });
     // Every key the box takes makes its selection the X11 selection, but Copy and a page move.
     const bool paging = event->matches(QKeySequence::MoveToNextPage) || event->matches(QKeySequence::MoveToPreviousPage);
     if (handled && !paging && !event->matches(QKeySequence::Copy))

@@ -14,6 +14,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace pellitor {
 
@@ -106,12 +107,21 @@ protected:
     EditableText& content() { return m_content; }
     const EditableText& content() const { return m_content; }
     bool caretShown() const { return m_caretShown && hasFocus() && !m_caretHidden; }
-    // Runs a person's edit and then updates everything that follows from it.
+    // Runs a person's edit and then updates everything that follows from it. An edit that tells
+    // it did nothing (a key the box leaves alone, such as Shift on its own) and indeed changed
+    // nothing costs no repaint.
     template <class Edit>
     void userEdit(Edit&& edit)
     {
         const auto revision = m_content.revision();
-        edit();
+        if constexpr (std::is_same_v<decltype(edit()), bool>) {
+            const int caret = m_content.caret();
+            const int anchor = m_content.anchor();
+            if (!edit() && m_content.revision() == revision && m_content.caret() == caret && m_content.anchor() == anchor)
+                return;
+        } else {
+            edit();
+        }
         changed(m_content.revision() != revision, true);
     }
     // After every change: lay out, scroll to the caret, show it, repaint, tell input methods and

@@ -39,6 +39,17 @@ QPoint pointAt(TextBoxBase& box, int position)
     return {};
 }
 
+// Counts the paint events a widget gets.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
 } // namespace
 
 class tst_TextBoxEditing : public QObject {
@@ -222,6 +233,33 @@ private slots:
             QVERIFY2(box.cursorPosition() == reference.cursorPosition(), qPrintable(after));
             QVERIFY2(box.selectedText() == reference.selectedText(), qPrintable(after));
         }
+    }
+
+    void keyLeftAloneCostsNoRepaint_data()
+    {
+        QTest::addColumn<bool>("multiLine");
+        QTest::newRow("one-line box") << false;
+        QTest::newRow("result box") << true;
+    }
+    // A modifier pressed on its own changes nothing and repaints nothing; a key that moves the
+    // caret repaints.
+    void keyLeftAloneCostsNoRepaint()
+    {
+        QFETCH(bool, multiLine);
+        auto box = makeBox(multiLine);
+        box->setText("abc def");
+        box->show();
+        box->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        PaintCounter paints(box->viewport());
+        QTest::qWait(50);
+        const int settled = paints.count;
+        for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt})
+            QTest::keyPress(box.get(), key);
+        QCoreApplication::processEvents();
+        QCOMPARE(paints.count, settled);
+        QTest::keyClick(box.get(), Qt::Key_Left);
+        QTRY_VERIFY(paints.count > settled);
     }
 
     void historyIsBounded_data()
