@@ -11,6 +11,23 @@ namespace pellitor {
 namespace {
 // A line of characters that take no room (a run of combining marks) still ends somewhere.
 constexpr int LongestLine = 4096;
+
+// Ideographs of one script are all as wide: one of them stands for the rest (0: none).
+char32_t sharedIdeograph(QChar::Script script)
+{
+    switch (script) {
+    case QChar::Script_Han:
+        return 0x20000;
+    case QChar::Script_Tangut:
+        return 0x17000;
+    case QChar::Script_Nushu:
+        return 0x1B170;
+    case QChar::Script_KhitanSmallScript:
+        return 0x18B00;
+    default:
+        return 0;
+    }
+}
 } // namespace
 
 void ResultLines::setFont(const QFont& font)
@@ -54,12 +71,13 @@ qreal ResultLines::advance(const QChar* text, int at, int size)
     if (QChar::isHighSurrogate(unit) && at + 1 < size && QChar::isLowSurrogate(text[at + 1].unicode())) {
         char32_t code = QChar::surrogateToUcs4(unit, text[at + 1].unicode());
         // Characters no font shows (unassigned, private) share the width of a missing glyph, and
-        // ideographs share one width: a text of a million different ones is measured in moments.
+        // the ideographs of a script share one width: a text of a million different ones is
+        // measured in moments.
         const QChar::Category category = QChar::category(code);
         if (category == QChar::Other_NotAssigned || category == QChar::Other_PrivateUse)
             code = 0xFFFF0; // a private use character stands for them all
-        else if (QChar::script(code) == QChar::Script_Han)
-            code = 0x20000;
+        else if (const char32_t ideograph = sharedIdeograph(QChar::script(code)))
+            code = ideograph;
         auto known = m_wideAdvances.constFind(code);
         if (known == m_wideAdvances.cend()) {
             ++m_measured;

@@ -110,6 +110,23 @@ private slots:
         }
         QCOMPARE(box->text().size(), hostile(kind).size() + 2);
     }
+
+    // Ideographs of a script beyond the Basic Multilingual Plane are as wide as each other: tens
+    // of thousands of different ones cost one measurement per script, not one each.
+    void ideographsMeasuredOnce()
+    {
+        QString text;
+        for (auto [first, last] : {std::pair<char32_t, char32_t>{0x17000, 0x187F7}, {0x1B170, 0x1B2FB},
+                                   {0x18B00, 0x18CD5}, {0x20000, 0x2A6DF}})
+            for (char32_t code = first; code <= last; ++code)
+                text += QString::fromUcs4(&code, 1);
+        ResultBox box;
+        box.resize(380, 60);
+        const qint64 before = box.measuredCharacters();
+        box.setText(text);
+        QVERIFY2(box.measuredCharacters() - before <= 4,
+                 qPrintable(QString::number(box.measuredCharacters() - before)));
+    }
 };
 
 QTEST_MAIN(tst_TextBoxCost)
