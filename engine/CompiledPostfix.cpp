@@ -1,0 +1,470 @@
+// The compiled evaluator. Building walks the tokens as the text evaluator does and keeps a model
+// of its stack in which a constant or x is held back until an operation takes it, so that most
+// operands travel inside the operation that uses them ("XX 2 +" is one step, add 2 to x).
+// Operations on constants alone are done once while building, when they succeed; one that would
+// fail or raise stays a step and does so when an evaluation reaches it. A missing operand is
+// known from the model's depth, and becomes the step that raises it.
+//
+// Equal to the text evaluator to the bit because every value is computed by the same functions
+// (EvaluatorMath.h) from the same operands in the same order; the only rewrites are exact ones:
+// a*b = b*a and a+b = b+a in IEEE arithmetic, and x*x for x^2 (x is a 32-bit float, so its
+// square is exact in 64 bits, which is what pow gives then).
+#include "CompiledPostfix.h"
+
+#include "Cls6.h"
+#include "EngineError.h"
+#include "EvaluatorMath.h"
+#include "NumberReader.h"
+#include "Tokens.h"
+
+#include <algorithm>
+#include <bit>
+#include <optional>
+#include <utility>
+
+namespace pellitor {
+
+using namespace evaluator;
+
+// "Top" is the value on top of the stack, K the operation's constant, x the value of x.
+enum class CompiledPostfix::Operation : std::uint8_t {
+    PushConstant, PushX, PushNegatedX, PushSquaredX, PushCubedX, PushRandom,
+    Add, Sub, Mul, Div, Pow,                                    // second op top
+    AddConstant, SubConstant, MulConstant, DivConstant, PowConstant, // top op K
+    ConstantSub, ConstantDiv, ConstantPow,                       // K op top
+    AddX, SubX, MulX, DivX, PowX,                                // top op x
+    XSub, XDiv, XPow,                                            // x op top
+    Negate, Square, Cube, SetConstant, SetRandom,
+    // The functions, in the order of Token:
+    SIN, COS, LOG, EXP, ABS, ATAN, INT, RND, SQR, TAN, SEC, CSEC, CTAN, ASIN, ACOS, ASEC, ACSEC, ACTAN,
+    SINH, COSH, TANH, CTANH, SECH, CSECH, ASINH, ACOSH, ATANH, ASECH, ACSECH, ACTANH,
+    // The last operation of every program:
+    ReturnTop, ReturnConstant, ReturnX, ReturnNothing, RaisePop, RaiseOverflow, RaiseBadToken,
+};
+
+namespace {
+bool isNumberStart(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
+}
+
+EngineError popOnEmpty()
+{
+    return {ErrorNumber::PopOnEmptyStack, u"Pop method invoked on empty stack"};
+}
+
+// The product a*b rounded, and what the rounding left out, exactly (Dekker's product: each
+// factor split into halves of 26 bits, whose products are exact). Exact while nothing overflows
+// or comes near the subnormal range, which the caller makes sure of.
+struct Product {
+    double rounded;
+    double error;
+};
+
+Product exactProduct(double a, double b)
+{
+    constexpr double Split = 0x1p27 + 1.0;
+    const double ca = Split * a, aHigh = ca - (ca - a), aLow = a - aHigh;
+    const double cb = Split * b, bHigh = cb - (cb - b), bLow = b - bHigh;
+    const double rounded = a * b;
+    return {rounded, ((aHigh * bHigh - rounded) + aHigh * bLow + aLow * bHigh) + aLow * bLow};
+}
+
+// a^2 or a^3 as a product where that is what pow gives, else pow's own result. pow errs by at
+// most 0.54 of a unit in the last place, so a product that lies within 0.4 of a unit of the exact
+// power (the error-free products tell how far it lies) is the one double pow can return.
+double smallPower(double a, int exponent)
+{
+    const Product square = exactProduct(a, a);
+    Product power = square;
+    if (exponent == 3) {
+        const Product cube = exactProduct(square.rounded, a);
+        power = {cube.rounded, cube.error + square.error * a};
+    }
+    const double magnitude = std::fabs(power.rounded);
+    if (magnitude >= 0x1p-900 && magnitude <= 0x1p900) {
+        const double unit =
+            std::bit_cast<double>(std::bit_cast<std::uint64_t>(power.rounded) & 0x7FF0000000000000u) * 0x1p-52;
+        if (std::fabs(power.error) <= 0.4 * unit)
+            return power.rounded;
+    }
+    return evaluator::power(a, exponent);
+}
+} // namespace
+
+class CompiledPostfix::Builder {
+public:
+    explicit Builder(CompiledPostfix& program) : m_program(program) {}
+
+    void build(std::u16string_view text)
+    {
+        read(text);
+        // The bottom slot takes the undefined top that the first push moves down.
+        m_program.m_stack.resize(m_depth + 1);
+    }
+
+private:
+    void read(std::u16string_view text)
+    {
+        // Text after the last blank is never read: a final token without its blank is ignored.
+        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos;
+             p = q + 1, q = text.find(u' ', p)) {
+            if (!token(text.substr(p, q - p)))
+                return;
+        }
+        if (m_model.empty())
+            emit(Operation::ReturnNothing);
+        else if (m_model.back().kind == Kind::Constant)
+            emit(Operation::ReturnConstant, m_model.back().value);
+        else if (m_model.back().kind == Kind::X)
+            emit(Operation::ReturnX);
+        else
+            emit(Operation::ReturnTop);
+    }
+
+    // A value of the model stack: a constant or x held back, or a value the program computes.
+    enum class Kind { Constant, X, Computed };
+    struct Entry {
+        Kind kind;
+        double value = 0.0;
+    };
+
+    // Reads one token; false when it ends the program (it raises whenever it is reached).
+    bool token(std::u16string_view token)
+    {
+        if (token.empty() || isNumberStart(token.front())) {
+            try {
+                m_model.push_back({Kind::Constant, readNumber(token)});
+            } catch (const EngineError&) {
+                emit(Operation::RaiseOverflow); // the only error reading a number raises
+                return false;
+            }
+            return true;
+        }
+        const Token op = tokenOf(token);
+        if (op == Token::None) {
+            m_program.m_badToken = std::u16string(token);
+            emit(Operation::RaiseBadToken);
+            return false;
+        }
+        if (op == Token::Variable) {
+            if (!m_program.m_readsX) {
+                m_program.m_readsX = true;
+                m_program.m_beforeX = m_program.m_operations.size();
+            }
+            m_model.push_back({Kind::X});
+            return true;
+        }
+        const std::size_t operands = (op >= Token::Add && op <= Token::Pow) ? 2 : 1;
+        if (m_model.size() < operands) {
+            emit(Operation::RaisePop);
+            return false;
+        }
+        if (operands == 2)
+            binary(op);
+        else
+            unary(op);
+        return true;
+    }
+
+    void unary(Token op)
+    {
+        Entry& v = m_model.back();
+        if (op == Token::RND) {
+            // The operand is dropped unread; the draw happens when the step is reached.
+            emit(v.kind == Kind::Computed ? Operation::SetRandom : Operation::PushRandom);
+            v = {Kind::Computed};
+            return;
+        }
+        if (v.kind == Kind::Constant) {
+            if (const std::optional<double> folded = fold([&] {
+                    return op == Token::Negate ? -v.value : functionValue(op, v.value, m_program.m_degrees);
+                })) {
+                v.value = *folded;
+                return;
+            }
+        }
+        if (v.kind == Kind::X && op == Token::Negate) {
+            emit(Operation::PushNegatedX);
+        } else {
+            materialize(v);
+            emit(op == Token::Negate ? Operation::Negate : function(op));
+        }
+        v = {Kind::Computed};
+    }
+
+    void binary(Token op)
+    {
+        const Entry b = m_model.back();
+        m_model.pop_back();
+        Entry& a = m_model.back();
+        if (a.kind == Kind::Constant && b.kind == Kind::Constant) {
+            if (const std::optional<double> folded = fold([&] { return binaryValue(op, a.value, b.value); })) {
+                a.value = *folded;
+                return;
+            }
+        }
+        if (op == Token::Pow && b.kind == Kind::Constant && b.value == 0.0) {
+            // Any base to the power 0 is 1; a computed base is computed all the same, as the text
+            // does, and then replaced.
+            if (a.kind == Kind::Computed)
+                emit(Operation::SetConstant, 1.0);
+            else
+                a = {Kind::Constant, 1.0};
+            return;
+        }
+        const bool smallPower = op == Token::Pow && b.kind == Kind::Constant && (b.value == 2.0 || b.value == 3.0);
+        if (smallPower && a.kind == Kind::X) {
+            emit(b.value == 2.0 ? Operation::PushSquaredX : Operation::PushCubedX);
+        } else if (smallPower && a.kind == Kind::Computed) {
+            emit(b.value == 2.0 ? Operation::Square : Operation::Cube);
+        } else if (b.kind == Kind::Computed) {
+            // a is below b on the program's stack, or held back and taken from the step.
+            if (a.kind == Kind::Computed)
+                emit(withTwoOperands(op));
+            else if (a.kind == Kind::X)
+                emit(withXFirst(op));
+            else
+                emit(withConstantFirst(op), a.value);
+        } else {
+            // b is held back: a goes onto the stack, unless a is held back too and the operator
+            // lets the two change places (then b goes there and a travels in the step).
+            const bool swap = a.kind != Kind::Computed && (op == Token::Add || op == Token::Mul) && b.kind == Kind::X
+                && a.kind == Kind::Constant;
+            if (swap) {
+                emit(Operation::PushX);
+                emit(withConstantSecond(op), a.value);
+            } else {
+                materialize(a);
+                if (b.kind == Kind::X)
+                    emit(withXSecond(op));
+                else
+                    emit(withConstantSecond(op), b.value);
+            }
+        }
+        a = {Kind::Computed};
+    }
+
+    // A held-back value put onto the program's stack.
+    void materialize(const Entry& v)
+    {
+        if (v.kind == Kind::Constant)
+            emit(Operation::PushConstant, v.value);
+        else if (v.kind == Kind::X)
+            emit(Operation::PushX);
+    }
+
+    // The value of a step on constants, or nothing when it fails or raises (then the program
+    // does that step when it is reached, as the text does).
+    template <typename Step>
+    static std::optional<double> fold(Step step)
+    {
+        try {
+            const double value = step();
+            if (!isFailure(value))
+                return value;
+        } catch (const EngineError&) {
+        }
+        return std::nullopt;
+    }
+
+    static Operation function(Token op)
+    {
+        static_assert(static_cast<int>(Operation::ACTANH) - static_cast<int>(Operation::SIN)
+                      == static_cast<int>(Token::ACTANH) - static_cast<int>(Token::SIN));
+        return static_cast<Operation>(static_cast<int>(Operation::SIN) + static_cast<int>(op)
+                                      - static_cast<int>(Token::SIN));
+    }
+
+    static Operation withTwoOperands(Token op)
+    {
+        return static_cast<Operation>(static_cast<int>(Operation::Add) + static_cast<int>(op));
+    }
+
+    static Operation withConstantSecond(Token op)
+    {
+        return static_cast<Operation>(static_cast<int>(Operation::AddConstant) + static_cast<int>(op));
+    }
+
+    static Operation withXSecond(Token op)
+    {
+        return static_cast<Operation>(static_cast<int>(Operation::AddX) + static_cast<int>(op));
+    }
+
+    // K op top: sums and products change places exactly; the others have steps of their own.
+    static Operation withConstantFirst(Token op)
+    {
+        switch (op) {
+        case Token::Add: return Operation::AddConstant;
+        case Token::Mul: return Operation::MulConstant;
+        case Token::Sub: return Operation::ConstantSub;
+        case Token::Div: return Operation::ConstantDiv;
+        default: return Operation::ConstantPow;
+        }
+    }
+
+    static Operation withXFirst(Token op)
+    {
+        switch (op) {
+        case Token::Add: return Operation::AddX;
+        case Token::Mul: return Operation::MulX;
+        case Token::Sub: return Operation::XSub;
+        case Token::Div: return Operation::XDiv;
+        default: return Operation::XPow;
+        }
+    }
+
+    void emit(Operation operation)
+    {
+        m_program.m_operations.push_back(operation);
+        trackDepth(operation);
+    }
+
+    void emit(Operation operation, double constant)
+    {
+        m_program.m_constants.push_back(constant);
+        emit(operation);
+    }
+
+    // The program's stack holds every computed value but the top.
+    void trackDepth(Operation operation)
+    {
+        switch (operation) {
+        case Operation::PushConstant:
+        case Operation::PushX:
+        case Operation::PushNegatedX:
+        case Operation::PushSquaredX:
+        case Operation::PushCubedX:
+        case Operation::PushRandom:
+            m_depth = std::max(m_depth, ++m_computed);
+            break;
+        case Operation::Add:
+        case Operation::Sub:
+        case Operation::Mul:
+        case Operation::Div:
+        case Operation::Pow:
+            --m_computed;
+            break;
+        default:
+            break;
+        }
+    }
+
+    CompiledPostfix& m_program;
+    std::vector<Entry> m_model;
+    std::size_t m_computed = 0;
+    std::size_t m_depth = 0;
+};
+
+CompiledPostfix::CompiledPostfix(std::u16string_view sExpression, Truth bolDegree) : m_degrees(bolDegree != 0)
+{
+    Builder(*this).build(sExpression);
+    m_operations.shrink_to_fit();
+    m_constants.shrink_to_fit();
+    // A constant that reads no x and converts to 32 bits is the result of every evaluation.
+    if (m_operations.size() == 1 && m_operations.front() == Operation::ReturnConstant && !m_readsX) {
+        try {
+            m_constantResult = toSingle(m_constants.front());
+            m_constant = true;
+        } catch (const EngineError&) {
+        }
+    }
+}
+
+Truth CompiledPostfix::evaluate(float sngX, float& sngResult)
+{
+    if (m_constant) {
+        sngResult = m_constantResult;
+        return True;
+    }
+    // An x that is no finite number raises at the first "XX", as the text evaluator does: the
+    // steps before it still run, since they may fail or raise first.
+    if (m_readsX && !std::isfinite(sngX)) [[unlikely]]
+        return run<true>(sngX, sngResult);
+    return run<false>(sngX, sngResult);
+}
+
+// The steps that cannot fail go on with the next step at once ("continue"); the others leave
+// the switch, to a test for the failure that ends the evaluation with the failure value.
+template <bool StopBeforeX>
+Truth CompiledPostfix::run(double x, float& sngResult)
+{
+    using enum Operation;
+    const Operation* next = m_operations.data();
+    const Operation* const stop = next + m_beforeX;
+    const double* constant = m_constants.data();
+    double* below = m_stack.data(); // the slot above the value below the top
+    double top = 0.0;
+    const bool degrees = m_degrees;
+
+    const auto push = [&](double value) {
+        *below++ = top;
+        top = value;
+    };
+    const auto second = [&] { return *--below; };
+
+    for (;;) {
+        if constexpr (StopBeforeX) {
+            if (next == stop)
+                raiseNonFinite(x);
+        }
+        switch (*next++) {
+        case PushConstant: push(*constant++); continue;
+        case PushX: push(x); continue;
+        case PushNegatedX: push(-x); continue;
+        case PushSquaredX: push(x * x); continue; // exact for a 32-bit x, so it is pow's result
+        case PushCubedX: push(smallPower(x, 3)); continue;
+        case PushRandom: push(nextRandom()); continue;
+        case Add: top = add(second(), top); continue;
+        case Sub: top = sub(second(), top); continue;
+        case Mul: top = mul(second(), top); continue;
+        case Div: top = binaryValue(Token::Div, second(), top); break;
+        case Pow: top = binaryValue(Token::Pow, second(), top); break;
+        case AddConstant: top = add(top, *constant++); continue;
+        case SubConstant: top = sub(top, *constant++); continue;
+        case MulConstant: top = mul(top, *constant++); continue;
+        case DivConstant: top = binaryValue(Token::Div, top, *constant++); break;
+        case PowConstant: top = binaryValue(Token::Pow, top, *constant++); break;
+        case ConstantSub: top = sub(*constant++, top); continue;
+        case ConstantDiv: top = binaryValue(Token::Div, *constant++, top); break;
+        case ConstantPow: top = binaryValue(Token::Pow, *constant++, top); break;
+        case AddX: top = add(top, x); continue;
+        case SubX: top = sub(top, x); continue;
+        case MulX: top = mul(top, x); continue;
+        case DivX: top = binaryValue(Token::Div, top, x); break;
+        case PowX: top = binaryValue(Token::Pow, top, x); break;
+        case XSub: top = sub(x, top); continue;
+        case XDiv: top = binaryValue(Token::Div, x, top); break;
+        case XPow: top = binaryValue(Token::Pow, x, top); break;
+        case Negate: top = -top; continue;
+        case Square: top = smallPower(top, 2); continue;
+        case Cube: top = smallPower(top, 3); continue;
+        case SetConstant: top = *constant++; continue;
+        case SetRandom: top = nextRandom(); continue;
+#define PELLITOR_FUNCTION(name)                                                                              \
+    case name: top = functionValue(Token::name, top, degrees); break;
+            PELLITOR_FUNCTION(SIN) PELLITOR_FUNCTION(COS) PELLITOR_FUNCTION(LOG) PELLITOR_FUNCTION(EXP)
+            PELLITOR_FUNCTION(ABS) PELLITOR_FUNCTION(ATAN) PELLITOR_FUNCTION(INT) PELLITOR_FUNCTION(RND)
+            PELLITOR_FUNCTION(SQR) PELLITOR_FUNCTION(TAN) PELLITOR_FUNCTION(SEC) PELLITOR_FUNCTION(CSEC)
+            PELLITOR_FUNCTION(CTAN) PELLITOR_FUNCTION(ASIN) PELLITOR_FUNCTION(ACOS) PELLITOR_FUNCTION(ASEC)
+            PELLITOR_FUNCTION(ACSEC) PELLITOR_FUNCTION(ACTAN) PELLITOR_FUNCTION(SINH) PELLITOR_FUNCTION(COSH)
+            PELLITOR_FUNCTION(TANH) PELLITOR_FUNCTION(CTANH) PELLITOR_FUNCTION(SECH) PELLITOR_FUNCTION(CSECH)
+            PELLITOR_FUNCTION(ASINH) PELLITOR_FUNCTION(ACOSH) PELLITOR_FUNCTION(ATANH) PELLITOR_FUNCTION(ASECH)
+            PELLITOR_FUNCTION(ACSECH) PELLITOR_FUNCTION(ACTANH)
+#undef PELLITOR_FUNCTION
+        case ReturnTop: sngResult = toSingle(top); return True;
+        case ReturnConstant: sngResult = toSingle(*constant); return True;
+        case ReturnX: sngResult = toSingle(x); return True;
+        case ReturnNothing: return False;
+        case RaisePop: throw popOnEmpty();
+        case RaiseOverflow: throw EngineError::overflow();
+        case RaiseBadToken: throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + m_badToken);
+        }
+        if (isFailure(top)) {
+            sngResult = Cls6::FailureValue;
+            return True;
+        }
+    }
+}
+
+} // namespace pellitor
