@@ -47,6 +47,13 @@ void StandardOutput::write(std::string_view text)
         m_error = errno != 0 ? errno : EIO;
 }
 
+void StandardOutput::flush()
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 && m_error == 0)
+        m_error = errno != 0 ? errno : EIO;
+}
+
 int StandardOutput::close()
 {
     // stdio keeps the error of a failed buffered write; errno tells which it was only right away.
