@@ -86,10 +86,9 @@ int runPlot(const CommandLine& line)
     const CalculateCommand::Translation& translation = *expression.translation;
 
     // Failures, raised errors and no value all leave a gap in the curve.
-    const Truth bolDegree = line.degree ? True : False;
-    const Curve curve = [&translation, bolDegree](float x) -> std::optional<double> {
-        Cls6 engine;
-        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(engine, translation.postfix, bolDegree, x);
+    CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
+    const Curve curve = [&compiled](float x) -> std::optional<double> {
+        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, x);
         if (result.outcome != CalculateCommand::Outcome::Value)
             return std::nullopt;
         return result.sngResult;
