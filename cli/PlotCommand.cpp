@@ -3,13 +3,14 @@
 #include "PlotCommand.h"
 
 #include "CalculateCommand.h"
-#include "LocaleNumberText.h"
+#include "Module.h"
 #include "Operand.h"
 #include "PlotPicture.h"
 #include "PlotSamples.h"
+#include "UserNumbers.h"
 
-#include <dlfcn.h>
-#include <filesystem>
+#include <algorithm>
+#include <cctype>
 
 namespace pellitor::cli {
 
@@ -17,10 +18,14 @@ namespace {
 
 std::optional<PictureFormat> formatOf(const std::string& path)
 {
-    const QString name = QString::fromLocal8Bit(path.c_str()).toLower();
-    if (name.endsWith(QLatin1String(".png")))
+    const auto endsWith = [&path](std::string_view suffix) {
+        return path.size() >= suffix.size()
+            && std::equal(suffix.begin(), suffix.end(), path.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                          [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+    };
+    if (endsWith(".png"))
         return PictureFormat::Png;
-    if (name.endsWith(QLatin1String(".svg")))
+    if (endsWith(".svg"))
         return PictureFormat::Svg;
     return std::nullopt;
 }
@@ -34,30 +39,6 @@ bool take(std::variant<T, std::string> read, T& value)
     }
     value = std::get<T>(read);
     return true;
-}
-
-// The picture module lies beside the program in a build tree, and in the library folder when
-// installed.
-WritePicture* loadPictureModule()
-{
-    std::error_code failed;
-    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", failed).parent_path();
-    std::string reason = "no " + std::string(PictureModuleName);
-    for (const std::filesystem::path& candidate :
-         {folder / PictureModuleName, folder / PELLITOR_PLOT_FROM_BINDIR / PictureModuleName}) {
-        if (!std::filesystem::exists(candidate))
-            continue;
-        void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (module == nullptr) {
-            reason = dlerror();
-            continue;
-        }
-        if (void* entry = dlsym(module, WritePictureSymbol))
-            return reinterpret_cast<WritePicture*>(entry);
-        reason = dlerror();
-    }
-    complain("cannot load the picture module: " + reason);
-    return nullptr;
 }
 
 } // namespace
@@ -103,13 +84,19 @@ int runPlot(const CommandLine& line)
     picture.ys = *ys;
     picture.pieces = pieces(curve, samples, picture.ys, picture.size.height);
 
-    WritePicture* const writePicture = loadPictureModule();
-    if (writePicture == nullptr)
+    std::variant<void*, std::string> entry = loadModuleSymbol(PictureModuleName, WritePictureSymbol);
+    if (const std::string* reason = std::get_if<std::string>(&entry)) {
+        complain("cannot load the picture module: " + *reason);
         return ExitMessage;
-    const platform::LocaleNumberText numbers;
-    picture.numbers = &numbers;
-    picture.title = QStringLiteral("y=") + QString::fromStdU16String(translation.expression)
-        + (line.degree ? QStringLiteral("   (x in degrees)") : QString());
+    }
+    WritePicture* const writePicture = reinterpret_cast<WritePicture*>(std::get<void*>(entry));
+    std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
+    if (const std::string* reason = std::get_if<std::string>(&numbers)) {
+        complain(*reason);
+        return ExitMessage;
+    }
+    picture.numbers = std::get<const platform::NumberText*>(numbers);
+    picture.title = u"y=" + translation.expression + (line.degree ? u"   (x in degrees)" : u"");
     std::string error;
     if (!writePicture(picture, *line.output, *format, error)) {
         complain("cannot write " + *line.output + ": " + error);

@@ -3,6 +3,8 @@
 // one; a display is not needed).
 #include "PlotPicture.h"
 
+#include "ModuleBuild.h"
+
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -138,7 +140,8 @@ void paint(QPaintDevice& device, const PlotPicture& picture)
     painter.drawRect(QRectF(QPointF(crisp(left), crisp(top)), QPointF(crisp(right), crisp(bottom))));
 
     painter.setFont(titleFont);
-    const QString title = titleMetrics.elidedText(picture.title, Qt::ElideRight, picture.size.width - 2 * Gap);
+    const QString title = titleMetrics.elidedText(QString::fromStdU16String(picture.title), Qt::ElideRight,
+                                                  picture.size.width - 2 * Gap);
     painter.drawText(QPointF((picture.size.width - titleMetrics.horizontalAdvance(title)) / 2,
                              Gap + titleMetrics.ascent()),
                      title);
@@ -206,7 +209,7 @@ bool write(const PlotPicture& picture, const std::string& path, PictureFormat fo
         generator.setOutputDevice(&file);
         generator.setSize(QSize(picture.size.width, picture.size.height));
         generator.setViewBox(QRect(0, 0, picture.size.width, picture.size.height));
-        generator.setTitle(picture.title);
+        generator.setTitle(QString::fromStdU16String(picture.title));
         paint(generator, picture);
         painted = file.error() == QFileDevice::NoError;
     }
@@ -219,6 +222,8 @@ bool write(const PlotPicture& picture, const std::string& path, PictureFormat fo
 } // namespace
 
 } // namespace pellitor::cli
+
+PELLITOR_MODULE_BUILD
 
 extern "C" __attribute__((visibility("default"))) bool pellitor_write_picture(const pellitor::cli::PlotPicture& picture,
                                                                               const std::string& path,

@@ -7,8 +7,6 @@
 #include "PlotSamples.h"
 #include "Range.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,7 +14,7 @@
 namespace pellitor::cli {
 
 struct PlotPicture {
-    QString title;
+    std::u16string title;
     Span xs;
     Span ys;
     Size size;

@@ -4,12 +4,12 @@
 
 #include "CalculateCommand.h"
 #include "LineReader.h"
-#include "LocaleNumberText.h"
 #include "MessageBox.h"
 #include "Operand.h"
 #include "Range.h"
 #include "RowWriter.h"
 #include "TextCodec.h"
+#include "UserNumbers.h"
 
 #include <algorithm>
 #include <array>
@@ -261,9 +261,13 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
         return expression.failure;
     const CalculateCommand::Translation& translation = *expression.translation;
 
+    std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
+    if (const std::string* reason = std::get_if<std::string>(&numbers)) {
+        complain(*reason);
+        return ExitMessage;
+    }
     CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
-    const platform::LocaleNumberText numbers;
-    RowWriter rows(out, numbers, line.csv);
+    RowWriter rows(out, *std::get<const platform::NumberText*>(numbers), line.csv);
     Table table{compiled, rows, out};
     if (!line.xsFile) {
         rows.header();

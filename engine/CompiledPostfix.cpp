@@ -459,6 +459,7 @@ Truth CompiledPostfix::run(double x, float& sngResult)
         case RaisePop: throw popOnEmpty();
         case RaiseOverflow: throw EngineError::overflow();
         case RaiseBadToken: throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + m_badToken);
+        default: __builtin_unreachable(); // the builder writes no other byte
         }
         if (isFailure(top)) {
             sngResult = Cls6::FailureValue;

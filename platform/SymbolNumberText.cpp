@@ -54,8 +54,8 @@ Char* putShort(Char* out, const From* first, const From* last)
 
 // Writes the decimal digits of n so that they end before end, two at a time; returns where they
 // begin.
-template <typename Char>
-Char* digitsBefore(Char* end, std::uint64_t n)
+template <typename Char, typename Unsigned>
+Char* digitsOf(Char* end, Unsigned n)
 {
     static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
@@ -72,6 +72,15 @@ Char* digitsBefore(Char* end, std::uint64_t n)
     }
     *--end = static_cast<Char>('0' + n);
     return end;
+}
+
+// The same, in 32-bit arithmetic where n allows: its divisions are the cheaper ones.
+template <typename Char>
+Char* digitsBefore(Char* end, std::uint64_t n)
+{
+    if (n <= UINT32_MAX)
+        return digitsOf(end, static_cast<std::uint32_t>(n));
+    return digitsOf(end, n);
 }
 
 // The general form of a finite value: at most seven significant digits, "-" as the sign.
@@ -149,8 +158,14 @@ Char* writeFourDecimalsText(Char* out, float value, std::basic_string_view<Char>
         // Adding and taking away 2^52 rounds a smaller non-negative double so, without a call.
         const auto scaled = static_cast<std::uint64_t>((magnitude * 1e4 + 0x1p52) - 0x1p52);
         // The decimals with a leading 1 that keeps their zeros; the whole part then writes over it.
-        digitsBefore(end, scaled % 10'000 + 10'000);
-        digits = digitsBefore(end - 4, scaled / 10'000);
+        if (scaled <= UINT32_MAX) {
+            const auto small = static_cast<std::uint32_t>(scaled);
+            digitsOf(end, small % 10'000 + 10'000);
+            digits = digitsOf(end - 4, small / 10'000);
+        } else {
+            digitsOf(end, scaled % 10'000 + 10'000);
+            digits = digitsBefore(end - 4, scaled / 10'000);
+        }
         whole = static_cast<std::size_t>(end - 4 - digits);
         nonZero = scaled != 0;
     } else {
@@ -165,10 +180,14 @@ Char* writeFourDecimalsText(Char* out, float value, std::basic_string_view<Char>
 
     if (value < 0 && nonZero)
         out = put(out, minus);
-    for (std::size_t i = 0; i < whole; ++i) {
-        if (i > 0 && (whole - i) % 3 == 0)
-            out = put(out, groupSeparator);
-        *out++ = static_cast<Char>(digits[i]);
+    if (groupSeparator.empty()) {
+        out = putShort(out, digits, digits + whole);
+    } else {
+        for (std::size_t i = 0; i < whole; ++i) {
+            if (i > 0 && (whole - i) % 3 == 0)
+                out = put(out, groupSeparator);
+            *out++ = static_cast<Char>(digits[i]);
+        }
     }
     out = put(out, decimalPoint);
     return putShort(out, digits + whole, digits + whole + 4);
