@@ -26,20 +26,33 @@ namespace pellitor {
 
 using namespace evaluator;
 
-// "Top" is the value on top of the stack, K the operation's constant, x the value of x.
+// "Top" is the value on top of the stack, K the operation's constant, x the value of x. One list
+// names the operations for the enumeration and for the evaluation's table of steps, in one order.
+#define PELLITOR_FUNCTIONS(X, suffix)                                                                                  \
+    X(SIN##suffix) X(COS##suffix) X(LOG##suffix) X(EXP##suffix) X(ABS##suffix) X(ATAN##suffix) X(INT##suffix)      \
+    X(RND##suffix) X(SQR##suffix) X(TAN##suffix) X(SEC##suffix) X(CSEC##suffix) X(CTAN##suffix) X(ASIN##suffix)    \
+    X(ACOS##suffix) X(ASEC##suffix) X(ACSEC##suffix) X(ACTAN##suffix) X(SINH##suffix) X(COSH##suffix)              \
+    X(TANH##suffix) X(CTANH##suffix) X(SECH##suffix) X(CSECH##suffix) X(ASINH##suffix) X(ACOSH##suffix)            \
+    X(ATANH##suffix) X(ASECH##suffix) X(ACSECH##suffix) X(ACTANH##suffix)
+#define PELLITOR_OPERATIONS(X)                                                                                        \
+    X(PushConstant) X(PushX) X(PushNegatedX) X(PushSquaredX) X(PushCubedX) X(PushRandom)                             \
+    X(PushXAddConstant) X(PushXSubConstant) X(PushXMulConstant) X(PushXDivConstant)  /* push x op K */             \
+    X(PushConstantSubX) X(PushConstantDivX)                                          /* push K op x */             \
+    X(Add) X(Sub) X(Mul) X(Div) X(Pow)                                             /* second op top */               \
+    X(AddConstant) X(SubConstant) X(MulConstant) X(DivConstant) X(PowConstant)     /* top op K */                    \
+    X(ConstantSub) X(ConstantDiv) X(ConstantPow)                                   /* K op top */                    \
+    X(AddX) X(SubX) X(MulX) X(DivX) X(PowX)                                        /* top op x */                    \
+    X(XSub) X(XDiv) X(XPow)                                                        /* x op top */                    \
+    X(Negate) X(Square) X(Cube) X(SetConstant) X(SetRandom)                                                          \
+    PELLITOR_FUNCTIONS(X, )            /* the functions of top, in the order of Token */                              \
+    PELLITOR_FUNCTIONS(X, OfX)         /* the same functions of x, pushed */                                          \
+    /* the last operation of every program */                                                                        \
+    X(ReturnTop) X(ReturnConstant) X(ReturnX) X(ReturnNothing) X(RaisePop) X(RaiseOverflow) X(RaiseBadToken)
+
 enum class CompiledPostfix::Operation : std::uint8_t {
-    PushConstant, PushX, PushNegatedX, PushSquaredX, PushCubedX, PushRandom,
-    Add, Sub, Mul, Div, Pow,                                    // second op top
-    AddConstant, SubConstant, MulConstant, DivConstant, PowConstant, // top op K
-    ConstantSub, ConstantDiv, ConstantPow,                       // K op top
-    AddX, SubX, MulX, DivX, PowX,                                // top op x
-    XSub, XDiv, XPow,                                            // x op top
-    Negate, Square, Cube, SetConstant, SetRandom,
-    // The functions, in the order of Token:
-    SIN, COS, LOG, EXP, ABS, ATAN, INT, RND, SQR, TAN, SEC, CSEC, CTAN, ASIN, ACOS, ASEC, ACSEC, ACTAN,
-    SINH, COSH, TANH, CTANH, SECH, CSECH, ASINH, ACOSH, ATANH, ASECH, ACSECH, ACTANH,
-    // The last operation of every program:
-    ReturnTop, ReturnConstant, ReturnX, ReturnNothing, RaisePop, RaiseOverflow, RaiseBadToken,
+#define PELLITOR_NAME(name) name,
+    PELLITOR_OPERATIONS(PELLITOR_NAME)
+#undef PELLITOR_NAME
 };
 
 namespace {
@@ -70,9 +83,19 @@ Product exactProduct(double a, double b)
     return {rounded, ((aHigh * bHigh - rounded) + aHigh * bLow + aLow * bHigh) + aLow * bLow};
 }
 
-// a^2 or a^3 as a product where that is what pow gives, else pow's own result. pow errs by at
-// most 0.54 of a unit in the last place, so a product that lies within 0.4 of a unit of the exact
-// power (the error-free products tell how far it lies) is the one double pow can return.
+// Whether p is what pow gives for a power whose exact value is p + error: pow errs by at most
+// 0.54 of a unit in the last place, so a p within 0.45 of a unit of the exact power is the one
+// double pow can return. (p must be normal and far from overflow, for error to be exact.)
+bool isPowersResult(double p, double error)
+{
+    const double magnitude = std::fabs(p);
+    if (!(magnitude >= 0x1p-900 && magnitude <= 0x1p900))
+        return false;
+    const double unit = std::bit_cast<double>(std::bit_cast<std::uint64_t>(p) & 0x7FF0000000000000u) * 0x1p-52;
+    return std::fabs(error) <= 0.45 * unit;
+}
+
+// a^2 or a^3 as a product where that is what pow gives, else pow's own result.
 double smallPower(double a, int exponent)
 {
     const Product square = exactProduct(a, a);
@@ -81,14 +104,26 @@ double smallPower(double a, int exponent)
         const Product cube = exactProduct(square.rounded, a);
         power = {cube.rounded, cube.error + square.error * a};
     }
-    const double magnitude = std::fabs(power.rounded);
-    if (magnitude >= 0x1p-900 && magnitude <= 0x1p900) {
-        const double unit =
-            std::bit_cast<double>(std::bit_cast<std::uint64_t>(power.rounded) & 0x7FF0000000000000u) * 0x1p-52;
-        if (std::fabs(power.error) <= 0.4 * unit)
-            return power.rounded;
-    }
+    if (isPowersResult(power.rounded, power.error))
+        return power.rounded;
     return evaluator::power(a, exponent);
+}
+
+// x^3 for a 32-bit x, the cheaper way: x*x is exact (48 bits), and so are its upper 24 bits
+// times x and the rest times x, whose sum is the cube and whose rounding error the sum tells.
+double cubeOfSingle(double x)
+{
+    if (!(std::fabs(x) >= 0x1p-40 && std::fabs(x) <= 0x1p40))
+        return smallPower(x, 3);
+    const double square = x * x;
+    const double high = static_cast<float>(square);
+    const double upper = high * x;
+    const double lower = (square - high) * x;
+    const double cube = upper + lower;
+    const double error = (upper - cube) + lower;
+    if (isPowersResult(cube, error))
+        return cube;
+    return evaluator::power(x, 3.0);
 }
 } // namespace
 
@@ -184,8 +219,8 @@ private:
                 return;
             }
         }
-        if (v.kind == Kind::X && op == Token::Negate) {
-            emit(Operation::PushNegatedX);
+        if (v.kind == Kind::X) {
+            emit(op == Token::Negate ? Operation::PushNegatedX : functionOfX(op));
         } else {
             materialize(v);
             emit(op == Token::Negate ? Operation::Negate : function(op));
@@ -218,6 +253,10 @@ private:
             emit(b.value == 2.0 ? Operation::PushSquaredX : Operation::PushCubedX);
         } else if (smallPower && a.kind == Kind::Computed) {
             emit(b.value == 2.0 ? Operation::Square : Operation::Cube);
+        } else if (a.kind != Kind::Computed && b.kind != Kind::Computed && (a.kind == Kind::X) != (b.kind == Kind::X)
+                   && op != Token::Pow) {
+            // x and a constant: one step pushes the result.
+            emit(withXAndConstant(op, a.kind == Kind::X), a.kind == Kind::X ? b.value : a.value);
         } else if (b.kind == Kind::Computed) {
             // a is below b on the program's stack, or held back and taken from the step.
             if (a.kind == Kind::Computed)
@@ -227,20 +266,12 @@ private:
             else
                 emit(withConstantFirst(op), a.value);
         } else {
-            // b is held back: a goes onto the stack, unless a is held back too and the operator
-            // lets the two change places (then b goes there and a travels in the step).
-            const bool swap = a.kind != Kind::Computed && (op == Token::Add || op == Token::Mul) && b.kind == Kind::X
-                && a.kind == Kind::Constant;
-            if (swap) {
-                emit(Operation::PushX);
-                emit(withConstantSecond(op), a.value);
-            } else {
-                materialize(a);
-                if (b.kind == Kind::X)
-                    emit(withXSecond(op));
-                else
-                    emit(withConstantSecond(op), b.value);
-            }
+            // b is held back: a goes onto the stack, and b travels in the step.
+            materialize(a);
+            if (b.kind == Kind::X)
+                emit(withXSecond(op));
+            else
+                emit(withConstantSecond(op), b.value);
         }
         a = {Kind::Computed};
     }
@@ -274,6 +305,25 @@ private:
                       == static_cast<int>(Token::ACTANH) - static_cast<int>(Token::SIN));
         return static_cast<Operation>(static_cast<int>(Operation::SIN) + static_cast<int>(op)
                                       - static_cast<int>(Token::SIN));
+    }
+
+    static Operation functionOfX(Token op)
+    {
+        static_assert(static_cast<int>(Operation::ACTANHOfX) - static_cast<int>(Operation::SINOfX)
+                      == static_cast<int>(Token::ACTANH) - static_cast<int>(Token::SIN));
+        return static_cast<Operation>(static_cast<int>(Operation::SINOfX) + static_cast<int>(op)
+                                      - static_cast<int>(Token::SIN));
+    }
+
+    // x op K when xFirst, else K op x; sums and products change places exactly.
+    static Operation withXAndConstant(Token op, bool xFirst)
+    {
+        switch (op) {
+        case Token::Add: return Operation::PushXAddConstant;
+        case Token::Mul: return Operation::PushXMulConstant;
+        case Token::Sub: return xFirst ? Operation::PushXSubConstant : Operation::PushConstantSubX;
+        default: return xFirst ? Operation::PushXDivConstant : Operation::PushConstantDivX;
+        }
     }
 
     static Operation withTwoOperands(Token op)
@@ -336,6 +386,12 @@ private:
         case Operation::PushSquaredX:
         case Operation::PushCubedX:
         case Operation::PushRandom:
+        case Operation::PushXAddConstant:
+        case Operation::PushXSubConstant:
+        case Operation::PushXMulConstant:
+        case Operation::PushXDivConstant:
+        case Operation::PushConstantSubX:
+        case Operation::PushConstantDivX:
             m_depth = std::max(m_depth, ++m_computed);
             break;
         case Operation::Add:
@@ -346,6 +402,8 @@ private:
             --m_computed;
             break;
         default:
+            if (operation >= Operation::SINOfX && operation <= Operation::ACTANHOfX)
+                m_depth = std::max(m_depth, ++m_computed);
             break;
         }
     }
@@ -384,12 +442,17 @@ Truth CompiledPostfix::evaluate(float sngX, float& sngResult)
     return run<false>(sngX, sngResult);
 }
 
-// The steps that cannot fail go on with the next step at once ("continue"); the others leave
-// the switch, to a test for the failure that ends the evaluation with the failure value.
+// Each step ends by jumping to the next one through the table of steps (GCC's and Clang's
+// labels as values): a jump of its own per step predicts better than one shared switch, and
+// saves the loop. A step that can fail goes through the test for the failure first.
 template <bool StopBeforeX>
 Truth CompiledPostfix::run(double x, float& sngResult)
 {
-    using enum Operation;
+    static constexpr void* Steps[] = {
+#define PELLITOR_LABEL(name) &&name,
+        PELLITOR_OPERATIONS(PELLITOR_LABEL)
+#undef PELLITOR_LABEL
+    };
     const Operation* next = m_operations.data();
     const Operation* const stop = next + m_beforeX;
     const double* constant = m_constants.data();
@@ -403,69 +466,98 @@ Truth CompiledPostfix::run(double x, float& sngResult)
     };
     const auto second = [&] { return *--below; };
 
-    for (;;) {
-        if constexpr (StopBeforeX) {
-            if (next == stop)
-                raiseNonFinite(x);
-        }
-        switch (*next++) {
-        case PushConstant: push(*constant++); continue;
-        case PushX: push(x); continue;
-        case PushNegatedX: push(-x); continue;
-        case PushSquaredX: push(x * x); continue; // exact for a 32-bit x, so it is pow's result
-        case PushCubedX: push(smallPower(x, 3)); continue;
-        case PushRandom: push(nextRandom()); continue;
-        case Add: top = add(second(), top); continue;
-        case Sub: top = sub(second(), top); continue;
-        case Mul: top = mul(second(), top); continue;
-        case Div: top = binaryValue(Token::Div, second(), top); break;
-        case Pow: top = binaryValue(Token::Pow, second(), top); break;
-        case AddConstant: top = add(top, *constant++); continue;
-        case SubConstant: top = sub(top, *constant++); continue;
-        case MulConstant: top = mul(top, *constant++); continue;
-        case DivConstant: top = binaryValue(Token::Div, top, *constant++); break;
-        case PowConstant: top = binaryValue(Token::Pow, top, *constant++); break;
-        case ConstantSub: top = sub(*constant++, top); continue;
-        case ConstantDiv: top = binaryValue(Token::Div, *constant++, top); break;
-        case ConstantPow: top = binaryValue(Token::Pow, *constant++, top); break;
-        case AddX: top = add(top, x); continue;
-        case SubX: top = sub(top, x); continue;
-        case MulX: top = mul(top, x); continue;
-        case DivX: top = binaryValue(Token::Div, top, x); break;
-        case PowX: top = binaryValue(Token::Pow, top, x); break;
-        case XSub: top = sub(x, top); continue;
-        case XDiv: top = binaryValue(Token::Div, x, top); break;
-        case XPow: top = binaryValue(Token::Pow, x, top); break;
-        case Negate: top = -top; continue;
-        case Square: top = smallPower(top, 2); continue;
-        case Cube: top = smallPower(top, 3); continue;
-        case SetConstant: top = *constant++; continue;
-        case SetRandom: top = nextRandom(); continue;
-#define PELLITOR_FUNCTION(name)                                                                              \
-    case name: top = functionValue(Token::name, top, degrees); break;
-            PELLITOR_FUNCTION(SIN) PELLITOR_FUNCTION(COS) PELLITOR_FUNCTION(LOG) PELLITOR_FUNCTION(EXP)
-            PELLITOR_FUNCTION(ABS) PELLITOR_FUNCTION(ATAN) PELLITOR_FUNCTION(INT) PELLITOR_FUNCTION(RND)
-            PELLITOR_FUNCTION(SQR) PELLITOR_FUNCTION(TAN) PELLITOR_FUNCTION(SEC) PELLITOR_FUNCTION(CSEC)
-            PELLITOR_FUNCTION(CTAN) PELLITOR_FUNCTION(ASIN) PELLITOR_FUNCTION(ACOS) PELLITOR_FUNCTION(ASEC)
-            PELLITOR_FUNCTION(ACSEC) PELLITOR_FUNCTION(ACTAN) PELLITOR_FUNCTION(SINH) PELLITOR_FUNCTION(COSH)
-            PELLITOR_FUNCTION(TANH) PELLITOR_FUNCTION(CTANH) PELLITOR_FUNCTION(SECH) PELLITOR_FUNCTION(CSECH)
-            PELLITOR_FUNCTION(ASINH) PELLITOR_FUNCTION(ACOSH) PELLITOR_FUNCTION(ATANH) PELLITOR_FUNCTION(ASECH)
-            PELLITOR_FUNCTION(ACSECH) PELLITOR_FUNCTION(ACTANH)
+#define PELLITOR_NEXT                                                                                                \
+    do {                                                                                                             \
+        if constexpr (StopBeforeX) {                                                                                 \
+            if (next == stop)                                                                                        \
+                raiseNonFinite(x);                                                                                   \
+        }                                                                                                            \
+        goto* Steps[static_cast<std::uint8_t>(*next++)];                                                             \
+    } while (false)
+#define PELLITOR_CHECKED_NEXT                                                                                        \
+    do {                                                                                                             \
+        if (isFailure(top))                                                                                          \
+            goto failed;                                                                                             \
+        PELLITOR_NEXT;                                                                                               \
+    } while (false)
+
+    PELLITOR_NEXT;
+PushConstant: push(*constant++); PELLITOR_NEXT;
+PushX: push(x); PELLITOR_NEXT;
+PushNegatedX: push(-x); PELLITOR_NEXT;
+PushSquaredX: push(x * x); PELLITOR_NEXT; // exact for a 32-bit x, so it is pow's result
+PushCubedX: push(cubeOfSingle(x)); PELLITOR_NEXT;
+PushRandom: push(nextRandom()); PELLITOR_NEXT;
+PushXAddConstant: push(add(x, *constant++)); PELLITOR_NEXT;
+PushXSubConstant: push(sub(x, *constant++)); PELLITOR_NEXT;
+PushXMulConstant: push(mul(x, *constant++)); PELLITOR_NEXT;
+PushXDivConstant: push(binaryValue(Token::Div, x, *constant++)); PELLITOR_CHECKED_NEXT;
+PushConstantSubX: push(sub(*constant++, x)); PELLITOR_NEXT;
+PushConstantDivX: push(binaryValue(Token::Div, *constant++, x)); PELLITOR_CHECKED_NEXT;
+Add: top = add(second(), top); PELLITOR_NEXT;
+Sub: top = sub(second(), top); PELLITOR_NEXT;
+Mul: top = mul(second(), top); PELLITOR_NEXT;
+Div: top = binaryValue(Token::Div, second(), top); PELLITOR_CHECKED_NEXT;
+Pow: top = binaryValue(Token::Pow, second(), top); PELLITOR_CHECKED_NEXT;
+AddConstant: top = add(top, *constant++); PELLITOR_NEXT;
+SubConstant: top = sub(top, *constant++); PELLITOR_NEXT;
+MulConstant: top = mul(top, *constant++); PELLITOR_NEXT;
+DivConstant: top = binaryValue(Token::Div, top, *constant++); PELLITOR_CHECKED_NEXT;
+PowConstant: top = binaryValue(Token::Pow, top, *constant++); PELLITOR_CHECKED_NEXT;
+ConstantSub: top = sub(*constant++, top); PELLITOR_NEXT;
+ConstantDiv: top = binaryValue(Token::Div, *constant++, top); PELLITOR_CHECKED_NEXT;
+ConstantPow: top = binaryValue(Token::Pow, *constant++, top); PELLITOR_CHECKED_NEXT;
+AddX: top = add(top, x); PELLITOR_NEXT;
+SubX: top = sub(top, x); PELLITOR_NEXT;
+MulX: top = mul(top, x); PELLITOR_NEXT;
+DivX: top = binaryValue(Token::Div, top, x); PELLITOR_CHECKED_NEXT;
+PowX: top = binaryValue(Token::Pow, top, x); PELLITOR_CHECKED_NEXT;
+XSub: top = sub(x, top); PELLITOR_NEXT;
+XDiv: top = binaryValue(Token::Div, x, top); PELLITOR_CHECKED_NEXT;
+XPow: top = binaryValue(Token::Pow, x, top); PELLITOR_CHECKED_NEXT;
+Negate: top = -top; PELLITOR_NEXT;
+Square: top = smallPower(top, 2); PELLITOR_NEXT;
+Cube: top = smallPower(top, 3); PELLITOR_NEXT;
+SetConstant: top = *constant++; PELLITOR_NEXT;
+SetRandom: top = nextRandom(); PELLITOR_NEXT;
+#define PELLITOR_FUNCTION(name)                                                                                      \
+    name:                                                                                                            \
+    top = functionValue(Token::name, top, degrees);                                                                  \
+    PELLITOR_CHECKED_NEXT;                                                                                           \
+    name##OfX:                                                                                                       \
+    push(functionValue(Token::name, x, degrees));                                                                    \
+    PELLITOR_CHECKED_NEXT;
+    PELLITOR_FUNCTION(SIN) PELLITOR_FUNCTION(COS) PELLITOR_FUNCTION(LOG) PELLITOR_FUNCTION(EXP)
+    PELLITOR_FUNCTION(ABS) PELLITOR_FUNCTION(ATAN) PELLITOR_FUNCTION(INT) PELLITOR_FUNCTION(RND)
+    PELLITOR_FUNCTION(SQR) PELLITOR_FUNCTION(TAN) PELLITOR_FUNCTION(SEC) PELLITOR_FUNCTION(CSEC)
+    PELLITOR_FUNCTION(CTAN) PELLITOR_FUNCTION(ASIN) PELLITOR_FUNCTION(ACOS) PELLITOR_FUNCTION(ASEC)
+    PELLITOR_FUNCTION(ACSEC) PELLITOR_FUNCTION(ACTAN) PELLITOR_FUNCTION(SINH) PELLITOR_FUNCTION(COSH)
+    PELLITOR_FUNCTION(TANH) PELLITOR_FUNCTION(CTANH) PELLITOR_FUNCTION(SECH) PELLITOR_FUNCTION(CSECH)
+    PELLITOR_FUNCTION(ASINH) PELLITOR_FUNCTION(ACOSH) PELLITOR_FUNCTION(ATANH) PELLITOR_FUNCTION(ASECH)
+    PELLITOR_FUNCTION(ACSECH) PELLITOR_FUNCTION(ACTANH)
 #undef PELLITOR_FUNCTION
-        case ReturnTop: sngResult = toSingle(top); return True;
-        case ReturnConstant: sngResult = toSingle(*constant); return True;
-        case ReturnX: sngResult = toSingle(x); return True;
-        case ReturnNothing: return False;
-        case RaisePop: throw popOnEmpty();
-        case RaiseOverflow: throw EngineError::overflow();
-        case RaiseBadToken: throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + m_badToken);
-        default: __builtin_unreachable(); // the builder writes no other byte
-        }
-        if (isFailure(top)) {
-            sngResult = Cls6::FailureValue;
-            return True;
-        }
-    }
+#undef PELLITOR_CHECKED_NEXT
+#undef PELLITOR_NEXT
+ReturnTop:
+    sngResult = toSingle(top);
+    return True;
+ReturnConstant:
+    sngResult = toSingle(*constant);
+    return True;
+ReturnX:
+    sngResult = toSingle(x);
+    return True;
+ReturnNothing:
+    return False;
+RaisePop:
+    throw popOnEmpty();
+RaiseOverflow:
+    throw EngineError::overflow();
+RaiseBadToken:
+    throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + m_badToken);
+failed:
+    sngResult = Cls6::FailureValue;
+    return True;
 }
 
 } // namespace pellitor
