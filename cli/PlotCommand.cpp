@@ -5,6 +5,7 @@
 #include "CalculateCommand.h"
 #include "Module.h"
 #include "Operand.h"
+#include "OutputFile.h"
 #include "PlotPicture.h"
 #include "PlotSamples.h"
 #include "UserNumbers.h"
@@ -46,13 +47,26 @@ bool take(std::variant<T, std::string> read, T& value)
 int runPlot(const CommandLine& line)
 {
     PlotPicture picture;
-    const std::optional<PictureFormat> format = formatOf(*line.output);
+    std::optional<PictureFormat> format = formatOf(*line.output);
+    if (line.format) {
+        format = *line.format == "png" ? std::optional(PictureFormat::Png)
+            : *line.format == "svg"    ? std::optional(PictureFormat::Svg)
+                                       : std::nullopt;
+        if (!format) {
+            complain("--format must be png or svg, not '" + *line.format + "'");
+            return ExitUsage;
+        }
+    }
     if (!format) {
-        complain("-o FILE must end in .png or .svg");
+        complain("-o FILE must end in .png or .svg, or --format must give the format");
         return ExitUsage;
     }
     if (!take(readSpan(*line.range, "--plot"), picture.xs) || (line.size && !take(readSize(*line.size), picture.size)))
         return ExitUsage;
+    if (const std::optional<std::string> reason = sampleStepsTooSmall(picture.xs, picture.size.width)) {
+        complain(*reason);
+        return ExitUsage;
+    }
     std::optional<Span> ys;
     if (line.yRange) {
         Span given;
@@ -83,13 +97,18 @@ int runPlot(const CommandLine& line)
     }
     picture.ys = *ys;
     picture.pieces = pieces(curve, samples, picture.ys, picture.size.height);
+    // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
+    if (std::none_of(picture.pieces.begin(), picture.pieces.end(), [](const auto& piece) { return piece.size() > 1; })) {
+        complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
+        return 1;
+    }
 
-    std::variant<void*, std::string> entry = loadModuleSymbol(PictureModuleName, WritePictureSymbol);
+    std::variant<void*, std::string> entry = loadModuleSymbol(PictureModuleName, DrawPictureSymbol);
     if (const std::string* reason = std::get_if<std::string>(&entry)) {
         complain("cannot load the picture module: " + *reason);
         return ExitMessage;
     }
-    WritePicture* const writePicture = reinterpret_cast<WritePicture*>(std::get<void*>(entry));
+    DrawPicture* const drawPicture = reinterpret_cast<DrawPicture*>(std::get<void*>(entry));
     std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
     if (const std::string* reason = std::get_if<std::string>(&numbers)) {
         complain(*reason);
@@ -97,9 +116,15 @@ int runPlot(const CommandLine& line)
     }
     picture.numbers = std::get<const platform::NumberText*>(numbers);
     picture.title = u"y=" + translation.expression + (line.degree ? u"   (x in degrees)" : u"");
+    std::string bytes;
     std::string error;
-    if (!writePicture(picture, *line.output, *format, error)) {
-        complain("cannot write " + *line.output + ": " + error);
+    if (!drawPicture(picture, *format, bytes, error)) {
+        complain("cannot draw the picture: " + error);
+        return ExitMessage;
+    }
+    if (const std::optional<std::string> reason = writeOutput(*line.output, bytes)) {
+        complain("cannot write " + (*line.output == "-" ? std::string("standard output") : *line.output) + ": "
+                 + *reason);
         return ExitIoError;
     }
     return 0;
