@@ -133,6 +133,18 @@ public:
 
     void build(std::u16string_view text)
     {
+        // Each operator takes at most one step and each operand at most one step that puts it on
+        // the stack, and each number at most one constant: room for that is taken once, so that
+        // the lists never hold their old and their new room at once (a text of 10^7 characters
+        // has millions of steps).
+        std::size_t tokens = 0;
+        std::size_t numbers = 0;
+        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos; p = q + 1, q = text.find(u' ', p)) {
+            ++tokens;
+            numbers += q == p || isNumberStart(text[p]);
+        }
+        m_program.m_operations.reserve(tokens + 1);
+        m_program.m_constants.reserve(numbers + 2);
         read(text);
         // The bottom slot takes the undefined top that the first push moves down.
         m_program.m_stack.resize(m_depth + 1);
@@ -417,8 +429,6 @@ private:
 CompiledPostfix::CompiledPostfix(std::u16string_view sExpression, Truth bolDegree) : m_degrees(bolDegree != 0)
 {
     Builder(*this).build(sExpression);
-    m_operations.shrink_to_fit();
-    m_constants.shrink_to_fit();
     // A constant that reads no x and converts to 32 bits is the result of every evaluation.
     if (m_operations.size() == 1 && m_operations.front() == Operation::ReturnConstant && !m_readsX) {
         try {
