@@ -4,6 +4,8 @@
 #include "DisplayGuard.h"
 #include "MessageBox.h"
 #include "QtMessageBox.h"
+#include "TranslatedMessageBox.h"
+#include "Translations.h"
 #include "VersionAndHelp.h"
 #include "WindowIcon.h"
 #include "frmMain.h"
@@ -21,12 +23,17 @@ int main(int argc, char* argv[])
     {
         const pellitor::DisplayGuard guard(argc, argv);
         app.emplace(argc, argv);
+        guard.requireScreen();
     }
     QApplication::setApplicationName(QStringLiteral("Pellitor"));
     QApplication::setWindowIcon(pellitor::calculatorIcon());
     pellitor::platform::registerDesignFonts();
 
-    pellitor::platform::QtMessageBox boxes;
+    // The window in the user's language; its messages too, which the engine writes in English.
+    const pellitor::Translations translations(pellitor::Translations::userLanguages(),
+                                              QCoreApplication::applicationDirPath());
+    pellitor::platform::QtMessageBox qtBoxes;
+    pellitor::TranslatedMessageBox boxes(qtBoxes);
     const pellitor::platform::InstallGuard<pellitor::platform::MessageBox> boxesShown(boxes);
 
     // An idle window repaints nothing, not even its caret.

@@ -8,6 +8,7 @@
 #include "KeyCodes.h"
 #include "MessageBox.h"
 #include "ModXPButton.h"
+#include "ModalBlocking.h"
 #include "PropertyBag.h"
 #include "XPButtonAccessible.h"
 
@@ -218,6 +219,7 @@ void XPButton::Terminate()
 {
     tmrCheck->stop();
     m_pressRelease.stop();
+    m_pressesWaiting = 0;
     bolPressed = false;
     bolHover = false;
     bolFocused = false;
@@ -233,13 +235,17 @@ void XPButton::AccessKeyPress(qint16 KeyAscii)
 
 void XPButton::press()
 {
-    if (!m_enabled)
+    if (!m_enabled || platform::isBlockedByModalWindow(this))
         return;
-    // A press still showing its look completes first, so that each press clicks once.
+    if (m_pressRelease.isActive())
+        ++m_pressesWaiting;
+    else
+        startPress();
+}
+
+void XPButton::startPress()
+{
     const QPointer<XPButton> alive(this);
-    finishPress();
-    if (!alive)
-        return;
     QKeyEvent down(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     QCoreApplication::sendEvent(this, &down);
     if (alive)
@@ -254,7 +260,21 @@ void XPButton::finishPress()
     const QPointer<XPButton> alive(this);
     QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
     QCoreApplication::sendEvent(this, &up);
-    if (alive && m_enabled)
+    if (!alive)
+        return;
+    if (!m_enabled || platform::isBlockedByModalWindow(this)) {
+        // The button stopped taking input while the press showed (a modal window opened by the
+        // press before it, say): no Click, for this press nor those waiting.
+        m_pressesWaiting = 0;
+        return;
+    }
+    // The next press starts before this Click: if the Click opens a modal window, that press
+    // finds the button blocked when it ends, as a second mouse click would.
+    if (m_pressesWaiting > 0) {
+        --m_pressesWaiting;
+        startPress();
+    }
+    if (alive)
         emit Click();
 }
 

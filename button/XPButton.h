@@ -99,8 +99,10 @@ public:
     // What an assistive tool's "Press" does: Space goes down and up on the button, through the
     // same handlers and events as the keyboard's, with the pressed look shown for a moment
     // between, and then Click is raised once. It returns at once: the release and Click follow
-    // from the event loop, so a Click that opens a modal window never holds up the tool's call.
-    // Nothing happens while Enabled is false.
+    // from the event loop, so a Click that opens a modal window never holds up the tool's call;
+    // a press that comes while one is showing waits its turn. Nothing happens while Enabled is
+    // false or while a modal window blocks the button, as for the mouse: a press the modal
+    // window blocks by the time it would click is dropped, with those waiting behind it.
     void press();
 
 signals:
@@ -135,7 +137,10 @@ private:
     void propertyChanged(const char* name);
     // Sets bolPressed, repaints and tells assistive tools when it changed.
     void setPressed(bool pressed);
-    // Releases the key of a press still showing its pressed look, then raises Click.
+    // Space down, and the pressed look shown until m_pressRelease fires.
+    void startPress();
+    // Releases the key of a press still showing its pressed look, starts the next press waiting,
+    // then raises Click unless a modal window blocks the button.
     void finishPress();
     void startHoverTimerInRunMode();
     void tmrCheck_Timer();
@@ -182,6 +187,8 @@ private:
     bool m_clickPending = false;
     // A press by an assistive tool shows its pressed look until this fires.
     QBasicTimer m_pressRelease;
+    // Presses by an assistive tool that came while one was showing.
+    int m_pressesWaiting = 0;
     // Terminate ran: paint leaves the surface blank.
     bool m_terminated = false;
     // The size and ellipse the window shape was last built for.

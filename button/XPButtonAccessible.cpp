@@ -1,6 +1,7 @@
 // The button's accessible interface and the factory that gives it to Qt.
 #include "XPButtonAccessible.h"
 
+#include "ModalBlocking.h"
 #include "XPButton.h"
 
 #include <QKeySequence>
@@ -42,8 +43,9 @@ QAccessible::State XPButtonAccessible::state() const
     QAccessible::State state = QAccessibleWidget::state();
     const XPButton* b = button();
     // The button's own Enabled flag greys it and makes it ignore its input; it still takes the
-    // focus (focusable and focused come from the widget), as the keyboard finds it.
-    state.disabled = !b->Enabled() || !b->isEnabled();
+    // focus (focusable and focused come from the widget), as the keyboard finds it. Behind a
+    // modal window it takes no input either, and a press is refused.
+    state.disabled = !b->Enabled() || !b->isEnabled() || platform::isBlockedByModalWindow(b);
     state.pressed = b->bolPressed;
     return state;
 }

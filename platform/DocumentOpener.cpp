@@ -9,13 +9,15 @@ namespace pellitor::platform {
 namespace {
 class DesktopOpener final : public DocumentOpener {
 public:
-    void open(QWidget*, const QString& document) override
+    bool open(QWidget*, const QString& document) override
     {
         // A text with a scheme is an address; anything else is a path, so a file name with a
         // colon or a "#" in it is never read as a URL.
         const QUrl address(document, QUrl::StrictMode);
         const bool isAddress = address.isValid() && address.scheme().size() > 1 && !address.host().isEmpty();
-        QDesktopServices::openUrl(isAddress ? address : QUrl::fromLocalFile(document));
+        // False when Qt finds no launcher (xdg-open and the desktop's own are missing) or cannot
+        // start it.
+        return QDesktopServices::openUrl(isAddress ? address : QUrl::fromLocalFile(document));
     }
 };
 
@@ -27,9 +29,9 @@ DocumentOpener& DocumentOpener::standard()
     return opener;
 }
 
-void openDocument(QWidget* owner, const QString& document)
+bool openDocument(QWidget* owner, const QString& document)
 {
-    DocumentOpener::current().open(owner, document);
+    return DocumentOpener::current().open(owner, document);
 }
 
 } // namespace pellitor::platform

@@ -15,9 +15,9 @@ public:
     virtual ~DocumentOpener() = default;
 
     // Asks the desktop to open document (a file path, or an address with a scheme such as
-    // "https://") on behalf of owner. Whether it succeeded is not reported: a missing file shows
-    // no message of ours.
-    virtual void open(QWidget* owner, const QString& document) = 0;
+    // "https://") on behalf of owner. False when no program could take it (none is set up to open
+    // such documents); what that program then makes of it (a missing file) is its own business.
+    virtual bool open(QWidget* owner, const QString& document) = 0;
 
 private:
     friend class Installable<DocumentOpener>;
@@ -25,7 +25,7 @@ private:
     static DocumentOpener& standard();
 };
 
-// Opens document through the current opener.
-void openDocument(QWidget* owner, const QString& document);
+// Opens document through the current opener; false when no program could take it.
+bool openDocument(QWidget* owner, const QString& document);
 
 } // namespace pellitor::platform

@@ -180,19 +180,21 @@ int EditableText::previousWord(int position) const
     return position;
 }
 
-std::pair<int, int> EditableText::wordAt(int position) const
+std::pair<int, int> EditableText::wordAt(int position, int from, int to) const
 {
     if (size() == 0)
         return {0, 0};
     position = std::clamp(position, 0, size() - 1);
+    from = std::max(from, 0);
+    to = std::min(to, size());
     const CharClass here = classOf(m_text.at(position));
     if (here == CharClass::Sign)
         return {position, nextCharacter(position)};
     int start = position;
     int end = position + 1;
-    while (start > 0 && classOf(m_text.at(start - 1)) == here)
+    while (start > from && classOf(m_text.at(start - 1)) == here)
         --start;
-    while (end < size() && classOf(m_text.at(end)) == here)
+    while (end < to && classOf(m_text.at(end)) == here)
         ++end;
     return {start, end};
 }

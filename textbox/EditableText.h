@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -50,8 +51,9 @@ public:
     int previousCharacter(int position) const;
     int nextWord(int position) const;
     int previousWord(int position) const;
-    // The word (or run of blanks, or single sign) around position, as [start, end).
-    std::pair<int, int> wordAt(int position) const;
+    // The word (or run of blanks, or single sign) around position, as [start, end), looking no
+    // further than [from, to) (which holds position).
+    std::pair<int, int> wordAt(int position, int from = 0, int to = std::numeric_limits<int>::max()) const;
 
     // While followed() says so, each change is kept until takeChanges(): what assistive tools are
     // told. It is asked at every change, so nothing is kept, nor compared, while nobody listens.

@@ -40,6 +40,7 @@ protected:
     int positionAt(const QPoint& point) override;
     QRect caretRect() override;
     QRect characterRect(int position) override;
+    std::pair<int, int> shownRange() override { return {m_first, shownRun().end}; }
     int lineStart(int position) override;
     int lineEnd(int position) override;
 

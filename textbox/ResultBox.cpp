@@ -189,6 +189,13 @@ QRect ResultBox::characterRect(int position)
     return columns(Margin + left, Margin + right, lineTop(line), m_lineHeight);
 }
 
+std::pair<int, int> ResultBox::shownRange()
+{
+    const int first = std::min(verticalScrollBar()->value(), visualLineCount() - 1);
+    const int last = std::min(first + linesPerPage(), visualLineCount()) - 1;
+    return {m_lineStarts[first], visualLine(last).second};
+}
+
 int ResultBox::lineStart(int position)
 {
     return m_lineStarts[lineOf(position)];

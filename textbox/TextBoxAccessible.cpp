@@ -3,6 +3,7 @@
 #include "TextBoxAccessible.h"
 
 #include "TextBoxBase.h"
+#include "TextBridgeGuard.h"
 
 namespace pellitor {
 
@@ -10,6 +11,10 @@ namespace {
 // An offset of -1 means the end of the text, -2 the caret, as assistive tools use them.
 constexpr int EndOffset = -1;
 constexpr int CaretOffset = -2;
+// No piece found by a boundary (a character, word, line or sentence) is handed over longer than
+// this, as Qt's own line edit holds no more than 32767 characters: a longer piece goes in
+// stretches that start at multiples of it.
+constexpr int LongestPiece = 1 << 15;
 
 QAccessibleInterface* textBoxFactory(const QString&, QObject* object)
 {
@@ -19,12 +24,19 @@ QAccessibleInterface* textBoxFactory(const QString&, QObject* object)
 }
 } // namespace
 
+QString TextBoxAccessible::readable(QString text)
+{
+    text.replace(QChar(0), QLatin1Char(' '));
+    return text;
+}
+
 TextBoxAccessible::TextBoxAccessible(TextBoxBase* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
 void TextBoxAccessible::installFactory()
 {
     static const bool installed = (QAccessible::installFactory(textBoxFactory), true);
     Q_UNUSED(installed);
+    TextBridgeGuard::install();
 }
 
 TextBoxBase* TextBoxAccessible::box() const
@@ -55,7 +67,7 @@ QAccessible::State TextBoxAccessible::state() const
 QString TextBoxAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return box()->m_content.text(); // shared, not copied
+        return readable(box()->m_content.text());
     return QAccessibleWidget::text(t);
 }
 
@@ -120,41 +132,69 @@ QString TextBoxAccessible::text(int startOffset, int endOffset) const
     startOffset = std::max(startOffset, 0);
     if (startOffset >= endOffset)
         return {};
-    return box()->m_content.text().mid(startOffset, endOffset - startOffset);
+    return readable(box()->m_content.text().mid(startOffset, endOffset - startOffset));
 }
 
 TextBoxAccessible::Segment TextBoxAccessible::holding(int position, QAccessible::TextBoundaryType type) const
 {
+    // The piece is looked for no further than LongestPiece either side. One that reaches that
+    // far is longer than LongestPiece: it is cut to the stretch of the grid that holds position,
+    // which tiles it the same way from whichever position it is asked.
+    const EditableText& content = box()->m_content;
+    const int size = content.size();
+    const int from = std::max(0, position - LongestPiece);
+    const int to = std::min(size, position + LongestPiece + 1);
+    const Segment piece = natural(position, type, from, to);
+    const bool tooLong = piece.end - piece.start > LongestPiece || (piece.start == from && from > 0)
+                       || (piece.end == to && to < size);
+    if (!tooLong)
+        return piece;
+    // A grid point between the halves of a surrogate pair moves past the pair.
+    const auto gridPoint = [&content, size](int point) {
+        if (point >= size)
+            return size;
+        const QString& text = content.text();
+        return point > 0 && text.at(point).isLowSurrogate() && text.at(point - 1).isHighSurrogate() ? point + 1
+                                                                                                  : point;
+    };
+    int stretch = position / LongestPiece * LongestPiece;
+    if (position < gridPoint(stretch))
+        stretch -= LongestPiece;
+    return {std::max(piece.start, gridPoint(stretch)), std::min(piece.end, gridPoint(stretch + LongestPiece))};
+}
+
+TextBoxAccessible::Segment TextBoxAccessible::natural(int position, QAccessible::TextBoundaryType type, int from,
+                                                      int to) const
+{
     TextBoxBase* b = box();
     const EditableText& content = b->m_content;
-    const QString& text = content.text();
-    const int size = content.size();
+    const QStringView text = content.text();
     switch (type) {
     case QAccessible::CharBoundary: {
         // A surrogate pair, with the marks that follow it, is one character.
         const int start = content.previousCharacter(content.nextCharacter(position));
-        return {start, content.nextCharacter(start)};
+        return {std::max(start, from), std::min(content.nextCharacter(start), to)};
     }
     case QAccessible::WordBoundary: {
-        const auto [start, end] = content.wordAt(position);
+        const auto [start, end] = content.wordAt(position, from, to);
         return {start, end};
     }
     case QAccessible::SentenceBoundary:
     case QAccessible::ParagraphBoundary: {
         // The texts hold formulas, not prose: a sentence is a paragraph, which ends with its break.
-        const int start = position == 0 ? 0 : int(text.lastIndexOf(u'\n', position - 1)) + 1;
-        const int lineBreak = int(text.indexOf(u'\n', position));
-        return {start, lineBreak < 0 ? size : lineBreak + 1};
+        const qsizetype before = text.sliced(from, position - from).lastIndexOf(u'\n');
+        const qsizetype lineBreak = text.sliced(position, to - position).indexOf(u'\n');
+        return {before < 0 ? from : from + int(before) + 1, lineBreak < 0 ? to : position + int(lineBreak) + 1};
     }
     case QAccessible::LineBoundary: {
         // A line as the box shows it, with its break.
         int end = b->lineEnd(position);
-        if (end < size && text.at(end) == u'\n')
+        if (end < content.size() && text.at(end) == u'\n')
             ++end;
-        return {b->lineStart(position), end};
+        return {std::max(b->lineStart(position), from), std::min(end, to)};
     }
     case QAccessible::NoBoundary:
-        return {0, size};
+        return {from, to};
     }
     return {};
 }
@@ -211,6 +251,11 @@ QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundary
     else if (here.end >= 0)
         here = holding(here.end, boundaryType);
     return piece(here, startOffset, endOffset);
+}
+
+std::pair<int, int> TextBoxAccessible::shownRange() const
+{
+    return box()->shownRange();
 }
 
 int TextBoxAccessible::characterCount() const

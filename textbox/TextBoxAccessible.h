@@ -18,6 +18,9 @@ public:
 
     // Lets Qt build this interface for every text box; installing it again does nothing.
     static void installFactory();
+    // Text as a reader is handed it: a NUL, which the box shows as a blank, is a blank, since the
+    // bus ends a text at a NUL. Shared, not copied, when there is none.
+    static QString readable(QString text);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
     QAccessible::State state() const override;
@@ -49,6 +52,10 @@ public:
     void scrollToSubstring(int startIndex, int endIndex) override;
     QString attributes(int offset, int* startOffset, int* endOffset) const override;
 
+    // The offsets whose characters may show on the screen, [first, second): characterRect() is
+    // empty for every other one.
+    std::pair<int, int> shownRange() const;
+
     void deleteText(int startOffset, int endOffset) override;
     void insertText(int offset, const QString& text) override;
     void replaceText(int startOffset, int endOffset, const QString& text) override;
@@ -60,8 +67,11 @@ private:
         int end = -1;
     };
     TextBoxBase* box() const;
-    // The piece of the kind asked for that holds the character at position (0 <= position < size).
+    // The piece of the kind asked for that holds the character at position (0 <= position < size),
+    // cut to at most about LongestPiece characters.
     Segment holding(int position, QAccessible::TextBoundaryType type) const;
+    // The piece itself, looking for its ends no further than [from, to).
+    Segment natural(int position, QAccessible::TextBoundaryType type, int from, int to) const;
     // The piece at offset; at the very end of the text only a line holds it.
     Segment at(int offset, QAccessible::TextBoundaryType type) const;
     QString piece(Segment segment, int* startOffset, int* endOffset) const;

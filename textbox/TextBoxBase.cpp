@@ -163,11 +163,11 @@ void TextBoxBase::announceChanges()
 {
     for (const EditableText::Change& change : m_content.takeChanges()) {
         if (!change.removed.isEmpty()) {
-            QAccessibleTextRemoveEvent removed(this, change.position, change.removed);
+            QAccessibleTextRemoveEvent removed(this, change.position, TextBoxAccessible::readable(change.removed));
             platform::Announcer::send(removed);
         }
         if (!change.inserted.isEmpty()) {
-            QAccessibleTextInsertEvent inserted(this, change.position, change.inserted);
+            QAccessibleTextInsertEvent inserted(this, change.position, TextBoxAccessible::readable(change.inserted));
             platform::Announcer::send(inserted);
         }
     }

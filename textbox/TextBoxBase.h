@@ -66,6 +66,8 @@ protected:
     // The rectangle of the character at position in the viewport, or an empty one when it does
     // not show: only what shows is laid out.
     virtual QRect characterRect(int position) = 0;
+    // The positions whose characters may show, [first, second): characterRect() is empty outside.
+    virtual std::pair<int, int> shownRange() = 0;
     // Where Home and End lead from a position.
     virtual int lineStart(int position) = 0;
     virtual int lineEnd(int position) = 0;

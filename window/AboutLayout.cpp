@@ -21,7 +21,7 @@ constexpr std::array Controls{
     Control{"lblDisclaimer", Kind::Label, Copyright, {180, 1320, 1695, 195}, 0},
 };
 
-constexpr layout::Button OK{"cmdOK", "OK", 1, 3330, 1215, 1535, 582, 3};
+constexpr layout::Button OK{"cmdOK", QT_TRANSLATE_NOOP("pellitor::frmF2", "OK"), 1, 3330, 1215, 1535, 582, 3};
 
 constexpr std::array Lines{
     Line{60, 960, 4680, 960, qRgb(255, 255, 255), 2},

@@ -10,11 +10,13 @@
 
 namespace pellitor::AboutLayout {
 
-inline constexpr const char* Caption = "About Pellitor";
+inline constexpr const char* Caption = QT_TRANSLATE_NOOP("pellitor::frmF2", "About Pellitor");
 inline constexpr layout::Twips ClientArea{0, 0, 4500, 1680};
 inline constexpr const char* WebAddress = "https://pellitor.example/";
 inline constexpr const char* WebAddressText = "pellitor.example";
-inline constexpr const char* Copyright = "\u00A9 2026 Pellitor team";
+inline constexpr const char* Copyright = QT_TRANSLATE_NOOP("pellitor::frmF2", "© 2026 Pellitor team");
+// Label2 shows the version in these words, %1 the version.
+inline constexpr const char* VersionWords = QT_TRANSLATE_NOOP("pellitor::frmF2", "Version %1");
 
 // A line of the line array Line1, in twips; width in pixels.
 struct Line {

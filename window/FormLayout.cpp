@@ -8,6 +8,7 @@
 #include "ResultBox.h"
 #include "XPButton.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
@@ -38,6 +39,14 @@ QFont fontOf(const FontChoice& choice, const QFont& windowFont)
 }
 
 namespace {
+// A text of the window's table in the installed translation. The window's class names the
+// translation context, as tr() in its own code does; texts that are not marked for translation
+// (the keypad's tokens) have none and stay as they are.
+QString translated(const QWidget* form, const char* text)
+{
+    return QCoreApplication::translate(form->metaObject()->className(), text);
+}
+
 QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
 {
     switch (kind) {
@@ -81,12 +90,12 @@ QWidget* createControl(const Control& control, QWidget* form)
     if (control.container)
         parent = form->findChild<QWidget*>(QString::fromUtf8(control.container));
     Q_ASSERT(parent);
-    QWidget* widget = makeWidget(control.kind, QString::fromUtf8(control.caption), parent);
+    QWidget* widget = makeWidget(control.kind, translated(form, control.caption), parent);
     widget->setObjectName(QString::fromUtf8(control.name));
     widget->setGeometry(control.at.toPixels());
     widget->setFont(fontOf(control.font, form->font()));
     if (control.toolTip)
-        widget->setToolTip(QString::fromUtf8(control.toolTip));
+        widget->setToolTip(translated(form, control.toolTip));
     return widget;
 }
 
@@ -94,12 +103,13 @@ XPButton* createButton(const Button& button, QWidget* parent)
 {
     auto* widget = new XPButton(parent);
     widget->setObjectName(QString::fromUtf8(button.name));
-    const platform::PropertyBag bag = storedLayout(button);
+    platform::PropertyBag bag = storedLayout(button);
+    bag.store(QStringLiteral("caption"), translated(parent, button.caption));
     widget->ReadProperties(bag);
     const QPoint at(button.left / TwipsPerPixel, button.top / TwipsPerPixel);
     widget->setGeometry(QRect(at, platform::readExtent(bag, {})));
     if (button.toolTip)
-        widget->setToolTip(QString::fromUtf8(button.toolTip));
+        widget->setToolTip(translated(parent, button.toolTip));
     return widget;
 }
 
@@ -108,9 +118,9 @@ void nameControls(std::span<const AccessibleName> names, QWidget* form)
     for (const AccessibleName& entry : names) {
         auto* widget = form->findChild<QWidget*>(QString::fromUtf8(entry.control));
         Q_ASSERT(widget);
-        widget->setAccessibleName(QString::fromUtf8(entry.name));
+        widget->setAccessibleName(translated(form, entry.name));
         if (entry.description)
-            widget->setAccessibleDescription(QString::fromUtf8(entry.description));
+            widget->setAccessibleDescription(translated(form, entry.description));
         if (entry.label) {
             auto* label = form->findChild<QLabel*>(QString::fromUtf8(entry.label));
             Q_ASSERT(label);

@@ -85,10 +85,11 @@ platform::PropertyBag storedLayout(const Button& button);
 QFont fontOf(const FontChoice& choice, const QFont& windowFont);
 
 // Creates the control inside form (or inside its container, which must exist already), named
-// after it, at its place, with its caption, font and tooltip.
+// after it, at its place, with its caption, font and tooltip. Captions, tooltips and accessible
+// names are shown in the installed translation, in the context of form's class.
 QWidget* createControl(const Control& control, QWidget* form);
-// Creates the button inside parent and restores it from its stored layout through ReadProperties,
-// which also starts its hover poll.
+// Creates the button inside parent (the window) and restores it from its stored layout through
+// ReadProperties, which also starts its hover poll; its caption in the installed translation.
 XPButton* createButton(const Button& button, QWidget* parent);
 // Gives each control its accessible name and description, and makes its label the label for it.
 void nameControls(std::span<const AccessibleName> names, QWidget* form);

@@ -1,4 +1,5 @@
-// frmMain's layout table. Positions and sizes are twips; button extents are HIMETRIC.
+// frmMain's layout table. Positions and sizes are twips; button extents are HIMETRIC. Worded
+// captions, tooltips and names are marked for translation; the keypad's tokens are not.
 #include "MainLayout.h"
 
 #include <array>
@@ -15,16 +16,17 @@ constexpr FontChoice Verdana{"Verdana", 8.25};
 constexpr FontChoice Arial{"Arial", 8.25};
 
 constexpr std::array Controls{
-    Control{"Label1", Kind::Label, "Expression  e.g. 2cos(x^2)/x", {120, 75, 4815, 195}, 0, nullptr, Verdana},
-    Control{"Option1", Kind::OptionButton, "Arc", {4410, 75, 645, 195}, 34},
-    Control{"Option2", Kind::OptionButton, "Angle", {5130, 75, 735, 195}, 35},
+    Control{"Label1", Kind::Label, QT_TRANSLATE_NOOP("pellitor::frmMain", "Expression  e.g. 2cos(x^2)/x"),
+            {120, 75, 4815, 195}, 0, nullptr, Verdana},
+    Control{"Option1", Kind::OptionButton, QT_TRANSLATE_NOOP("pellitor::frmMain", "Arc"), {4410, 75, 645, 195}, 34},
+    Control{"Option2", Kind::OptionButton, QT_TRANSLATE_NOOP("pellitor::frmMain", "Angle"), {5130, 75, 735, 195}, 35},
     Control{"Text1", Kind::TextBox, "", {90, 345, 5805, 330}, 1},
-    Control{"Frame1", Kind::Frame, "Parameter", {90, 750, 1590, 1590}, 24},
+    Control{"Frame1", Kind::Frame, QT_TRANSLATE_NOOP("pellitor::frmMain", "Parameter"), {90, 750, 1590, 1590}, 24},
     Control{"Label2", Kind::Label, "x", {90, 225, 1185, 195}, 25, "Frame1"},
     Control{"Text2", Kind::TextBox, "", {270, 495, 1140, 285}, 2, "Frame1"},
-    Control{"Label4", Kind::Label, "Function", {4095, 795, 735, 195}, 27},
+    Control{"Label4", Kind::Label, QT_TRANSLATE_NOOP("pellitor::frmMain", "Function"), {4095, 795, 735, 195}, 27},
     Control{"List1", Kind::ListBox, "", {4095, 1110, 1815, 1110}, 26, nullptr, Arial},
-    Control{"Frame2", Kind::Frame, "Result", {90, 2415, 5865, 1185}, 29},
+    Control{"Frame2", Kind::Frame, QT_TRANSLATE_NOOP("pellitor::frmMain", "Result"), {90, 2415, 5865, 1185}, 29},
     Control{"Text4", Kind::MultiLineTextBox, "", {135, 225, 5595, 825}, 3, "Frame2"},
 };
 
@@ -51,25 +53,27 @@ constexpr std::array Buttons{
     Button{"XPButton20", "(", 2, C4, R3, KeyX, KeyY, 17},
     Button{"XPButton21", ")", 2, C5, R3, KeyX, KeyY, 18},
     Button{"XPButton22", "0", 2, C1, R4, KeyX, KeyY, 19},
-    Button{"XPButton23", ".", 2, C2, R4, KeyX, KeyY, 20, "Decimal Point"},
-    Button{"XPButton24", "x", 2, C3, R4, KeyX, KeyY, 21, "Variable x"},
+    Button{"XPButton23", ".", 2, C2, R4, KeyX, KeyY, 20, QT_TRANSLATE_NOOP("pellitor::frmMain", "Decimal Point")},
+    Button{"XPButton24", "x", 2, C3, R4, KeyX, KeyY, 21, QT_TRANSLATE_NOOP("pellitor::frmMain", "Variable x")},
     Button{"XPButton25", "^", 2, C4, R4, KeyX, KeyY, 22},
-    Button{"XPButton26", "B", 2, C5, R4, KeyX, KeyY, 23, "Backspace"},
+    Button{"XPButton26", "B", 2, C5, R4, KeyX, KeyY, 23, QT_TRANSLATE_NOOP("pellitor::frmMain", "Backspace")},
     // 915 x 240 twips
-    Button{"XPButton27", "Insert", 3, 4950, 795, 1614, 423, 28, "Select And Insert A Function"},
+    Button{"XPButton27", QT_TRANSLATE_NOOP("pellitor::frmMain", "Insert"), 3, 4950, 795, 1614, 423, 28,
+           QT_TRANSLATE_NOOP("pellitor::frmMain", "Select And Insert A Function")},
     // 870 x 330 twips, the last 915 x 330
-    Button{"XPButton28", "Calculate", 1, 960, 3780, 1535, 582, 30},
-    Button{"XPButton29", "Clear", 1, 2040, 3780, 1535, 582, 31},
-    Button{"XPButton30", "Help", 1, 3120, 3780, 1535, 582, 32},
-    Button{"XPButton31", "About", 1, 4200, 3780, 1614, 582, 33},
+    Button{"XPButton28", QT_TRANSLATE_NOOP("pellitor::frmMain", "Calculate"), 1, 960, 3780, 1535, 582, 30},
+    Button{"XPButton29", QT_TRANSLATE_NOOP("pellitor::frmMain", "Clear"), 1, 2040, 3780, 1535, 582, 31},
+    Button{"XPButton30", QT_TRANSLATE_NOOP("pellitor::frmMain", "Help"), 1, 3120, 3780, 1535, 582, 32},
+    Button{"XPButton31", QT_TRANSLATE_NOOP("pellitor::frmMain", "About"), 1, 4200, 3780, 1614, 582, 33},
 };
 
 // The boxes and the list as their labels and frames name them.
 constexpr std::array Names{
-    layout::AccessibleName{"Text1", "Expression", "e.g. 2cos(x^2)/x", "Label1"},
-    layout::AccessibleName{"Text2", "Parameter x", nullptr, "Label2"},
-    layout::AccessibleName{"List1", "Function", nullptr, "Label4"},
-    layout::AccessibleName{"Text4", "Result"},
+    layout::AccessibleName{"Text1", QT_TRANSLATE_NOOP("pellitor::frmMain", "Expression"),
+                           QT_TRANSLATE_NOOP("pellitor::frmMain", "e.g. 2cos(x^2)/x"), "Label1"},
+    layout::AccessibleName{"Text2", QT_TRANSLATE_NOOP("pellitor::frmMain", "Parameter x"), nullptr, "Label2"},
+    layout::AccessibleName{"List1", QT_TRANSLATE_NOOP("pellitor::frmMain", "Function"), nullptr, "Label4"},
+    layout::AccessibleName{"Text4", QT_TRANSLATE_NOOP("pellitor::frmMain", "Result")},
 };
 
 constexpr std::array<const char*, 28> FunctionTemplates{

@@ -1,12 +1,71 @@
-// The Calculate command bound to frmMain's widgets.
+// The Calculate command bound to frmMain's widgets, and the report's words in the user's language.
 #include "WidgetCalculateView.h"
 
 #include "InputBox.h"
 #include "ResultBox.h"
 
+#include <QCoreApplication>
 #include <QRadioButton>
 
+#include <array>
+
 namespace pellitor {
+
+namespace {
+
+// The report's worded lines as the command writes them, without their indentation; %1 is the
+// expression or the value of x, which stay as they are.
+constexpr std::array ReportLines{
+    QT_TRANSLATE_NOOP("pellitor::WidgetCalculateView", "Function y=%1"),
+    QT_TRANSLATE_NOOP("pellitor::WidgetCalculateView", "Can not calculate the expression at x=%1"),
+};
+
+// One line of the report in the installed translation; its leading blanks stay.
+void appendTranslatedLine(QString& out, QStringView line)
+{
+    qsizetype indent = 0;
+    while (indent < line.size() && line[indent] == u' ')
+        ++indent;
+    const QStringView body = line.mid(indent);
+    for (const char* source : ReportLines) {
+        const QLatin1StringView pattern(source);
+        const qsizetype at = pattern.indexOf(QLatin1StringView("%1"));
+        const QLatin1StringView before = pattern.left(at);
+        const QLatin1StringView after = pattern.mid(at + 2);
+        if (body.size() < before.size() + after.size() || !body.startsWith(before) || !body.endsWith(after))
+            continue;
+        const QString translated = QCoreApplication::translate("pellitor::WidgetCalculateView", source);
+        const qsizetype slot = translated.indexOf(u"%1");
+        if (slot < 0)
+            break; // a translation without the value would lose it: keep the line as written
+        out += line.left(indent);
+        out += QStringView(translated).left(slot);
+        out += body.mid(before.size(), body.size() - before.size() - after.size());
+        out += QStringView(translated).mid(slot + 2);
+        return;
+    }
+    out += line;
+}
+
+// The report's text with each of its CR LF separated lines translated.
+QString translatedReport(const std::u16string& text)
+{
+    const QStringView all(text.data(), qsizetype(text.size()));
+    QString out;
+    out.reserve(all.size() + 32);
+    qsizetype start = 0;
+    while (start <= all.size()) {
+        const qsizetype end = all.indexOf(u"\r\n", start);
+        appendTranslatedLine(out, all.mid(start, (end < 0 ? all.size() : end) - start));
+        if (end < 0)
+            break;
+        out += u"\r\n";
+        start = end + 2;
+    }
+    return out;
+}
+
+} // namespace
 
 WidgetCalculateView::WidgetCalculateView(InputBox* Text1, InputBox* Text2, QRadioButton* Option1,
                                          QRadioButton* Option2, ResultBox* Text4)
@@ -46,12 +105,12 @@ bool WidgetCalculateView::angleSelected() const
 
 void WidgetCalculateView::setResultText(const std::u16string& text)
 {
-    m_text4->setPlainText(QString::fromStdU16String(text));
+    m_text4->setPlainText(translatedReport(text));
 }
 
 void WidgetCalculateView::appendResultText(const std::u16string& text)
 {
-    m_text4->setPlainText(m_text4->toPlainText() + QString::fromStdU16String(text));
+    m_text4->setPlainText(m_text4->toPlainText() + translatedReport(text));
 }
 
 } // namespace pellitor

@@ -4,10 +4,12 @@
 #include "AboutLayout.h"
 #include "DocumentOpener.h"
 #include "LinkLabel.h"
+#include "Version.h"
 #include "WindowAccessibility.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
 
+#include <QLabel>
 #include <QPainter>
 
 namespace pellitor {
@@ -18,7 +20,7 @@ frmF2::frmF2(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmF2"));
     installWindowAccessibility();
-    setWindowTitle(QString::fromUtf8(AboutLayout::Caption));
+    setWindowTitle(tr(AboutLayout::Caption));
     setWindowIcon(calculatorIcon());
     setModal(true);
     QFont arial(QStringLiteral("Arial"));
@@ -33,6 +35,9 @@ frmF2::frmF2(QWidget* parent)
 
     for (const layout::Control& entry : AboutLayout::controls())
         layout::createControl(entry, this);
+    // The version comes from the build, so the words around it are translated on their own.
+    auto* version = findChild<QLabel*>(QStringLiteral("Label2"));
+    version->setText(tr(AboutLayout::VersionWords).arg(QLatin1String(Version)));
 
     auto* link = findChild<LinkLabel*>(QStringLiteral("Label1"));
     connect(link, &LinkLabel::activated, this,

@@ -4,11 +4,11 @@
 
 #include "CalculateCommand.h"
 #include "DesignFont.h"
-#include "DocumentOpener.h"
 #include "HelpPage.h"
 #include "InputBox.h"
 #include "MainLayout.h"
 #include "ResultBox.h"
+#include "Translations.h"
 #include "WindowAccessibility.h"
 #include "WindowIcon.h"
 #include "XPButton.h"
@@ -168,12 +168,12 @@ void frmMain::insertFunction()
 
 QString frmMain::helpPath() const
 {
-    return findHelpPage(m_programFolder);
+    return findHelpPage(m_programFolder, Translations::current());
 }
 
 void frmMain::openHelp()
 {
-    platform::openDocument(this, helpPath());
+    openHelpPage(this, helpPath());
 }
 
 void frmMain::showAbout()

@@ -34,6 +34,7 @@ public:
     // "0" into Text2.
     void FillFunctionList();
 
+    // The help page that Help opens, in the window's language where there is one.
     QString helpPath() const;
 
 private:

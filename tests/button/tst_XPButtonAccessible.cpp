@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QStyleFactory>
 #include <QtTest>
@@ -22,7 +23,7 @@ using namespace pellitor::testing;
 namespace {
 constexpr int W = 75;
 constexpr int H = 23;
-const QRgb PressedTop = bgr(0xC1CCD1); // style 1's pressed outer top line
+const QRgb PressedTop = bgr(ring::Pressed1[0]); // style 1's pressed outer top line
 
 // A button in a shown window whose other control holds the focus.
 struct Shown {
@@ -164,8 +165,94 @@ private slots:
         action->doAction(QAccessibleActionInterface::pressAction());
         action->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(log.lines.count("Click"), 2);
-        QCOMPARE(log.lines, (QStringList{"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "Click", "KeyDown 32 0",
-                                         "KeyPress 32", "KeyUp 32 0", "Click"}));
+        // The second press waits for the first and starts just before its Click.
+        QCOMPARE(log.lines, (QStringList{"KeyDown 32 0", "KeyPress 32", "KeyUp 32 0", "KeyDown 32 0", "KeyPress 32",
+                                         "Click", "KeyUp 32 0", "Click"}));
+    }
+
+    // A modal window blocks the button for the mouse, and so for "Press": the action is refused
+    // and the button reads as disabled while it lasts.
+    void blockedByModalWindow_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("application-modal, no owner") << "application" << true;
+        QTest::newRow("application-modal, owned by the button's window") << "owned" << true;
+        QTest::newRow("window-modal, owned by the button's window") << "window" << true;
+        QTest::newRow("window-modal, owned by another window") << "other window" << false;
+        QTest::newRow("the button inside the modal window") << "inside" << false;
+        QTest::newRow("a modal window of the button's own, then one it owns") << "nested" << true;
+        QTest::newRow("none") << "" << false;
+    }
+    void blockedByModalWindow()
+    {
+        QFETCH(QString, opened);
+        QFETCH(bool, blocked);
+        Shown shown("About");
+        QWidget other;
+        other.show();
+        QDialog dialog(opened == "owned" || opened == "window" || opened == "nested" ? &shown.window
+                       : opened == "other window"                                  ? &other
+                                                                                    : nullptr);
+        dialog.setWindowModality(opened.startsWith("window") || opened == "other window" ? Qt::WindowModal
+                                                                                           : Qt::ApplicationModal);
+        XPButton* button = shown.button;
+        if (opened == "inside") {
+            button = new XPButton(&dialog);
+            button->InitProperties();
+        }
+        QDialog inner(&dialog);
+        inner.setModal(true);
+        if (!opened.isEmpty())
+            dialog.show();
+        if (opened == "nested")
+            inner.show();
+        EventLog log(*button);
+        QAccessibleInterface* iface = accessible(button);
+        QCOMPARE(bool(iface->state().disabled), blocked);
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        if (blocked) {
+            QTest::qWait(250);
+            QCOMPARE(log.lines, QStringList{});
+        } else {
+            QTRY_COMPARE(log.lines.count("Click"), 1);
+        }
+    }
+
+    // A Click that opens a modal window holds up no call, and the press that waited behind it
+    // finds the button blocked, as a second mouse click would: one Click, one window.
+    void pressWhileClickOpensModalWindow()
+    {
+        Shown shown("About");
+        XPButton* button = shown.button;
+        QAccessibleActionInterface* action = accessible(button)->actionInterface();
+        EventLog log(*button);
+        int clicks = 0;
+        bool disabledWhileOpen = false;
+        QStringList whileOpen;
+        connect(button, &XPButton::Click, [&] {
+            ++clicks;
+            QDialog about(&shown.window);
+            QTimer::singleShot(150, &about, [&] {
+                disabledWhileOpen = accessible(button)->state().disabled;
+                const qsizetype before = log.lines.size();
+                action->doAction(QAccessibleActionInterface::pressAction());
+                whileOpen = log.lines.mid(before);
+            });
+            QTimer::singleShot(400, &about, &QDialog::accept);
+            about.exec();
+        });
+        action->doAction(QAccessibleActionInterface::pressAction());
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks, 0);
+        QTRY_COMPARE(clicks, 1);
+        QTest::qWait(300);
+        QCOMPARE(clicks, 1);
+        QVERIFY(disabledWhileOpen);
+        QCOMPARE(whileOpen, QStringList{});
+        // Unblocked again, it presses.
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(clicks, 2);
     }
 
     // A handler may delete the button while a press is under way.

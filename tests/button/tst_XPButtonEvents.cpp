@@ -19,6 +19,10 @@ namespace {
 constexpr int W = 75;
 constexpr int H = 23;
 const QPoint OuterTop(W / 2, 1);
+// The outer top line of style 1's pressed, focus and hover rings.
+const QRgb PressedTop = bgr(ring::Pressed1[0]);
+const QRgb FocusTop = bgr(ring::Focus1[0]);
+const QRgb HoverTop = bgr(ring::Hover1[0]);
 
 std::unique_ptr<XPButton> makeButton()
 {
@@ -73,10 +77,10 @@ private slots:
         EventLog log(*button);
         QTest::keyPress(button.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(log.lines, whilePressed);
-        QCOMPARE(outerTop(*button) == bgr(0xC1CCD1), pressedLook);
+        QCOMPARE(outerTop(*button) == PressedTop, pressedLook);
         QTest::keyRelease(button.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(log.lines, afterRelease);
-        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+        QVERIFY(outerTop(*button) != PressedTop);
     }
 
     void heldSpaceKeepsThePressedLook()
@@ -90,7 +94,7 @@ private slots:
         QCoreApplication::sendEvent(button.get(), &release);
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
         QCoreApplication::sendEvent(button.get(), &repeat);
-        QCOMPARE(outerTop(*button), bgr(0xC1CCD1));
+        QCOMPARE(outerTop(*button), PressedTop);
         QCOMPARE(log.lines, (QStringList{"KeyDown 32 0", "KeyPress 32", "KeyDown 32 0", "KeyPress 32"}));
     }
 
@@ -150,11 +154,11 @@ private slots:
         // A KeyDown handler that clears KeyCode keeps Space from showing the pressed look.
         connect(button.get(), &XPButton::KeyDown, [](qint16& code, qint16&) { code = 0; });
         QTest::keyPress(button.get(), Qt::Key_Space);
-        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+        QVERIFY(outerTop(*button) != PressedTop);
         // A MouseDown handler that changes Button keeps the left press from showing it.
         connect(button.get(), &XPButton::MouseDown, [](qint16& b, qint16&, float&, float&) { b = 2; });
         QTest::mousePress(button.get(), Qt::LeftButton);
-        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+        QVERIFY(outerTop(*button) != PressedTop);
     }
 
     void mouse_data()
@@ -182,11 +186,11 @@ private slots:
         auto b = makeButton();
         EventLog log(*b);
         QTest::mousePress(b.get(), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(10, 12));
-        QCOMPARE(outerTop(*b) == bgr(0xC1CCD1), pressedLook);
+        QCOMPARE(outerTop(*b) == PressedTop, pressedLook);
         QTest::mouseRelease(b.get(), Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers), QPoint(10, 12));
         log.lines.removeIf([](const QString& line) { return line.startsWith("MouseMove"); });
         QCOMPARE(log.lines, expected);
-        QVERIFY(outerTop(*b) != bgr(0xC1CCD1));
+        QVERIFY(outerTop(*b) != PressedTop);
     }
 
     void pressDraggedOffKeepsThePressedLookAndGivesNoClick()
@@ -196,14 +200,14 @@ private slots:
         EventLog log(*button);
         QTest::mousePress(button.get(), Qt::LeftButton, {}, QPoint(10, 12));
         hover(*button, pointer); // pressed wins over hover
-        QCOMPARE(outerTop(*button), bgr(0xC1CCD1));
+        QCOMPARE(outerTop(*button), PressedTop);
         hover(*button, pointer, false);
         QTest::mouseMove(button.get(), QPoint(W + 30, 12));
-        QCOMPARE(outerTop(*button), bgr(0xC1CCD1));
+        QCOMPARE(outerTop(*button), PressedTop);
         QTest::mouseRelease(button.get(), Qt::LeftButton, {}, QPoint(W + 30, 12));
         QVERIFY(!log.lines.contains("Click"));
         QVERIFY(log.lines.contains(QStringLiteral("MouseUp 1 0 %1 12").arg(W + 30)));
-        QVERIFY(outerTop(*button) != bgr(0xC1CCD1));
+        QVERIFY(outerTop(*button) != PressedTop);
         // A release on a cut-off corner is outside too.
         QTest::mousePress(button.get(), Qt::LeftButton, {}, QPoint(10, 12));
         QTest::mouseRelease(button.get(), Qt::LeftButton, {}, QPoint(W - 1, 12)); // the column past the shape
@@ -246,13 +250,13 @@ private slots:
         FakePointer pointer;
         auto button = makeButton();
         focus(*button);
-        QCOMPARE(outerTop(*button), bgr(0xFFE7CE));
+        QCOMPARE(outerTop(*button), FocusTop);
         hover(*button, pointer); // hover wins over focus
-        QCOMPARE(outerTop(*button), bgr(0xCFF0FF));
+        QCOMPARE(outerTop(*button), HoverTop);
         hover(*button, pointer, false);
-        QCOMPARE(outerTop(*button), bgr(0xFFE7CE));
+        QCOMPARE(outerTop(*button), FocusTop);
         focus(*button, false);
-        QVERIFY(outerTop(*button) != bgr(0xFFE7CE));
+        QVERIFY(outerTop(*button) != FocusTop);
     }
 
     void disabledButtonIgnoresInputButStaysFocusable()
@@ -293,7 +297,7 @@ private slots:
         platform::HoverClock::current().tick();
         platform::HoverClock::current().tick();
         QCOMPARE(log.lines, QStringList{"MouseEnters 300 200"});
-        QCOMPARE(ringDuringEnters, bgr(0xCFF0FF)); // flag and repaint come before the event
+        QCOMPARE(ringDuringEnters, HoverTop); // flag and repaint come before the event
         pointer.moveTo(QPoint(310, 260), nullptr);
         platform::HoverClock::current().tick();
         platform::HoverClock::current().tick();
@@ -317,7 +321,7 @@ private slots:
         QCOMPARE(log.lines.size(), 1);
         QVERIFY(button->findChild<platform::HoverTimer*>("tmrCheck")->isActive());
         button->setEnabledFlag(true);
-        QCOMPARE(outerTop(*button), bgr(0xCFF0FF));
+        QCOMPARE(outerTop(*button), HoverTop);
         platform::HoverClock::current().tick();
         QCOMPARE(log.lines.size(), 2);
         QVERIFY(log.lines.last().startsWith("MouseLeaves"));

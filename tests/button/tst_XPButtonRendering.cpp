@@ -100,25 +100,16 @@ private slots:
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<State>("state");
-        QTest::addColumn<QList<quint32>>("colors"); // 0xFFFFFFFF: the line is not drawn
-        QTest::newRow("1 hover") << 1 << State::Hover
-            << QList<quint32>{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA};
-        QTest::newRow("2 hover") << 2 << State::Hover
-            << QList<quint32>{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA};
-        QTest::newRow("3 hover") << 3 << State::Hover
-            << QList<quint32>{0x95C5FC, 0x76AAE8, 0x2572CF, 0x6FA6E7, 0x96BEED, 0x6FA6E7, 0x4F91E3, 0x77ABE7};
-        QTest::newRow("1 focus") << 1 << State::Focus
-            << QList<quint32>{0xFFE7CE, 0xEABB9C, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xEBBC9D, 0xE4AD89, 0xEBBB9D};
-        QTest::newRow("2 focus") << 2 << State::Focus
-            << QList<quint32>{0xFFE7CE, 0xECBEA0, 0xEE8269, 0xEBBB9C, 0xF6D4BC, 0xFFFFFF, 0xE4AD89, 0xFFFFFF};
-        QTest::newRow("3 focus") << 3 << State::Focus
-            << QList<quint32>{0x8FD1C2, 0x67C7A0, 0x66A7A8, 0x68C6A1, 0x80CBB1, 0x5FC49B, 0x54C190, 0x5DC398};
-        QTest::newRow("1 pressed") << 1 << State::Pressed
-            << QList<quint32>{0xC1CCD1, 0xCBD4D7, 0xEEF1F2, 0xDBE3E4, 0xCFD8DC, 0xD3DBDD, 0xE3E9EA, 0xDBE2E3};
-        QTest::newRow("2 pressed") << 2 << State::Pressed
-            << QList<quint32>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
-        QTest::newRow("3 pressed") << 3 << State::Pressed
-            << QList<quint32>{0xB4CDDF, 0xBFD4E3, 0xE4F4F8, 0xCFE5EE, 0xC3D9E7, 0xC6DCE8, 0xD8ECF2, 0xCFE4ED};
+        QTest::addColumn<QList<quint32>>("colors"); // NotDrawn: the line is not drawn
+        QTest::newRow("1 hover") << 1 << State::Hover << ring::Hover1;
+        QTest::newRow("2 hover") << 2 << State::Hover << ring::Hover1;
+        QTest::newRow("3 hover") << 3 << State::Hover << ring::Hover3;
+        QTest::newRow("1 focus") << 1 << State::Focus << ring::Focus1;
+        QTest::newRow("2 focus") << 2 << State::Focus << ring::Focus2;
+        QTest::newRow("3 focus") << 3 << State::Focus << ring::Focus3;
+        QTest::newRow("1 pressed") << 1 << State::Pressed << ring::Pressed1;
+        QTest::newRow("2 pressed") << 2 << State::Pressed << ring::Pressed2;
+        QTest::newRow("3 pressed") << 3 << State::Pressed << ring::Pressed3;
     }
     void ringLines()
     {
@@ -133,7 +124,7 @@ private slots:
         for (int line = 0; line < 8; ++line) {
             const QPoint at = ringProbes[line];
             // Not drawn: the pressed gradient shows, the same along the whole row.
-            const bool shown = colors[line] == 0xFFFFFFFF ? onGradient(image.pixel(at), 0xBDABAC, 0xFFFFFF, at.y())
+            const bool shown = colors[line] == NotDrawn ? onGradient(image.pixel(at), 0xBDABAC, 0xFFFFFF, at.y())
                                                           : image.pixel(at) == bgr(colors[line]);
             QVERIFY2(shown, qPrintable(QStringLiteral("line %1").arg(line + 1)));
         }
@@ -147,8 +138,8 @@ private slots:
         const QImage image = render(*button);
         QVERIFY(onGradient(image.pixel(1, 1), 0xFBFCFC, 0xEAF0F0, 1)); // open corners of the outer ring
         QCOMPARE(image.pixel(W - 3, 1), image.pixel(1, 1));
-        QCOMPARE(image.pixel(2, 1), bgr(0xCFF0FF));          // outer top runs from x = 2 ...
-        QCOMPARE(image.pixel(W - 4, 1), bgr(0xCFF0FF));      // ... to W - 4
+        QCOMPARE(image.pixel(2, 1), bgr(ring::Hover1[0]));          // outer top runs from x = 2 ...
+        QCOMPARE(image.pixel(W - 4, 1), bgr(ring::Hover1[0]));      // ... to W - 4
         QCOMPARE(image.pixel(W - 3, 2), bgr(0x69CAFC));      // inner top leaves the outer right alone
         QCOMPARE(image.pixel(2, H - 4), bgr(0x30B3F8));      // inner bottom drawn over inner left
         QCOMPARE(image.pixel(W - 4, H - 4), bgr(0x61C7FA));  // inner right drawn last
@@ -161,12 +152,12 @@ private slots:
         QTest::addColumn<quint32>("border");
         QTest::addColumn<quint32>("top");
         QTest::addColumn<quint32>("bottom");
-        QTest::newRow("1") << 1 << false << 0x743C00u << 0xFBFCFCu << 0xEAF0F0u;
-        QTest::newRow("2") << 2 << false << 0x743C00u << 0xFFFFFFu << 0xD7C5C6u;
-        QTest::newRow("3") << 3 << false << 0x066237u << 0xF2FFFEu << 0xDBEEF3u;
-        QTest::newRow("1 pressed") << 1 << true << 0x743C00u << 0xDDE4E5u << 0xDAE2E2u;
-        QTest::newRow("2 pressed, reversed") << 2 << true << 0x743C00u << 0xBDABACu << 0xFFFFFFu;
-        QTest::newRow("3 pressed") << 3 << true << 0x066237u << 0xD2E6EEu << 0xCEE4ECu;
+        QTest::newRow("1") << 1 << false << border::Blue << 0xFBFCFCu << 0xEAF0F0u;
+        QTest::newRow("2") << 2 << false << border::Blue << 0xFFFFFFu << 0xD7C5C6u;
+        QTest::newRow("3") << 3 << false << border::Green << 0xF2FFFEu << 0xDBEEF3u;
+        QTest::newRow("1 pressed") << 1 << true << border::Blue << 0xDDE4E5u << 0xDAE2E2u;
+        QTest::newRow("2 pressed, reversed") << 2 << true << border::Blue << 0xBDABACu << 0xFFFFFFu;
+        QTest::newRow("3 pressed") << 3 << true << border::Green << 0xD2E6EEu << 0xCEE4ECu;
     }
     void borderAndGradient()
     {
@@ -205,14 +196,14 @@ private slots:
         }
         QCOMPARE(first.pixel(4, 4), bgr(0xEAF4F5));
         QCOMPARE(first.pixel(W - 5, H - 4), bgr(0xEAF4F5));
-        QCOMPARE(first.pixel(W / 2, 0), bgr(0xBAC7C9));
-        QCOMPARE(first.pixel(0, H / 2), bgr(0xBAC7C9));
+        QCOMPARE(first.pixel(W / 2, 0), bgr(border::Disabled));
+        QCOMPARE(first.pixel(0, H / 2), bgr(border::Disabled));
         bool captionInDisabledColour = false;
         for (int y = 0; y < H; ++y) {
             for (int x = 3; x < W - 4; ++x) {
                 const QRgb pixel = first.pixel(x, y);
                 QVERIFY(qRed(pixel) <= qBlue(pixel) + 16); // no trace of the red ForeColor
-                captionInDisabledColour |= y > 3 && y < H - 4 && pixel == bgr(0xBAC7C9);
+                captionInDisabledColour |= y > 3 && y < H - 4 && pixel == bgr(border::Disabled);
             }
         }
         QVERIFY(captionInDisabledColour);
@@ -245,7 +236,7 @@ private slots:
             QCOMPARE(image.pixel(at), Backdrop);
         }
         // The border runs along the shape's edge, square or cut.
-        QCOMPARE(image.pixel(inside.first()), bgr(0x743C00));
+        QCOMPARE(image.pixel(inside.first()), bgr(border::Blue));
     }
 
     void dottedRect_data()

@@ -49,13 +49,8 @@ constexpr Place places[] = {
 
 enum class Look { Disabled, Hover, Focus, Pressed };
 
-// Ring colours in drawing order: outer top, left, bottom, right; inner top, left, bottom, right.
-const QList<quint32> hover1{0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA};
-const QList<quint32> hover3{0x95C5FC, 0x76AAE8, 0x2572CF, 0x6FA6E7, 0x96BEED, 0x6FA6E7, 0x4F91E3, 0x77ABE7};
-const QList<quint32> focus1{0xFFE7CE, 0xEABB9C, 0xEE8269, 0xEBBB9C}; // outer lines
-const QList<quint32> focus3{0x8FD1C2, 0x67C7A0, 0x66A7A8, 0x68C6A1, 0x80CBB1, 0x5FC49B, 0x54C190, 0x5DC398};
-const QList<quint32> pressed1{0xC1CCD1, 0xCBD4D7, 0xEEF1F2, 0xDBE3E4, 0xCFD8DC, 0xD3DBDD, 0xE3E9EA, 0xDBE2E3};
-const QList<quint32> pressed2{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF}; // outer lines only
+// The outer lines of a ring: the inner ones of these looks are not checked at every scale.
+QList<quint32> outerLines(const QList<quint32>& ring) { return ring.first(4); }
 } // namespace
 
 Q_DECLARE_METATYPE(Look)
@@ -87,10 +82,13 @@ private slots:
             QList<quint32> ring;
             quint32 border;
         } looks[] = {
-            {"hover 1", 1, Look::Hover, hover1, 0x743C00},       {"hover 2", 2, Look::Hover, hover1, 0x743C00},
-            {"hover 3", 3, Look::Hover, hover3, 0x066237},       {"focus 3", 3, Look::Focus, focus3, 0x066237},
-            {"pressed 1", 1, Look::Pressed, pressed1, 0x743C00}, {"pressed 2", 2, Look::Pressed, pressed2, 0x743C00},
-            {"disabled", 2, Look::Disabled, {}, 0xBAC7C9},
+            {"hover 1", 1, Look::Hover, ring::Hover1, border::Blue},
+            {"hover 2", 2, Look::Hover, ring::Hover1, border::Blue},
+            {"hover 3", 3, Look::Hover, ring::Hover3, border::Green},
+            {"focus 3", 3, Look::Focus, ring::Focus3, border::Green},
+            {"pressed 1", 1, Look::Pressed, ring::Pressed1, border::Blue},
+            {"pressed 2", 2, Look::Pressed, outerLines(ring::Pressed2), border::Blue},
+            {"disabled", 2, Look::Disabled, {}, border::Disabled},
         };
         for (const Place& place : places) {
             for (const auto& look : looks) {
@@ -151,7 +149,7 @@ private slots:
         Scene scene(at, size, 1);
         scene.button->setRoundedValue(rounded);
         const QImage image = scene.image();
-        const QRgb border = bgr(0x743C00);
+        const QRgb border = bgr(border::Blue);
         // Exactly the pixels of the shape less than a line's width from its outside, straight
         // across, are border: at the corners too, with no gap to the backdrop.
         const auto outside = [&](QPoint p) { return !image.valid(p) || image.pixel(p) == Backdrop; };
@@ -191,7 +189,7 @@ private slots:
         const QImage image = scene.image();
         for (int e = 0; e < 4; ++e) {
             // The inner ring line, and the dots on it, lie just inside the outer one.
-            const QPoint outer = firstOf(image, scene.area().center(), edges[e], bgr(focus1[e]));
+            const QPoint outer = firstOf(image, scene.area().center(), edges[e], bgr(ring::Focus1[e]));
             QVERIFY(image.valid(outer));
             const QStringList runs = dotRuns(image, outer - outwards(edges[e]), edges[e]);
             // The dots at the ends may touch the dots of the lines across, as at ratio 1.

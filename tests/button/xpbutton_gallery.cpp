@@ -40,7 +40,8 @@ int checkLook(const QImage& look, int style, const QString& state, QImage* keep,
 {
     if (style < 1 || style > 3)
         return 0;
-    const quint32 border = state.contains(QLatin1String("disabled")) ? 0xBAC7C9 : (style == 3 ? 0x066237 : 0x743C00);
+    const quint32 border = state.contains(QLatin1String("disabled")) ? border::Disabled
+                          : (style == 3 ? border::Green : border::Blue);
     int faults = 0;
     if (look.pixel(look.width() / 2, 0) != bgr(border)) {
         std::fprintf(stderr, "xpbutton_gallery: style %d, %s: no border of its colour\n", style, qPrintable(state));

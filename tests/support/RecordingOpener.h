@@ -19,13 +19,20 @@ public:
         QString document;
     };
 
-    void open(QWidget* owner, const QString& document) override { m_opened.push_back({owner, document}); }
+    bool open(QWidget* owner, const QString& document) override
+    {
+        m_opened.push_back({owner, document});
+        return m_opens;
+    }
 
     const std::vector<Opened>& opened() const { return m_opened; }
+    // From now on no program takes what is opened.
+    void failFromNow() { m_opens = false; }
 
 private:
     const platform::InstallGuard<platform::DocumentOpener> m_installed{*this};
     std::vector<Opened> m_opened;
+    bool m_opens = true;
 };
 
 } // namespace pellitor::testing

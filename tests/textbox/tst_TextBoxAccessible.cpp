@@ -114,6 +114,113 @@ private slots:
         QCOMPARE(found, beforeAtAfter);
     }
 
+    // A piece longer than 32,768 characters is handed over in stretches of that grid, the same
+    // whichever offset in it is asked; shorter pieces stay whole, across a grid point too.
+    void longPieces_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("startEnd");
+        const int w = QAccessible::WordBoundary, l = QAccessible::LineBoundary, s = QAccessible::SentenceBoundary;
+        const QString digits(100'000, u'1');
+        const QString sum = QString("x+").repeated(50'000);
+        const QString paragraph = QString(100'000, u'a') + "\nb";
+        const QString emoji = QString::fromUtf8("\U0001F600");
+        QTest::newRow("word, 100,000 digits") << "input" << digits << w << 50'000 << "32768|65536";
+        QTest::newRow("word, its last stretch") << "input" << digits << w << 99'999 << "98304|100000";
+        QTest::newRow("one line of 100,000") << "input" << sum << l << 70'000 << "65536|98304";
+        QTest::newRow("sentence of 100,001 with its break") << "result" << paragraph << s << 100'000 << "98304|100001";
+        QTest::newRow("the short sentence after it") << "result" << paragraph << s << 100'001 << "100001|100002";
+        QTest::newRow("paragraph") << "result" << paragraph << int(QAccessible::ParagraphBoundary) << 5 << "0|32768";
+        QTest::newRow("a short word across a grid point")
+            << "input" << QString(32'766, u'+') + "cos" + QString(10, u'+') << w << 32'768 << "32766|32769";
+        QTest::newRow("a pair across a grid point stays whole")
+            << "input" << QString(32'767, u'x') + emoji + QString(40'000, u'x') << l << 32'768 << "0|32769";
+        QTest::newRow("after the pair") << "input" << QString(32'767, u'x') + emoji + QString(40'000, u'x') << l
+                                        << 32'769 << "32769|65536";
+    }
+    void longPieces()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, content);
+        QFETCH(int, boundary);
+        QFETCH(int, offset);
+        QFETCH(QString, startEnd);
+        Boxes boxes;
+        TextBoxBase* box = boxes.box(kind);
+        box->setText(content);
+        QAccessibleTextInterface* text = accessible(box)->textInterface();
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        int start = 0, end = 0;
+        const QString found = text->textAtOffset(offset, type, &start, &end);
+        QCOMPARE(QStringLiteral("%1|%2").arg(start).arg(end), startEnd);
+        QCOMPARE(found, content.mid(start, end - start));
+        // Every offset of the piece finds the same piece.
+        for (int at : {start, (start + end) / 2, end - 1}) {
+            int otherStart = 0, otherEnd = 0;
+            text->textAtOffset(at, type, &otherStart, &otherEnd);
+            QCOMPARE(std::pair(otherStart, otherEnd), std::pair(start, end));
+        }
+    }
+
+    // Reading on piece by piece, as a reader does, hands over the whole text once, in order.
+    void readingOnCoversTheText_data()
+    {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<int>("boundary");
+        QTest::newRow("lines of one long line") << QString("x+").repeated(60'000) << int(QAccessible::LineBoundary);
+        QTest::newRow("words of mixed lengths")
+            << QString(40'000, u'1') + "+cos(x)+" + QString(70'000, u'2') << int(QAccessible::WordBoundary);
+        QTest::newRow("sentences") << QString(40'000, u'a') + "\n\nb\n" + QString(33'000, u'c')
+                                   << int(QAccessible::SentenceBoundary);
+    }
+    void readingOnCoversTheText()
+    {
+        QFETCH(QString, content);
+        QFETCH(int, boundary);
+        Boxes boxes;
+        boxes.result->setText(content);
+        QAccessibleTextInterface* text = accessible(boxes.result)->textInterface();
+        const auto type = QAccessible::TextBoundaryType(boundary);
+        QString read;
+        int start = 0, end = 0;
+        read += text->textAtOffset(0, type, &start, &end);
+        while (end < content.size()) {
+            const int previousEnd = end;
+            const QString next = text->textAfterOffset(start, type, &start, &end);
+            QCOMPARE(start, previousEnd);
+            QVERIFY(next.size() <= (1 << 15) + 1);
+            read += next;
+        }
+        QCOMPARE(read.size(), content.size());
+        QVERIFY(read == content);
+        // And back from the end.
+        text->textAtOffset(content.size() - 1, type, &start, &end);
+        const int lastStart = start;
+        text->textBeforeOffset(lastStart, type, &start, &end);
+        QCOMPARE(end, lastStart);
+        QVERIFY(start < end);
+    }
+
+    // The bus ends a text at a NUL: a reader gets the blank the box shows for it instead.
+    void nulReadAsBlank()
+    {
+        Boxes boxes;
+        const QString content = QStringLiteral("1+") + QChar(0) + QStringLiteral(" 2+x");
+        boxes.input->setText(content);
+        QAccessibleInterface* iface = accessible(boxes.input);
+        QAccessibleTextInterface* text = iface->textInterface();
+        const QString shown = QStringLiteral("1+  2+x");
+        QCOMPARE(text->text(0, -1), shown);
+        QCOMPARE(iface->text(QAccessible::Value), shown);
+        int start = 0, end = 0;
+        QCOMPARE(text->textAtOffset(2, QAccessible::CharBoundary, &start, &end), " ");
+        QCOMPARE(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end), shown);
+        QCOMPARE(boxes.input->text(), content); // the box keeps what it holds
+    }
+
     // A line is a line as the result box shows it, wrapped at its edge.
     void resultLinesAreTheLinesShown()
     {
@@ -209,6 +316,9 @@ private slots:
             b->setText(QString::fromUtf8("1\U0001F601")); // the same first half
         }) << QStringList{"remove 1 2", QString::fromUtf8("insert 1 \U0001F600"), "caret 3",
                           QString::fromUtf8("remove 1 \U0001F600"), QString::fromUtf8("insert 1 \U0001F601")};
+        QTest::newRow("a NUL, announced as the blank shown")
+            << Change([](InputBox* b) { b->setText(QStringLiteral("1") + QChar(0) + QStringLiteral("2")); })
+            << QStringList{"insert 1  ", "caret 3"};
         QTest::newRow("select all") << Change([](InputBox* b) { QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier); })
                                     << QStringList{"selection 0 2"};
         QTest::newRow("undo") << Change([](InputBox* b) {

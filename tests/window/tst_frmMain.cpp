@@ -491,6 +491,22 @@ private slots:
         QCOMPARE(report(*m_window), QString());
     }
 
+    // With no program to open web pages (xdg-open is only recommended), Help says so in an
+    // error box and where the page is, so it can be opened by hand.
+    void helpWithoutAProgram()
+    {
+        m_opener->failFromNow();
+        place(text1(), "2x", 1);
+        click(*m_window, "XPButton30");
+        QCOMPARE(m_opener->opened().size(), std::size_t(1));
+        QCOMPARE(m_boxes->shown().size(), std::size_t(1));
+        QCOMPARE(m_boxes->last().title, u"Error");
+        QCOMPARE(m_boxes->last().style, platform::MessageStyle::Exclamation);
+        QCOMPARE(QString::fromStdU16String(m_boxes->last().text),
+                 "No program could open the help page. It is here:\n" + m_opener->opened()[0].document);
+        QCOMPARE(text1()->text(), "2x");
+    }
+
     void helpBesideTheBuiltProgram()
     {
         // The build puts the page beside every program it builds, where the window finds it.

@@ -15,13 +15,9 @@ using namespace pellitor;
 using namespace pellitor::testing;
 
 namespace {
-// Hover ring of styles 1 and 2, and of style 3, in drawing order: outer top, left, bottom,
-// right; inner top, left, bottom, right. Borders of styles 1 and 2, and of style 3.
-constexpr quint32 hoverRings[2][8] = {
-    {0xCFF0FF, 0x58C3FA, 0x0097E5, 0x69CAFC, 0x89D8FD, 0x60C8FB, 0x30B3F8, 0x61C7FA},
-    {0x95C5FC, 0x76AAE8, 0x2572CF, 0x6FA6E7, 0x96BEED, 0x6FA6E7, 0x4F91E3, 0x77ABE7},
-};
-constexpr quint32 borders[2] = {0x743C00, 0x066237};
+// Hover ring and border of styles 1 and 2, and of style 3.
+const QList<quint32> hoverRings[2] = {ring::Hover1, ring::Hover3};
+constexpr quint32 borders[2] = {border::Blue, border::Green};
 } // namespace
 
 class tst_frmMainScaled : public QObject {

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Syntaxfehler</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Operator erwartet</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Operand erwartet</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Schließende Klammer ohne passende öffnende Klammer</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>Operand enthält mehrere Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Ungültiger Operand</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Öffnende Klammer erwartet</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Unerwartetes Zeichen gefunden</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Schließende Klammer erwartet</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>Der Ausdruck ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Es sind ungültige Daten vorhanden.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>Der Parameter liegt außerhalb des Bereichs einer 32-Bit-Zahl.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Nicht genügend Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ungültiger Prozeduraufruf oder ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Methode Pop auf leerem Stapel aufgerufen</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Methode GetPopValue auf leerem Stapel aufgerufen</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Nicht definiertes Symbol: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Ungültiges Token in Evaluate: %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Kein Programm konnte die Hilfeseite öffnen. Sie liegt hier:
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Zeichen %1:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Funktion y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>Der Ausdruck ist bei x=%1 nicht berechenbar</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>Über Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 Pellitor-Team</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Ausdruck  z. B. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Variable x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Funktion auswählen und einsetzen</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Ausdruck</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>z. B. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Parameter x</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Error de sintaxis</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Se esperaba un operador</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Se esperaba un operando</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Paréntesis de cierre sin paréntesis de apertura correspondiente</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>El operando contiene varios separadores decimales</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Operando no válido</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Se esperaba un paréntesis de apertura</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Se encontró un carácter inesperado</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Se esperaba un paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>La expresión no es válida.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Hay datos no válidos.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>El parámetro está fuera del intervalo de un número de 32 bits.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insuficiente.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordamiento</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>División por cero</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Llamada a procedimiento o argumento no válido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndice fuera del intervalo</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Método Pop invocado en una pila vacía</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Método GetPopValue invocado en una pila vacía</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Símbolo no definido: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Token no válido en Evaluate: %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Ningún programa pudo abrir la página de ayuda. Está aquí:
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Carácter %1:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Función y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>No se puede calcular la expresión en x=%1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>Acerca de Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 Equipo Pellitor</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Expresión  p. ej. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parámetro</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Punto decimal</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Variable x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insertar</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Seleccionar e insertar una función</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Expresión</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>p. ej. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Parámetro x</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Erreur de syntaxe</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Opérateur attendu</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Opérande attendu</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Parenthèse fermante sans parenthèse ouvrante correspondante</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>L&apos;opérande contient plusieurs séparateurs décimaux</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Opérande non valide</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Parenthèse ouvrante attendue</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Caractère inattendu rencontré</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Parenthèse fermante attendue</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>L&apos;expression n&apos;est pas valide.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Des données non valides sont présentes.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>Le paramètre dépasse la plage d&apos;un nombre à 32 bits.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division par zéro</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Appel de procédure ou argument non valide</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice hors limites</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Méthode Pop appelée sur une pile vide</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Méthode GetPopValue appelée sur une pile vide</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Symbole non défini : &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Jeton non valide dans Evaluate : %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Aucun programme n&apos;a pu ouvrir la page d&apos;aide. Elle se trouve ici :
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Caractère %1 :  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Fonction y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>Impossible de calculer l&apos;expression en x=%1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>À propos de Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 Équipe Pellitor</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Expression  p. ex. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Paramètre</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Point décimal</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Variable x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Choisir et ajouter une fonction</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Expression</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>p. ex. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Paramètre x</translation>
+    </message>
+</context>
+</TS>

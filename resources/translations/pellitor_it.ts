@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Errore di sintassi</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Operatore atteso</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Operando atteso</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Parentesi chiusa senza parentesi aperta corrispondente</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>L&apos;operando contiene più separatori decimali</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Operando non valido</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Parentesi aperta attesa</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Trovato un carattere imprevisto</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Parentesi chiusa attesa</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>L&apos;espressione non è valida.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Sono presenti dati non validi.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>Il parametro è fuori dall&apos;intervallo di un numero a 32 bit.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria insufficiente.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisione per zero</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Chiamata di routine o argomento non valido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Metodo Pop richiamato su uno stack vuoto</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Metodo GetPopValue richiamato su uno stack vuoto</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Simbolo non definito: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Token non valido in Evaluate: %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Nessun programma è riuscito ad aprire la pagina di aiuto. Si trova qui:
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Carattere %1:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Funzione y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>Impossibile calcolare l&apos;espressione per x=%1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>Informazioni su Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 Team Pellitor</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Vers. %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Espressione  es. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Gradi</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametro</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funzione</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Punto decimale</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Variabile x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Cancella il carattere precedente</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserisci</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Seleziona e inserisci una funzione</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Espressione</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>es. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Parametro x</translation>
+    </message>
+</context>
+</TS>

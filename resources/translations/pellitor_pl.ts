@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Wy&amp;tnij</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Wk&amp;lej</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Zaznacz wszystko</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Błąd składni</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Oczekiwano operatora</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Oczekiwano operandu</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Nawias zamykający bez pasującego nawiasu otwierającego</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>Operand zawiera kilka separatorów dziesiętnych</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Nieprawidłowy operand</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Oczekiwano nawiasu otwierającego</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Napotkano nieoczekiwany znak</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Oczekiwano nawiasu zamykającego</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>Wyrażenie jest nieprawidłowe.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Występują nieprawidłowe dane.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>Parametr wykracza poza zakres liczby 32-bitowej.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Brak pamięci.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Przepełnienie</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Dzielenie przez zero</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks poza zakresem</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Wywołano metodę Pop na pustym stosie</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Wywołano metodę GetPopValue na pustym stosie</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Niezdefiniowany symbol: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Nieprawidłowy token w Evaluate: %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Żaden program nie mógł otworzyć strony pomocy. Znajduje się tutaj:
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Znak %1:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Funkcja y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>Nie można obliczyć wyrażenia dla x=%1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>O programie Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 Zespół Pellitor</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Wyrażenie  np. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Deg</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parametr</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funkcja</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Kropka dziesiętna</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Zmienna x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Usuń poprzedni znak</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Wybierz i wstaw funkcję</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Oblicz</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informacje</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Wyrażenie</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>np. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Parametr x</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Selecionar tudo</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Erro de sintaxe</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Operador esperado</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Operando esperado</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Parêntese de fechamento sem parêntese de abertura correspondente</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>O operando contém vários separadores decimais</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Operando inválido</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Parêntese de abertura esperado</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Caractere inesperado encontrado</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Parêntese de fechamento esperado</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>A expressão é inválida.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Há dados inválidos.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>O parâmetro está fora do intervalo de um número de 32 bits.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro de capacidade</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisão por zero</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Chamada de procedimento ou argumento inválido</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscrito fora do intervalo</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Método Pop invocado em uma pilha vazia</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Método GetPopValue invocado em uma pilha vazia</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Símbolo não definido: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Token inválido em Evaluate: %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Nenhum programa conseguiu abrir a página de ajuda. Ela está aqui:
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Caractere %1:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Função y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>Não é possível calcular a expressão em x=%1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>Sobre o Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 Equipe Pellitor</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Expressão  ex.: 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Graus</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parâmetro</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Ponto decimal</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Variável x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Apagar o caractere anterior</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Inserir</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Selecionar e inserir uma função</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Expressão</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>ex.: 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Parâmetro x</translation>
+    </message>
+</context>
+</TS>

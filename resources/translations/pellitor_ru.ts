@@ -1,0 +1,241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="en">
+<context>
+    <name>pellitor::TextBoxBase</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Вырезать</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>В&amp;ставить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выделить всё</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::TranslatedMessageBox</name>
+    <message>
+        <source>Syntax Error</source>
+        <translation>Синтаксическая ошибка</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Operator expected</source>
+        <translation>Ожидается оператор</translation>
+    </message>
+    <message>
+        <source>Operand expected</source>
+        <translation>Ожидается операнд</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis without matching open parenthesis</source>
+        <translation>Закрывающая скобка без парной открывающей</translation>
+    </message>
+    <message>
+        <source>Operand contains multiple decimal points</source>
+        <translation>Операнд содержит несколько десятичных разделителей</translation>
+    </message>
+    <message>
+        <source>Invalid operand</source>
+        <translation>Недопустимый операнд</translation>
+    </message>
+    <message>
+        <source>Open parenthesis expected</source>
+        <translation>Ожидается открывающая скобка</translation>
+    </message>
+    <message>
+        <source>Unexpected character encountered</source>
+        <translation>Обнаружен непредвиденный символ</translation>
+    </message>
+    <message>
+        <source>Closing parenthesis expected</source>
+        <translation>Ожидается закрывающая скобка</translation>
+    </message>
+    <message>
+        <source>The expression is illegal.</source>
+        <translation>Недопустимое выражение.</translation>
+    </message>
+    <message>
+        <source>Illegal data exist.</source>
+        <translation>Обнаружены недопустимые данные.</translation>
+    </message>
+    <message>
+        <source>The parameter is beyond the range of a 32-bit number.</source>
+        <translation>Параметр выходит за пределы диапазона 32-битного числа.</translation>
+    </message>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Недостаточно памяти.</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Переполнение</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Деление на ноль</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Недопустимый вызов процедуры или аргумент</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Индекс вне диапазона</translation>
+    </message>
+    <message>
+        <source>Pop method invoked on empty stack</source>
+        <translation>Метод Pop вызван для пустого стека</translation>
+    </message>
+    <message>
+        <source>GetPopValue method invoked on empty stack</source>
+        <translation>Метод GetPopValue вызван для пустого стека</translation>
+    </message>
+    <message>
+        <source>Undefined symbol : &apos;%1&apos;</source>
+        <translation>Неизвестный символ: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Bad token in Evaluate: %1</source>
+        <translation>Недопустимая лексема в Evaluate: %1</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is here:
+%1</source>
+        <translation>Ни одна программа не смогла открыть страницу справки. Она находится здесь:
+%1</translation>
+    </message>
+    <message>
+        <source>Character %1:  %2</source>
+        <translation>Символ %1:  %2</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::WidgetCalculateView</name>
+    <message>
+        <source>Function y=%1</source>
+        <translation>Функция y=%1</translation>
+    </message>
+    <message>
+        <source>Can not calculate the expression at x=%1</source>
+        <translation>Невозможно вычислить выражение при x=%1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmF2</name>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>About Pellitor</source>
+        <translation>О программе Pellitor</translation>
+    </message>
+    <message>
+        <source>© 2026 Pellitor team</source>
+        <translation>© 2026 авторы Pellitor</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::frmMain</name>
+    <message>
+        <source>Expression  e.g. 2cos(x^2)/x</source>
+        <translation>Выражение  напр. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Arc</source>
+        <translation>Рад</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Град</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Функция</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Decimal Point</source>
+        <translation>Десятичная точка</translation>
+    </message>
+    <message>
+        <source>Variable x</source>
+        <translation>Переменная x</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Удалить предыдущий символ</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Select And Insert A Function</source>
+        <translation>Выбрать и вставить функцию</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Расчёт</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Выражение</translation>
+    </message>
+    <message>
+        <source>e.g. 2cos(x^2)/x</source>
+        <translation>напр. 2cos(x^2)/x</translation>
+    </message>
+    <message>
+        <source>Parameter x</source>
+        <translation>Параметр x</translation>
+    </message>
+</context>
+</TS>

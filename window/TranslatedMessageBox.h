@@ -1,0 +1,30 @@
+// The window's message boxes in the user's language. The engine and the Calculate command write
+// their messages in English, as pellitor-calc prints them; this box shows each in the installed
+// translation and hands it on to the box that shows it.
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace pellitor {
+
+class TranslatedMessageBox final : public platform::MessageBox {
+    Q_DECLARE_TR_FUNCTIONS(pellitor::TranslatedMessageBox)
+public:
+    // shown is the box that shows the translated texts; the caller keeps it.
+    explicit TranslatedMessageBox(platform::MessageBox& shown);
+
+    void present(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
+
+    // The translation of a message's text or title. A syntax error's position, a symbol as the
+    // user typed it and a token stay as they are, inside the translated words; a text this box
+    // does not know is shown as it is.
+    static QString translate(const QString& text);
+
+private:
+    platform::MessageBox& m_shown;
+};
+
+} // namespace pellitor
