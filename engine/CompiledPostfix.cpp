@@ -470,10 +470,9 @@ Truth CompiledPostfix::run(double x, float& sngResult)
     double top = 0.0;
     const bool degrees = m_degrees;
 
-    const auto push = [&](double value) {
-        *below++ = top;
-        top = value;
-    };
+    // A push moves the top down before the new value is computed, so that the top is never live
+    // across a call: g++ then keeps it in a register all through the steps, not in memory.
+    const auto moveTopDown = [&] { *below++ = top; };
     const auto second = [&] { return *--below; };
 
 #define PELLITOR_NEXT                                                                                                \
@@ -492,18 +491,18 @@ Truth CompiledPostfix::run(double x, float& sngResult)
     } while (false)
 
     PELLITOR_NEXT;
-PushConstant: push(*constant++); PELLITOR_NEXT;
-PushX: push(x); PELLITOR_NEXT;
-PushNegatedX: push(-x); PELLITOR_NEXT;
-PushSquaredX: push(x * x); PELLITOR_NEXT; // exact for a 32-bit x, so it is pow's result
-PushCubedX: push(cubeOfSingle(x)); PELLITOR_NEXT;
-PushRandom: push(nextRandom()); PELLITOR_NEXT;
-PushXAddConstant: push(add(x, *constant++)); PELLITOR_NEXT;
-PushXSubConstant: push(sub(x, *constant++)); PELLITOR_NEXT;
-PushXMulConstant: push(mul(x, *constant++)); PELLITOR_NEXT;
-PushXDivConstant: push(binaryValue(Token::Div, x, *constant++)); PELLITOR_CHECKED_NEXT;
-PushConstantSubX: push(sub(*constant++, x)); PELLITOR_NEXT;
-PushConstantDivX: push(binaryValue(Token::Div, *constant++, x)); PELLITOR_CHECKED_NEXT;
+PushConstant: moveTopDown(); top = *constant++; PELLITOR_NEXT;
+PushX: moveTopDown(); top = x; PELLITOR_NEXT;
+PushNegatedX: moveTopDown(); top = -x; PELLITOR_NEXT;
+PushSquaredX: moveTopDown(); top = x * x; PELLITOR_NEXT; // exact for a 32-bit x, so it is pow's result
+PushCubedX: moveTopDown(); top = cubeOfSingle(x); PELLITOR_NEXT;
+PushRandom: moveTopDown(); top = nextRandom(); PELLITOR_NEXT;
+PushXAddConstant: moveTopDown(); top = add(x, *constant++); PELLITOR_NEXT;
+PushXSubConstant: moveTopDown(); top = sub(x, *constant++); PELLITOR_NEXT;
+PushXMulConstant: moveTopDown(); top = mul(x, *constant++); PELLITOR_NEXT;
+PushXDivConstant: moveTopDown(); top = binaryValue(Token::Div, x, *constant++); PELLITOR_CHECKED_NEXT;
+PushConstantSubX: moveTopDown(); top = sub(*constant++, x); PELLITOR_NEXT;
+PushConstantDivX: moveTopDown(); top = binaryValue(Token::Div, *constant++, x); PELLITOR_CHECKED_NEXT;
 Add: top = add(second(), top); PELLITOR_NEXT;
 Sub: top = sub(second(), top); PELLITOR_NEXT;
 Mul: top = mul(second(), top); PELLITOR_NEXT;
@@ -535,7 +534,8 @@ SetRandom: top = nextRandom(); PELLITOR_NEXT;
     top = functionValue(Token::name, top, degrees);                                                                  \
     PELLITOR_CHECKED_NEXT;                                                                                           \
     name##OfX:                                                                                                       \
-    push(functionValue(Token::name, x, degrees));                                                                    \
+    moveTopDown();                                                                                                   \
+    top = functionValue(Token::name, x, degrees);                                                                    \
     PELLITOR_CHECKED_NEXT;
     PELLITOR_FUNCTION(SIN) PELLITOR_FUNCTION(COS) PELLITOR_FUNCTION(LOG) PELLITOR_FUNCTION(EXP)
     PELLITOR_FUNCTION(ABS) PELLITOR_FUNCTION(ATAN) PELLITOR_FUNCTION(INT) PELLITOR_FUNCTION(RND)

@@ -61,7 +61,7 @@ inline const double HalfPi = 2.0 * std::atan(1.0); // full precision, for the fo
 
 // The value of a binary operator: "/" by 0 and a negative base with a fractional exponent are
 // domain failures (Failure); any exponent 0 gives 1.
-[[gnu::always_inline]] inline double binaryValue(Token op, double a, double b)
+inline double binaryValue(Token op, double a, double b)
 {
     switch (op) {
     case Token::Add: return add(a, b);
@@ -88,7 +88,7 @@ float nextRandom();
 
 // The value of the function op at v (trigonometric arguments in degrees when degrees is set), or
 // Failure. Every domain test comes before the computation it guards.
-[[gnu::always_inline]] inline double functionValue(Token op, double v, bool degrees)
+inline double functionValue(Token op, double v, bool degrees)
 {
     const bool trigonometric = op == Token::SIN || op == Token::COS || op == Token::TAN || op == Token::SEC
         || op == Token::CSEC || op == Token::CTAN || op == Token::ATAN;
