@@ -10,9 +10,7 @@
 // the same raised error number and description, and the same number of draws from RND's sequence
 // (both start from the same state, and the one that draws must leave it where the other did).
 #include "CompiledPostfix.h"
-#include "Cls6.h"
-#include "EngineError.h"
-#include "EvaluatorMath.h"
+#include "EvaluationOutcome.h"
 #include "FuzzSupport.h"
 
 #include <bit>
@@ -21,33 +19,6 @@
 using namespace pellitor;
 
 namespace {
-// A NaN with a payload: no evaluation can write this pattern, so any write shows.
-constexpr std::uint32_t Untouched = 0x7FC0BEEF;
-
-struct Outcome {
-    Truth returned = 0;
-    std::uint32_t result = Untouched;
-    std::int32_t error = 0; // the raised error's number, 0 when none was raised
-    std::u16string description;
-
-    bool operator==(const Outcome&) const = default;
-};
-
-template <typename Evaluate>
-Outcome outcomeOf(Evaluate evaluate)
-{
-    Outcome outcome;
-    float sngResult = std::bit_cast<float>(Untouched);
-    try {
-        outcome.returned = evaluate(sngResult);
-    } catch (const EngineError& error) {
-        outcome.error = error.number();
-        outcome.description = error.description();
-    }
-    outcome.result = std::bit_cast<std::uint32_t>(sngResult);
-    return outcome;
-}
-
 // Tokens the evaluator knows, numbers at the edges of its rules, and texts it refuses.
 constexpr std::u16string_view Vocabulary[] = {
     u"XX", u"XX", u"XX", u"+", u"-", u"*", u"/", u"^", u"(-)",
@@ -88,16 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CompiledPostfix compiled(text, bolDegree);
     for (const float sngX : xs) {
-        std::mt19937& sequence = evaluator::randomSequence();
-        const std::mt19937 before = sequence;
-        const Outcome expected = outcomeOf([&](float& sngResult) {
-            return Cls6().DoEvaluate(text, bolDegree, sngResult, 0, 0, sngX, 0, 0, 0, 0, 0);
-        });
-        const std::mt19937 after = sequence;
-        sequence = before;
-        const Outcome got = outcomeOf([&](float& sngResult) { return compiled.evaluate(sngX, sngResult); });
-        FUZZ_CHECK(got == expected);
-        FUZZ_CHECK(sequence == after);
+        const pellitor::testing::BothOutcomes both = pellitor::testing::evaluateBoth(text, compiled, bolDegree, sngX);
+        FUZZ_CHECK(both.compiled == both.text);
     }
     return 0;
 }

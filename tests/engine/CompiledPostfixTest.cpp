@@ -1,9 +1,7 @@
 // The compiled evaluator against the text evaluator: the same outcome to the bit, the same error
 // at the same step, the same draws of RND, at one x and again and again.
-#include "Cls6.h"
 #include "CompiledPostfix.h"
-#include "EngineError.h"
-#include "EvaluatorMath.h"
+#include "EvaluationOutcome.h"
 
 #include <gtest/gtest.h>
 
@@ -16,45 +14,12 @@
 using namespace pellitor;
 
 namespace {
-// A NaN with a payload that no evaluation writes: shows whether sngResult was touched.
-constexpr std::uint32_t Untouched = 0x7FC0BEEF;
-
-struct Outcome {
-    Truth returned = 0;
-    std::uint32_t result = Untouched;
-    std::int32_t error = 0;
-    std::u16string description;
-    std::mt19937 sequence; // RND's sequence afterwards
-
-    bool operator==(const Outcome&) const = default;
-};
-
-template <typename Evaluate>
-Outcome outcomeOf(Evaluate evaluate)
-{
-    Outcome outcome;
-    float sngResult = std::bit_cast<float>(Untouched);
-    try {
-        outcome.returned = evaluate(sngResult);
-    } catch (const EngineError& error) {
-        outcome.error = error.number();
-        outcome.description = error.description();
-    }
-    outcome.result = std::bit_cast<std::uint32_t>(sngResult);
-    outcome.sequence = evaluator::randomSequence();
-    return outcome;
-}
-
 // Both evaluators from the same state of RND's sequence.
 void expectSame(const std::u16string& text, CompiledPostfix& compiled, Truth bolDegree, float x)
 {
-    std::mt19937& sequence = evaluator::randomSequence();
-    const std::mt19937 before = sequence;
-    const Outcome expected = outcomeOf([&](float& sngResult) {
-        return Cls6().DoEvaluate(text, bolDegree, sngResult, 0, 0, x, 0, 0, 0, 0, 0);
-    });
-    sequence = before;
-    const Outcome got = outcomeOf([&](float& sngResult) { return compiled.evaluate(x, sngResult); });
+    const pellitor::testing::BothOutcomes both = pellitor::testing::evaluateBoth(text, compiled, bolDegree, x);
+    const pellitor::testing::EvaluationOutcome& expected = both.text;
+    const pellitor::testing::EvaluationOutcome& got = both.compiled;
     EXPECT_EQ(got.returned, expected.returned) << "x=" << x;
     EXPECT_EQ(got.result, expected.result) << "x=" << x << " gave " << std::bit_cast<float>(got.result);
     EXPECT_EQ(got.error, expected.error) << "x=" << x;
