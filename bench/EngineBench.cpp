@@ -1,6 +1,9 @@
-// One-shot cost of the engine: translate an expression and evaluate it at x, beside muparser's
-// one-shot parse and evaluation of the same expression (SetExpr then Eval on one parser).
+// The engine beside muparser on the same expressions. One-shot: translate an expression and
+// evaluate it at one x, against muparser's SetExpr and Eval. Repeated: one translated expression
+// evaluated at 1,000 values of x, compiled (CompiledPostfix) and as text (DoEvaluate), against
+// muparser's Eval of one parsed expression at the same 1,000 x.
 #include "Cls6.h"
+#include "CompiledPostfix.h"
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -46,6 +49,7 @@ std::vector<Expression> smallExpressions()
         {"2^3^2", u"2^3^2", "2^3^2"},
         {"(2+3)*4", u"(2+3)*4", "(2+3)*4"},
         {"asech(x)+1", u"asech(x)+1", "asech(x)+1"},
+        {"x^3-2*x+sqr(x)", u"x^3-2*x+sqr(x)", "x^3-2*x+sqr(x)"},
         {"sum_1000_x", widen(sumOfX(1000)), sumOfX(1000)},
         {"nested_1000", widen(nested(1000)), nested(1000)},
     };
@@ -69,12 +73,73 @@ double asech(double v)
     return std::log((std::sqrt(1 - v * v) + 1) / v);
 }
 
+double sqr(double v)
+{
+    return std::sqrt(v);
+}
+
+// The 1,000 values of x of a repeated evaluation: 32-bit floats from 0.5 to 2, where every
+// expression above has a value.
+constexpr int RepeatedXs = 1000;
+float repeatedX(int i)
+{
+    return 0.5f + 1.5f * static_cast<float>(i) / RepeatedXs;
+}
+
+void repeatedCompiled(benchmark::State& state, const std::u16string& expression)
+{
+    std::u16string postfix;
+    Cls6().InfixToPostfix(expression, postfix);
+    CompiledPostfix compiled(postfix, False);
+    for (auto _ : state) {
+        for (int i = 0; i < RepeatedXs; ++i) {
+            float result = 0.0f;
+            compiled.evaluate(repeatedX(i), result);
+            benchmark::DoNotOptimize(result);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * RepeatedXs);
+}
+
+void repeatedText(benchmark::State& state, const std::u16string& expression)
+{
+    std::u16string postfix;
+    Cls6 engine;
+    engine.InfixToPostfix(expression, postfix);
+    for (auto _ : state) {
+        for (int i = 0; i < RepeatedXs; ++i) {
+            float result = 0.0f;
+            engine.DoEvaluate(postfix, False, result, 0, 0, repeatedX(i), 0, 0, 0, 0, 0);
+            benchmark::DoNotOptimize(result);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * RepeatedXs);
+}
+
+void muparserRepeated(benchmark::State& state, const std::string& expression)
+{
+    mu::Parser parser;
+    double x = 0.0;
+    parser.DefineVar("x", &x);
+    parser.DefineFun("asech", asech);
+    parser.DefineFun("sqr", sqr);
+    parser.SetExpr(expression);
+    for (auto _ : state) {
+        for (int i = 0; i < RepeatedXs; ++i) {
+            x = repeatedX(i);
+            benchmark::DoNotOptimize(parser.Eval());
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * RepeatedXs);
+}
+
 void muparserOneShot(benchmark::State& state, const std::string& expression)
 {
     mu::Parser parser;
     double x = 0.5;
     parser.DefineVar("x", &x);
     parser.DefineFun("asech", asech);
+    parser.DefineFun("sqr", sqr);
     for (auto _ : state) {
         parser.SetExpr(expression);
         benchmark::DoNotOptimize(parser.Eval());
@@ -96,6 +161,9 @@ int main(int argc, char** argv)
     for (const auto& e : smallExpressions()) {
         benchmark::RegisterBenchmark(("BM_OneShot/" + e.name).c_str(), oneShot, e.ours);
         benchmark::RegisterBenchmark(("BM_MuparserOneShot/" + e.name).c_str(), muparserOneShot, e.muparser);
+        benchmark::RegisterBenchmark(("BM_Repeated/" + e.name).c_str(), repeatedCompiled, e.ours);
+        benchmark::RegisterBenchmark(("BM_RepeatedText/" + e.name).c_str(), repeatedText, e.ours);
+        benchmark::RegisterBenchmark(("BM_MuparserRepeated/" + e.name).c_str(), muparserRepeated, e.muparser);
     }
     largeInputs();
     benchmark::Initialize(&argc, argv);

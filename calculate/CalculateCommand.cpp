@@ -161,12 +161,16 @@ std::optional<CalculateCommand::Translation> CalculateCommand::translate(const s
     return translation;
 }
 
-CalculateCommand::Evaluation CalculateCommand::evaluate(Cls6& engine, const std::u16string& postfix, Truth bolDegree,
-                                                        float sngX)
+namespace {
+// Judges one evaluation as the command does: returned False is no value, a raised error its
+// description, the failure value "Can not calculate".
+template <typename Evaluate>
+CalculateCommand::Evaluation judge(Evaluate evaluate)
 {
-    Evaluation result;
+    using Outcome = CalculateCommand::Outcome;
+    CalculateCommand::Evaluation result;
     try {
-        if (!engine.DoEvaluate(postfix, bolDegree, result.sngResult, 0.0f, 0.0f, sngX, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f))
+        if (!evaluate(result.sngResult))
             return result;
     } catch (const EngineError& error) {
         result.outcome = Outcome::EngineFault;
@@ -175,6 +179,35 @@ CalculateCommand::Evaluation CalculateCommand::evaluate(Cls6& engine, const std:
     }
     result.outcome = isFailureValue(result.sngResult) ? Outcome::CannotCalculate : Outcome::Value;
     return result;
+}
+} // namespace
+
+CalculateCommand::Evaluation CalculateCommand::evaluate(Cls6& engine, const std::u16string& postfix, Truth bolDegree,
+                                                        float sngX)
+{
+    return judge([&](float& sngResult) {
+        return engine.DoEvaluate(postfix, bolDegree, sngResult, 0.0f, 0.0f, sngX, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f);
+    });
+}
+
+CalculateCommand::Evaluation CalculateCommand::evaluate(CompiledPostfix& compiled, float sngX)
+{
+    Evaluation result;
+    result.outcome = evaluate(compiled, sngX, result.sngResult, result.error);
+    return result;
+}
+
+CalculateCommand::Outcome CalculateCommand::evaluate(CompiledPostfix& compiled, float sngX, float& sngResult,
+                                                     std::u16string& error)
+{
+    try {
+        if (!compiled.evaluate(sngX, sngResult))
+            return Outcome::NoValue;
+    } catch (const EngineError& raised) {
+        error = raised.description();
+        return Outcome::EngineFault;
+    }
+    return isFailureValue(sngResult) ? Outcome::CannotCalculate : Outcome::Value;
 }
 
 } // namespace pellitor

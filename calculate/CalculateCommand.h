@@ -5,6 +5,7 @@
 
 #include "CalculateView.h"
 #include "Cls6.h"
+#include "CompiledPostfix.h"
 #include "NumberText.h"
 
 #include <optional>
@@ -56,6 +57,12 @@ public:
         std::u16string error;
     };
     static Evaluation evaluate(Cls6& engine, const std::u16string& postfix, Truth bolDegree, float sngX);
+    // The same for a postfix text compiled once, for callers that evaluate it at many x: the
+    // outcome, the value and the error are those of the text.
+    static Evaluation evaluate(CompiledPostfix& compiled, float sngX);
+    // The same without an Evaluation to build: the value goes to sngResult, and the error's
+    // description to error for EngineFault only. For a table of many rows.
+    static Outcome evaluate(CompiledPostfix& compiled, float sngX, float& sngResult, std::u16string& error);
 
     static constexpr std::u16string_view LineBreak = u"\r\n";
 

@@ -14,7 +14,7 @@ const std::string_view Usage =
     "       pellitor-calc [--arc | --angle] --table FROM:TO:STEP [--csv] EXPRESSION\n"
     "       pellitor-calc [--arc | --angle] --xs FILE [--csv] EXPRESSION\n"
     "       pellitor-calc [--arc | --angle] --plot FROM:TO [--size WIDTHxHEIGHT] [--y FROM:TO]\n"
-    "                     -o FILE EXPRESSION\n"
+    "                     [--format png|svg] -o FILE EXPRESSION\n"
     "       pellitor-calc --help | --version\n"
     "\n"
     "Checks EXPRESSION in the variable x, calculates it at x = VALUE (default 0) and prints the\n"
@@ -34,7 +34,9 @@ const std::string_view Usage =
     "  --size WIDTHxHEIGHT\n"
     "               the picture's size in pixels (default 800x500)\n"
     "  --y FROM:TO  the y range of the picture (default: chosen from the values)\n"
-    "  -o FILE      the picture's file, written only when the picture is complete\n"
+    "  --format png|svg\n"
+    "               the picture's format (default: from the name of FILE)\n"
+    "  -o FILE      the picture's file, written only when the picture is complete (- is stdout)\n"
     "  --version    print the program's name and version\n"
     "  --           end of the options, so that an operand may begin with '-'\n"
     "  -            as EXPRESSION or POSTFIX: read the text from standard input (at most 256 MiB)\n"
@@ -86,10 +88,14 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
             modeGiven = true;
         } else if (arg == "--csv") {
             line.csv = true;
-        } else if (arg == "--size" || arg == "--y" || arg == "-o") {
+        } else if (arg == "--size" || arg == "--y" || arg == "-o" || arg == "--format") {
             if (++i == argc)
-                return std::string(arg) + (arg == "-o" ? " needs a FILE" : arg == "--y" ? " needs FROM:TO" : " needs WIDTHxHEIGHT");
-            (arg == "--size" ? line.size : arg == "--y" ? line.yRange : line.output) = argv[i];
+                return std::string(arg)
+                    + (arg == "-o"           ? " needs a FILE"
+                           : arg == "--y"    ? " needs FROM:TO"
+                           : arg == "--size" ? " needs WIDTHxHEIGHT"
+                                             : " needs png or svg");
+            (arg == "--size" ? line.size : arg == "--y" ? line.yRange : arg == "-o" ? line.output : line.format) = argv[i];
         } else {
             return "unknown option '" + std::string(arg) + "'";
         }
@@ -102,8 +108,8 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
         return "a table or a picture takes no -x: the range gives x";
     if (line.csv && line.mode != Mode::Table)
         return "--csv is for --table and --xs";
-    if ((line.size || line.yRange || line.output) && line.mode != Mode::Plot)
-        return "--size, --y and -o are for --plot";
+    if ((line.size || line.yRange || line.output || line.format) && line.mode != Mode::Plot)
+        return "--size, --y, --format and -o are for --plot";
     if (line.mode == Mode::Plot && !line.output)
         return "--plot needs -o FILE";
     if (line.operands.empty())

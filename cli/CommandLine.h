@@ -22,6 +22,7 @@ struct CommandLine {
     std::optional<std::string> size;    // --size WIDTHxHEIGHT
     std::optional<std::string> yRange;  // --y FROM:TO
     std::optional<std::string> output;  // -o FILE
+    std::optional<std::string> format;  // --format png|svg
     std::vector<std::string> operands;
     bool help = false;
     bool version = false;

@@ -25,6 +25,8 @@ bool LineReader::fill()
     m_start = 0;
     const std::size_t held = m_buffer.size();
     m_buffer.resize(held + Chunk);
+    if (m_beforeWaiting)
+        m_beforeWaiting();
     ssize_t got;
     do
         got = ::read(m_descriptor, m_buffer.data() + held, Chunk);

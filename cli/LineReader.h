@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace pellitor::cli {
 
@@ -20,6 +22,8 @@ public:
     // The next line without its LF (nor the CR of a CR LF); a last line needs no LF.
     Status next(std::string& line);
     int error() const { return m_error; }
+    // Runs action before each read from the descriptor, which may wait for input.
+    void beforeWaiting(std::function<void()> action) { m_beforeWaiting = std::move(action); }
 
 private:
     bool fill();
@@ -30,6 +34,7 @@ private:
     std::size_t m_start = 0;
     bool m_end = false;
     int m_error = 0;
+    std::function<void()> m_beforeWaiting;
 };
 
 } // namespace pellitor::cli

@@ -3,13 +3,15 @@
 #include "PlotCommand.h"
 
 #include "CalculateCommand.h"
-#include "LocaleNumberText.h"
+#include "Module.h"
 #include "Operand.h"
+#include "OutputFile.h"
 #include "PlotPicture.h"
 #include "PlotSamples.h"
+#include "UserNumbers.h"
 
-#include <dlfcn.h>
-#include <filesystem>
+#include <algorithm>
+#include <cctype>
 
 namespace pellitor::cli {
 
@@ -17,10 +19,14 @@ namespace {
 
 std::optional<PictureFormat> formatOf(const std::string& path)
 {
-    const QString name = QString::fromLocal8Bit(path.c_str()).toLower();
-    if (name.endsWith(QLatin1String(".png")))
+    const auto endsWith = [&path](std::string_view suffix) {
+        return path.size() >= suffix.size()
+            && std::equal(suffix.begin(), suffix.end(), path.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                          [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+    };
+    if (endsWith(".png"))
         return PictureFormat::Png;
-    if (name.endsWith(QLatin1String(".svg")))
+    if (endsWith(".svg"))
         return PictureFormat::Svg;
     return std::nullopt;
 }
@@ -36,42 +42,31 @@ bool take(std::variant<T, std::string> read, T& value)
     return true;
 }
 
-// The picture module lies beside the program in a build tree, and in the library folder when
-// installed.
-WritePicture* loadPictureModule()
-{
-    std::error_code failed;
-    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", failed).parent_path();
-    std::string reason = "no " + std::string(PictureModuleName);
-    for (const std::filesystem::path& candidate :
-         {folder / PictureModuleName, folder / PELLITOR_PLOT_FROM_BINDIR / PictureModuleName}) {
-        if (!std::filesystem::exists(candidate))
-            continue;
-        void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (module == nullptr) {
-            reason = dlerror();
-            continue;
-        }
-        if (void* entry = dlsym(module, WritePictureSymbol))
-            return reinterpret_cast<WritePicture*>(entry);
-        reason = dlerror();
-    }
-    complain("cannot load the picture module: " + reason);
-    return nullptr;
-}
-
 } // namespace
 
 int runPlot(const CommandLine& line)
 {
     PlotPicture picture;
-    const std::optional<PictureFormat> format = formatOf(*line.output);
+    std::optional<PictureFormat> format = formatOf(*line.output);
+    if (line.format) {
+        format = *line.format == "png" ? std::optional(PictureFormat::Png)
+            : *line.format == "svg"    ? std::optional(PictureFormat::Svg)
+                                       : std::nullopt;
+        if (!format) {
+            complain("--format must be png or svg, not '" + *line.format + "'");
+            return ExitUsage;
+        }
+    }
     if (!format) {
-        complain("-o FILE must end in .png or .svg");
+        complain("-o FILE must end in .png or .svg, or --format must give the format");
         return ExitUsage;
     }
     if (!take(readSpan(*line.range, "--plot"), picture.xs) || (line.size && !take(readSize(*line.size), picture.size)))
         return ExitUsage;
+    if (const std::optional<std::string> reason = sampleStepsTooSmall(picture.xs, picture.size.width)) {
+        complain(*reason);
+        return ExitUsage;
+    }
     std::optional<Span> ys;
     if (line.yRange) {
         Span given;
@@ -86,10 +81,9 @@ int runPlot(const CommandLine& line)
     const CalculateCommand::Translation& translation = *expression.translation;
 
     // Failures, raised errors and no value all leave a gap in the curve.
-    const Truth bolDegree = line.degree ? True : False;
-    const Curve curve = [&translation, bolDegree](float x) -> std::optional<double> {
-        Cls6 engine;
-        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(engine, translation.postfix, bolDegree, x);
+    CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
+    const Curve curve = [&compiled](float x) -> std::optional<double> {
+        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, x);
         if (result.outcome != CalculateCommand::Outcome::Value)
             return std::nullopt;
         return result.sngResult;
@@ -103,17 +97,34 @@ int runPlot(const CommandLine& line)
     }
     picture.ys = *ys;
     picture.pieces = pieces(curve, samples, picture.ys, picture.size.height);
+    // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
+    if (std::none_of(picture.pieces.begin(), picture.pieces.end(), [](const auto& piece) { return piece.size() > 1; })) {
+        complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
+        return 1;
+    }
 
-    WritePicture* const writePicture = loadPictureModule();
-    if (writePicture == nullptr)
+    std::variant<void*, std::string> entry = loadModuleSymbol(PictureModuleName, DrawPictureSymbol);
+    if (const std::string* reason = std::get_if<std::string>(&entry)) {
+        complain("cannot load the picture module: " + *reason);
         return ExitMessage;
-    const platform::LocaleNumberText numbers;
-    picture.numbers = &numbers;
-    picture.title = QStringLiteral("y=") + QString::fromStdU16String(translation.expression)
-        + (line.degree ? QStringLiteral("   (x in degrees)") : QString());
+    }
+    DrawPicture* const drawPicture = reinterpret_cast<DrawPicture*>(std::get<void*>(entry));
+    std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
+    if (const std::string* reason = std::get_if<std::string>(&numbers)) {
+        complain(*reason);
+        return ExitMessage;
+    }
+    picture.numbers = std::get<const platform::NumberText*>(numbers);
+    picture.title = u"y=" + translation.expression + (line.degree ? u"   (x in degrees)" : u"");
+    std::string bytes;
     std::string error;
-    if (!writePicture(picture, *line.output, *format, error)) {
-        complain("cannot write " + *line.output + ": " + error);
+    if (!drawPicture(picture, *format, bytes, error)) {
+        complain("cannot draw the picture: " + error);
+        return ExitMessage;
+    }
+    if (const std::optional<std::string> reason = writeOutput(*line.output, bytes)) {
+        complain("cannot write " + (*line.output == "-" ? std::string("standard output") : *line.output) + ": "
+                 + *reason);
         return ExitIoError;
     }
     return 0;

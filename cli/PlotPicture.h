@@ -7,8 +7,6 @@
 #include "PlotSamples.h"
 #include "Range.h"
 
-#include <QString>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,7 +14,7 @@
 namespace pellitor::cli {
 
 struct PlotPicture {
-    QString title;
+    std::u16string title;
     Span xs;
     Span ys;
     Size size;
@@ -33,11 +31,10 @@ inline constexpr std::uint32_t CurveColour = 0xff1f5fbf;
 
 enum class PictureFormat { Png, Svg };
 
-// Writes the picture to path in the format; the file appears only when all of it was written.
-// Returns true, or false with the reason in error.
-using WritePicture = bool(const PlotPicture& picture, const std::string& path, PictureFormat format,
-                          std::string& error);
-inline constexpr const char* WritePictureSymbol = "pellitor_write_picture";
+// Paints the picture and encodes it in the format, in memory: returns true with the file's bytes
+// in bytes, or false with the reason in error.
+using DrawPicture = bool(const PlotPicture& picture, PictureFormat format, std::string& bytes, std::string& error);
+inline constexpr const char* DrawPictureSymbol = "pellitor_draw_picture";
 inline constexpr const char* PictureModuleName = "pellitor-plot.so";
 
 } // namespace pellitor::cli

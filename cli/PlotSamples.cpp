@@ -39,11 +39,11 @@ bool continuous(const Curve& curve, Point a, Point b, const Span& ys, double pix
 std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int columns)
 {
     // Two samples per column find more of a curve that turns within a column.
-    const int count = 2 * columns + 1;
+    const std::int64_t count = sampleCount(columns);
     std::vector<std::optional<Point>> samples;
     samples.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const float x = static_cast<float>(xs.from + (xs.to - xs.from) * i / (count - 1));
+    for (std::int64_t i = 0; i < count; ++i) {
+        const float x = static_cast<float>(sampleAt(xs, columns, i));
         const std::optional<double> y = curve(x);
         samples.push_back(y ? std::optional<Point>(Point{x, *y}) : std::nullopt);
     }

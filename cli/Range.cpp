@@ -57,6 +57,23 @@ std::string notANumber(std::string_view what, std::string_view text)
     return std::string(what) + " '" + std::string(text) + "' is not a number";
 }
 
+// The distance from a 32-bit float to the next larger one in magnitude.
+double singleSpacing(double x)
+{
+    const float f = std::fabs(static_cast<float>(x));
+    if (f < FLT_MIN)
+        return 0x1p-149;
+    return std::ldexp(1.0, std::ilogb(f) - (FLT_MANT_DIG - 1));
+}
+
+// A number in messages, as the general form writes it (at most seven significant digits).
+std::string shown(double value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, static_cast<float>(value), std::chars_format::general, 7);
+    return std::string(text, end.ptr);
+}
+
 } // namespace
 
 std::variant<Steps, std::string> readSteps(std::string_view text)
@@ -84,7 +101,11 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     const double rows = std::floor(last + 1e-9) + 1.0;
     if (!(rows <= static_cast<double>(MaxRows)))
         return "the table would have more than 100000000 rows";
-    return Steps{from, step, static_cast<std::int64_t>(rows)};
+    const Steps steps{from, step, static_cast<std::int64_t>(rows)};
+    if (const std::optional<double> x = repeatedSingle([&steps](std::int64_t i) { return steps.at(i); }, steps.rows, step))
+        return "STEP " + std::string(parts[2]) + " cannot change a 32-bit x near " + shown(*x)
+            + ": two rows would be the same";
+    return steps;
 }
 
 std::variant<Span, std::string> readSpan(std::string_view text, std::string_view what)
@@ -104,6 +125,35 @@ std::variant<Span, std::string> readSpan(std::string_view text, std::string_view
     if (!(static_cast<float>(*from) < static_cast<float>(*to)))
         return std::string(what) + ": FROM must be below TO, and apart from it as 32-bit numbers";
     return Span{*from, *to};
+}
+
+std::optional<std::string> sampleStepsTooSmall(const Span& xs, int columns)
+{
+    const std::int64_t count = sampleCount(columns);
+    const double step = (xs.to - xs.from) / static_cast<double>(count - 1);
+    const std::optional<double> x = repeatedSingle([&](std::int64_t i) { return sampleAt(xs, columns, i); }, count, step);
+    if (!x)
+        return std::nullopt;
+    return "--plot: a picture " + std::to_string(columns) + " pixels wide samples x in steps of " + shown(step)
+        + ", which cannot change a 32-bit x near " + shown(*x) + ": two samples would be the same";
+}
+
+std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& at, std::int64_t count, double step)
+{
+    step = std::fabs(step);
+    // From each end inwards, while the floats there lie at least step apart; the magnitudes fall
+    // inwards (towards 0, if the x pass it), and with them the spacing.
+    for (const std::int64_t direction : {std::int64_t{1}, std::int64_t{-1}}) {
+        for (std::int64_t i = direction > 0 ? 0 : count - 1; i + direction >= 0 && i + direction < count; i += direction) {
+            const double x = at(i);
+            const double next = at(i + direction);
+            if (singleSpacing(x) < step && singleSpacing(next) < step)
+                break;
+            if (static_cast<float>(x) == static_cast<float>(next))
+                return direction > 0 ? x : next;
+        }
+    }
+    return std::nullopt;
 }
 
 std::variant<Size, std::string> readSize(std::string_view text)

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -33,11 +35,30 @@ inline constexpr std::int64_t MaxRows = 100'000'000;
 // FROM:TO:STEP. Each number is read as the parameter box reads x (blanks dropped, a comma is the
 // point), but must be a whole number text; FROM and TO must lie in the 32-bit range. A last step
 // that ends within a billionth of STEP beyond TO still counts, so that 0:0.3:0.1 has four rows
-// although 3*0.1 is a little more than 0.3 in binary.
+// although 3*0.1 is a little more than 0.3 in binary. A STEP so small that two rows would take
+// the same 32-bit x is refused.
 std::variant<Steps, std::string> readSteps(std::string_view text);
 
 // FROM:TO with FROM below TO; what names the range in messages ("--plot", "--y").
 std::variant<Span, std::string> readSpan(std::string_view text, std::string_view what);
+
+// The x of a picture's samples: two per pixel column and one more, evenly from FROM to TO.
+inline std::int64_t sampleCount(int columns)
+{
+    return 2 * std::int64_t{columns} + 1;
+}
+inline double sampleAt(const Span& xs, int columns, std::int64_t i)
+{
+    return xs.from + (xs.to - xs.from) * static_cast<double>(i) / static_cast<double>(sampleCount(columns) - 1);
+}
+// Why the samples of a picture columns wide over xs cannot be drawn, when two neighbours would
+// take the same 32-bit x (the rule of a table's STEP); nothing when all differ.
+std::optional<std::string> sampleStepsTooSmall(const Span& xs, int columns);
+
+// The first of two neighbouring x among at(0) .. at(count - 1), spaced step apart, that round to
+// the same 32-bit float, or nothing. Only where the floats lie at least step apart can two
+// round alike; the search starts there, at the ends of largest magnitude.
+std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& at, std::int64_t count, double step);
 
 // WIDTHxHEIGHT in pixels, each from MinSide to MaxSide.
 inline constexpr int MinSide = 160;

@@ -4,11 +4,12 @@
 
 #include "CalculateCommand.h"
 #include "LineReader.h"
-#include "LocaleNumberText.h"
 #include "MessageBox.h"
 #include "Operand.h"
 #include "Range.h"
+#include "RowWriter.h"
 #include "TextCodec.h"
+#include "UserNumbers.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,9 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 #include <cstring>
 #include <fcntl.h>
@@ -26,8 +29,6 @@
 namespace pellitor::cli {
 
 namespace {
-
-using Outcome = CalculateCommand::Outcome;
 
 // A line of --xs longer than this is no number anyone means, and would grow the buffer.
 constexpr std::size_t XsLineLimit = std::size_t(1) << 20;
@@ -51,168 +52,127 @@ private:
     std::u16string m_text;
 };
 
-// Writes each row as one piece of text: x and y as the report writes them, tab-separated, or
-// comma-separated with a field quoted where it holds a comma (a decimal comma, grouping).
-class RowWriter {
-public:
-    RowWriter(platform::StandardOutput& out, const platform::LocaleNumberText& numbers, bool csv)
-        : m_out(out), m_numbers(numbers), m_csv(csv)
-    {
-    }
-
-    void header() { write(u"x", u"y"); }
-
-    void write(float sngX, const CalculateCommand::Evaluation& result)
-    {
-        m_row.clear();
-        number([&] { m_numbers.appendGeneral(m_row, sngX); });
-        m_row += separator();
-        switch (result.outcome) {
-        case Outcome::Value:
-            number([&] { m_numbers.appendFourDecimals(m_row, result.sngResult); });
-            break;
-        // Words that no number reads like.
-        case Outcome::CannotCalculate:
-            text(u"Can not calculate");
-            break;
-        case Outcome::EngineFault:
-            text(u"Error: " + result.error);
-            break;
-        default:
-            text(u"no value");
-            break;
-        }
-        end();
-    }
-
-    // A row with an empty x: the line of --xs that the parameter box's check refused.
-    void write(std::u16string_view x, std::u16string_view y)
-    {
-        m_row.clear();
-        text(x);
-        m_row += separator();
-        text(y);
-        end();
-    }
-
-private:
-    char separator() const { return m_csv ? ',' : '\t'; }
-
-    void end()
-    {
-        m_row += '\n';
-        m_out.write(m_row);
-    }
-
-    template <typename Append>
-    void number(Append append)
-    {
-        const std::size_t start = m_row.size();
-        append();
-        if (m_csv && m_row.find(',', start) != std::string::npos) {
-            m_row.insert(start, 1, '"');
-            m_row += '"';
-        }
-    }
-
-    void text(std::u16string_view text)
-    {
-        const std::string utf8 = toUtf8(text);
-        if (!m_csv || utf8.find_first_of(",\"\r\n") == std::string::npos) {
-            m_row += utf8;
-            return;
-        }
-        m_row += '"';
-        for (const char c : utf8) {
-            if (c == '"')
-                m_row += '"';
-            m_row += c;
-        }
-        m_row += '"';
-    }
-
-    platform::StandardOutput& m_out;
-    const platform::LocaleNumberText& m_numbers;
-    bool m_csv;
-    std::string m_row;
-};
-
 struct Table {
-    const CalculateCommand::Translation& translation;
-    Truth bolDegree;
+    CompiledPostfix& compiled;
     RowWriter& rows;
     platform::StandardOutput& out;
 
     void row(float sngX)
     {
-        Cls6 engine;
-        rows.write(sngX, CalculateCommand::evaluate(engine, translation.postfix, bolDegree, sngX));
+        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, sngX);
+        rows.write(sngX, result.outcome, result.sngResult, result.error);
     }
 };
 
 // The rows of a range are evaluated on a second thread, a block at a time, while this one
 // writes the block before: on two cores a table takes about the time of its evaluations alone.
 // Blocks are few and reused, so memory stays the same however many rows there are; one thread
-// evaluates every row in order, so RND's one sequence runs as in a plain loop.
+// evaluates every row in order, so RND's one sequence runs as in a plain loop. When no second
+// thread can start (a memory limit, a process limit), this one does both, block after block.
 class StepPipeline {
 public:
-    StepPipeline(const Table& table, const Steps& steps) : m_table(table), m_steps(steps) {}
+    StepPipeline(Table& table, const Steps& steps) : m_table(table), m_steps(steps) {}
 
     void run()
     {
-        std::exception_ptr failure;
-        std::thread evaluator([this, &failure] {
-            try {
-                evaluate();
-            } catch (...) {
-                failure = std::current_exception();
-                finish();
-            }
-        });
-        write();
+        std::thread evaluator;
+        try {
+            evaluator = std::thread([this] { evaluateAll(); });
+        } catch (const std::system_error&) {
+            runAlone();
+            return;
+        }
+        try {
+            writeAll();
+        } catch (...) {
+            // The worker must not outlive this function, nor wait for blocks no one will take.
+            stop();
+            evaluator.join();
+            throw;
+        }
         evaluator.join();
-        if (failure)
-            std::rethrow_exception(failure);
+        if (m_failure)
+            std::rethrow_exception(m_failure);
     }
 
 private:
     static constexpr std::int64_t BlockRows = 4096;
     static constexpr std::size_t Blocks = 3;
 
+    // The results of up to BlockRows rows; the rare raised error keeps its text apart.
     struct Block {
         std::int64_t first = 0;
-        std::vector<CalculateCommand::Evaluation> results;
+        std::vector<CalculateCommand::Outcome> outcomes;
+        std::vector<float> values;
+        std::vector<std::pair<std::size_t, std::u16string>> errors;
     };
 
-    void evaluate()
+    void evaluate(Block& block, std::int64_t first)
     {
-        Cls6 engine;
-        for (std::int64_t first = 0; first < m_steps.rows; first += BlockRows) {
-            std::unique_lock lock(m_mutex);
-            m_changed.wait(lock, [this] { return m_stopped || !m_free.empty(); });
-            if (m_stopped)
-                return;
-            const std::size_t index = m_free.back();
-            m_free.pop_back();
-            lock.unlock();
-
-            Block& block = m_blocks[index];
-            block.first = first;
-            block.results.clear();
-            for (std::int64_t i = first; i < std::min(first + BlockRows, m_steps.rows); ++i) {
-                const float sngX = static_cast<float>(m_steps.at(i));
-                block.results.push_back(CalculateCommand::evaluate(engine, m_table.translation.postfix,
-                                                                   m_table.bolDegree, sngX));
-            }
-
-            lock.lock();
-            m_ready.push_back(index);
-            m_changed.notify_all();
+        block.first = first;
+        block.outcomes.clear();
+        block.values.clear();
+        block.errors.clear();
+        std::u16string error;
+        for (std::int64_t i = first; i < std::min(first + BlockRows, m_steps.rows); ++i) {
+            float sngResult = 0.0f;
+            block.outcomes.push_back(
+                CalculateCommand::evaluate(m_table.compiled, static_cast<float>(m_steps.at(i)), sngResult, error));
+            block.values.push_back(sngResult);
+            if (block.outcomes.back() == CalculateCommand::Outcome::EngineFault)
+                block.errors.emplace_back(block.outcomes.size() - 1, std::move(error));
         }
-        finish();
     }
 
-    void write()
+    void write(const Block& block)
+    {
+        auto error = block.errors.begin();
+        for (std::size_t i = 0; i < block.outcomes.size(); ++i) {
+            std::u16string_view text;
+            if (error != block.errors.end() && error->first == i)
+                text = (error++)->second;
+            m_table.rows.write(static_cast<float>(m_steps.at(block.first + static_cast<std::int64_t>(i))),
+                               block.outcomes[i], block.values[i], text);
+        }
+        m_table.rows.flush();
+    }
+
+    void runAlone()
+    {
+        Block& block = m_blocks.front();
+        for (std::int64_t first = 0; first < m_steps.rows && m_table.out.error() == 0; first += BlockRows) {
+            evaluate(block, first);
+            write(block);
+        }
+    }
+
+    void evaluateAll()
+    {
+        try {
+            for (std::int64_t first = 0; first < m_steps.rows; first += BlockRows) {
+                std::unique_lock lock(m_mutex);
+                m_changed.wait(lock, [this] { return m_stopped || !m_free.empty(); });
+                if (m_stopped)
+                    break;
+                const std::size_t index = m_free.back();
+                m_free.pop_back();
+                lock.unlock();
+
+                evaluate(m_blocks[index], first);
+
+                lock.lock();
+                m_ready.push_back(index);
+                m_changed.notify_all();
+            }
+        } catch (...) {
+            m_failure = std::current_exception();
+        }
+        const std::lock_guard lock(m_mutex);
+        m_finished = true;
+        m_changed.notify_all();
+    }
+
+    void writeAll()
     {
         for (;;) {
             std::unique_lock lock(m_mutex);
@@ -223,47 +183,43 @@ private:
             m_ready.pop_front();
             lock.unlock();
 
-            const Block& block = m_blocks[index];
-            for (std::size_t i = 0; i < block.results.size() && m_table.out.error() == 0; ++i)
-                m_table.rows.write(static_cast<float>(m_steps.at(block.first + static_cast<std::int64_t>(i))),
-                                   block.results[i]);
+            write(m_blocks[index]);
 
             lock.lock();
             m_free.push_back(index);
-            // A table that cannot be written stops: the evaluator need not go on.
-            m_stopped = m_table.out.error() != 0;
             m_changed.notify_all();
-            if (m_stopped)
+            // A table that cannot be written stops: the evaluator need not go on.
+            if (m_table.out.error() != 0) {
+                m_stopped = true;
                 return;
+            }
         }
     }
 
-    void finish()
+    void stop()
     {
         const std::lock_guard lock(m_mutex);
-        m_finished = true;
+        m_stopped = true;
         m_changed.notify_all();
     }
 
-    const Table& m_table;
+    Table& m_table;
     const Steps& m_steps;
     std::array<Block, Blocks> m_blocks;
     std::vector<std::size_t> m_free{0, 1, 2};
     std::deque<std::size_t> m_ready;
+    std::exception_ptr m_failure;
     bool m_finished = false;
     bool m_stopped = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
 };
 
-int overSteps(Table& table, const Steps& steps)
-{
-    StepPipeline(table, steps).run();
-    return 0;
-}
-
 int overLines(Table& table, LineReader& reader, std::string& line, LineReader::Status status, const std::string& name)
 {
+    // The rows so far go out before the program waits for more input, so that a reader at the
+    // other end of a pipe gets each row as soon as its line came (a co-process).
+    reader.beforeWaiting([&table] { table.rows.flush(true); });
     for (; status == LineReader::Status::Line && table.out.error() == 0; status = reader.next(line)) {
         std::optional<float> x;
         RowMessage message;
@@ -273,6 +229,7 @@ int overLines(Table& table, LineReader& reader, std::string& line, LineReader::S
         else
             table.rows.write(u"", message.text());
     }
+    table.rows.flush();
     switch (status) {
     case LineReader::Status::Failed:
         complain("cannot read " + name + ": " + std::strerror(reader.error()));
@@ -304,12 +261,18 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
         return expression.failure;
     const CalculateCommand::Translation& translation = *expression.translation;
 
-    const platform::LocaleNumberText numbers;
-    RowWriter rows(out, numbers, line.csv);
-    Table table{translation, line.degree ? True : False, rows, out};
+    std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
+    if (const std::string* reason = std::get_if<std::string>(&numbers)) {
+        complain(*reason);
+        return ExitMessage;
+    }
+    CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
+    RowWriter rows(out, *std::get<const platform::NumberText*>(numbers), line.csv);
+    Table table{compiled, rows, out};
     if (!line.xsFile) {
         rows.header();
-        return overSteps(table, steps);
+        StepPipeline(table, steps).run();
+        return 0;
     }
 
     // The file is opened and its first line read before the header, so that a file that cannot

@@ -4,13 +4,13 @@
 #include "Cls6.h"
 #include "CommandLine.h"
 #include "EngineError.h"
-#include "LocaleNumberText.h"
 #include "Operand.h"
 #include "MessageBox.h"
 #include "PlotCommand.h"
 #include "StandardStreams.h"
 #include "TableCommand.h"
 #include "TextCodec.h"
+#include "UserNumbers.h"
 #include "Version.h"
 
 #include <charconv>
@@ -73,9 +73,14 @@ int calculate(const CommandLine& line, platform::StandardOutput& out)
     Operand expression = readOperand(line.operands.front());
     if (expression.failure != 0)
         return expression.failure;
+    std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
+    if (const std::string* reason = std::get_if<std::string>(&numbers)) {
+        complain(*reason);
+        return ExitMessage;
+    }
     TextView view(std::move(expression.bytes), line.value.value_or("0"), line.degree);
-    const platform::LocaleNumberText numbers;
-    const CalculateCommand::Outcome outcome = CalculateCommand(view, numbers).run();
+    const CalculateCommand::Outcome outcome =
+        CalculateCommand(view, *std::get<const platform::NumberText*>(numbers)).run();
 
     out.write(view.resultText());
     out.write("\n");

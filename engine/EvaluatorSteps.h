@@ -3,6 +3,7 @@
 // pushes (a 16-bit integer for the special results, a 64-bit float otherwise) can be checked.
 #pragma once
 
+#include "EvaluatorMath.h"
 #include "Tokens.h"
 #include "Variant.h"
 

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <charconv>
 #include <cfloat>
 #include <cmath>
 #include <string>
@@ -51,22 +50,13 @@ std::u16string toU16(const QString& text)
     return out;
 }
 
-constexpr int SignificantDigits = 7;
-// Plain notation holds for decimal exponents from -4 to 6 (0.0001 up to 9999999); outside that
-// the exponent form is shorter and does not suggest digits that a 32-bit float does not have.
-constexpr int SmallestPlainExponent = -4;
-constexpr int LargestPlainExponent = SignificantDigits - 1;
-
 } // namespace
 
 LocaleNumberText::LocaleNumberText(const QLocale& locale)
     : m_locale(locale),
-      m_decimalPoint(toU16(locale.decimalPoint())),
-      m_groupSeparator(locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? u"" : toU16(locale.groupSeparator())),
-      m_minus(toU16(locale.negativeSign())),
-      m_utf8DecimalPoint(toUtf8(m_decimalPoint)),
-      m_utf8GroupSeparator(toUtf8(m_groupSeparator)),
-      m_utf8Minus(toUtf8(m_minus))
+      m_symbols(toU16(locale.decimalPoint()),
+                locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ? u"" : toU16(locale.groupSeparator()),
+                toU16(locale.negativeSign()))
 {
     // Numbers of every length up to the 32-bit limit, both signs, and values that round to zero.
     constexpr float Probes[] = {0.0f, 0.5f, 0.00001f, 1.0f, 12.25f, 123.0f, 1234.5f, 12345.0f, 123456.0f,
@@ -74,7 +64,7 @@ LocaleNumberText::LocaleNumberText(const QLocale& locale)
     m_fromSymbols = true;
     for (const float probe : Probes) {
         for (const float value : {probe, -probe}) {
-            if (fourDecimals(value) != fourDecimalsFromLocale(value))
+            if (m_symbols.fourDecimals(value) != fourDecimalsFromLocale(value))
                 m_fromSymbols = false;
         }
     }
@@ -93,128 +83,32 @@ QLocale LocaleNumberText::numericLocale()
     return QLocale::system();
 }
 
-namespace {
-
-template <typename String>
-void appendAscii(String& out, std::string_view ascii)
-{
-    out.append(ascii.begin(), ascii.end());
-}
-
-// The general form of a finite, non-zero value.
-template <typename String>
-void appendGeneral(String& out, float value, const String& separator)
-{
-    // Round to seven significant digits first, so that the exponent that picks the notation is
-    // the rounded one: 9999999.5 would read 1E+07, never 10000000.
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<double>(value)),
-                                      std::chars_format::scientific, SignificantDigits - 1);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));  // d.dddddde±XX
-    const std::size_t e = scientific.find('e');
-    char digitBuffer[SignificantDigits];
-    std::size_t count = 0;
-    digitBuffer[count++] = scientific[0];
-    for (std::size_t i = 2; i < e && count < SignificantDigits; ++i)
-        digitBuffer[count++] = scientific[i];
-    while (count > 1 && digitBuffer[count - 1] == '0')
-        --count;
-    const std::string_view digits(digitBuffer, count);
-    int exponent = 0;
-    for (std::size_t i = e + 2; i < scientific.size(); ++i)
-        exponent = exponent * 10 + (scientific[i] - '0');
-    if (scientific[e + 1] == '-')
-        exponent = -exponent;
-
-    if (value < 0)
-        out += '-';
-    if (exponent < SmallestPlainExponent || exponent > LargestPlainExponent) {
-        appendAscii(out, digits.substr(0, 1));
-        if (digits.size() > 1) {
-            out += separator;
-            appendAscii(out, digits.substr(1));
-        }
-        const int magnitude = std::abs(exponent);
-        appendAscii(out, exponent < 0 ? "E-" : "E+");
-        if (magnitude < 10)
-            out += '0';
-        appendAscii(out, std::to_string(magnitude));
-    } else if (exponent >= 0) {
-        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= whole) {
-            appendAscii(out, digits);
-            out.append(whole - digits.size(), '0');
-        } else {
-            appendAscii(out, digits.substr(0, whole));
-            out += separator;
-            appendAscii(out, digits.substr(whole));
-        }
-    } else {
-        out += '0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        appendAscii(out, digits);
-    }
-}
-
-// Four decimals, one group separator per three digits.
-template <typename String>
-void appendFourDecimals(String& out, float value, const String& decimalPoint, const String& groupSeparator,
-                        const String& minus)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(static_cast<double>(value)),
-                                      std::chars_format::fixed, 4);
-    const std::string_view digits(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t point = digits.find('.');
-    // A value that rounds to zero shows no minus sign.
-    if (value < 0 && digits.find_first_of("123456789") != std::string_view::npos)
-        out += minus;
-    for (std::size_t i = 0; i < point; ++i) {
-        if (i > 0 && (point - i) % 3 == 0)
-            out += groupSeparator;
-        out += digits[i];
-    }
-    out += decimalPoint;
-    appendAscii(out, digits.substr(point + 1));
-}
-
-} // namespace
-
 std::u16string LocaleNumberText::general(float value) const
 {
     if (!std::isfinite(value))
         return toU16(m_locale.toString(static_cast<double>(value)));
-    if (value == 0.0f)
-        return u"0";
-    std::u16string out;
-    pellitor::platform::appendGeneral(out, value, m_decimalPoint);
-    return out;
+    return m_symbols.general(value);
 }
 
-void LocaleNumberText::appendGeneral(std::string& utf8, float value) const
+char* LocaleNumberText::writeGeneral(char* out, float value) const
 {
-    if (!std::isfinite(value) || value == 0.0f)
-        utf8 += toUtf8(general(value));
-    else
-        pellitor::platform::appendGeneral(utf8, value, m_utf8DecimalPoint);
+    if (!std::isfinite(value))
+        return NumberText::writeGeneral(out, value);
+    return m_symbols.writeGeneral(out, value);
 }
 
 std::u16string LocaleNumberText::fourDecimals(float value) const
 {
-    if (!m_fromSymbols)
+    if (!m_fromSymbols || !std::isfinite(value))
         return fourDecimalsFromLocale(value);
-    std::u16string out;
-    pellitor::platform::appendFourDecimals(out, value, m_decimalPoint, m_groupSeparator, m_minus);
-    return out;
+    return m_symbols.fourDecimals(value);
 }
 
-void LocaleNumberText::appendFourDecimals(std::string& utf8, float value) const
+char* LocaleNumberText::writeFourDecimals(char* out, float value) const
 {
-    if (!m_fromSymbols)
-        utf8 += toUtf8(fourDecimalsFromLocale(value));
-    else
-        pellitor::platform::appendFourDecimals(utf8, value, m_utf8DecimalPoint, m_utf8GroupSeparator, m_utf8Minus);
+    if (!m_fromSymbols || !std::isfinite(value))
+        return NumberText::writeFourDecimals(out, value);
+    return m_symbols.writeFourDecimals(out, value);
 }
 
 std::u16string LocaleNumberText::fourDecimalsFromLocale(float value) const

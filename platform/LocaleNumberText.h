@@ -2,6 +2,7 @@
 #pragma once
 
 #include "NumberText.h"
+#include "SymbolNumberText.h"
 
 #include <QLocale>
 
@@ -16,11 +17,8 @@ public:
     // box a sign stays in front of its number.
     std::u16string general(float value) const override;
     std::u16string fourDecimals(float value) const override;
-
-    // The same two texts appended to a UTF-8 text, for output that needs no 16-bit copy: a table
-    // of a million rows notices.
-    void appendGeneral(std::string& utf8, float value) const;
-    void appendFourDecimals(std::string& utf8, float value) const;
+    char* writeGeneral(char* out, float value) const override;
+    char* writeFourDecimals(char* out, float value) const override;
 
     // The locale of the user's numbers (LC_ALL, then LC_NUMERIC, then LANG, as Qt reads them).
     // Under C or POSIX, or a name that is empty or that no locale knows, it is the C locale
@@ -31,15 +29,10 @@ private:
     std::u16string fourDecimalsFromLocale(float value) const;
 
     QLocale m_locale;
-    // The locale's symbols as the texts write them. Where every grouping the locale makes is one
-    // separator per three digits, four decimals are built from them without QLocale, which a
-    // table of a million rows notices; the constructor checks that against QLocale's own text.
-    std::u16string m_decimalPoint;
-    std::u16string m_groupSeparator;
-    std::u16string m_minus;
-    std::string m_utf8DecimalPoint;
-    std::string m_utf8GroupSeparator;
-    std::string m_utf8Minus;
+    // The texts built from the locale's symbols. Where every grouping the locale makes is one
+    // separator per three digits, four decimals come from them without QLocale, which a table of
+    // a million rows notices; the constructor checks that against QLocale's own text.
+    SymbolNumberText m_symbols;
     bool m_fromSymbols = false;
 };
 

@@ -23,6 +23,8 @@ StreamInput readAll(int descriptor, std::size_t limit);
 class StandardOutput {
 public:
     void write(std::string_view text);
+    // Hands what stdout holds to the system now, for a reader that waits on a pipe.
+    void flush();
     // Flushes and closes stdout. Returns 0, or the errno of the first write, flush or close that
     // failed.
     int close();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -299,6 +300,28 @@ TEST(PlotFiles, SvgLabelsInTheUsersNumbers)
     EXPECT_TRUE(svg.contains(QStringLiteral(">-0,5<")));
     EXPECT_TRUE(svg.contains(QStringLiteral(">0,5<")));
     EXPECT_FALSE(svg.contains(QStringLiteral(">0.5<")));
+}
+
+// Every tick's label differs from its neighbours, also where the range spans a few 32-bit steps
+// (5 to 5.000001 holds three floats; eight ticks all read "5").
+TEST(PlotFiles, TickLabelsDiffer)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plot.svg"));
+    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("--y"), QStringLiteral("5:5.000001"),
+                       QStringLiteral("-o"), path, QStringLiteral("x")},
+                      QStringLiteral("C")),
+              0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    QStringList labels;
+    const QRegularExpression number(QStringLiteral(">(-?[0-9][0-9.E+-]*)<"));
+    for (auto match = number.globalMatch(svg); match.hasNext();)
+        labels.append(match.next().captured(1));
+    ASSERT_GE(labels.size(), 3) << svg.toStdString();
+    for (qsizetype i = 1; i < labels.size(); ++i)
+        EXPECT_NE(labels[i - 1], labels[i]) << labels.join(u' ').toStdString();
 }
 
 // A pipe (or a device such as /dev/stdout) cannot be replaced by a finished file: it is written in

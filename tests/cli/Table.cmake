@@ -34,6 +34,8 @@ foreach(case "step_zero|0:1:0|STEP must not be 0"
              "two_numbers|0:1-2:1|TO '1-2' is not a number"
              "missing_step|0:1|--table needs FROM:TO:STEP, not '0:1'"
              "too_many|0:100000000:1|the table would have more than 100000000 rows"
+             "step_too_small|1:1.0000001:0.00000001|STEP 0.00000001 cannot change a 32-bit x near 1: two rows would be the same"
+             "beyond_24_bits|16777200:16777300:1|STEP 1 cannot change a 32-bit x near 1.677722e+07: two rows would be the same"
              "beyond_single|0:400000000000000000000000000000000000000:1|FROM and TO must lie within the range of a 32-bit number")
     string(REPLACE "|" ";" case "${case}")
     list(GET case 0 id)
@@ -57,7 +59,7 @@ cli_case(xs.long_line LOCALE C EXIT 65 STDIN "!printf '1\\n'\; printf '%01100000
     STDOUT ":x\\ty\\n1\\t1.0000\\n" STDERR ":pellitor-calc: a line of standard input is longer than 1 MiB\\n")
 
 # A table that cannot be written stops with 74, as the report does.
-cli_case(table.full LOCALE C EXIT 74 ARGS --table 1:100000000:1 x STDOUT !full
+cli_case(table.full LOCALE C EXIT 74 ARGS --table 1:10000000:1 x STDOUT !full
     STDERR ":pellitor-calc: cannot write the result: No space left on device\\n")
 
 # Options that belong to other modes, and two readers of standard input.
@@ -66,7 +68,7 @@ foreach(case "x_value|--table;0:1:1;-x;1;x|a table or a picture takes no -x: the
              "two_modes|--table;0:1:1;--xs;-;x|--postfix, --evaluate, --table, --xs and --plot exclude each other"
              "both_stdin|--xs;-;-|the expression and --xs cannot both come from standard input"
              "plot_without_o|--plot;0:1;x|--plot needs -o FILE"
-             "size_alone|--size;400x400;x|--size, --y and -o are for --plot")
+             "size_alone|--size;400x400;x|--size, --y, --format and -o are for --plot")
     string(REPLACE "|" ";" case "${case}")
     list(GET case 0 id)
     list(GET case -1 message)

@@ -1,10 +1,15 @@
 // The report's number texts in two locales.
 #include "LocaleNumberText.h"
+#include "SymbolNumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
 
 using namespace pellitor::platform;
 
@@ -69,5 +74,69 @@ TEST(NumberText, FourDecimals)
     for (const auto& c : cases) {
         EXPECT_EQ(show(us.fourDecimals(c.value)), show(c.us)) << c.value;
         EXPECT_EQ(show(de.fourDecimals(c.value)), show(c.de)) << c.value;
+    }
+}
+
+namespace {
+
+// Random 32-bit floats of every magnitude up to 10^12, and values with an exact tie at the fifth
+// decimal (k/32), which must round to even as printf rounds them.
+std::vector<float> probes()
+{
+    std::vector<float> values;
+    std::mt19937 random(4);
+    std::uniform_real_distribution<double> exponent(-8.0, 12.0);
+    for (int i = 0; i < 20000; ++i) {
+        const double magnitude = std::pow(10.0, exponent(random));
+        values.push_back(static_cast<float>(random() % 2 ? magnitude : -magnitude));
+    }
+    for (int k = -4000; k <= 4000; ++k)
+        values.push_back(static_cast<float>(k) / 32.0f);
+    for (int k = -3000; k <= 3000; ++k)
+        values.push_back(static_cast<float>(k * 7));
+    return values;
+}
+
+std::string utf8Of(char* (pellitor::platform::NumberText::*write)(char*, float) const,
+                   const pellitor::platform::NumberText& numbers, float value)
+{
+    char text[pellitor::platform::NumberText::LongestUtf8];
+    return std::string(text, (numbers.*write)(text, value));
+}
+
+} // namespace
+
+// The texts built from symbols against independent ones: printf's for the C locale, QLocale's
+// for a locale with grouping, and each UTF-8 writer against its 16-bit text.
+TEST(NumberText, SymbolTextsAgreeWithPrintfAndQLocale)
+{
+    using pellitor::platform::NumberText;
+    const auto plain = pellitor::platform::SymbolNumberText::plain();
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const LocaleNumberText us(english);
+    for (const float value : probes()) {
+        char expected[128];
+        std::snprintf(expected, sizeof expected, "%.4f", static_cast<double>(value));
+        std::string printed = expected;
+        if (printed.find_first_of("123456789") == std::string::npos && printed.front() == '-')
+            printed.erase(0, 1); // a value that rounds to zero shows no minus sign
+        ASSERT_EQ(show(plain.fourDecimals(value)), printed) << value;
+        ASSERT_EQ(utf8Of(&NumberText::writeFourDecimals, plain, value), printed) << value;
+
+        // QLocale rounds an exact tie away from zero, the texts (as always) to even: there the
+        // grouped text is printf's with separators.
+        const double scaled = std::fabs(static_cast<double>(value)) * 1e4;
+        if (scaled - std::floor(scaled) != 0.5) {
+            QString grouped = english.toString(std::fabs(static_cast<double>(value)), 'f', 4);
+            if (value < 0 && printed.front() == '-')
+                grouped.prepend(u'-');
+            ASSERT_EQ(show(us.fourDecimals(value)), grouped.toStdString()) << value;
+            ASSERT_EQ(utf8Of(&NumberText::writeFourDecimals, us, value), grouped.toStdString()) << value;
+        }
+
+        ASSERT_EQ(utf8Of(&NumberText::writeGeneral, plain, value), show(plain.general(value))) << value;
+        if (std::fabs(value) < 1e7f && value == std::trunc(value)) {
+            ASSERT_EQ(show(plain.general(value)), std::to_string(static_cast<int>(value))) << value;
+        }
     }
 }

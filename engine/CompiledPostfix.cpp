@@ -1,0 +1,573 @@
+// The compiled evaluator. Building walks the tokens as the text evaluator does and keeps a model
+// of its stack in which a constant or x is held back until an operation takes it, so that most
+// operands travel inside the operation that uses them ("XX 2 +" is one step, add 2 to x).
+// Operations on constants alone are done once while building, when they succeed; one that would
+// fail or raise stays a step and does so when an evaluation reaches it. A missing operand is
+// known from the model's depth, and becomes the step that raises it.
+//
+// Equal to the text evaluator to the bit because every value is computed by the same functions
+// (EvaluatorMath.h) from the same operands in the same order; the only rewrites are exact ones:
+// a*b = b*a and a+b = b+a in IEEE arithmetic, and x*x for x^2 (x is a 32-bit float, so its
+// square is exact in 64 bits, which is what pow gives then).
+#include "CompiledPostfix.h"
+
+#include "Cls6.h"
+#include "EngineError.h"
+#include "EvaluatorMath.h"
+#include "NumberReader.h"
+#include "Tokens.h"
+
+#include <algorithm>
+#include <bit>
+#include <optional>
+#include <utility>
+
+namespace pellitor {
+
+using namespace evaluator;
+
+// "Top" is the value on top of the stack, K the operation's constant, x the value of x. One list
+// names the operations for the enumeration and for the evaluation's table of steps, in one order.
+#define PELLITOR_FUNCTIONS(X, suffix)                                                                                  \
+    X(SIN##suffix) X(COS##suffix) X(LOG##suffix) X(EXP##suffix) X(ABS##suffix) X(ATAN##suffix) X(INT##suffix)      \
+    X(RND##suffix) X(SQR##suffix) X(TAN##suffix) X(SEC##suffix) X(CSEC##suffix) X(CTAN##suffix) X(ASIN##suffix)    \
+    X(ACOS##suffix) X(ASEC##suffix) X(ACSEC##suffix) X(ACTAN##suffix) X(SINH##suffix) X(COSH##suffix)              \
+    X(TANH##suffix) X(CTANH##suffix) X(SECH##suffix) X(CSECH##suffix) X(ASINH##suffix) X(ACOSH##suffix)            \
+    X(ATANH##suffix) X(ASECH##suffix) X(ACSECH##suffix) X(ACTANH##suffix)
+#define PELLITOR_OPERATIONS(X)                                                                                        \
+    X(PushConstant) X(PushX) X(PushNegatedX) X(PushSquaredX) X(PushCubedX) X(PushRandom)                             \
+    X(PushXAddConstant) X(PushXSubConstant) X(PushXMulConstant) X(PushXDivConstant)  /* push x op K */             \
+    X(PushConstantSubX) X(PushConstantDivX)                                          /* push K op x */             \
+    X(Add) X(Sub) X(Mul) X(Div) X(Pow)                                             /* second op top */               \
+    X(AddConstant) X(SubConstant) X(MulConstant) X(DivConstant) X(PowConstant)     /* top op K */                    \
+    X(ConstantSub) X(ConstantDiv) X(ConstantPow)                                   /* K op top */                    \
+    X(AddX) X(SubX) X(MulX) X(DivX) X(PowX)                                        /* top op x */                    \
+    X(XSub) X(XDiv) X(XPow)                                                        /* x op top */                    \
+    X(Negate) X(Square) X(Cube) X(SetConstant) X(SetRandom)                                                          \
+    PELLITOR_FUNCTIONS(X, )            /* the functions of top, in the order of Token */                              \
+    PELLITOR_FUNCTIONS(X, OfX)         /* the same functions of x, pushed */                                          \
+    /* the last operation of every program */                                                                        \
+    X(ReturnTop) X(ReturnConstant) X(ReturnX) X(ReturnNothing) X(RaisePop) X(RaiseOverflow) X(RaiseBadToken)
+
+enum class CompiledPostfix::Operation : std::uint8_t {
+#define PELLITOR_NAME(name) name,
+    PELLITOR_OPERATIONS(PELLITOR_NAME)
+#undef PELLITOR_NAME
+};
+
+namespace {
+bool isNumberStart(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
+}
+
+EngineError popOnEmpty()
+{
+    return {ErrorNumber::PopOnEmptyStack, u"Pop method invoked on empty stack"};
+}
+
+// The product a*b rounded, and what the rounding left out, exactly (Dekker's product: each
+// factor split into halves of 26 bits, whose products are exact). Exact while nothing overflows
+// or comes near the subnormal range, which the caller makes sure of.
+struct Product {
+    double rounded;
+    double error;
+};
+
+Product exactProduct(double a, double b)
+{
+    constexpr double Split = 0x1p27 + 1.0;
+    const double ca = Split * a, aHigh = ca - (ca - a), aLow = a - aHigh;
+    const double cb = Split * b, bHigh = cb - (cb - b), bLow = b - bHigh;
+    const double rounded = a * b;
+    return {rounded, ((aHigh * bHigh - rounded) + aHigh * bLow + aLow * bHigh) + aLow * bLow};
+}
+
+// Whether p is what pow gives for a power whose exact value is p + error: pow errs by at most
+// 0.54 of a unit in the last place, so a p within 0.45 of a unit of the exact power is the one
+// double pow can return. (p must be normal and far from overflow, for error to be exact.)
+bool isPowersResult(double p, double error)
+{
+    const double magnitude = std::fabs(p);
+    if (!(magnitude >= 0x1p-900 && magnitude <= 0x1p900))
+        return false;
+    const double unit = std::bit_cast<double>(std::bit_cast<std::uint64_t>(p) & 0x7FF0000000000000u) * 0x1p-52;
+    return std::fabs(error) <= 0.45 * unit;
+}
+
+// a^2 or a^3 as a product where that is what pow gives, else pow's own result.
+double smallPower(double a, int exponent)
+{
+    const Product square = exactProduct(a, a);
+    Product power = square;
+    if (exponent == 3) {
+        const Product cube = exactProduct(square.rounded, a);
+        power = {cube.rounded, cube.error + square.error * a};
+    }
+    if (isPowersResult(power.rounded, power.error))
+        return power.rounded;
+    return evaluator::power(a, exponent);
+}
+
+// x^3 for a 32-bit x, the cheaper way: x*x is exact (48 bits), and so are its upper 24 bits
+// times x and the rest times x, whose sum is the cube and whose rounding error the sum tells.
+double cubeOfSingle(double x)
+{
+    if (!(std::fabs(x) >= 0x1p-40 && std::fabs(x) <= 0x1p40))
+        return smallPower(x, 3);
+    const double square = x * x;
+    const double high = static_cast<float>(square);
+    const double upper = high * x;
+    const double lower = (square - high) * x;
+    const double cube = upper + lower;
+    const double error = (upper - cube) + lower;
+    if (isPowersResult(cube, error))
+        return cube;
+    return evaluator::power(x, 3.0);
+}
+} // namespace
+
+class CompiledPostfix::Builder {
+public:
+    explicit Builder(CompiledPostfix& program) : m_program(program) {}
+
+    void build(std::u16string_view text)
+    {
+        // Each operator takes at most one step and each operand at most one step that puts it on
+        // the stack, and each number at most one constant: room for that is taken once, so that
+        // the lists never hold their old and their new room at once (a text of 10^7 characters
+        // has millions of steps).
+        std::size_t tokens = 0;
+        std::size_t numbers = 0;
+        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos; p = q + 1, q = text.find(u' ', p)) {
+            ++tokens;
+            numbers += q == p || isNumberStart(text[p]);
+        }
+        m_program.m_operations.reserve(tokens + 1);
+        m_program.m_constants.reserve(numbers + 2);
+        read(text);
+        // The bottom slot takes the undefined top that the first push moves down.
+        m_program.m_stack.resize(m_depth + 1);
+    }
+
+private:
+    void read(std::u16string_view text)
+    {
+        // Text after the last blank is never read: a final token without its blank is ignored.
+        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos;
+             p = q + 1, q = text.find(u' ', p)) {
+            if (!token(text.substr(p, q - p)))
+                return;
+        }
+        if (m_model.empty())
+            emit(Operation::ReturnNothing);
+        else if (m_model.back().kind == Kind::Constant)
+            emit(Operation::ReturnConstant, m_model.back().value);
+        else if (m_model.back().kind == Kind::X)
+            emit(Operation::ReturnX);
+        else
+            emit(Operation::ReturnTop);
+    }
+
+    // A value of the model stack: a constant or x held back, or a value the program computes.
+    enum class Kind { Constant, X, Computed };
+    struct Entry {
+        Kind kind;
+        double value = 0.0;
+    };
+
+    // Reads one token; false when it ends the program (it raises whenever it is reached).
+    bool token(std::u16string_view token)
+    {
+        if (token.empty() || isNumberStart(token.front())) {
+            try {
+                m_model.push_back({Kind::Constant, readNumber(token)});
+            } catch (const EngineError&) {
+                emit(Operation::RaiseOverflow); // the only error reading a number raises
+                return false;
+            }
+            return true;
+        }
+        const Token op = tokenOf(token);
+        if (op == Token::None) {
+            m_program.m_badToken = std::u16string(token);
+            emit(Operation::RaiseBadToken);
+            return false;
+        }
+        if (op == Token::Variable) {
+            if (!m_program.m_readsX) {
+                m_program.m_readsX = true;
+                m_program.m_beforeX = m_program.m_operations.size();
+            }
+            m_model.push_back({Kind::X});
+            return true;
+        }
+        const std::size_t operands = (op >= Token::Add && op <= Token::Pow) ? 2 : 1;
+        if (m_model.size() < operands) {
+            emit(Operation::RaisePop);
+            return false;
+        }
+        if (operands == 2)
+            binary(op);
+        else
+            unary(op);
+        return true;
+    }
+
+    void unary(Token op)
+    {
+        Entry& v = m_model.back();
+        if (op == Token::RND) {
+            // The operand is dropped unread; the draw happens when the step is reached.
+            emit(v.kind == Kind::Computed ? Operation::SetRandom : Operation::PushRandom);
+            v = {Kind::Computed};
+            return;
+        }
+        if (v.kind == Kind::Constant) {
+            if (const std::optional<double> folded = fold([&] {
+                    return op == Token::Negate ? -v.value : functionValue(op, v.value, m_program.m_degrees);
+                })) {
+                v.value = *folded;
+                return;
+            }
+        }
+        if (v.kind == Kind::X) {
+            emit(op == Token::Negate ? Operation::PushNegatedX : functionOfX(op));
+        } else {
+            materialize(v);
+            emit(op == Token::Negate ? Operation::Negate : function(op));
+        }
+        v = {Kind::Computed};
+    }
+
+    void binary(Token op)
+    {
+        const Entry b = m_model.back();
+        m_model.pop_back();
+        Entry& a = m_model.back();
+        if (a.kind == Kind::Constant && b.kind == Kind::Constant) {
+            if (const std::optional<double> folded = fold([&] { return binaryValue(op, a.value, b.value); })) {
+                a.value = *folded;
+                return;
+            }
+        }
+        if (op == Token::Pow && b.kind == Kind::Constant && b.value == 0.0) {
+            // Any base to the power 0 is 1; a computed base is computed all the same, as the text
+            // does, and then replaced.
+            if (a.kind == Kind::Computed)
+                emit(Operation::SetConstant, 1.0);
+            else
+                a = {Kind::Constant, 1.0};
+            return;
+        }
+        const bool smallPower = op == Token::Pow && b.kind == Kind::Constant && (b.value == 2.0 || b.value == 3.0);
+        if (smallPower && a.kind == Kind::X) {
+            emit(b.value == 2.0 ? Operation::PushSquaredX : Operation::PushCubedX);
+        } else if (smallPower && a.kind == Kind::Computed) {
+            emit(b.value == 2.0 ? Operation::Square : Operation::Cube);
+        } else if (a.kind != Kind::Computed && b.kind != Kind::Computed && (a.kind == Kind::X) != (b.kind == Kind::X)
+                   && op != Token::Pow) {
+            // x and a constant: one step pushes the result.
+            emit(withXAndConstant(op, a.kind == Kind::X), a.kind == Kind::X ? b.value : a.value);
+        } else if (b.kind == Kind::Computed) {
+            // a is below b on the program's stack, or held back and taken from the step.
+            if (a.kind == Kind::Computed)
+                emit(withTwoOperands(op));
+            else if (a.kind == Kind::X)
+                emit(withXFirst(op));
+            else
+                emit(withConstantFirst(op), a.value);
+        } else {
+            // b is held back: a goes onto the stack, and b travels in the step.
+            materialize(a);
+            if (b.kind == Kind::X)
+                emit(withXSecond(op));
+            else
+                emit(withConstantSecond(op), b.value);
+        }
+        a = {Kind::Computed};
+    }
+
+    // A held-back value put onto the program's stack.
+    void materialize(const Entry& v)
+    {
+        if (v.kind == Kind::Constant)
+            emit(Operation::PushConstant, v.value);
+        else if (v.kind == Kind::X)
+            emit(Operation::PushX);
+    }
+
+    // The value of a step on constants, or nothing when it fails or raises (then the program
+    // does that step when it is reached, as the text does).
+    template <typename Step>
+    static std::optional<double> fold(Step step)
+    {
+        try {
+            const double value = step();
+            if (!isFailure(value))
+                return value;
+        } catch (const EngineError&) {
+        }
+        return std::nullopt;
+    }
+
+    static Operation function(Token op)
+    {
+        static_assert(static_cast<int>(Operation::ACTANH) - static_cast<int>(Operation::SIN)
+                      == static_cast<int>(Token::ACTANH) - static_cast<int>(Token::SIN));
+        return static_cast<Operation>(static_cast<int>(Operation::SIN) + static_cast<int>(op)
+                                      - static_cast<int>(Token::SIN));
+    }
+
+    static Operation functionOfX(Token op)
+    {
+        static_assert(static_cast<int>(Operation::ACTANHOfX) - static_cast<int>(Operation::SINOfX)
+                      == static_cast<int>(Token::ACTANH) - static_cast<int>(Token::SIN));
+        return static_cast<Operation>(static_cast<int>(Operation::SINOfX) + static_cast<int>(op)
+                                      - static_cast<int>(Token::SIN));
+    }
+
+    // x op K when xFirst, else K op x; sums and products change places exactly.
+    static Operation withXAndConstant(Token op, bool xFirst)
+    {
+        switch (op) {
+        case Token::Add: return Operation::PushXAddConstant;
+        case Token::Mul: return Operation::PushXMulConstant;
+        case Token::Sub: return xFirst ? Operation::PushXSubConstant : Operation::PushConstantSubX;
+        default: return xFirst ? Operation::PushXDivConstant : Operation::PushConstantDivX;
+        }
+    }
+
+    static Operation withTwoOperands(Token op)
+    {
+        return static_cast<Operation>(static_cast<int>(Operation::Add) + static_cast<int>(op));
+    }
+
+    static Operation withConstantSecond(Token op)
+    {
+        return static_cast<Operation>(static_cast<int>(Operation::AddConstant) + static_cast<int>(op));
+    }
+
+    static Operation withXSecond(Token op)
+    {
+        return static_cast<Operation>(static_cast<int>(Operation::AddX) + static_cast<int>(op));
+    }
+
+    // K op top: sums and products change places exactly; the others have steps of their own.
+    static Operation withConstantFirst(Token op)
+    {
+        switch (op) {
+        case Token::Add: return Operation::AddConstant;
+        case Token::Mul: return Operation::MulConstant;
+        case Token::Sub: return Operation::ConstantSub;
+        case Token::Div: return Operation::ConstantDiv;
+        default: return Operation::ConstantPow;
+        }
+    }
+
+    static Operation withXFirst(Token op)
+    {
+        switch (op) {
+        case Token::Add: return Operation::AddX;
+        case Token::Mul: return Operation::MulX;
+        case Token::Sub: return Operation::XSub;
+        case Token::Div: return Operation::XDiv;
+        default: return Operation::XPow;
+        }
+    }
+
+    void emit(Operation operation)
+    {
+        m_program.m_operations.push_back(operation);
+        trackDepth(operation);
+    }
+
+    void emit(Operation operation, double constant)
+    {
+        m_program.m_constants.push_back(constant);
+        emit(operation);
+    }
+
+    // The program's stack holds every computed value but the top.
+    void trackDepth(Operation operation)
+    {
+        switch (operation) {
+        case Operation::PushConstant:
+        case Operation::PushX:
+        case Operation::PushNegatedX:
+        case Operation::PushSquaredX:
+        case Operation::PushCubedX:
+        case Operation::PushRandom:
+        case Operation::PushXAddConstant:
+        case Operation::PushXSubConstant:
+        case Operation::PushXMulConstant:
+        case Operation::PushXDivConstant:
+        case Operation::PushConstantSubX:
+        case Operation::PushConstantDivX:
+            m_depth = std::max(m_depth, ++m_computed);
+            break;
+        case Operation::Add:
+        case Operation::Sub:
+        case Operation::Mul:
+        case Operation::Div:
+        case Operation::Pow:
+            --m_computed;
+            break;
+        default:
+            if (operation >= Operation::SINOfX && operation <= Operation::ACTANHOfX)
+                m_depth = std::max(m_depth, ++m_computed);
+            break;
+        }
+    }
+
+    CompiledPostfix& m_program;
+    std::vector<Entry> m_model;
+    std::size_t m_computed = 0;
+    std::size_t m_depth = 0;
+};
+
+CompiledPostfix::CompiledPostfix(std::u16string_view sExpression, Truth bolDegree) : m_degrees(bolDegree != 0)
+{
+    Builder(*this).build(sExpression);
+    // A constant that reads no x and converts to 32 bits is the result of every evaluation.
+    if (m_operations.size() == 1 && m_operations.front() == Operation::ReturnConstant && !m_readsX) {
+        try {
+            m_constantResult = toSingle(m_constants.front());
+            m_constant = true;
+        } catch (const EngineError&) {
+        }
+    }
+}
+
+Truth CompiledPostfix::evaluate(float sngX, float& sngResult)
+{
+    if (m_constant) {
+        sngResult = m_constantResult;
+        return True;
+    }
+    // An x that is no finite number raises at the first "XX", as the text evaluator does: the
+    // steps before it still run, since they may fail or raise first.
+    if (m_readsX && !std::isfinite(sngX)) [[unlikely]]
+        return run<true>(sngX, sngResult);
+    return run<false>(sngX, sngResult);
+}
+
+// Each step ends by jumping to the next one through the table of steps (GCC's and Clang's
+// labels as values): a jump of its own per step predicts better than one shared switch, and
+// saves the loop. A step that can fail goes through the test for the failure first.
+template <bool StopBeforeX>
+Truth CompiledPostfix::run(double x, float& sngResult)
+{
+    static constexpr void* Steps[] = {
+#define PELLITOR_LABEL(name) &&name,
+        PELLITOR_OPERATIONS(PELLITOR_LABEL)
+#undef PELLITOR_LABEL
+    };
+    const Operation* next = m_operations.data();
+    const Operation* const stop = next + m_beforeX;
+    const double* constant = m_constants.data();
+    double* below = m_stack.data(); // the slot above the value below the top
+    double top = 0.0;
+    const bool degrees = m_degrees;
+
+    // A push moves the top down before the new value is computed, so that the top is never live
+    // across a call: g++ then keeps it in a register all through the steps, not in memory.
+    const auto moveTopDown = [&] { *below++ = top; };
+    const auto second = [&] { return *--below; };
+
+#define PELLITOR_NEXT                                                                                                \
+    do {                                                                                                             \
+        if constexpr (StopBeforeX) {                                                                                 \
+            if (next == stop)                                                                                        \
+                raiseNonFinite(x);                                                                                   \
+        }                                                                                                            \
+        goto* Steps[static_cast<std::uint8_t>(*next++)];                                                             \
+    } while (false)
+#define PELLITOR_CHECKED_NEXT                                                                                        \
+    do {                                                                                                             \
+        if (isFailure(top))                                                                                          \
+            goto failed;                                                                                             \
+        PELLITOR_NEXT;                                                                                               \
+    } while (false)
+
+    PELLITOR_NEXT;
+PushConstant: moveTopDown(); top = *constant++; PELLITOR_NEXT;
+PushX: moveTopDown(); top = x; PELLITOR_NEXT;
+PushNegatedX: moveTopDown(); top = -x; PELLITOR_NEXT;
+PushSquaredX: moveTopDown(); top = x * x; PELLITOR_NEXT; // exact for a 32-bit x, so it is pow's result
+PushCubedX: moveTopDown(); top = cubeOfSingle(x); PELLITOR_NEXT;
+PushRandom: moveTopDown(); top = nextRandom(); PELLITOR_NEXT;
+PushXAddConstant: moveTopDown(); top = add(x, *constant++); PELLITOR_NEXT;
+PushXSubConstant: moveTopDown(); top = sub(x, *constant++); PELLITOR_NEXT;
+PushXMulConstant: moveTopDown(); top = mul(x, *constant++); PELLITOR_NEXT;
+PushXDivConstant: moveTopDown(); top = binaryValue(Token::Div, x, *constant++); PELLITOR_CHECKED_NEXT;
+PushConstantSubX: moveTopDown(); top = sub(*constant++, x); PELLITOR_NEXT;
+PushConstantDivX: moveTopDown(); top = binaryValue(Token::Div, *constant++, x); PELLITOR_CHECKED_NEXT;
+Add: top = add(second(), top); PELLITOR_NEXT;
+Sub: top = sub(second(), top); PELLITOR_NEXT;
+Mul: top = mul(second(), top); PELLITOR_NEXT;
+Div: top = binaryValue(Token::Div, second(), top); PELLITOR_CHECKED_NEXT;
+Pow: top = binaryValue(Token::Pow, second(), top); PELLITOR_CHECKED_NEXT;
+AddConstant: top = add(top, *constant++); PELLITOR_NEXT;
+SubConstant: top = sub(top, *constant++); PELLITOR_NEXT;
+MulConstant: top = mul(top, *constant++); PELLITOR_NEXT;
+DivConstant: top = binaryValue(Token::Div, top, *constant++); PELLITOR_CHECKED_NEXT;
+PowConstant: top = binaryValue(Token::Pow, top, *constant++); PELLITOR_CHECKED_NEXT;
+ConstantSub: top = sub(*constant++, top); PELLITOR_NEXT;
+ConstantDiv: top = binaryValue(Token::Div, *constant++, top); PELLITOR_CHECKED_NEXT;
+ConstantPow: top = binaryValue(Token::Pow, *constant++, top); PELLITOR_CHECKED_NEXT;
+AddX: top = add(top, x); PELLITOR_NEXT;
+SubX: top = sub(top, x); PELLITOR_NEXT;
+MulX: top = mul(top, x); PELLITOR_NEXT;
+DivX: top = binaryValue(Token::Div, top, x); PELLITOR_CHECKED_NEXT;
+PowX: top = binaryValue(Token::Pow, top, x); PELLITOR_CHECKED_NEXT;
+XSub: top = sub(x, top); PELLITOR_NEXT;
+XDiv: top = binaryValue(Token::Div, x, top); PELLITOR_CHECKED_NEXT;
+XPow: top = binaryValue(Token::Pow, x, top); PELLITOR_CHECKED_NEXT;
+Negate: top = -top; PELLITOR_NEXT;
+Square: top = smallPower(top, 2); PELLITOR_NEXT;
+Cube: top = smallPower(top, 3); PELLITOR_NEXT;
+SetConstant: top = *constant++; PELLITOR_NEXT;
+SetRandom: top = nextRandom(); PELLITOR_NEXT;
+#define PELLITOR_FUNCTION(name)                                                                                      \
+    name:                                                                                                            \
+    top = functionValue(Token::name, top, degrees);                                                                  \
+    PELLITOR_CHECKED_NEXT;                                                                                           \
+    name##OfX:                                                                                                       \
+    moveTopDown();                                                                                                   \
+    top = functionValue(Token::name, x, degrees);                                                                    \
+    PELLITOR_CHECKED_NEXT;
+    PELLITOR_FUNCTION(SIN) PELLITOR_FUNCTION(COS) PELLITOR_FUNCTION(LOG) PELLITOR_FUNCTION(EXP)
+    PELLITOR_FUNCTION(ABS) PELLITOR_FUNCTION(ATAN) PELLITOR_FUNCTION(INT) PELLITOR_FUNCTION(RND)
+    PELLITOR_FUNCTION(SQR) PELLITOR_FUNCTION(TAN) PELLITOR_FUNCTION(SEC) PELLITOR_FUNCTION(CSEC)
+    PELLITOR_FUNCTION(CTAN) PELLITOR_FUNCTION(ASIN) PELLITOR_FUNCTION(ACOS) PELLITOR_FUNCTION(ASEC)
+    PELLITOR_FUNCTION(ACSEC) PELLITOR_FUNCTION(ACTAN) PELLITOR_FUNCTION(SINH) PELLITOR_FUNCTION(COSH)
+    PELLITOR_FUNCTION(TANH) PELLITOR_FUNCTION(CTANH) PELLITOR_FUNCTION(SECH) PELLITOR_FUNCTION(CSECH)
+    PELLITOR_FUNCTION(ASINH) PELLITOR_FUNCTION(ACOSH) PELLITOR_FUNCTION(ATANH) PELLITOR_FUNCTION(ASECH)
+    PELLITOR_FUNCTION(ACSECH) PELLITOR_FUNCTION(ACTANH)
+#undef PELLITOR_FUNCTION
+#undef PELLITOR_CHECKED_NEXT
+#undef PELLITOR_NEXT
+ReturnTop:
+    sngResult = toSingle(top);
+    return True;
+ReturnConstant:
+    sngResult = toSingle(*constant);
+    return True;
+ReturnX:
+    sngResult = toSingle(x);
+    return True;
+ReturnNothing:
+    return False;
+RaisePop:
+    throw popOnEmpty();
+RaiseOverflow:
+    throw EngineError::overflow();
+RaiseBadToken:
+    throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + m_badToken);
+failed:
+    sngResult = Cls6::FailureValue;
+    return True;
+}
+
+} // namespace pellitor

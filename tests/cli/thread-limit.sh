@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# --table under address-space limits from too small to start up to ample: a run that starts ends
+# with the whole table or with "Error: Out of memory." and status 3, never with an abort. Under
+# the smaller limits the second thread cannot start (its stack alone needs 8 MiB), and the rows
+# are evaluated and written on the one thread.
+# Usage: thread-limit.sh PROGRAM
+set -u
+program=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+ulimit -c 0
+failed=0
+tables=0
+for ((limit = 4000; limit <= 80000; limit += 2000)); do
+    (ulimit -v "$limit"; LC_ALL=C exec "$program" --table 1:100000:1 x >"$work/out" 2>"$work/err")
+    status=$?
+    if [ "$status" = 0 ] && [ "$(wc -l <"$work/out")" = 100001 ] && [ "$(tail -n 1 "$work/out")" = "100000	100000.0000" ]; then
+        tables=$((tables + 1))
+    elif [ "$status" = 3 ] && [ "$(cat "$work/err")" = "Error: Out of memory." ]; then
+        :
+    elif [ "$status" = 127 ] && grep -q 'error while loading shared libraries' "$work/err"; then
+        : # too small for the loader to start the program at all
+    else
+        echo "ulimit -v $limit: status $status, $(wc -l <"$work/out") lines, stderr: $(head -c 300 "$work/err")"
+        failed=1
+    fi
+done
+[ "$tables" -gt 0 ] || { echo "no limit gave the table"; failed=1; }
+exit "$failed"
