@@ -1,13 +1,21 @@
 // Drives a running pellitor on an X display as a person does, with a long expression, and times
 // each step from the input sent to the window's next frame that shows it.
 //
-// Usage: longtext-driver --pid PID --window WINDOW --length N [--idle SECONDS] [--server-pid PID]
+// Usage: longtext-driver --pid PID --window WINDOW --length N [--kind KIND] [--idle SECONDS]
+//                        [--server-pid PID]
 //
-// The driver owns the clipboard with an expression of N characters (x+x+...+x), clicks into the
-// expression box, pastes with Ctrl+V, types a key, presses Enter (the Calculate command), clicks
-// the "Angle" option, clicks into the result box and types a key there, clicks on "Arc", and
-// spends idle spells with the pointer outside the window after the paste, after the Calculate
-// and with the caret in the result box.
+// With the kind "expression" (the default) the driver owns the clipboard with an expression of N
+// characters (x+x+...+x), clicks into the expression box, pastes with Ctrl+V, types a key,
+// presses Enter (the Calculate command), clicks the "Angle" option, clicks into the result box
+// and types a key there, clicks on "Arc", and spends idle spells with the pointer outside the
+// window after the paste, after the Calculate and with the caret in the result box.
+//
+// Other kinds bring a text no expression is made of, N UTF-16 units long: "rtl" (Hebrew words),
+// "mixed" (Hebrew, Arabic, digits and a right-to-left override), "marks" (a letter and combining
+// marks), "wide" (every character beyond the Basic Multilingual Plane in turn), "controls" (the
+// control characters, line breaks among them). The driver pastes it into the expression box and
+// types a key there, then clicks into the result box, pastes it there too and types a key, with
+// the same idle spells, and clicks on "Arc".
 //
 // Before each input the driver waits until the window has sent no frame (but a caret's blink)
 // for 0.3 s. The input goes through the XTEST extension; "shown" is the first DAMAGE
@@ -271,6 +279,7 @@ struct Options {
     pid_t serverPid = 0;
     Window window = 0;
     long length = 0;
+    std::string kind = "expression";
     double idle = 3;
 };
 
@@ -290,8 +299,11 @@ Options parse(int argc, char** argv)
             options.length = std::atol(value);
         else if (name == "--idle")
             options.idle = std::atof(value);
+        else if (name == "--kind")
+            options.kind = value;
         else
-            fail("usage: longtext-driver --pid PID --window WINDOW --length N [--idle SECONDS] [--server-pid PID]");
+            fail("usage: longtext-driver --pid PID --window WINDOW --length N [--kind KIND] [--idle SECONDS] "
+                 "[--server-pid PID]");
     }
     if (!options.pid || !options.window || options.length < 1)
         fail("--pid, --window and --length are needed");
@@ -306,6 +318,57 @@ std::string expression(long length)
     while (static_cast<long>(text.size()) < length)
         text += text.empty() ? "x" : "+x";
     text.resize(length);
+    return text;
+}
+
+void appendUtf8(std::string& text, char32_t code)
+{
+    if (code < 0x80) {
+        text += char(code);
+    } else if (code < 0x800) {
+        text += char(0xC0 | (code >> 6));
+        text += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += char(0xE0 | (code >> 12));
+        text += char(0x80 | ((code >> 6) & 0x3F));
+        text += char(0x80 | (code & 0x3F));
+    } else {
+        text += char(0xF0 | (code >> 18));
+        text += char(0x80 | ((code >> 12) & 0x3F));
+        text += char(0x80 | ((code >> 6) & 0x3F));
+        text += char(0x80 | (code & 0x3F));
+    }
+}
+
+// A hostile text of the kind, length UTF-16 units long, as UTF-8.
+std::string hostile(const std::string& kind, long length)
+{
+    std::vector<char32_t> pattern;
+    if (kind == "rtl")
+        pattern = {0x5D0, 0x5D1, 0x5D2, 0x5D3, ' '};
+    else if (kind == "mixed")
+        pattern = {0x5E9, 0x5DC, 0x5D5, 0x5DD, ' ', 0x645, 0x631, 0x62D, 0x628, 0x627, ' ', '1', '2', ' ', 0x202E, 'a', 'b'};
+    else if (kind == "controls")
+        for (char32_t code = 1; code < 0x20; ++code)
+            pattern.push_back(code);
+    else if (kind != "marks" && kind != "wide")
+        fail("--kind is one of expression, rtl, mixed, marks, wide, controls");
+    std::string text;
+    long units = 0;
+    for (long i = 0; units < length; ++i) {
+        char32_t code = 0;
+        if (kind == "marks")
+            code = i == 0 ? 'a' : 0x301;
+        else if (kind == "wide")
+            code = 0x10000 + char32_t(i % 0x100000);
+        else
+            code = pattern[std::size_t(i) % pattern.size()];
+        const long size = code >= 0x10000 ? 2 : 1;
+        if (units + size > length)
+            break;
+        appendUtf8(text, code);
+        units += size;
+    }
     return text;
 }
 
@@ -336,6 +399,21 @@ void report(const char* name, double milliseconds)
 int main(int argc, char** argv)
 {
     const Options options = parse(argc, argv);
+    if (options.kind != "expression") {
+        Driver driver(options.window, hostile(options.kind, options.length));
+        driver.click(Text1);
+        driver.settle(0.5);
+        report("paste_ms", driver.keys({XK_Control_L, XK_v}, Text1));
+        idleSpell(driver, options, "text1");
+        report("key_ms", driver.keys({XK_x}, Text1));
+        report("click_result_ms", driver.click(Text4));
+        report("paste_result_ms", driver.keys({XK_Control_L, XK_v}, Text4));
+        report("key_result_ms", driver.keys({XK_x}, Text4));
+        idleSpell(driver, options, "text4");
+        report("click_arc_ms", driver.click(Option1));
+        std::printf("peak_rss_kib %ld\n", peakResidentKiB(options.pid));
+        return 0;
+    }
     Driver driver(options.window, expression(options.length));
 
     driver.click(Text1);

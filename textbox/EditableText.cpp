@@ -1,5 +1,7 @@
-// The editable content of a text box and its undo history.
+// The editable content of a text box and the boundaries a caret steps over.
 #include "EditableText.h"
+
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -18,9 +20,59 @@ CharClass classOf(QChar c)
     return CharClass::Sign;
 }
 
-// The part of before that after replaces, as one change: everything but the longest common start
-// and end, which never split a surrogate pair.
-EditableText::Change difference(const QString& before, const QString& after)
+// Characters a cluster boundary never falls before: a mark, a joiner, a variation selector, the
+// second half of a surrogate pair, and (to be safe with pairs of flags) regional indicators.
+bool continuesCluster(const QString& text, int position)
+{
+    const QChar c = text.at(position);
+    if (c.isLowSurrogate() || c.isMark() || c.unicode() == 0x200D || c.unicode() == 0x200C)
+        return true;
+    if (c.isHighSurrogate() && position + 1 < text.size()) {
+        const char32_t code = QChar::surrogateToUcs4(c, text.at(position + 1));
+        return (code >= 0x1F1E6 && code <= 0x1F1FF) || QChar::isMark(code) || (code >= 0xE0100 && code <= 0xE01EF);
+    }
+    return false;
+}
+
+bool isControlShownAsBlank(QChar c)
+{
+    return (c.unicode() < 0x20 && c.unicode() != u'\t') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// The cluster boundary after (forward) or before position: the text around position, from a
+// character that surely starts a cluster, is handed to Qt's boundary finder, and the window grows
+// until it holds the boundary. So a step costs the length of the cluster it crosses, not the text's.
+int clusterBoundary(const QString& text, int position, bool forward, bool controlsAsBlanks)
+{
+    const int size = int(text.size());
+    for (int reach = 64;; reach *= 4) {
+        int from = std::max(0, position - reach);
+        while (from > 0 && continuesCluster(text, from))
+            --from;
+        const int to = std::min(size, position + reach);
+        QString window = text.mid(from, to - from);
+        if (controlsAsBlanks)
+            for (QChar& c : window)
+                if (isControlShownAsBlank(c))
+                    c = QLatin1Char(' ');
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, window);
+        finder.setPosition(position - from);
+        const qsizetype found = forward ? finder.toNextBoundary() : finder.toPreviousBoundary();
+        // A boundary at the window's edge is one only where the text itself ends.
+        if (found > 0 && found < window.size())
+            return from + int(found);
+        if (found == window.size() && to == size)
+            return size;
+        if (found == 0 && from == 0)
+            return 0;
+        if (from == 0 && to == size)
+            return forward ? size : 0;
+    }
+}
+
+} // namespace
+
+EditableText::Change EditableText::difference(const QString& before, const QString& after)
 {
     const qsizetype shorter = std::min(before.size(), after.size());
     qsizetype head = std::mismatch(before.begin(), before.begin() + shorter, after.begin()).first - before.begin();
@@ -33,150 +85,135 @@ EditableText::Change difference(const QString& before, const QString& after)
     return {int(head), before.mid(head, before.size() - head - tail), after.mid(head, after.size() - head - tail)};
 }
 
-} // namespace
-
 void EditableText::setText(const QString& text)
 {
-    if (followed()) {
-        Change change = difference(m_text, text);
-        if (!change.removed.isEmpty() || !change.inserted.isEmpty())
-            m_changes.push_back(std::move(change));
-    }
-    m_text = text;
+    const Change change = difference(m_text, text);
+    replace(change.position, int(change.removed.size()), change.inserted);
     m_caret = m_anchor = size();
-    m_history.clear();
-    m_done = 0;
+}
+
+int EditableText::clamped(int position) const
+{
+    position = std::clamp(position, 0, size());
+    if (position > 0 && position < size() && m_text.at(position).isLowSurrogate()
+        && m_text.at(position - 1).isHighSurrogate())
+        --position;
+    return position;
 }
 
 void EditableText::moveCaret(int position, bool select)
 {
-    m_caret = std::clamp(position, 0, size());
+    m_caret = clamped(position);
     if (!select)
         m_anchor = m_caret;
 }
 
 void EditableText::select(int anchor, int caret)
 {
-    m_anchor = std::clamp(anchor, 0, size());
-    m_caret = std::clamp(caret, 0, size());
-}
-
-void EditableText::insert(const QString& text)
-{
-    const int start = selectionStart();
-    Edit edit{start, selectedText(), text, m_caret, m_anchor};
-    replace(start, selectionEnd() - start, text);
-    m_caret = m_anchor = start + int(text.size());
-    record(std::move(edit));
-}
-
-void EditableText::removeTo(int position)
-{
-    if (!hasSelection())
-        m_anchor = std::clamp(position, 0, size());
-    if (hasSelection())
-        insert(QString());
+    m_anchor = clamped(anchor);
+    m_caret = clamped(caret);
 }
 
 void EditableText::replace(int position, int length, const QString& text)
 {
-    if (followed() && (length > 0 || !text.isEmpty()))
+    if (length == 0 && text.isEmpty())
+        return;
+    if (followed())
         m_changes.push_back({position, m_text.mid(position, length), text});
+    ++m_revision;
+    const int inserted = int(text.size());
+    if (!m_span) {
+        m_span = Span{position, position + length, position + inserted};
+    } else {
+        // Characters after the span so far are unchanged, so they map back one to one.
+        const int end = std::max(m_span->newEnd, position + length);
+        m_span = Span{std::min(m_span->from, position), m_span->oldEnd + (end - m_span->newEnd), end + inserted - length};
+    }
     if (length == 0)
         m_text.insert(position, text);
+    else if (length == size() && position == 0)
+        m_text = text;
     else
         m_text.replace(position, length, text);
+    m_caret = clamped(m_caret);
+    m_anchor = clamped(m_anchor);
 }
 
-void EditableText::record(Edit edit)
-{
-    if (edit.removed.isEmpty() && edit.inserted.isEmpty())
-        return;
-    m_history.resize(m_done);
-    // Characters typed one after the other undo together, as a word.
-    if (!m_history.empty() && edit.removed.isEmpty() && edit.inserted.size() == 1) {
-        Edit& last = m_history.back();
-        if (last.removed.isEmpty() && last.position + last.inserted.size() == edit.position
-            && !edit.inserted.front().isSpace()) {
-            last.inserted += edit.inserted;
-            return;
-        }
-    }
-    m_history.push_back(std::move(edit));
-    m_done = m_history.size();
-}
-
-bool EditableText::undo()
-{
-    if (!canUndo())
-        return false;
-    const Edit& edit = m_history[--m_done];
-    replace(edit.position, int(edit.inserted.size()), edit.removed);
-    m_caret = edit.caretBefore;
-    m_anchor = edit.anchorBefore;
-    return true;
-}
-
-bool EditableText::redo()
-{
-    if (!canRedo())
-        return false;
-    const Edit& edit = m_history[m_done++];
-    replace(edit.position, int(edit.removed.size()), edit.inserted);
-    m_caret = m_anchor = edit.position + int(edit.inserted.size());
-    return true;
-}
-
-int EditableText::nextCharacter(int position) const
+int EditableText::nextCharacter(int position, bool controlsAsBlanks) const
 {
     if (position >= size())
         return size();
-    ++position;
-    if (position < size() && m_text.at(position - 1).isHighSurrogate() && m_text.at(position).isLowSurrogate())
-        ++position;
-    while (position < size() && m_text.at(position).isMark())
-        ++position;
-    return position;
+    return clusterBoundary(m_text, std::max(position, 0), true, controlsAsBlanks);
 }
 
-int EditableText::previousCharacter(int position) const
+int EditableText::previousCharacter(int position, bool controlsAsBlanks) const
+{
+    if (position <= 0)
+        return 0;
+    return clusterBoundary(m_text, std::min(position, size()), false, controlsAsBlanks);
+}
+
+int EditableText::previousCodePoint(int position) const
 {
     if (position <= 0)
         return 0;
     --position;
-    while (position > 0 && m_text.at(position).isMark())
-        --position;
     if (position > 0 && m_text.at(position).isLowSurrogate() && m_text.at(position - 1).isHighSurrogate())
         --position;
     return position;
 }
 
-int EditableText::nextWord(int position) const
+bool EditableText::isWordSeparator(QChar c)
 {
-    // To the start of the next word: over the rest of this word (or sign), then over blanks.
-    if (position >= size())
-        return size();
-    const CharClass here = classOf(m_text.at(position));
-    if (here != CharClass::Blank) {
+    switch (c.unicode()) {
+    case '.': case ',': case '?': case '!': case '@': case '#': case '$': case ':': case ';': case '-':
+    case '<': case '>': case '[': case ']': case '(': case ')': case '{': case '}': case '=': case '/':
+    case '+': case '%': case '&': case '^': case '*': case '\'': case '"': case '`': case '~': case '|':
+    case '\\':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool EditableText::isBlank(int position, bool controlsAsBlanks) const
+{
+    const QChar c = m_text.at(position);
+    return c.isSpace() || (controlsAsBlanks && isControlShownAsBlank(c));
+}
+
+int EditableText::nextWord(int position, int end, bool controlsAsBlanks) const
+{
+    if (position < 0 || position >= end)
+        return position;
+    if (isWordSeparator(m_text.at(position))) {
         ++position;
-        while (here == CharClass::Word && position < size() && classOf(m_text.at(position)) == here)
+        while (position < end && isWordSeparator(m_text.at(position)))
+            ++position;
+    } else {
+        while (position < end && !isBlank(position, controlsAsBlanks) && !isWordSeparator(m_text.at(position)))
             ++position;
     }
-    while (position < size() && classOf(m_text.at(position)) == CharClass::Blank)
+    while (position < end && isBlank(position, controlsAsBlanks))
         ++position;
     return position;
 }
 
-int EditableText::previousWord(int position) const
+int EditableText::previousWord(int position, int start, bool controlsAsBlanks) const
 {
-    // To the start of this word, or of the word before when already at a start.
-    while (position > 0 && classOf(m_text.at(position - 1)) == CharClass::Blank)
+    if (position <= start || position > size())
+        return position;
+    while (position > start && isBlank(position - 1, controlsAsBlanks))
         --position;
-    if (position == 0)
-        return 0;
-    const CharClass here = classOf(m_text.at(--position));
-    while (here == CharClass::Word && position > 0 && classOf(m_text.at(position - 1)) == here)
+    if (position > start && isWordSeparator(m_text.at(position - 1))) {
         --position;
+        while (position > start && isWordSeparator(m_text.at(position - 1)))
+            --position;
+    } else {
+        while (position > start && !isBlank(position - 1, controlsAsBlanks)
+               && !isWordSeparator(m_text.at(position - 1)))
+            --position;
+    }
     return position;
 }
 

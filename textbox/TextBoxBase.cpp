@@ -1,8 +1,9 @@
-// The editing behaviour that the calculator's text boxes share.
+// The behaviour that the calculator's text boxes share.
 #include "TextBoxBase.h"
 
 #include "Announcer.h"
 #include "TextBoxAccessible.h"
+#include "TextDrag.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,8 +14,6 @@
 #include <QMimeData>
 #include <QStyleHints>
 #include <QTextCharFormat>
-
-#include <functional>
 
 namespace pellitor {
 
@@ -29,15 +28,6 @@ QString shortcutText(QKeySequence::StandardKey key)
     return sequence.isEmpty() ? QString() : QLatin1Char('\t') + sequence.toString(QKeySequence::NativeText);
 }
 
-bool typesText(const QKeyEvent* event)
-{
-    const QString text = event->text();
-    if (text.isEmpty() || event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
-        return false;
-    const char16_t first = text.front().unicode();
-    return first >= 0x20 && first != 0x7F;
-}
-
 } // namespace
 
 TextBoxBase::TextBoxBase(QWidget* parent) : QAbstractScrollArea(parent)
@@ -45,6 +35,8 @@ TextBoxBase::TextBoxBase(QWidget* parent) : QAbstractScrollArea(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     setAttribute(Qt::WA_KeyCompression);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     viewport()->setCursor(Qt::IBeamCursor);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TextBoxAccessible::installFactory();
@@ -56,9 +48,30 @@ TextBoxBase::TextBoxBase(QWidget* parent) : QAbstractScrollArea(parent)
     });
 }
 
+bool TextBoxBase::isAcceptableInput(const QKeyEvent* event, bool acceptsTab)
+{
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.front();
+    // Formatting characters (joiners, direction marks) may come with Ctrl+Shift on some keyboards.
+    if (c.category() == QChar::Other_Format)
+        return true;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ShiftModifier | Qt::ControlModifier))
+        return false;
+    if (c.isPrint() || c.category() == QChar::Other_PrivateUse)
+        return true;
+    if (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate())
+        return true;
+    return acceptsTab && c == u'\t';
+}
+
 void TextBoxBase::setText(const QString& text)
 {
+    setPreedit(QString(), 0);
     m_content.setText(text);
+    forgetHistory();
     changed(true, false);
 }
 
@@ -75,20 +88,21 @@ void TextBoxBase::setSelection(int start, int length)
 
 void TextBoxBase::selectAll()
 {
+    // As the line edit does: the caret goes to the start, then moves to the end.
+    if (m_content.size() > 0)
+        caretPlaced();
     m_content.select(0, m_content.size());
     changed(false, false);
 }
 
 void TextBoxBase::undo()
 {
-    if (m_content.undo())
-        changed(true, true);
+    userEdit([this] { undoStep(); });
 }
 
 void TextBoxBase::redo()
 {
-    if (m_content.redo())
-        changed(true, true);
+    userEdit([this] { redoStep(); });
 }
 
 void TextBoxBase::cut()
@@ -96,8 +110,7 @@ void TextBoxBase::cut()
     if (!hasSelectedText())
         return;
     copy();
-    m_content.insert(QString());
-    changed(true, true);
+    userEdit([this] { removeSelection(); });
 }
 
 void TextBoxBase::copy(QClipboard::Mode mode) const
@@ -120,35 +133,46 @@ QString TextBoxBase::fitted(QString text) const
 
 void TextBoxBase::paste(QClipboard::Mode mode)
 {
-    const QString pasted = fitted(QGuiApplication::clipboard()->text(mode));
-    if (pasted.isEmpty())
-        return;
-    m_content.insert(pasted);
-    changed(true, true);
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
+    userEdit([&] { pasteText(pasted); });
 }
 
 void TextBoxBase::replaceRange(int start, int end, const QString& text)
 {
-    const QString inserted = fitted(text);
     start = std::clamp(start, 0, m_content.size());
     end = std::clamp(end, start, m_content.size());
-    if (start == end && inserted.isEmpty())
+    if (start == end && text.isEmpty())
         return;
     m_content.select(start, end);
-    m_content.insert(inserted);
-    changed(true, true);
+    userEdit([&] {
+        if (text.isEmpty())
+            removeSelection();
+        else
+            insertTyped(fitted(text));
+    });
 }
 
 void TextBoxBase::moveTo(int position, bool select)
 {
+    if (position != m_content.caret())
+        caretPlaced();
     m_content.moveCaret(position, select);
     changed(false, false);
 }
 
+void TextBoxBase::setPreedit(const QString& text, int cursor)
+{
+    m_preedit = text;
+    m_preeditCursor = cursor < 0 ? int(text.size()) : cursor;
+    m_caretHidden = !text.isEmpty() && cursor < 0;
+}
+
 void TextBoxBase::changed(bool textChanged, bool byUser)
 {
-    if (textChanged)
-        contentChanged();
+    if (textChanged) {
+        if (const std::optional<EditableText::Span> span = m_content.takeSpan())
+            contentEdited(*span);
+    }
     ensureCaretVisible();
     restartBlink();
     viewport()->update();
@@ -201,8 +225,9 @@ void TextBoxBase::restartBlink()
 void TextBoxBase::layOut(QTextLayout& layout, int start, int end)
 {
     QString shown = m_content.text().mid(start, end - start);
+    // Control characters show as blanks, as in Qt's boxes; a tab steps to the next tab stop.
     for (QChar& c : shown) {
-        if (c.unicode() < 0x20 || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
+        if ((c.unicode() < 0x20 && c != u'\t') || c == QChar::LineSeparator || c == QChar::ParagraphSeparator
             || c == QChar::ObjectReplacementCharacter)
             c = QLatin1Char(' ');
     }
@@ -213,6 +238,18 @@ void TextBoxBase::layOut(QTextLayout& layout, int start, int end)
     option.setTextDirection(Qt::LeftToRight);
     layout.setTextOption(option);
     layout.setCacheEnabled(true);
+    const int caret = m_content.caret();
+    if (!m_preedit.isEmpty() && start <= caret && caret <= end) {
+        layout.setPreeditArea(caret - start, m_preedit);
+        QTextLayout::FormatRange underline;
+        underline.start = caret - start;
+        underline.length = int(m_preedit.size());
+        underline.format.setFontUnderline(true);
+        layout.setFormats({underline});
+    } else {
+        layout.setPreeditArea(-1, QString());
+        layout.clearFormats();
+    }
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
@@ -233,123 +270,37 @@ QList<QTextLayout::FormatRange> TextBoxBase::selectionIn(int start, int end) con
     return {range};
 }
 
-int TextBoxBase::verticalMove(int, int)
+bool TextBoxBase::dragSelection(Qt::DropActions actions, Qt::DropAction preferred)
 {
-    return -1;
+    const platform::TextDrag::Outcome outcome = platform::dragText(this, selectedText(), actions, preferred);
+    return outcome.action == Qt::MoveAction && !outcome.droppedOnSource;
 }
 
 bool TextBoxBase::event(QEvent* event)
 {
-    // The box keeps its editing keys from the window's shortcuts, as a line edit does.
+    // The box keeps its editing keys from the window's shortcuts, as Qt's boxes do.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (typesText(key) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)
-            || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Undo)
-            || key->matches(QKeySequence::Redo) || key->matches(QKeySequence::SelectAll)
-            || key->key() == Qt::Key_Home || key->key() == Qt::Key_End || key->key() == Qt::Key_Left
-            || key->key() == Qt::Key_Right || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        const bool plain = modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier;
+        const QKeySequence::StandardKey overridden[] = {
+            QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+            QKeySequence::SelectAll, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
+            QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine, QKeySequence::MoveToStartOfDocument,
+            QKeySequence::MoveToEndOfDocument, QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord,
+            QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine, QKeySequence::SelectStartOfDocument,
+            QKeySequence::SelectEndOfDocument, QKeySequence::DeleteCompleteLine,
+        };
+        const bool editing = std::any_of(std::begin(overridden), std::end(overridden),
+                                         [&](QKeySequence::StandardKey standard) { return key->matches(standard); });
+        if (editing || (plain && (key->key() < Qt::Key_Escape || key->key() == Qt::Key_Home || key->key() == Qt::Key_End
+                                  || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right
+                                  || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete))) {
             event->accept();
             return true;
         }
     }
     return QAbstractScrollArea::event(event);
-}
-
-bool TextBoxBase::editKey(QKeyEvent* event)
-{
-    // Commands that repaint by themselves.
-    const std::pair<QKeySequence::StandardKey, void (TextBoxBase::*)()> commands[] = {
-        {QKeySequence::Undo, &TextBoxBase::undo},   {QKeySequence::Redo, &TextBoxBase::redo},
-        {QKeySequence::Cut, &TextBoxBase::cut},     {QKeySequence::Copy, &TextBoxBase::copyToClipboard},
-        {QKeySequence::Paste, &TextBoxBase::pasteFromClipboard}, {QKeySequence::SelectAll, &TextBoxBase::selectAll},
-    };
-    for (const auto& [key, command] : commands) {
-        if (event->matches(key)) {
-            (this->*command)();
-            return true;
-        }
-    }
-    EditableText& c = m_content;
-    if (event->matches(QKeySequence::DeleteStartOfWord))
-        c.removeTo(c.previousWord(c.caret()));
-    else if (event->matches(QKeySequence::DeleteEndOfWord))
-        c.removeTo(c.nextWord(c.caret()));
-    else if (event->key() == Qt::Key_Backspace && !(event->modifiers() & ~Qt::ShiftModifier))
-        c.removeTo(c.previousCharacter(c.caret()));
-    else if (event->matches(QKeySequence::Delete))
-        c.removeTo(c.nextCharacter(c.caret()));
-    else if (isMultiLine()
-             && (event->matches(QKeySequence::InsertParagraphSeparator)
-                 || event->matches(QKeySequence::InsertLineSeparator)))
-        c.insert(QStringLiteral("\n"));
-    else if (typesText(event))
-        c.insert(event->text());
-    else
-        return false;
-    changed(true, true);
-    return true;
-}
-
-bool TextBoxBase::moveKey(QKeyEvent* event)
-{
-    const EditableText& c = m_content;
-    const int at = c.caret();
-    const int page = linesPerPage();
-    // Each move with its Shift form, and where it leads (computed only for the key pressed).
-    const struct {
-        QKeySequence::StandardKey move;
-        QKeySequence::StandardKey select;
-        std::function<int(bool)> to;
-    } moves[] = {
-        // A plain step with a selection lands on the selection's edge and drops it.
-        {QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
-         [&](bool select) { return c.hasSelection() && !select ? c.selectionEnd() : c.nextCharacter(at); }},
-        {QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar,
-         [&](bool select) { return c.hasSelection() && !select ? c.selectionStart() : c.previousCharacter(at); }},
-        {QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, [&](bool) { return c.nextWord(at); }},
-        {QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord, [&](bool) { return c.previousWord(at); }},
-        {QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine, [&](bool) { return lineStart(at); }},
-        {QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, [&](bool) { return lineEnd(at); }},
-        {QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument, [](bool) { return 0; }},
-        {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, [&](bool) { return c.size(); }},
-        {QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, [&](bool) { return verticalMove(at, 1); }},
-        {QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine, [&](bool) { return verticalMove(at, -1); }},
-        {QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, [&](bool) { return verticalMove(at, page); }},
-        {QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage,
-         [&](bool) { return verticalMove(at, -page); }},
-    };
-    for (const auto& move : moves) {
-        const bool select = event->matches(move.select);
-        if (!select && !event->matches(move.move))
-            continue;
-        const int to = move.to(select);
-        if (to < 0)
-            return false;
-        moveTo(to, select);
-        return true;
-    }
-    return false;
-}
-
-void TextBoxBase::keyPressEvent(QKeyEvent* event)
-{
-    if (moveKey(event) || editKey(event))
-        event->accept();
-    else
-        event->ignore();
-}
-
-void TextBoxBase::inputMethodEvent(QInputMethodEvent* event)
-{
-    if (!event->commitString().isEmpty() || event->replacementLength() > 0) {
-        if (event->replacementLength() > 0 && !hasSelectedText()) {
-            const int from = m_content.caret() + event->replacementStart();
-            m_content.select(from, from + event->replacementLength());
-        }
-        m_content.insert(event->commitString());
-        changed(true, true);
-    }
-    event->accept();
 }
 
 QVariant TextBoxBase::inputMethodQuery(Qt::InputMethodQuery query) const
@@ -376,53 +327,6 @@ QVariant TextBoxBase::inputMethodQuery(Qt::InputMethodQuery query) const
     }
 }
 
-void TextBoxBase::mousePressEvent(QMouseEvent* event)
-{
-    const int at = positionAt(event->position().toPoint());
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-        moveTo(at, false);
-        paste(QClipboard::Selection);
-        return;
-    }
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (m_tripleClick.isActive()
-        && (event->position().toPoint() - m_doubleClickAt).manhattanLength() < QApplication::startDragDistance()) {
-        m_content.select(lineStart(at), lineEnd(at));
-        m_tripleClick.stop();
-        changed(false, false);
-        return;
-    }
-    moveTo(at, event->modifiers() & Qt::ShiftModifier);
-    m_selecting = true;
-}
-
-void TextBoxBase::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_selecting && event->buttons() & Qt::LeftButton)
-        moveTo(positionAt(event->position().toPoint()), true);
-}
-
-void TextBoxBase::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && m_selecting) {
-        m_selecting = false;
-        copy(QClipboard::Selection);
-    }
-}
-
-void TextBoxBase::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    const auto [start, end] = m_content.wordAt(positionAt(event->position().toPoint()));
-    m_content.select(start, end);
-    changed(false, false);
-    copy(QClipboard::Selection);
-    m_doubleClickAt = event->position().toPoint();
-    m_tripleClick.start(QGuiApplication::styleHints()->mouseDoubleClickInterval(), this);
-}
-
 void TextBoxBase::contextMenuEvent(QContextMenuEvent* event)
 {
     auto* menu = new QMenu(this);
@@ -433,16 +337,13 @@ void TextBoxBase::contextMenuEvent(QContextMenuEvent* event)
         connect(item, &QAction::triggered, this, action);
     };
     const bool selected = hasSelectedText();
-    add(tr("&Undo"), QKeySequence::Undo, m_content.canUndo(), [this] { undo(); });
-    add(tr("&Redo"), QKeySequence::Redo, m_content.canRedo(), [this] { redo(); });
+    add(tr("&Undo"), QKeySequence::Undo, canUndo(), [this] { undo(); });
+    add(tr("&Redo"), QKeySequence::Redo, canRedo(), [this] { redo(); });
     menu->addSeparator();
     add(tr("Cu&t"), QKeySequence::Cut, selected, [this] { cut(); });
     add(tr("&Copy"), QKeySequence::Copy, selected, [this] { copy(); });
     add(tr("&Paste"), QKeySequence::Paste, !QGuiApplication::clipboard()->text().isEmpty(), [this] { paste(); });
-    add(tr("Delete"), QKeySequence::UnknownKey, selected, [this] {
-        m_content.insert(QString());
-        changed(true, true);
-    });
+    add(tr("Delete"), QKeySequence::UnknownKey, selected, [this] { userEdit([this] { removeSelection(); }); });
     menu->addSeparator();
     add(tr("Select All"), QKeySequence::SelectAll, m_content.size() > 0, [this] { selectAll(); });
     menu->popup(event->globalPos());
@@ -490,6 +391,44 @@ void TextBoxBase::changeEvent(QEvent* event)
         ensureCaretVisible();
         viewport()->update();
     }
+}
+
+void TextBoxBase::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    dragOver(positionAt(event->position().toPoint()));
+}
+
+void TextBoxBase::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    dragOver(positionAt(event->position().toPoint()));
+}
+
+void TextBoxBase::dragLeaveEvent(QDragLeaveEvent*)
+{
+    dragOver(-1);
+}
+
+void TextBoxBase::dropEvent(QDropEvent* event)
+{
+    const QString dropped = event->mimeData()->text();
+    if (dropped.isNull()) {
+        event->ignore();
+        return;
+    }
+    const int at = positionAt(event->position().toPoint());
+    const bool fromHere = event->source() == this;
+    event->acceptProposedAction();
+    userEdit([&] { dropText(fitted(dropped), at, fromHere, event->dropAction() == Qt::MoveAction); });
 }
 
 } // namespace pellitor

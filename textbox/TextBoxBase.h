@@ -1,7 +1,8 @@
-// What the calculator's text boxes share: the editing keys, the mouse, the clipboard, the context
-// menu, input methods and the blinking caret. A subclass lays out and paints the text, and only
-// the part of it that shows: so a box costs the same to repaint, blink or edit whatever the
-// length of its text, and holds no glyphs for the part that does not show.
+// What the calculator's text boxes share: the clipboard and the X11 selection, dragging text in
+// and out, an input method's composing text, the context menu and the blinking caret. A subclass
+// gives the editing rules (those of Qt's line edit, or of its plain text box) and lays out and
+// paints the text, only the part of it that shows: so a box costs the same to repaint, blink or
+// edit whatever the length of its text, and holds no glyphs for the part that does not show.
 #pragma once
 
 #include "EditableText.h"
@@ -13,6 +14,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace pellitor {
 
@@ -22,7 +24,8 @@ public:
     explicit TextBoxBase(QWidget* parent = nullptr);
 
     QString text() const { return m_content.text(); }
-    // Replaces the content and forgets the undo history; the caret goes to the end.
+    // Replaces the content and forgets the undo history (the program set it); the caret goes to
+    // the end.
     void setText(const QString& text);
     int cursorPosition() const { return m_content.caret(); }
     void setCursorPosition(int position);
@@ -33,13 +36,19 @@ public:
     QString selectedText() const { return m_content.selectedText(); }
     // The first selected position, or -1 with nothing selected.
     int selectionStart() const { return hasSelectedText() ? m_content.selectionStart() : -1; }
+    // What an input method is composing at the caret: shown there, not yet part of the text.
+    QString preeditText() const { return m_preedit; }
 
     // The caret's rectangle, in the box's own coordinates.
     QRect cursorRect() { return caretRect().translated(viewport()->pos()); }
+    // The text position a click at point (in the box's own coordinates) puts the caret at.
+    int cursorPositionAt(const QPoint& point) { return positionAt(point - viewport()->pos()); }
 
     void selectAll();
     void undo();
     void redo();
+    bool isUndoAvailable() const { return canUndo(); }
+    bool isRedoAvailable() const { return canRedo(); }
     void cut();
     void copy(QClipboard::Mode mode = QClipboard::Clipboard) const;
     void paste(QClipboard::Mode mode = QClipboard::Clipboard);
@@ -57,6 +66,8 @@ signals:
 protected:
     // The text changed, or the box's size or font: lay out afresh what needs it.
     virtual void contentChanged() = 0;
+    // Only [from, newEnd) of the text changed (it was [from, oldEnd) before).
+    virtual void contentEdited(const EditableText::Span&) { contentChanged(); }
     // Scrolls so that position shows (the caret's, after it moved or the text changed).
     virtual void ensureVisible(int position) = 0;
     // The text position under a point of the viewport (past the edges: the next position out).
@@ -71,18 +82,61 @@ protected:
     // Where Home and End lead from a position.
     virtual int lineStart(int position) = 0;
     virtual int lineEnd(int position) = 0;
-    // The position lines visual lines below (negative: above), or -1 in a one-line box.
-    virtual int verticalMove(int position, int lines);
-    virtual int linesPerPage() const { return 1; }
     virtual bool isMultiLine() const { return false; }
     // The font that lays the text out.
     virtual QFont textFont() const { return font(); }
 
+    // The box's editing rules.
+    virtual void forgetHistory() = 0;
+    // The caret was put elsewhere (a click, the program, an assistive tool): what is typed next
+    // starts an undo step of its own where the rules want that.
+    virtual void caretPlaced() {}
+    virtual bool undoStep() = 0;
+    virtual bool redoStep() = 0;
+    virtual bool canUndo() const = 0;
+    virtual bool canRedo() const = 0;
+    // Typed text (or an input method's, or an assistive tool's) in place of the selection.
+    virtual void insertTyped(const QString& text) = 0;
+    virtual void pasteText(const QString& text) = 0;
+    virtual void removeSelection() = 0;
+    // A drag over the box, and a text dropped at position (fromHere: dragged out of this box,
+    // move: the drag moves it rather than copies it).
+    virtual void dragOver(int position) = 0;
+    virtual void dropText(const QString& text, int position, bool fromHere, bool move) = 0;
+
+    EditableText& content() { return m_content; }
     const EditableText& content() const { return m_content; }
-    bool caretShown() const { return m_caretShown && hasFocus(); }
+    bool caretShown() const { return m_caretShown && hasFocus() && !m_caretHidden; }
+    // Runs a person's edit and then updates everything that follows from it. An edit that tells
+    // it did nothing (a key the box leaves alone, such as Shift on its own) and indeed changed
+    // nothing costs no repaint.
+    template <class Edit>
+    void userEdit(Edit&& edit)
+    {
+        const auto revision = m_content.revision();
+        if constexpr (std::is_same_v<decltype(edit()), bool>) {
+            const int caret = m_content.caret();
+            const int anchor = m_content.anchor();
+            if (!edit() && m_content.revision() == revision && m_content.caret() == caret && m_content.anchor() == anchor)
+                return;
+        } else {
+            edit();
+        }
+        changed(m_content.revision() != revision, true);
+    }
+    // After every change: lay out, scroll to the caret, show it, repaint, tell input methods and
+    // assistive tools.
+    void changed(bool textChanged, bool byUser);
+    // The selection becomes the X11 selection (where the desktop has one), as in every Qt box.
+    void copyToSelection() const { copy(QClipboard::Selection); }
+    // An input method's composing text and where its own caret is in it (-1: hidden).
+    void setPreedit(const QString& text, int cursor);
     // Lays the characters [start, end) out on one line in the box's font, control characters
-    // shown as blanks; counted by laidOutCharacters().
+    // shown as blanks, tabs at the layout's tab stops and an input method's composing text at the
+    // caret; counted by laidOutCharacters().
     void layOut(QTextLayout& layout, int start, int end);
+    // Where the composing text's own caret is within it.
+    int preeditCursor() const { return m_preeditCursor; }
     // The pixels from x left up to x right, on the rows from top: side by side, characters share
     // no pixel column, and each has at least one.
     static QRect columns(qreal left, qreal right, int top, int height)
@@ -92,47 +146,45 @@ protected:
     }
     // The selection's part of [start, end), as a format range of a layout that starts at start.
     QList<QTextLayout::FormatRange> selectionIn(int start, int end) const;
+    // Drags the selection out; true when it was moved into another place (the caller removes it).
+    bool dragSelection(Qt::DropActions actions, Qt::DropAction preferred);
+    // Accepts the typed text of a key as Qt's boxes do.
+    static bool isAcceptableInput(const QKeyEvent* event, bool acceptsTab);
+    void moveTo(int position, bool select);
 
     bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+    QBasicTimer m_tripleClick;
+    QPoint m_tripleClickAt;
 
 private:
     friend class TextBoxAccessible;
 
     void ensureCaretVisible() { ensureVisible(m_content.caret()); }
-    // After every change: lay out, scroll to the caret, show it, repaint, tell input methods and
-    // assistive tools.
-    void changed(bool textChanged, bool byUser);
     // Tells assistive tools what changed in the text, and where the caret and selection went.
     void announceChanges();
     // Replaces [start, end) by text as a person's edit (an assistive tool's), caret after it.
     void replaceRange(int start, int end, const QString& text);
     // Line breaks as the box keeps them: a multi-line box breaks at CR LF, CR and LF.
     QString fitted(QString text) const;
-    void moveTo(int position, bool select);
-    bool editKey(QKeyEvent* event);
-    bool moveKey(QKeyEvent* event);
     void restartBlink();
-    void copyToClipboard() { copy(); }
-    void pasteFromClipboard() { paste(); }
 
     EditableText m_content;
     QBasicTimer m_blink;
     bool m_caretShown = false;
-    bool m_selecting = false;
-    QBasicTimer m_tripleClick;
-    QPoint m_doubleClickAt;
+    bool m_caretHidden = false;
+    QString m_preedit;
+    int m_preeditCursor = 0;
     qint64 m_laidOut = 0;
     // What assistive tools were last told: the caret, and the selection ({-1, -1}: none).
     int m_announcedCaret = 0;

@@ -126,29 +126,23 @@ void frmMain::FillFunctionList()
 
 void frmMain::InsertAtCaret(const QString& text)
 {
-    const QString content = Text1->text();
-    const int p = Text1->caretPosition();
-    Text1->setText(content.left(p) + text + content.mid(p));
+    // An edit as the user's own: Ctrl+Z in the box takes it back.
+    Text1->insertAtCaret(text);
     Text1->setFocus();
-    Text1->setCursorPosition(p + text.size());
 }
 
 void frmMain::backspace()
 {
-    const int p = Text1->caretPosition();
-    if (p == 0)
+    if (!Text1->backspaceAtCaret())
         return;
-    const QString content = Text1->text();
-    Text1->setText(content.left(p - 1) + content.mid(p));
     Text1->setFocus();
-    Text1->setCursorPosition(p - 1);
 }
 
 void frmMain::clearBoxes()
 {
     Text1->replaceContent(QString());
     Text2->replaceContent(QString());
-    m_view->setResultText(std::u16string());
+    Text4->clearContent();
 }
 
 void frmMain::calculate()

@@ -1,0 +1,581 @@
+// The result box's editing rules and undo history.
+//
+// Each edit records steps: text inserted or removed (with where its characters lie in the
+// document's buffer), a line break inserted or removed, the caret an edit block started from, a
+// paste at the very start (which the document records as a change of the first line's format).
+// A step merges into the one before when both are single edits, or both belong to the same
+// unfinished block, or a typed text follows a block's insertion; and then only when their
+// characters follow on from each other in the text and in the buffer. Undo and redo replay whole
+// blocks and leave the caret after the last text they touched, with nothing selected.
+#include "DocumentEditing.h"
+
+#include <algorithm>
+
+namespace pellitor {
+
+namespace {
+
+bool breaksLine(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+}
+
+// A blank for the word steps of a double click (the text document's own short list).
+bool isSpaceInWord(QChar c)
+{
+    return c == u'\t' || c == u' ' || c == QChar::Nbsp || c == QChar::LineSeparator;
+}
+
+} // namespace
+
+int DocumentEditing::nextWord(int position) const
+{
+    const EditableText& c = m_content;
+    if (position >= c.size())
+        return position;
+    if (c.text().at(position) == u'\n')
+        return position + 1;
+    int lineEnd = int(c.text().indexOf(u'\n', position));
+    return c.nextWord(position, lineEnd < 0 ? c.size() : lineEnd);
+}
+
+int DocumentEditing::previousWord(int position) const
+{
+    const EditableText& c = m_content;
+    if (position <= 0)
+        return 0;
+    if (c.text().at(position - 1) == u'\n')
+        return position - 1;
+    const int lineStart = int(c.text().lastIndexOf(u'\n', position - 1)) + 1;
+    return c.previousWord(position, lineStart);
+}
+
+std::pair<int, int> DocumentEditing::wordUnder(int position) const
+{
+    // The start of the word (the text document's StartOfWord), then its end (EndOfWord).
+    const EditableText& c = m_content;
+    const QString& text = c.text();
+    const int lineStart = position == 0 ? 0 : int(text.lastIndexOf(u'\n', position - 1)) + 1;
+    const int found = int(text.indexOf(u'\n', position));
+    const int lineEnd = found < 0 ? c.size() : found;
+    int start = position;
+    const bool atEnd = position == lineEnd;
+    if (position > lineStart
+        && !(atEnd && (isSpaceInWord(text.at(position - 1)) || EditableText::isWordSeparator(text.at(position - 1)))))
+        start = c.previousWord(atEnd ? position : position + 1, lineStart);
+    int end = start;
+    if (end < lineEnd) {
+        if (EditableText::isWordSeparator(text.at(end))) {
+            while (end < lineEnd && EditableText::isWordSeparator(text.at(end)))
+                ++end;
+        } else {
+            while (end < lineEnd && !isSpaceInWord(text.at(end)) && !EditableText::isWordSeparator(text.at(end)))
+                ++end;
+        }
+    } else {
+        end = start;
+    }
+    return {start, end};
+}
+
+void DocumentEditing::reset()
+{
+    // As the document lays a plain text out: its buffer holds the first line's break, the whole
+    // text, then one break for each line break in it.
+    const QString& text = m_content.text();
+    const int size = m_content.size();
+    m_pieces.clear();
+    int lineBreakOrigin = 1 + size;
+    int start = 0;
+    for (int i = 0; i < size; ++i) {
+        if (text.at(i) != u'\n')
+            continue;
+        if (i > start)
+            m_pieces.push_back({i - start, 1 + start, false});
+        m_pieces.push_back({1, lineBreakOrigin++, true});
+        start = i + 1;
+    }
+    if (size > start)
+        m_pieces.push_back({size - start, 1 + start, false});
+    m_bufferEnd = lineBreakOrigin;
+    m_stack.clear();
+    m_undoState = 0;
+    m_held = 0;
+    m_editBlock = 0;
+    m_editBlockCaret = -1;
+    m_unmodifiedState = 0;
+    m_modified = false;
+    for (TrackedSelection* selection : m_tracked)
+        *selection = {};
+}
+
+void DocumentEditing::adjustTracked(int position, int added, bool keepCursor)
+{
+    // As the document moves its cursors: an end at the change stays only when the change kept
+    // the cursors in place; a removed stretch pulls what lay in it to its start.
+    const auto moved = [&](int at) {
+        if (added < 0 && at < position - added)
+            return position;
+        return at + added;
+    };
+    for (TrackedSelection* selection : m_tracked) {
+        if (!(selection->position < position || (selection->position == position && keepCursor)))
+            selection->position = moved(selection->position);
+        if (selection->anchor >= position && (selection->anchor != position || !keepCursor))
+            selection->anchor = moved(selection->anchor);
+    }
+}
+
+std::size_t DocumentEditing::splitAt(int position)
+{
+    int start = 0;
+    for (std::size_t i = 0; i < m_pieces.size(); ++i) {
+        Piece& piece = m_pieces[i];
+        if (start == position)
+            return i;
+        if (position < start + piece.length) {
+            const int before = position - start;
+            Piece after{piece.length - before, piece.origin + before, false};
+            piece.length = before;
+            m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(i) + 1, after);
+            return i + 1;
+        }
+        start += piece.length;
+    }
+    return m_pieces.size();
+}
+
+void DocumentEditing::splicePieces(int position, const std::vector<Piece>& pieces, const QString& text, bool keepCursor)
+{
+    std::size_t at = splitAt(position);
+    for (const Piece& piece : pieces) {
+        // A text joins the piece before it when it follows on from it in the buffer.
+        if (!piece.lineBreak && at > 0) {
+            Piece& before = m_pieces[at - 1];
+            if (!before.lineBreak && before.origin + before.length == piece.origin) {
+                before.length += piece.length;
+                continue;
+            }
+        }
+        m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(at), piece);
+        ++at;
+    }
+    m_content.replace(position, 0, text);
+    adjustTracked(position, int(text.size()), keepCursor);
+}
+
+void DocumentEditing::insertPiece(int position, const QString& text, int origin, bool lineBreak, bool keepCursor)
+{
+    const QString inserted = lineBreak ? QStringLiteral("\n") : text;
+    splicePieces(position, {{int(inserted.size()), origin, lineBreak}}, inserted, keepCursor);
+}
+
+void DocumentEditing::insertRuns(int position, const std::vector<Run>& runs, bool formatFirst)
+{
+    QString text;
+    std::vector<Piece> pieces;
+    for (const Run& run : runs) {
+        text += run.lineBreak ? QStringLiteral("\n") : run.text;
+        pieces.push_back({run.lineBreak ? 1 : int(run.text.size()), run.origin, run.lineBreak});
+    }
+    splicePieces(position, pieces, text, false);
+    // The steps as the document records them, one insertion after the other.
+    int at = position;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Run& run = runs[i];
+        if (i == 0 && formatFirst && !run.lineBreak)
+            append({Kind::FormatChanged, 0, 0, 0, true, false, {}});
+        if (run.lineBreak) {
+            append({Kind::BlockInserted, at, 1, run.origin, true, false, QStringLiteral("\n")});
+            ++at;
+        } else {
+            append({Kind::Inserted, at, int(run.text.size()), run.origin, m_editBlock != 0, false, run.text});
+            at += int(run.text.size());
+        }
+    }
+    m_content.moveCaret(at);
+}
+
+std::vector<DocumentEditing::Piece> DocumentEditing::takePieces(int position, int length, bool keepCursor)
+{
+    const std::size_t first = splitAt(position);
+    const std::size_t last = splitAt(position + length);
+    std::vector<Piece> taken(m_pieces.begin() + std::ptrdiff_t(first), m_pieces.begin() + std::ptrdiff_t(last));
+    m_pieces.erase(m_pieces.begin() + std::ptrdiff_t(first), m_pieces.begin() + std::ptrdiff_t(last));
+    // The pieces on either side join when they follow on from each other in the buffer.
+    if (first > 0 && first < m_pieces.size()) {
+        Piece& before = m_pieces[first - 1];
+        const Piece& after = m_pieces[first];
+        if (!before.lineBreak && !after.lineBreak && before.origin + before.length == after.origin) {
+            before.length += after.length;
+            m_pieces.erase(m_pieces.begin() + std::ptrdiff_t(first));
+        }
+    }
+    m_content.replace(position, length, QString());
+    if (m_content.caret() > position)
+        m_content.moveCaret(std::max(position, m_content.caret() - length));
+    adjustTracked(position, -length, keepCursor);
+    return taken;
+}
+
+void DocumentEditing::remove(int position, int length, bool keepCursor)
+{
+    if (length <= 0)
+        return;
+    const QString text = m_content.text().mid(position, length);
+    int offset = 0;
+    for (const Piece& piece : takePieces(position, length, keepCursor)) {
+        append({piece.lineBreak ? Kind::BlockRemoved : Kind::Removed, position, piece.length, piece.origin,
+                m_editBlock != 0, false, text.mid(offset, piece.length), keepCursor});
+        offset += piece.length;
+    }
+}
+
+void DocumentEditing::removeSelection()
+{
+    if (!m_content.hasSelection())
+        return;
+    const int start = m_content.selectionStart();
+    const int length = m_content.selectionEnd() - start;
+    // A selection made leftwards keeps the document's cursors in place where it was.
+    const bool keepCursor = m_content.caret() < m_content.anchor();
+    m_content.moveCaret(start);
+    remove(start, length, keepCursor);
+}
+
+void DocumentEditing::insertLineBreak(int position)
+{
+    beginEditBlock();
+    const int origin = m_bufferEnd++;
+    insertPiece(position, QString(), origin, true);
+    append({Kind::BlockInserted, position, 1, origin, true, false, QStringLiteral("\n")});
+    m_content.moveCaret(position + 1);
+    endEditBlock();
+}
+
+void DocumentEditing::insertText(const QString& text)
+{
+    bool block = false;
+    if (m_content.hasSelection()) {
+        block = true;
+        beginEditBlock();
+        removeSelection();
+    }
+    // The whole text goes to the buffer first; its lines go in from there, and each break after.
+    const int textStart = m_bufferEnd;
+    m_bufferEnd += int(text.size());
+    std::vector<Run> runs;
+    int lineStart = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        const int lineEnd = i;
+        if (text.at(i) == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        if (!breaksLine(text.at(i)))
+            continue;
+        if (lineEnd > lineStart)
+            runs.push_back({text.mid(lineStart, lineEnd - lineStart), textStart + lineStart, false});
+        runs.push_back({{}, m_bufferEnd++, true});
+        lineStart = i + 1;
+    }
+    if (lineStart < text.size())
+        runs.push_back({text.mid(lineStart), textStart + lineStart, false});
+    const bool breaks = std::any_of(runs.begin(), runs.end(), [](const Run& run) { return run.lineBreak; });
+    if (breaks && !block) {
+        block = true;
+        beginEditBlock();
+    }
+    insertRuns(m_content.caret(), runs, false);
+    if (block)
+        endEditBlock();
+    else
+        finishEdit();
+}
+
+void DocumentEditing::insertBlock()
+{
+    beginEditBlock();
+    removeSelection();
+    insertLineBreak(m_content.caret());
+    endEditBlock();
+}
+
+void DocumentEditing::insertFragment(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    beginEditBlock();
+    removeSelection();
+    beginEditBlock();
+    // The text as a document of its own holds it: runs of characters between line breaks, each
+    // appended to the buffer in turn. Pasted at the very start, it first sets the first line's
+    // format, which the document records as a step.
+    std::vector<Run> runs;
+    int runStart = 0;
+    for (int i = 0; i <= text.size(); ++i) {
+        const bool end = i == text.size();
+        if (!end && !breaksLine(text.at(i)))
+            continue;
+        if (i > runStart) {
+            runs.push_back({text.mid(runStart, i - runStart), m_bufferEnd, false});
+            m_bufferEnd += i - runStart;
+        }
+        if (end)
+            break;
+        if (text.at(i) == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+        runs.push_back({{}, m_bufferEnd++, true});
+        runStart = i + 1;
+    }
+    insertRuns(m_content.caret(), runs, m_content.caret() == 0);
+    endEditBlock();
+    endEditBlock();
+}
+
+void DocumentEditing::removeSelectedText()
+{
+    if (!m_content.hasSelection())
+        return;
+    beginEditBlock();
+    removeSelection();
+    endEditBlock();
+}
+
+void DocumentEditing::deleteChar()
+{
+    if (m_content.hasSelection()) {
+        removeSelectedText();
+        return;
+    }
+    const int caret = m_content.caret();
+    if (caret >= m_content.size())
+        return;
+    const int end = m_content.text().at(caret) == u'\n' ? caret + 1 : m_content.nextCharacter(caret);
+    remove(caret, end - caret, true);
+    finishEdit();
+}
+
+void DocumentEditing::deletePreviousChar()
+{
+    if (m_content.hasSelection()) {
+        removeSelectedText();
+        return;
+    }
+    const int caret = m_content.caret();
+    if (caret == 0)
+        return;
+    const int from = m_content.previousCodePoint(caret);
+    m_content.moveCaret(from);
+    remove(from, caret - from, false);
+    finishEdit();
+}
+
+void DocumentEditing::beginEditBlock(int caret)
+{
+    if (caret >= 0 && m_editBlock == 0)
+        m_editBlockCaret = caret;
+    ++m_editBlock;
+}
+
+void DocumentEditing::endEditBlock()
+{
+    if (--m_editBlock > 0)
+        return;
+    if (m_undoState > 0 && m_stack[m_undoState - 1].blockPart)
+        m_stack[m_undoState - 1].blockEnd = true;
+    m_editBlockCaret = -1;
+    finishEdit();
+    trim();
+}
+
+void DocumentEditing::finishEdit()
+{
+    if (m_editBlock == 0)
+        m_modified = long(m_undoState) != m_unmodifiedState;
+}
+
+bool DocumentEditing::merge(Command& last, const Command& next)
+{
+    if (last.kind != next.kind)
+        return false;
+    if (next.kind == Kind::Inserted && last.position + last.length == next.position
+        && last.origin + last.length == next.origin) {
+        last.length += next.length;
+        last.text += next.text;
+        return true;
+    }
+    // Delete removes forward: each step at the same position.
+    if (next.kind == Kind::Removed && last.position == next.position && last.origin + last.length == next.origin) {
+        last.length += next.length;
+        last.text += next.text;
+        return true;
+    }
+    // Backspace removes backward: each step just before the last.
+    if (next.kind == Kind::Removed && next.position + next.length == last.position
+        && next.origin + next.length == last.origin) {
+        Command merged = next;
+        merged.length += last.length;
+        merged.text += last.text;
+        last = std::move(merged);
+        return true;
+    }
+    return false;
+}
+
+void DocumentEditing::append(Command command)
+{
+    for (std::size_t i = m_undoState; i < m_stack.size(); ++i)
+        m_held -= m_stack[i].text.size();
+    m_stack.resize(m_undoState);
+    if (m_editBlock != 0 && m_editBlockCaret >= 0 && command.position != m_editBlockCaret) {
+        m_stack.push_back({Kind::CursorMoved, m_editBlockCaret, 0, 0, true, false, {}});
+        ++m_undoState;
+        m_editBlockCaret = -1;
+    }
+    if (!m_stack.empty() && m_modified) {
+        Command& last = m_stack[m_undoState - 1];
+        const bool mayMerge = (last.blockPart && command.blockPart && !last.blockEnd)
+                              || (!command.blockPart && !last.blockPart)
+                              || (command.kind == Kind::Inserted && last.kind == Kind::Inserted && last.blockPart
+                                  && !command.blockPart);
+        if (mayMerge && merge(last, command)) {
+            m_held += command.text.size();
+            trim();
+            return;
+        }
+    }
+    if (m_unmodifiedState > long(m_undoState))
+        m_unmodifiedState = -1;
+    m_held += command.text.size();
+    m_stack.push_back(std::move(command));
+    ++m_undoState;
+    trim();
+}
+
+void DocumentEditing::trim()
+{
+    if (m_held <= m_budget || m_editBlock != 0)
+        return;
+    // Whole blocks go, from the oldest on, up to where the history fits or the newest block.
+    std::size_t dropped = 0;
+    std::size_t cut = 0;
+    for (std::size_t k = 1; k < m_undoState; ++k) {
+        dropped += m_stack[k - 1].text.size();
+        if (m_stack[k].blockPart && m_stack[k - 1].blockPart && !m_stack[k - 1].blockEnd)
+            continue;
+        cut = k;
+        if (m_held - dropped <= m_budget)
+            break;
+    }
+    if (cut == 0)
+        return;
+    for (std::size_t k = 0; k < cut; ++k)
+        m_held -= m_stack[k].text.size();
+    m_stack.erase(m_stack.begin(), m_stack.begin() + std::ptrdiff_t(cut));
+    m_undoState -= cut;
+    m_unmodifiedState = m_unmodifiedState >= long(cut) ? m_unmodifiedState - long(cut) : -1;
+}
+
+bool DocumentEditing::undoRedo(bool undo)
+{
+    if ((undo && m_undoState == 0) || (!undo && m_undoState == m_stack.size()))
+        return false;
+    ++m_editBlock;
+    // The text changes of a block go in as few changes as they can: a paste with many lines undoes
+    // as one removal, not one per line.
+    struct Pending {
+        bool removal = false;
+        int position = -1;
+        int length = 0;
+        bool keepCursor = false;
+        std::vector<Piece> pieces;
+        QString text;
+    } pending;
+    const auto flush = [&] {
+        if (pending.position < 0)
+            return;
+        if (pending.removal)
+            takePieces(pending.position, pending.length, pending.keepCursor);
+        else
+            splicePieces(pending.position, pending.pieces, pending.text, pending.keepCursor);
+        pending = {};
+    };
+    const auto removeText = [&](const Command& command) {
+        const bool before = pending.removal && command.position + command.length == pending.position;
+        const bool after = pending.removal && command.position == pending.position;
+        if (!(before || after) || pending.keepCursor != command.keepCursor)
+            flush();
+        if (pending.position < 0)
+            pending = {true, command.position, 0, command.keepCursor, {}, {}};
+        if (before)
+            pending.position = command.position;
+        pending.length += command.length;
+    };
+    const auto insertText = [&](const Command& command, bool lineBreak) {
+        const Piece piece{command.length, command.origin, lineBreak};
+        const bool atEnd = !pending.removal && command.position == pending.position + pending.length;
+        const bool atStart = !pending.removal && command.position == pending.position;
+        if (!(atEnd || atStart) || pending.keepCursor != command.keepCursor)
+            flush();
+        if (pending.position < 0) {
+            pending = {false, command.position, 0, command.keepCursor, {}, {}};
+        }
+        if (pending.length > 0 && command.position == pending.position) {
+            pending.pieces.insert(pending.pieces.begin(), piece);
+            pending.text.prepend(command.text);
+        } else {
+            pending.pieces.push_back(piece);
+            pending.text += command.text;
+        }
+        pending.length += command.length;
+    };
+    int editPosition = -1;
+    int editLength = -1;
+    for (;;) {
+        if (undo)
+            --m_undoState;
+        Command& command = m_stack[m_undoState];
+        switch (command.kind) {
+        case Kind::Inserted:
+        case Kind::BlockInserted:
+            removeText(command);
+            command.kind = command.kind == Kind::Inserted ? Kind::Removed : Kind::BlockRemoved;
+            editPosition = command.position;
+            editLength = 0;
+            break;
+        case Kind::Removed:
+        case Kind::BlockRemoved:
+            insertText(command, command.kind == Kind::BlockRemoved);
+            command.kind = command.kind == Kind::BlockRemoved ? Kind::BlockInserted : Kind::Inserted;
+            if (editPosition != command.position)
+                editLength = 0;
+            editPosition = command.position;
+            editLength += command.length;
+            break;
+        case Kind::CursorMoved:
+            editPosition = command.position;
+            editLength = 0;
+            break;
+        case Kind::FormatChanged:
+            editPosition = -1;
+            break;
+        }
+        if (!undo)
+            ++m_undoState;
+        const bool inBlock = m_undoState > 0 && m_undoState < m_stack.size() && m_stack[m_undoState].blockPart
+                             && m_stack[m_undoState - 1].blockPart && !m_stack[m_undoState - 1].blockEnd;
+        if (!inBlock)
+            break;
+    }
+    flush();
+    int caret = editPosition + editLength;
+    if (editPosition < 0) {
+        // A format change last: the document puts the caret after the first line's break.
+        const int lineBreak = int(m_content.text().indexOf(u'\n'));
+        caret = lineBreak < 0 ? m_content.size() : lineBreak + 1;
+    }
+    endEditBlock();
+    m_content.moveCaret(std::min(caret, m_content.size()));
+    return true;
+}
+
+} // namespace pellitor

@@ -1,0 +1,128 @@
+// The editing rules of the multi-line result box, as Qt's plain text box has them, and its undo
+// history. Qt's text document appends every text it inserts to one growing buffer and lets two undo
+// steps merge only when their characters follow on from each other in that buffer as well as in
+// the text: typing merges, typing after a paste joins the paste, deleting forward over characters
+// typed at different times does not. So the history here remembers, for every character of the
+// text, where it would lie in such a buffer (in pieces, not per character), and merges by the same
+// rule. Line breaks are pieces of their own and never merge. The history is bounded by memory.
+#pragma once
+
+#include "EditableText.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace pellitor {
+
+class DocumentEditing {
+public:
+    static constexpr std::size_t DefaultBudget = std::size_t(16) << 20;
+
+    explicit DocumentEditing(EditableText& content, std::size_t budget = DefaultBudget)
+        : m_content(content), m_budget(budget)
+    {
+        reset();
+    }
+
+    // Starts afresh from the content's text (the program set it): no history.
+    void reset();
+    // Typed text, or an input method's, in place of the selection.
+    void insertText(const QString& text);
+    // Enter: a line break in place of the selection.
+    void insertBlock();
+    // A pasted or dropped text, in place of the selection, as one step; an empty one does nothing.
+    void insertFragment(const QString& text);
+    void removeSelectedText();
+    // Delete: the selection, else the character (cluster, or line break) after the caret.
+    void deleteChar();
+    // Backspace: the selection, else the code point (or line break) before the caret.
+    void deletePreviousChar();
+    // Word steps within a line of the text: a line break is a word boundary of its own.
+    int nextWord(int position) const;
+    int previousWord(int position) const;
+    // The word around position as a double click selects it (none where a line ends after a
+    // blank or a sign).
+    std::pair<int, int> wordUnder(int position) const;
+    // Edits between these undo together; a block begun at a caret gives that caret back on undo
+    // when its first edit lies elsewhere (-1: none).
+    void beginEditBlock(int caret = -1);
+    void endEditBlock();
+    bool undo() { return undoRedo(true); }
+    bool redo() { return undoRedo(false); }
+    bool canUndo() const { return m_undoState > 0; }
+    bool canRedo() const { return m_undoState < m_stack.size(); }
+    std::size_t historySize() const { return m_held; }
+
+    // A selection kept apart from the caret's (the word a double click chose): it moves with the
+    // text as the document's own cursors do, and shrinks to nothing when its text goes.
+    struct TrackedSelection {
+        int anchor = 0;
+        int position = 0;
+        bool empty() const { return anchor == position; }
+    };
+    // Keeps selection in step with every change from now on; it must outlive this object.
+    void track(TrackedSelection* selection) { m_tracked.push_back(selection); }
+
+private:
+    struct Piece {
+        int length;
+        int origin; // where its first character lies in the buffer
+        bool lineBreak;
+    };
+    enum class Kind { Inserted, Removed, BlockInserted, BlockRemoved, CursorMoved, FormatChanged };
+    struct Command {
+        Kind kind;
+        int position;
+        int length;
+        int origin;
+        bool blockPart;
+        bool blockEnd;
+        QString text;
+        // A tracked selection that ends where a removed text comes back stays put (the removal
+        // kept the cursor before it).
+        bool keepCursor = false;
+    };
+
+    // A run of inserted characters, or a line break, with where it lies in the buffer.
+    struct Run {
+        QString text;
+        int origin;
+        bool lineBreak;
+    };
+    std::size_t splitAt(int position);
+    // Puts pieces holding text in at position, in one go however many there are.
+    void splicePieces(int position, const std::vector<Piece>& pieces, const QString& text, bool keepCursor);
+    void insertPiece(int position, const QString& text, int origin, bool lineBreak, bool keepCursor = false);
+    // Inserts the runs at position as one change of the text, and records a step for each; with
+    // formatFirst, a paste at the very start records the first line's format change too.
+    void insertRuns(int position, const std::vector<Run>& runs, bool formatFirst);
+    // Takes the pieces of [position, position + length) out, and the text with them.
+    std::vector<Piece> takePieces(int position, int length, bool keepCursor);
+    // Removes [position, position + length) and records one step per piece.
+    void remove(int position, int length, bool keepCursor);
+    // Moves the tracked selections for added (negative: removed) characters at position.
+    void adjustTracked(int position, int added, bool keepCursor);
+    void removeSelection();
+    void insertLineBreak(int position);
+    void append(Command command);
+    static bool merge(Command& last, const Command& next);
+    bool undoRedo(bool undo);
+    void trim();
+    void finishEdit();
+
+    EditableText& m_content;
+    std::size_t m_budget;
+    std::vector<Piece> m_pieces;
+    int m_bufferEnd = 0;
+    std::vector<Command> m_stack;
+    std::size_t m_undoState = 0;
+    std::size_t m_held = 0;
+    int m_editBlock = 0;
+    int m_editBlockCaret = -1;
+    // The document counts as unmodified at this step (steps only merge in a modified document).
+    long m_unmodifiedState = 0;
+    bool m_modified = false;
+    std::vector<TrackedSelection*> m_tracked;
+};
+
+} // namespace pellitor
