@@ -453,24 +453,14 @@ void DocumentEditing::append(Command command)
 
 void DocumentEditing::trim()
 {
-    if (m_held <= m_budget || m_editBlock != 0)
+    if (m_editBlock != 0)
         return;
-    // Whole blocks go, from the oldest on, up to where the history fits or the newest block.
-    std::size_t dropped = 0;
-    std::size_t cut = 0;
-    for (std::size_t k = 1; k < m_undoState; ++k) {
-        dropped += m_stack[k - 1].text.size();
-        if (m_stack[k].blockPart && m_stack[k - 1].blockPart && !m_stack[k - 1].blockEnd)
-            continue;
-        cut = k;
-        if (m_held - dropped <= m_budget)
-            break;
-    }
+    // Whole blocks go: never between two commands of one edit block.
+    const std::size_t cut = dropOldestUndoSteps(m_stack, m_undoState, m_held, m_budget, [this](std::size_t k) {
+        return !(m_stack[k].blockPart && m_stack[k - 1].blockPart && !m_stack[k - 1].blockEnd);
+    });
     if (cut == 0)
         return;
-    for (std::size_t k = 0; k < cut; ++k)
-        m_held -= m_stack[k].text.size();
-    m_stack.erase(m_stack.begin(), m_stack.begin() + std::ptrdiff_t(cut));
     m_undoState -= cut;
     m_unmodifiedState = m_unmodifiedState >= long(cut) ? m_unmodifiedState - long(cut) : -1;
 }

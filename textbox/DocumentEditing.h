@@ -8,6 +8,7 @@
 #pragma once
 
 #include "EditableText.h"
+#include "UndoBudget.h"
 
 #include <cstddef>
 #include <vector>
@@ -16,7 +17,7 @@ namespace pellitor {
 
 class DocumentEditing {
 public:
-    static constexpr std::size_t DefaultBudget = std::size_t(16) << 20;
+    static constexpr std::size_t DefaultBudget = DefaultUndoBudget;
 
     explicit DocumentEditing(EditableText& content, std::size_t budget = DefaultBudget)
         : m_content(content), m_budget(budget)

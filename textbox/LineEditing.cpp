@@ -106,26 +106,10 @@ void LineEditing::push(Entry entry)
 
 void LineEditing::trim()
 {
-    if (m_held <= m_budget)
-        return;
-    // Drop whole steps from the oldest on: up to the first place where undo would stop anyway,
-    // and at most up to the newest step.
-    std::size_t dropped = 0;
-    std::size_t cut = 0;
-    for (std::size_t k = 1; k < m_undoState; ++k) {
-        dropped += m_history[k - 1].text.size();
-        if (m_history[k].kind == Kind::Separator || !undoStopsBefore(m_history[k].kind, m_history[k - 1].kind))
-            continue;
-        cut = k;
-        if (m_held - dropped <= m_budget)
-            break;
-    }
-    if (cut == 0)
-        return;
-    for (std::size_t k = 0; k < cut; ++k)
-        m_held -= m_history[k].text.size();
-    m_history.erase(m_history.begin(), m_history.begin() + std::ptrdiff_t(cut));
-    m_undoState -= cut;
+    // Only where an undo would stop anyway.
+    m_undoState -= dropOldestUndoSteps(m_history, m_undoState, m_held, m_budget, [this](std::size_t k) {
+        return m_history[k].kind != Kind::Separator && undoStopsBefore(m_history[k].kind, m_history[k - 1].kind);
+    });
 }
 
 void LineEditing::removeSelectedText()

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "EditableText.h"
+#include "UndoBudget.h"
 
 #include <cstddef>
 #include <vector>
@@ -15,8 +16,7 @@ namespace pellitor {
 
 class LineEditing {
 public:
-    // Characters the undo history may hold (removed and inserted text); 32 MiB.
-    static constexpr std::size_t DefaultBudget = std::size_t(16) << 20;
+    static constexpr std::size_t DefaultBudget = DefaultUndoBudget;
 
     explicit LineEditing(EditableText& content, std::size_t budget = DefaultBudget)
         : m_content(content), m_budget(budget)
