@@ -16,6 +16,7 @@
 #include <charconv>
 #include <malloc.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
@@ -195,6 +196,27 @@ int run(const CommandLine& line, platform::StandardOutput& out)
     return calculate(line, out);
 }
 
+// Room held back for reporting an exhausted heap. The C++ runtime raises bad_alloc in room it
+// takes at start-up, which is missing when the heap was already exhausted then, and a bad_alloc
+// that cannot be raised aborts. The first allocation that fails gives this room back to the
+// system (it lies above the mmap threshold, so freeing unmaps it) and raises into it.
+constexpr std::size_t ReserveBytes = 256 * 1024;
+void* reserve = nullptr;
+
+[[noreturn]] void releaseReserve()
+{
+    std::set_new_handler(nullptr);
+    std::free(reserve);
+    reserve = nullptr;
+    throw std::bad_alloc();
+}
+
+// The message box of a failed allocation, written without allocating.
+void reportOutOfMemory()
+{
+    std::fputs("Error: Out of memory.\n", stderr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,22 +225,29 @@ int main(int argc, char** argv)
     // glibc's sliding threshold would move texts of up to 32 MB into the heap, where the freed
     // working copies of a long expression stay resident and raise the peak by half.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-
-    CommandLine line;
-    if (const std::optional<std::string> reason = parse(argc, argv, line)) {
-        complain(*reason);
-        std::fwrite(Usage.data(), 1, Usage.size(), stderr);
-        return ExitUsage;
+    static_assert(ReserveBytes > 128 * 1024);
+    // malloc, not new (std::nothrow): the latter raises and catches inside, which aborts here.
+    reserve = std::malloc(ReserveBytes);
+    if (reserve == nullptr) {
+        reportOutOfMemory();
+        return ExitMessage;
     }
+    std::set_new_handler(releaseReserve);
 
     platform::StandardOutput out;
     int status = 0;
     try {
+        CommandLine line;
+        if (const std::optional<std::string> reason = parse(argc, argv, line)) {
+            complain(*reason);
+            std::fwrite(Usage.data(), 1, Usage.size(), stderr);
+            return ExitUsage;
+        }
         status = run(line, out);
     } catch (const std::bad_alloc&) {
         // Reading, converting or evaluating a text too long for the memory at hand; the Calculate
         // command catches its own, so this is what the command line adds around it.
-        platform::MessageBox::show(u"Out of memory.", u"Error", platform::MessageStyle::Exclamation);
+        reportOutOfMemory();
         status = ExitMessage;
     }
     // Output that did not arrive must not pass for success.
