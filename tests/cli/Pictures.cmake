@@ -14,7 +14,7 @@ cli_script(plot.output picture-output.sh TIMEOUT 120)
 cli_script(plot.broken_module broken-module.sh TIMEOUT 120)
 # Address-space limits do not work under the sanitizers, which reserve terabytes of it.
 if(NOT PELLITOR_SANITIZE)
-    cli_script(table.thread_limit thread-limit.sh TIMEOUT 120)
+    cli_script(table.memory_limit memory-limit.sh TIMEOUT 120)
     cli_script(limit.while_reading stdin-limit.sh TIMEOUT 120)
 endif()
 

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # --table under address-space limits from too small to start up to ample: a run that starts ends
-# with the whole table or with "Error: Out of memory." and status 3, never with an abort. Under
-# the smaller limits the second thread cannot start (its stack alone needs 8 MiB), and the rows
-# are evaluated and written on the one thread.
-# Usage: thread-limit.sh PROGRAM
+# with the whole table or with "Error: Out of memory." and status 3, never with an abort.
+# Usage: memory-limit.sh PROGRAM
 set -u
 program=$1
 work=$(mktemp -d)
@@ -11,7 +9,10 @@ trap 'rm -rf "$work"' EXIT
 ulimit -c 0
 failed=0
 tables=0
-for ((limit = 4000; limit <= 80000; limit += 2000)); do
+# Fine steps where the program barely loads (its heap, then the runtime's room for raising
+# bad_alloc, fail first there), coarse ones above.
+limits=$(seq 4000 250 16000; seq 20000 4000 80000)
+for limit in $limits; do
     (ulimit -v "$limit"; LC_ALL=C exec "$program" --table 1:100000:1 x >"$work/out" 2>"$work/err")
     status=$?
     if [ "$status" = 0 ] && [ "$(wc -l <"$work/out")" = 100001 ] && [ "$(tail -n 1 "$work/out")" = "100000	100000.0000" ]; then
