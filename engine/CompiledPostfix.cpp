@@ -95,7 +95,8 @@ bool isPowersResult(double p, double error)
     return std::fabs(error) <= 0.45 * unit;
 }
 
-// a^2 or a^3 as a product where that is what pow gives, else pow's own result.
+// a^2 or a^3 as a product where that is what power gives (pow's result, or for a 32-bit a the
+// correctly rounded cube), else power's own result.
 double smallPower(double a, int exponent)
 {
     const Product square = exactProduct(a, a);
@@ -109,22 +110,6 @@ double smallPower(double a, int exponent)
     return evaluator::power(a, exponent);
 }
 
-// x^3 for a 32-bit x, the cheaper way: x*x is exact (48 bits), and so are its upper 24 bits
-// times x and the rest times x, whose sum is the cube and whose rounding error the sum tells.
-double cubeOfSingle(double x)
-{
-    if (!(std::fabs(x) >= 0x1p-40 && std::fabs(x) <= 0x1p40))
-        return smallPower(x, 3);
-    const double square = x * x;
-    const double high = static_cast<float>(square);
-    const double upper = high * x;
-    const double lower = (square - high) * x;
-    const double cube = upper + lower;
-    const double error = (upper - cube) + lower;
-    if (isPowersResult(cube, error))
-        return cube;
-    return evaluator::power(x, 3.0);
-}
 } // namespace
 
 class CompiledPostfix::Builder {
@@ -495,7 +480,7 @@ PushConstant: moveTopDown(); top = *constant++; PELLITOR_NEXT;
 PushX: moveTopDown(); top = x; PELLITOR_NEXT;
 PushNegatedX: moveTopDown(); top = -x; PELLITOR_NEXT;
 PushSquaredX: moveTopDown(); top = x * x; PELLITOR_NEXT; // exact for a 32-bit x, so it is pow's result
-PushCubedX: moveTopDown(); top = cubeOfSingle(x); PELLITOR_NEXT;
+PushCubedX: moveTopDown(); top = cubeOfSingle(x); PELLITOR_NEXT; // x^3, as power gives it
 PushRandom: moveTopDown(); top = nextRandom(); PELLITOR_NEXT;
 PushXAddConstant: moveTopDown(); top = add(x, *constant++); PELLITOR_NEXT;
 PushXSubConstant: moveTopDown(); top = sub(x, *constant++); PELLITOR_NEXT;
