@@ -27,9 +27,15 @@ constexpr std::size_t LongestText = 39 + 12 * SymbolNumberText::LongestSymbol + 
 // A UTF-8 unit of a symbol is at most three bytes per 16-bit unit.
 static_assert(39 + 14 * 3 * SymbolNumberText::LongestSymbol + 4 <= NumberText::LongestUtf8);
 
+// A symbol is mostly one unit, which a plain store writes: the compiler would turn the loop
+// into a call to memcpy.
 template <typename Char>
 Char* put(Char* out, std::basic_string_view<Char> symbol)
 {
+    if (symbol.size() == 1) {
+        *out++ = symbol.front();
+        return out;
+    }
     for (const Char c : symbol)
         *out++ = c;
     return out;
@@ -190,7 +196,9 @@ Char* writeFourDecimalsText(Char* out, float value, std::basic_string_view<Char>
         }
     }
     out = put(out, decimalPoint);
-    return putShort(out, digits + whole, digits + whole + 4);
+    for (int i = 0; i < 4; ++i) // a fixed count: one store, no call
+        *out++ = static_cast<Char>(digits[whole + static_cast<std::size_t>(i)]);
+    return out;
 }
 
 std::u16string cut(std::u16string symbol)
