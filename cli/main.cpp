@@ -200,7 +200,8 @@ int run(const CommandLine& line, platform::StandardOutput& out)
 // takes at start-up, which is missing when the heap was already exhausted then, and a bad_alloc
 // that cannot be raised aborts. The first allocation that fails gives this room back to the
 // system (it lies above the mmap threshold, so freeing unmaps it) and raises into it.
-constexpr std::size_t ReserveBytes = 256 * 1024;
+constexpr std::size_t MmapThreshold = 128 * 1024;
+constexpr std::size_t ReserveBytes = 2 * MmapThreshold;
 void* reserve = nullptr;
 
 [[noreturn]] void releaseReserve()
@@ -224,8 +225,7 @@ int main(int argc, char** argv)
     // Every long text gets a mapping of its own, which goes back to the system when it is freed.
     // glibc's sliding threshold would move texts of up to 32 MB into the heap, where the freed
     // working copies of a long expression stay resident and raise the peak by half.
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-    static_assert(ReserveBytes > 128 * 1024);
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(MmapThreshold));
     // malloc, not new (std::nothrow): the latter raises and catches inside, which aborts here.
     reserve = std::malloc(ReserveBytes);
     if (reserve == nullptr) {
