@@ -13,7 +13,9 @@ tables=0
 # bad_alloc, fail first there), coarse ones above.
 limits=$(seq 4000 250 16000; seq 20000 4000 80000)
 for limit in $limits; do
-    (ulimit -v "$limit"; LC_ALL=C exec "$program" --table 1:100000:1 x >"$work/out" 2>"$work/err")
+    # prlimit sets the limit and starts the program itself: a shell under the limit could run out
+    # of memory before it got that far.
+    LC_ALL=C prlimit --as=$((limit * 1024)) "$program" --table 1:100000:1 x >"$work/out" 2>"$work/err"
     status=$?
     if [ "$status" = 0 ] && [ "$(wc -l <"$work/out")" = 100001 ] && [ "$(tail -n 1 "$work/out")" = "100000	100000.0000" ]; then
         tables=$((tables + 1))
@@ -22,7 +24,7 @@ for limit in $limits; do
     elif [ "$status" = 127 ] && grep -q 'error while loading shared libraries' "$work/err"; then
         : # too small for the loader to start the program at all
     else
-        echo "ulimit -v $limit: status $status, $(wc -l <"$work/out") lines, stderr: $(head -c 300 "$work/err")"
+        echo "address space $limit KiB: status $status, $(wc -l <"$work/out") lines, stderr: $(head -c 300 "$work/err")"
         failed=1
     fi
 done
