@@ -116,13 +116,19 @@ void repeatedText(benchmark::State& state, const std::u16string& expression)
     state.SetItemsProcessed(state.iterations() * RepeatedXs);
 }
 
+// Gives muparser the variable x and the two functions it lacks under our names.
+void defineNames(mu::Parser& parser, double& x)
+{
+    parser.DefineVar("x", &x);
+    parser.DefineFun("asech", asech);
+    parser.DefineFun("sqr", sqr);
+}
+
 void muparserRepeated(benchmark::State& state, const std::string& expression)
 {
     mu::Parser parser;
     double x = 0.0;
-    parser.DefineVar("x", &x);
-    parser.DefineFun("asech", asech);
-    parser.DefineFun("sqr", sqr);
+    defineNames(parser, x);
     parser.SetExpr(expression);
     for (auto _ : state) {
         for (int i = 0; i < RepeatedXs; ++i) {
@@ -137,9 +143,7 @@ void muparserOneShot(benchmark::State& state, const std::string& expression)
 {
     mu::Parser parser;
     double x = 0.5;
-    parser.DefineVar("x", &x);
-    parser.DefineFun("asech", asech);
-    parser.DefineFun("sqr", sqr);
+    defineNames(parser, x);
     for (auto _ : state) {
         parser.SetExpr(expression);
         benchmark::DoNotOptimize(parser.Eval());
