@@ -10,6 +10,7 @@
 #include "EvaluatorMath.h"
 #include "EvaluatorSteps.h"
 #include "NumberReader.h"
+#include "PostfixTokens.h"
 #include "Tokens.h"
 
 #include <cmath>
@@ -17,13 +18,6 @@
 #include <random>
 
 namespace pellitor {
-
-namespace {
-bool isNumberStart(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
-}
-} // namespace
 
 namespace evaluator {
 
@@ -75,14 +69,10 @@ void applyBinary(Token op, Cls13& stack)
 Truth Cls6::DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float& sngResult, float, float,
                        float sngX, float, float, float, float, float)
 {
-    const std::u16string_view text(sExpression);
     Cls13 stack;
     try {
-        // Text after the last blank is never read: a final token without its blank is ignored.
-        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos;
-             p = q + 1, q = text.find(u' ', p)) {
-            const std::u16string_view token = text.substr(p, q - p);
-            if (token.empty() || isNumberStart(token.front())) {
+        for (const std::u16string_view token : PostfixTokens(sExpression)) {
+            if (isNumberToken(token)) {
                 stack.Push(Variant(readNumber(token)));
                 continue;
             }

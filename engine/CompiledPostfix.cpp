@@ -15,6 +15,7 @@
 #include "EngineError.h"
 #include "EvaluatorMath.h"
 #include "NumberReader.h"
+#include "PostfixTokens.h"
 #include "Tokens.h"
 
 #include <algorithm>
@@ -56,11 +57,6 @@ enum class CompiledPostfix::Operation : std::uint8_t {
 };
 
 namespace {
-bool isNumberStart(char16_t c)
-{
-    return (c >= u'0' && c <= u'9') || c == u'.' || c == u',';
-}
-
 EngineError popOnEmpty()
 {
     return {ErrorNumber::PopOnEmptyStack, u"Pop method invoked on empty stack"};
@@ -132,9 +128,9 @@ public:
         // has millions of steps).
         std::size_t tokens = 0;
         std::size_t numbers = 0;
-        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos; p = q + 1, q = text.find(u' ', p)) {
+        for (const std::u16string_view token : PostfixTokens(text)) {
             ++tokens;
-            numbers += q == p || isNumberStart(text[p]);
+            numbers += isNumberToken(token);
         }
         m_program.m_operations.reserve(tokens + 1);
         m_program.m_constants.reserve(numbers + 2);
@@ -146,10 +142,8 @@ public:
 private:
     void read(std::u16string_view text)
     {
-        // Text after the last blank is never read: a final token without its blank is ignored.
-        for (std::size_t p = 0, q = text.find(u' '); q != std::u16string_view::npos;
-             p = q + 1, q = text.find(u' ', p)) {
-            if (!token(text.substr(p, q - p)))
+        for (const std::u16string_view each : PostfixTokens(text)) {
+            if (!token(each))
                 return;
         }
         if (m_model.empty())
@@ -172,7 +166,7 @@ private:
     // Reads one token; false when it ends the program (it raises whenever it is reached).
     bool token(std::u16string_view token)
     {
-        if (token.empty() || isNumberStart(token.front())) {
+        if (isNumberToken(token)) {
             try {
                 m_model.push_back({Kind::Constant, readNumber(token)});
             } catch (const EngineError&) {
