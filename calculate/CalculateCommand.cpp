@@ -3,7 +3,6 @@
 
 #include "Der.h"
 #include "EngineError.h"
-#include "MessageBox.h"
 #include "NumberReader.h"
 
 #include <bit>
@@ -15,14 +14,14 @@ namespace pellitor {
 namespace {
 
 constexpr std::u16string_view ErrorTitle = u"Error";
-constexpr std::int32_t WarningStyle = platform::MessageStyle::OkOnly | platform::MessageStyle::Exclamation;
+constexpr std::int32_t WarningStyle = 48; // OK alone, with the warning icon
 
 constexpr std::u16string_view ParameterRefusedText = u"Illegal data exist.";
 constexpr std::u16string_view ParameterRangeText = u"The parameter is beyond the range of a 32-bit number.";
 
-void warn(std::u16string_view text)
+void warn(MessageSink& messages, std::u16string_view text)
 {
-    platform::MessageBox::show(std::u16string(text), std::u16string(ErrorTitle), WarningStyle);
+    messages.showMessage(std::u16string(text), std::u16string(ErrorTitle), WarningStyle);
 }
 
 // The comparison is on the 32-bit pattern, so only the exact failure value counts: a result one
@@ -51,21 +50,21 @@ CalculateCommand::Outcome CalculateCommand::run()
         return calculate();
     } catch (const std::bad_alloc&) {
         // Unwinding has freed what the run held, so the box finds the little memory it needs.
-        warn(u"Out of memory.");
+        warn(m_view, u"Out of memory.");
         return Outcome::OutOfMemory;
     }
 }
 
-std::optional<float> CalculateCommand::readParameter(const std::u16string& sParameter)
+std::optional<float> CalculateCommand::readParameter(const std::u16string& sParameter, MessageSink& messages)
 {
     std::u16string cleaned;
     if (!Der::CheckParameter(sParameter, cleaned)) {
-        warn(ParameterRefusedText);
+        warn(messages, ParameterRefusedText);
         return std::nullopt;
     }
     const std::optional<float> x = readLeadingSingle(cleaned);
     if (!x)
-        warn(ParameterRangeText);
+        warn(messages, ParameterRangeText);
     return x;
 }
 
@@ -74,12 +73,12 @@ std::optional<float> CalculateCommand::readParameter(const std::u16string& sPara
 // appended, so that a long expression costs as few bytes per character as it can.
 CalculateCommand::Outcome CalculateCommand::calculate()
 {
-    Cls6 engine;
+    Cls6 engine(m_view);
 
     {
         std::u16string expression;
         if (!Der::CheckExpression(m_view.expressionText(), expression)) {
-            warn(u"The expression is illegal.");
+            warn(m_view, u"The expression is illegal.");
             return Outcome::ExpressionRefused;
         }
         m_view.setExpressionText(expression);
@@ -88,7 +87,7 @@ CalculateCommand::Outcome CalculateCommand::calculate()
     {
         std::u16string parameter;
         if (!Der::CheckParameter(m_view.parameterText(), parameter)) {
-            warn(ParameterRefusedText);
+            warn(m_view, ParameterRefusedText);
             return Outcome::ParameterRefused;
         }
         m_view.setParameterText(parameter);
@@ -115,7 +114,7 @@ CalculateCommand::Outcome CalculateCommand::calculate()
     const std::optional<float> x = readLeadingSingle(m_view.parameterText());
     if (!x) {
         // Nothing sensible can stand for x here, so the command calculates nothing.
-        warn(ParameterRangeText);
+        warn(m_view, ParameterRangeText);
         return Outcome::ParameterOutOfRange;
     }
     const float sngX = *x;
@@ -135,7 +134,7 @@ CalculateCommand::Outcome CalculateCommand::calculate()
         return Outcome::NoValue;
     if (result.outcome == Outcome::EngineFault) {
         // An overflow or another fault raised in the engine: tell the user, keep the first line.
-        warn(result.error);
+        warn(m_view, result.error);
         return Outcome::EngineFault;
     }
 
@@ -149,14 +148,15 @@ CalculateCommand::Outcome CalculateCommand::calculate()
     return result.outcome;
 }
 
-std::optional<CalculateCommand::Translation> CalculateCommand::translate(const std::u16string& sExpression)
+std::optional<CalculateCommand::Translation> CalculateCommand::translate(const std::u16string& sExpression,
+                                                                         MessageSink& messages)
 {
     Translation translation;
     if (!Der::CheckExpression(sExpression, translation.expression)) {
-        warn(u"The expression is illegal.");
+        warn(messages, u"The expression is illegal.");
         return std::nullopt;
     }
-    if (Cls6().InfixToPostfix(Der::InsertMultiplication(translation.expression), translation.postfix) != 0)
+    if (Cls6(messages).InfixToPostfix(Der::InsertMultiplication(translation.expression), translation.postfix) != 0)
         return std::nullopt;
     return translation;
 }

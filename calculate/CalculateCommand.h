@@ -16,7 +16,8 @@ namespace pellitor {
 
 class CalculateCommand {
 public:
-    // How a run ended; every outcome but Value, CannotCalculate and NoValue has shown a message box.
+    // How a run ended; every outcome but Value, CannotCalculate and NoValue has shown a message
+    // box through the view.
     enum class Outcome {
         ExpressionRefused,  // "The expression is illegal."
         ParameterRefused,   // "Illegal data exist."
@@ -35,8 +36,9 @@ public:
 
     // The value of x read from a parameter text as the command reads the parameter box: the check
     // first, then the number at the start of the cleaned text. When the text is refused, or its
-    // number lies beyond the 32-bit range, it shows the command's "Error" box and gives nothing.
-    static std::optional<float> readParameter(const std::u16string& sParameter);
+    // number lies beyond the 32-bit range, it shows the command's "Error" box in messages and
+    // gives nothing.
+    static std::optional<float> readParameter(const std::u16string& sParameter, MessageSink& messages);
 
     // An expression as the command hands it to the evaluator: the cleaned text that the report
     // shows, and its postfix text.
@@ -45,9 +47,10 @@ public:
         std::u16string postfix;
     };
     // Checks, rewrites and translates sExpression as the command does, with the same message
-    // boxes; gives nothing when the check or the translator refused it. Callers that evaluate one
-    // expression at many x translate it once with this and then call evaluate for each x.
-    static std::optional<Translation> translate(const std::u16string& sExpression);
+    // boxes in messages; gives nothing when the check or the translator refused it. Callers that
+    // evaluate one expression at many x translate it once with this and then call evaluate for
+    // each x.
+    static std::optional<Translation> translate(const std::u16string& sExpression, MessageSink& messages);
 
     // One evaluation as the command judges it: Value, CannotCalculate (the failure value),
     // NoValue, or EngineFault with the raised error's description. It shows no message.

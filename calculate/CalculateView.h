@@ -1,16 +1,17 @@
 // What the Calculate command sees of the window: the expression box, the parameter box, the two
-// angle options and the result box. The main window implements it over its widgets; pellitor-calc
-// and the tests over plain texts.
+// angle options, the result box, and the message boxes it shows (the translator's "Syntax Error"
+// and its own "Error"). The main window implements it over its widgets and its modal boxes;
+// pellitor-calc over plain texts and lines on stderr; the tests over fields.
 #pragma once
+
+#include "MessageSink.h"
 
 #include <string>
 
 namespace pellitor {
 
-class CalculateView {
+class CalculateView : public MessageSink {
 public:
-    virtual ~CalculateView() = default;
-
     virtual std::u16string expressionText() const = 0;  // Text1
     virtual void setExpressionText(const std::u16string& text) = 0;
     virtual std::u16string parameterText() const = 0;  // Text2

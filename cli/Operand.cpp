@@ -23,6 +23,13 @@ void complain(const std::string& text)
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
+void StderrMessages::showMessage(const std::u16string& text, const std::u16string& title, std::int32_t)
+{
+    const std::string line = toUtf8(title) + ": " + toUtf8(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fflush(stderr);
+}
+
 Operand readOperand(const std::string& operand)
 {
     if (operand != "-")
@@ -57,7 +64,8 @@ TranslatedOperand translateOperand(const std::string& operand)
             result.failure = expression.failure;
             return result;
         }
-        result.translation = CalculateCommand::translate(fromUtf8(expression.bytes));
+        StderrMessages messages;
+        result.translation = CalculateCommand::translate(fromUtf8(expression.bytes), messages);
     }
     if (!result.translation)
         result.failure = ExitMessage;

@@ -16,6 +16,13 @@ inline constexpr int ExitMessage = 3;
 // Writes "pellitor-calc: TEXT" as one line to stderr.
 void complain(const std::string& text);
 
+// The message boxes of the Calculate command and the translator as pellitor-calc shows them: each
+// one line "TITLE: TEXT" on stderr.
+class StderrMessages final : public MessageSink {
+public:
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
+};
+
 // An operand's UTF-8 text, or the exit status of a read that failed; "-" reads standard input
 // less one final LF or CR LF.
 struct Operand {

@@ -4,7 +4,6 @@
 
 #include "CalculateCommand.h"
 #include "LineReader.h"
-#include "MessageBox.h"
 #include "Operand.h"
 #include "Range.h"
 #include "RowWriter.h"
@@ -24,21 +23,15 @@ namespace {
 constexpr std::size_t XsLineLimit = std::size_t(1) << 20;
 
 // Takes the message a check would show, to write it into the row instead of onto stderr.
-class RowMessage final : public platform::MessageBox {
+class RowMessage final : public MessageSink {
 public:
-    RowMessage() : m_previous(install(this)) {}
-    ~RowMessage() override { install(m_previous); }
-    RowMessage(const RowMessage&) = delete;
-    RowMessage& operator=(const RowMessage&) = delete;
-
-    void present(const std::u16string& text, const std::u16string& title, std::int32_t) override
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t) override
     {
         m_text = title + u": " + text;
     }
     const std::u16string& text() const { return m_text; }
 
 private:
-    platform::MessageBox* m_previous;
     std::u16string m_text;
 };
 
@@ -72,7 +65,7 @@ int overLines(Table& table, LineReader& reader, std::string& line, LineReader::S
     for (; status == LineReader::Status::Line && table.out.error() == 0; status = reader.next(line)) {
         std::optional<float> x;
         RowMessage message;
-        x = CalculateCommand::readParameter(fromUtf8(line));
+        x = CalculateCommand::readParameter(fromUtf8(line), message);
         if (x)
             table.row(*x);
         else

@@ -1,11 +1,12 @@
 // pellitor-calc: runs the calculator's Calculate command, or the translator or the evaluator alone,
-// from a terminal or a script, or writes a table or a picture of the expression over a range of x. Message boxes become "TITLE: TEXT" lines on stderr.
+// from a terminal or a script, or writes a table or a picture of the expression over a range of x.
+// Message boxes become "TITLE: TEXT" lines on stderr.
 #include "CalculateCommand.h"
 #include "Cls6.h"
 #include "CommandLine.h"
 #include "EngineError.h"
 #include "Operand.h"
-#include "MessageBox.h"
+#include "PostfixTokens.h"
 #include "PlotCommand.h"
 #include "StandardStreams.h"
 #include "TableCommand.h"
@@ -48,6 +49,11 @@ public:
     void setResultText(const std::u16string& text) override { m_result = lines(text); }
     void appendResultText(const std::u16string& text) override { m_result += lines(text); }
 
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override
+    {
+        m_messages.showMessage(text, title, style);
+    }
+
     const std::string& resultText() const { return m_result; }
 
 private:
@@ -67,6 +73,7 @@ private:
     std::string m_parameter;
     std::string m_result;
     bool m_degree;
+    StderrMessages m_messages;
 };
 
 int calculate(const CommandLine& line, platform::StandardOutput& out)
@@ -113,7 +120,8 @@ int postfix(const CommandLine& line, platform::StandardOutput& out)
     const std::u16string expression = fromUtf8(operand.bytes);
     std::u16string buffer;
     try {
-        const std::int32_t result = Cls6().InfixToPostfix(expression, buffer);
+        StderrMessages messages;
+        const std::int32_t result = Cls6(messages).InfixToPostfix(expression, buffer);
         out.write(toUtf8(buffer));
         out.write("\n");
         return result == 0 ? 0 : ExitMessage;
@@ -126,22 +134,22 @@ int postfix(const CommandLine& line, platform::StandardOutput& out)
 void warnUnreadTail(std::u16string_view text)
 {
     constexpr std::size_t Shown = 64;
-    const std::size_t blank = text.rfind(u' ');
-    const std::u16string_view tail = blank == std::u16string_view::npos ? text : text.substr(blank + 1);
+    const std::u16string_view tail = PostfixTokens(text).unreadTail();
     if (tail.empty())
         return;
     std::string shown = toUtf8(tail.substr(0, Shown));
     if (tail.size() > Shown)
         shown += "...";
-    complain(std::string(blank == std::u16string_view::npos ? "ignored text with no blank after it: '"
-                                                            : "ignored text after the last blank: '")
+    complain(std::string(tail.size() == text.size() ? "ignored text with no blank after it: '"
+                                                    : "ignored text after the last blank: '")
              + shown + "'");
 }
 
 int evaluate(const CommandLine& line, platform::StandardOutput& out)
 {
     // -x is read exactly as the Calculate command reads the parameter box, refusals included.
-    const std::optional<float> x = CalculateCommand::readParameter(fromUtf8(line.value.value_or("0")));
+    StderrMessages messages;
+    const std::optional<float> x = CalculateCommand::readParameter(fromUtf8(line.value.value_or("0")), messages);
     if (!x)
         return ExitMessage;
     std::u16string postfixText;

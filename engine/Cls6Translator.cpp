@@ -14,17 +14,15 @@
 #include "Cls6.h"
 
 #include "Cls13.h"
-#include "MessageBox.h"
 #include "Tokens.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace pellitor {
 
 namespace {
-enum class State { Start, AfterOperand, AfterOperator, AfterSign, AfterFunction };
-
 constexpr std::u16string_view NumberChars = u"0123456789.,";
 
 bool isNumberChar(char16_t c)
@@ -64,11 +62,6 @@ std::size_t longestPostfix(std::u16string_view text)
     return most;
 }
 
-void write(std::u16string& buffer, std::u16string_view token)
-{
-    buffer += token;
-    buffer += u' ';
-}
 } // namespace
 
 std::int32_t Cls6::Precedence(std::u16string_view token)
@@ -92,123 +85,203 @@ bool Cls6::IsSymbolChar(std::u16string_view text)
     return (c >= u'A' && c <= u'Z') || c == u'_';
 }
 
-std::int32_t Cls6::fail(std::int32_t errorPosition, std::u16string message)
+// One translation: its state, and a step for each class of character. A step that finds a fault
+// gives it back, and the translation ends there.
+class Cls6::Translator {
+public:
+    Translator(std::u16string_view text, std::u16string& buffer) : m_text(text), m_buffer(buffer)
+    {
+        m_buffer.reserve(m_buffer.size() + longestPostfix(text));
+    }
+
+    std::optional<SyntaxFault> run()
+    {
+        const std::int32_t length = static_cast<std::int32_t>(m_text.size());
+        for (; m_at < length; ++m_at) {
+            if (std::optional<SyntaxFault> fault = step(m_text[m_at]))
+                return fault;
+        }
+        return end();
+    }
+
+private:
+    enum class State { Start, AfterOperand, AfterOperator, AfterSign, AfterFunction };
+
+    std::optional<SyntaxFault> step(char16_t c)
+    {
+        if (c == u'(')
+            return openParenthesis();
+        if (c == u')')
+            return closeParenthesis();
+        if (c == u'+' || c == u'-' || c == u'*' || c == u'/' || c == u'^')
+            return operatorSign(c);
+        if (isNumberChar(c))
+            return number();
+        if (c <= u' ')
+            return std::nullopt;
+        return name();
+    }
+
+    std::optional<SyntaxFault> openParenthesis()
+    {
+        if (m_state == State::AfterOperand)
+            return fault(u"Operator expected");
+        if (m_state == State::AfterSign || m_state == State::AfterFunction)
+            m_state = State::AfterOperator;
+        m_operators.Push(Variant(u"("));
+        ++m_depth;
+        m_errorPosition = m_at + 1;
+        return std::nullopt;
+    }
+
+    std::optional<SyntaxFault> closeParenthesis()
+    {
+        if (m_state != State::AfterOperand)
+            return fault(u"Operand expected");
+        if (m_depth == 0)
+            return fault(u"Closing parenthesis without matching open parenthesis");
+        for (Variant top = m_operators.Pop(); top.text() != u"("; top = m_operators.Pop())
+            write(top.text());
+        --m_depth;
+        m_errorPosition = m_at + 1;
+        return std::nullopt;
+    }
+
+    std::optional<SyntaxFault> operatorSign(char16_t c)
+    {
+        const std::u16string op(1, c);
+        if (m_state == State::AfterOperand) {
+            const std::int32_t precedence = Precedence(op);
+            while (m_operators.StackSize() >= 1 && Precedence(m_operators.PeekTop().text()) >= precedence)
+                write(m_operators.Pop().text());
+            m_operators.Push(Variant(op));
+            m_state = (c == u'+' || c == u'-') ? State::AfterSign : State::AfterOperator;
+        } else {
+            // Two signs in a row are refused, but a sign after "*", "/", "^", "(" or a function
+            // is unary.
+            if (m_state == State::AfterSign || (c != u'+' && c != u'-'))
+                return fault(u"Operand expected");
+            if (c == u'-')
+                m_operators.Push(Variant(u"(-)"));
+            m_state = State::AfterSign;
+        }
+        m_errorPosition = m_at + 1;
+        return std::nullopt;
+    }
+
+    // The longest run of digits and separators, written as typed.
+    std::optional<SyntaxFault> number()
+    {
+        if (m_state == State::AfterOperand)
+            return fault(u"Operator expected");
+        const std::int32_t length = static_cast<std::int32_t>(m_text.size());
+        const std::int32_t first = m_at;
+        bool separatorSeen = false;
+        for (; m_at < length && isNumberChar(m_text[m_at]); ++m_at) {
+            if (m_text[m_at] == u'.' || m_text[m_at] == u',') {
+                if (separatorSeen)
+                    return fault(u"Operand contains multiple decimal points");
+                separatorSeen = true;
+            }
+        }
+        --m_at; // back on the number's last character
+        m_errorPosition = m_at; // its position minus 1
+        const std::u16string_view digits = m_text.substr(first, m_at - first + 1);
+        if (digits.size() == 1 && separatorSeen)
+            return fault(u"Invalid operand");
+        if (m_state == State::AfterFunction)
+            return fault(u"Open parenthesis expected");
+        write(digits);
+        m_state = State::AfterOperand;
+        return std::nullopt;
+    }
+
+    // The longest run of letters and underscores: a function, PI or X, in any case.
+    std::optional<SyntaxFault> name()
+    {
+        if (!IsSymbolChar(m_text.substr(m_at, 1)))
+            return fault(u"Unexpected character encountered");
+        const std::int32_t length = static_cast<std::int32_t>(m_text.size());
+        const std::int32_t first = m_at;
+        while (m_at + 1 < length && IsSymbolChar(m_text.substr(m_at + 1, 1)))
+            ++m_at;
+        m_errorPosition = first; // the name's first position minus 1
+        if (m_state == State::AfterOperand)
+            return fault(u"Operator expected");
+        const std::u16string_view typed = m_text.substr(first, m_at - first + 1);
+        char16_t upperName[LongestTokenName] = {};
+        std::u16string_view upper; // stays empty for a name longer than every known one
+        if (typed.size() <= LongestTokenName) {
+            for (std::size_t k = 0; k < typed.size(); ++k)
+                upperName[k] = toUpper(typed[k]);
+            upper = std::u16string_view(upperName, typed.size());
+        }
+        if (isFunction(tokenOf(upper))) {
+            m_operators.Push(Variant(std::u16string(upper)));
+            m_state = State::AfterFunction;
+        } else if (upper == u"PI") {
+            write(u"3.1415926");
+            m_state = State::AfterOperand;
+        } else if (upper == u"X") {
+            write(u"XX");
+            m_state = State::AfterOperand;
+        } else {
+            return fault(u"Undefined symbol : '" + std::u16string(typed) + u"'");
+        }
+        return std::nullopt;
+    }
+
+    // The state is tested before the depth: "(" alone lacks its closing parenthesis, "2*(" an
+    // operand.
+    std::optional<SyntaxFault> end()
+    {
+        m_errorPosition = static_cast<std::int32_t>(m_text.size());
+        if (m_state == State::AfterOperator || m_state == State::AfterSign || m_state == State::AfterFunction)
+            return fault(u"Operand expected");
+        if (m_depth > 0)
+            return fault(u"Closing parenthesis expected");
+        while (m_operators.StackSize() >= 1)
+            write(m_operators.Pop().text());
+        return std::nullopt;
+    }
+
+    SyntaxFault fault(std::u16string message) const { return {m_errorPosition, std::move(message)}; }
+
+    void write(std::u16string_view token)
+    {
+        m_buffer += token;
+        m_buffer += u' ';
+    }
+
+    std::u16string_view m_text;
+    std::u16string& m_buffer;
+    std::int32_t m_at = 0; // the 0-based index of the character being read; its position is m_at + 1
+    State m_state = State::Start;
+    std::int32_t m_depth = 0;
+    std::int32_t m_errorPosition = 1;
+    Cls13 m_operators;
+};
+
+std::u16string SyntaxFault::boxText() const
 {
-    sErrorText = std::move(message);
-    platform::MessageBox::show(u"Character " + toDecimal(errorPosition) + u":  " + sErrorText, u"Syntax Error",
-                               platform::MessageStyle::OkOnly | platform::MessageStyle::Critical);
-    return errorPosition != 0 ? errorPosition : FailureAtStart;
+    return u"Character " + toDecimal(position) + u":  " + message;
+}
+
+std::optional<SyntaxFault> Cls6::translate(std::u16string_view sExpression, std::u16string& sBuffer)
+{
+    return Translator(sExpression, sBuffer).run();
 }
 
 std::int32_t Cls6::InfixToPostfix(const std::u16string& sExpression, std::u16string& sBuffer)
 {
-    const std::u16string_view text(sExpression);
-    const std::int32_t length = static_cast<std::int32_t>(text.size());
-    State state = State::Start;
-    std::int32_t depth = 0;
-    std::int32_t errorPosition = 1;
-    Cls13 operators;
-    sBuffer.reserve(sBuffer.size() + longestPostfix(text));
-
-    // i is the 0-based index of the character being read; its position is i + 1.
-    for (std::int32_t i = 0; i < length; ++i) {
-        const char16_t c = text[i];
-        if (c == u'(') {
-            if (state == State::AfterOperand)
-                return fail(errorPosition, u"Operator expected");
-            if (state == State::AfterSign || state == State::AfterFunction)
-                state = State::AfterOperator;
-            operators.Push(Variant(u"("));
-            ++depth;
-            errorPosition = i + 1;
-        } else if (c == u')') {
-            if (state != State::AfterOperand)
-                return fail(errorPosition, u"Operand expected");
-            if (depth == 0)
-                return fail(errorPosition, u"Closing parenthesis without matching open parenthesis");
-            for (Variant top = operators.Pop(); top.text() != u"("; top = operators.Pop())
-                write(sBuffer, top.text());
-            --depth;
-            errorPosition = i + 1;
-        } else if (c == u'+' || c == u'-' || c == u'*' || c == u'/' || c == u'^') {
-            const std::u16string op(1, c);
-            if (state == State::AfterOperand) {
-                const std::int32_t precedence = Precedence(op);
-                while (operators.StackSize() >= 1 && Precedence(operators.PeekTop().text()) >= precedence)
-                    write(sBuffer, operators.Pop().text());
-                operators.Push(Variant(op));
-                state = (c == u'+' || c == u'-') ? State::AfterSign : State::AfterOperator;
-            } else {
-                if (state == State::AfterSign || (c != u'+' && c != u'-'))
-                    return fail(errorPosition, u"Operand expected");
-                if (c == u'-')
-                    operators.Push(Variant(u"(-)"));
-                state = State::AfterSign;
-            }
-            errorPosition = i + 1;
-        } else if (isNumberChar(c)) {
-            if (state == State::AfterOperand)
-                return fail(errorPosition, u"Operator expected");
-            const std::int32_t first = i;
-            bool separatorSeen = false;
-            for (; i < length && isNumberChar(text[i]); ++i) {
-                if (text[i] == u'.' || text[i] == u',') {
-                    if (separatorSeen)
-                        return fail(errorPosition, u"Operand contains multiple decimal points");
-                    separatorSeen = true;
-                }
-            }
-            --i; // back on the number's last character
-            errorPosition = i; // its position minus 1
-            const std::u16string_view number = text.substr(first, i - first + 1);
-            if (number.size() == 1 && separatorSeen)
-                return fail(errorPosition, u"Invalid operand");
-            if (state == State::AfterFunction)
-                return fail(errorPosition, u"Open parenthesis expected");
-            write(sBuffer, number);
-            state = State::AfterOperand;
-        } else if (c <= u' ') {
-            continue;
-        } else {
-            if (!IsSymbolChar(text.substr(i, 1)))
-                return fail(errorPosition, u"Unexpected character encountered");
-            const std::int32_t first = i;
-            while (i + 1 < length && IsSymbolChar(text.substr(i + 1, 1)))
-                ++i;
-            errorPosition = first; // the name's first position minus 1
-            if (state == State::AfterOperand)
-                return fail(errorPosition, u"Operator expected");
-            const std::u16string_view name = text.substr(first, i - first + 1);
-            char16_t upperName[LongestTokenName] = {};
-            std::u16string_view upper; // stays empty for a name longer than every known one
-            if (name.size() <= LongestTokenName) {
-                for (std::size_t k = 0; k < name.size(); ++k)
-                    upperName[k] = toUpper(name[k]);
-                upper = std::u16string_view(upperName, name.size());
-            }
-            if (isFunction(tokenOf(upper))) {
-                operators.Push(Variant(std::u16string(upper)));
-                state = State::AfterFunction;
-            } else if (upper == u"PI") {
-                write(sBuffer, u"3.1415926");
-                state = State::AfterOperand;
-            } else if (upper == u"X") {
-                write(sBuffer, u"XX");
-                state = State::AfterOperand;
-            } else {
-                return fail(errorPosition, u"Undefined symbol : '" + std::u16string(name) + u"'");
-            }
-        }
-    }
-
-    errorPosition = length;
-    if (state == State::AfterOperator || state == State::AfterSign || state == State::AfterFunction)
-        return fail(errorPosition, u"Operand expected");
-    if (depth > 0)
-        return fail(errorPosition, u"Closing parenthesis expected");
-    while (operators.StackSize() >= 1)
-        write(sBuffer, operators.Pop().text());
-    return 0;
+    std::optional<SyntaxFault> fault = translate(sExpression, sBuffer);
+    if (!fault)
+        return 0;
+    const std::u16string boxText = fault->boxText();
+    sErrorText = std::move(fault->message);
+    if (m_messages)
+        m_messages->showMessage(boxText, u"Syntax Error", SyntaxErrorStyle);
+    return fault->position != 0 ? fault->position : FailureAtStart;
 }
 
 } // namespace pellitor

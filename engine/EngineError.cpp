@@ -1,12 +1,23 @@
 // The engine's exception type.
 #include "EngineError.h"
 
-#include "TextCodec.h"
-
 namespace pellitor {
 
+namespace {
+// what() for a log or an uncaught error: the description with each character beyond ASCII as
+// "?". The description itself keeps every character.
+std::string ascii(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char16_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+} // namespace
+
 EngineError::EngineError(std::int32_t number, std::u16string description)
-    : std::runtime_error(toUtf8(description)), m_number(number), m_description(std::move(description))
+    : std::runtime_error(ascii(description)), m_number(number), m_description(std::move(description))
 {
 }
 

@@ -19,7 +19,7 @@
 #include "FuzzSupport.h"
 #include "NumberText.h"
 #include "PostfixShape.h"
-#include "RecordingMessageBox.h"
+#include "RecordingMessages.h"
 
 #include <charconv>
 #include <cmath>
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     view.parameter = split == std::string_view::npos ? u"" : fuzz::decodeText(rest.substr(split + 1));
     const FakeView before = view;
 
-    testing::RecordingMessageBox boxes;
+    const testing::RecordingMessages& boxes = view.messages;
     const CheckingNumbers numbers;
     const Outcome outcome = CalculateCommand(view, numbers).run();
 
@@ -137,9 +137,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The translator, run once more on what the command gave it, agrees with the outcome.
     if (outcome != Outcome::ParameterOutOfRange) {
-        testing::RecordingMessageBox again;
+        testing::RecordingMessages again;
         std::u16string postfix;
-        const std::int32_t translated = Cls6().InfixToPostfix(Der::InsertMultiplication(cleaned), postfix);
+        const std::int32_t translated = Cls6(again).InfixToPostfix(Der::InsertMultiplication(cleaned), postfix);
         FUZZ_CHECK((translated == 0) == again.empty());
         FUZZ_CHECK((translated != 0) == (outcome == Outcome::SyntaxFault));
         FUZZ_CHECK(translated != 0 || fuzz::isWellFormedPostfix(postfix));
@@ -150,11 +150,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char16_t& c : upper)
         c = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
     if (!cleaned.empty() && !cleanedParameter.empty() && upper.find(u"RND") == std::u16string::npos) {
-        testing::RecordingMessageBox again;
+        const std::size_t boxesBefore = boxes.shown().size();
         const std::u16string firstReport = view.result;
         FUZZ_CHECK(CalculateCommand(view, numbers).run() == outcome);
         FUZZ_CHECK(view.result == firstReport && view.expression == cleaned && view.parameter == cleanedParameter);
-        FUZZ_CHECK(again.shown().size() == boxes.shown().size());
+        FUZZ_CHECK(boxes.shown().size() == 2 * boxesBefore);
     }
     return 0;
 }

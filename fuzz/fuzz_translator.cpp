@@ -10,7 +10,7 @@
 #include "EngineError.h"
 #include "FuzzSupport.h"
 #include "PostfixShape.h"
-#include "RecordingMessageBox.h"
+#include "RecordingMessages.h"
 
 #include <array>
 #include <string>
@@ -59,19 +59,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ByteReader input(data, size);
     const std::u16string expression = fuzz::decodeText(input.rest());
 
-    testing::RecordingMessageBox boxes;
+    testing::RecordingMessages boxes;
     std::u16string buffer(Prefix);
-    const std::int32_t result = Cls6().InfixToPostfix(expression, buffer);
+    const std::int32_t result = Cls6(boxes).InfixToPostfix(expression, buffer);
 
     FUZZ_CHECK(buffer.starts_with(Prefix));
     FUZZ_CHECK((result == 0) == boxes.empty());
     {
-        testing::RecordingMessageBox again;
+        testing::RecordingMessages again;
         std::u16string fresh;
-        FUZZ_CHECK(Cls6().InfixToPostfix(expression, fresh) == result);
+        FUZZ_CHECK(Cls6(again).InfixToPostfix(expression, fresh) == result);
         FUZZ_CHECK(fresh == std::u16string_view(buffer).substr(Prefix.size()));
         FUZZ_CHECK(again.shown().size() == boxes.shown().size());
         FUZZ_CHECK(again.empty() || again.last().text == boxes.last().text);
+    }
+    {
+        // The fault as a value is the one the box names, and the tokens are the same.
+        std::u16string tokens;
+        const std::optional<SyntaxFault> fault = Cls6::translate(expression, tokens);
+        FUZZ_CHECK(fault.has_value() == (result != 0));
+        FUZZ_CHECK(tokens == std::u16string_view(buffer).substr(Prefix.size()));
+        FUZZ_CHECK(!fault || (fault->boxText() == boxes.last().text
+                              && fault->position == (result == Cls6::FailureAtStart ? 0 : result)));
     }
     if (result != 0) {
         FUZZ_CHECK(boxes.shown().size() == 1);

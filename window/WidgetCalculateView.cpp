@@ -2,6 +2,7 @@
 #include "WidgetCalculateView.h"
 
 #include "InputBox.h"
+#include "MessageBox.h"
 #include "ResultBox.h"
 
 #include <QCoreApplication>
@@ -111,6 +112,11 @@ void WidgetCalculateView::setResultText(const std::u16string& text)
 void WidgetCalculateView::appendResultText(const std::u16string& text)
 {
     m_text4->setPlainText(m_text4->toPlainText() + translatedReport(text));
+}
+
+void WidgetCalculateView::showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style)
+{
+    platform::MessageBox::show(text, title, style);
 }
 
 } // namespace pellitor

@@ -1,5 +1,5 @@
-// The Calculate command's view of frmMain: the two input boxes, the two angle options and the
-// result box.
+// The Calculate command's view of frmMain: the two input boxes, the two angle options, the
+// result box and the window's message boxes.
 #pragma once
 
 #include "CalculateView.h"
@@ -25,6 +25,8 @@ public:
     // The box shows each CR LF as a line break.
     void setResultText(const std::u16string& text) override;
     void appendResultText(const std::u16string& text) override;
+    // A modal box through the platform's message box, in the user's language.
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
 
 private:
     InputBox* m_text1;

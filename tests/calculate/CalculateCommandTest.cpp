@@ -3,7 +3,6 @@
 #include "FakeCalculateView.h"
 #include "Cls6.h"
 #include "LocaleNumberText.h"
-#include "RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,6 @@
 
 using namespace pellitor;
 using Outcome = CalculateCommand::Outcome;
-using pellitor::testing::RecordingMessageBox;
 
 namespace {
 
@@ -73,8 +71,8 @@ TEST(CalculateCommand, WritesTheReport)
         {u"  ", u"1", Angle::Arc, Outcome::SyntaxFault, u"Function y=\r\n"},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
         FakeView view;
+        const auto& boxes = view.messages;
         view.expression = c.expression;
         view.parameter = c.parameter;
         view.arc = c.angle == Angle::Arc;
@@ -98,7 +96,6 @@ TEST(CalculateCommand, ComparesWithTheFailureValueExactly)
         {neighbourText, Outcome::Value},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
         FakeView view;
         view.expression = u"x";
         view.parameter = c.parameter;
@@ -130,8 +127,8 @@ TEST(CalculateCommand, StopsWithAWarning)
         {u"exp(x)", u"1000", Outcome::EngineFault, u"Overflow", u"exp(x)", u"1000", u"Function y=exp(x)\r\n"},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
         FakeView view;
+        const auto& boxes = view.messages;
         view.result = earlier;
         view.expression = c.expression;
         view.parameter = c.parameter;
@@ -148,8 +145,8 @@ TEST(CalculateCommand, StopsWithAWarning)
 
 TEST(CalculateCommand, ReplacesAnEarlierReport)
 {
-    RecordingMessageBox boxes;
     FakeView view;
+    const auto& boxes = view.messages;
     view.expression = u"x+1";
     view.parameter = u"2";
     ASSERT_EQ(run(view), Outcome::Value);
@@ -201,8 +198,8 @@ TEST(CalculateCommand, SurvivesAnyInput)
     };
 
     for (int i = 0; i < 3000; ++i) {
-        RecordingMessageBox boxes;
         FakeView view;
+        const auto& boxes = view.messages;
         view.expression = expression(3);
         view.parameter = parameter();
         // now and then a character that a check refuses
@@ -233,7 +230,6 @@ TEST(CalculateCommand, HandlesVeryLongInput)
         {u"1" + std::u16string(100000, u'0'), Outcome::EngineFault},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
         FakeView view;
         view.expression = c.expression;
         view.parameter = u"2";

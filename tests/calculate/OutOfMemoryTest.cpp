@@ -4,7 +4,6 @@
 #include "FailingAllocations.h"
 #include "FakeCalculateView.h"
 #include "LocaleNumberText.h"
-#include "RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +12,6 @@
 using namespace pellitor;
 using Outcome = CalculateCommand::Outcome;
 using pellitor::testing::FailingAllocations;
-using pellitor::testing::RecordingMessageBox;
 
 namespace {
 
@@ -34,8 +32,8 @@ TEST(CalculateCommandMemory, EveryFailedAllocationGivesTheBox)
     const std::u16string expression = longSum();
     int failures = 0;
     for (std::size_t nth = 1; nth < 100; ++nth) {
-        RecordingMessageBox boxes;
         pellitor::testing::FakeCalculateView view;
+        const auto& boxes = view.messages;
         view.expression = expression;
         view.parameter = std::u16string(u"2"); // not = u"2": g++ 12 -O2 warns falsely (-Wrestrict)
         Outcome outcome;

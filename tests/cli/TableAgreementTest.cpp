@@ -3,7 +3,7 @@
 #include "CalculateCommand.h"
 #include "FakeCalculateView.h"
 #include "LocaleNumberText.h"
-#include "RecordingMessageBox.h"
+#include "RecordingMessages.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,7 +19,7 @@
 
 using namespace pellitor;
 using pellitor::testing::FakeCalculateView;
-using pellitor::testing::RecordingMessageBox;
+using pellitor::testing::RecordingMessages;
 
 namespace {
 
@@ -101,7 +101,7 @@ std::string expectedRow(const std::string& expression, const std::string& parame
     view.parameter = QString::fromStdString(parameter).toStdU16String();
     view.arc = !degree;
     view.angle = degree;
-    RecordingMessageBox boxes;
+    const RecordingMessages& boxes = view.messages;
     const CalculateCommand::Outcome outcome = CalculateCommand(view, plain).run();
     const QString report = QString::fromStdU16String(view.result);
     const QStringList lines = report.split(QStringLiteral("\r\n"));
@@ -114,7 +114,9 @@ std::string expectedRow(const std::string& expression, const std::string& parame
         return join(lines[1].mid(4).toStdString(), "\tCan not calculate");
     case Outcome::EngineFault: {
         // The command shows the error in a box and keeps only the first line; x is read as it reads it.
-        const std::optional<float> x = CalculateCommand::readParameter(QString::fromStdString(parameter).toStdU16String());
+        RecordingMessages ignored;
+        const std::optional<float> x =
+            CalculateCommand::readParameter(QString::fromStdString(parameter).toStdU16String(), ignored);
         return join(QString::fromStdU16String(plain.general(*x)).toStdString(), "\t", box());
     }
     case Outcome::ParameterRefused:
@@ -177,8 +179,9 @@ TEST(TableAgreement, EveryXsRowIsTheReport)
         const Output run = calc(arguments);
         if (run.status == 3) {  // refused: the command refuses it too, with no row printed
             EXPECT_EQ(run.out, "") << expression;
-            RecordingMessageBox boxes;
-            EXPECT_FALSE(CalculateCommand::translate(QString::fromStdString(expression).toStdU16String())) << expression;
+            RecordingMessages boxes;
+            EXPECT_FALSE(CalculateCommand::translate(QString::fromStdString(expression).toStdU16String(), boxes))
+                << expression;
             continue;
         }
         ASSERT_EQ(run.status, 0) << expression;

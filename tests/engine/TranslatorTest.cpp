@@ -1,19 +1,32 @@
 // The infix-to-postfix translator: postfix texts, grouping, and every syntax fault with its
 // message, position and the tokens written before it.
 #include "Cls6.h"
-#include "RecordingMessageBox.h"
+#include "RecordingMessages.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 using namespace pellitor;
-using pellitor::testing::RecordingMessageBox;
+using pellitor::testing::RecordingMessages;
 
 namespace {
 std::string narrow(const std::u16string& text)
 {
     return std::string(text.begin(), text.end());
+}
+// The translation that shows nothing gives the same fault as a value: the position the box
+// names (0 where InfixToPostfix returns FailureAtStart), the message and the tokens before it.
+void expectFault(const std::u16string& infix, std::int32_t position, const std::u16string& message,
+                 const std::u16string& tokens)
+{
+    std::u16string buffer;
+    const std::optional<SyntaxFault> fault = Cls6::translate(infix, buffer);
+    ASSERT_TRUE(fault) << narrow(infix);
+    EXPECT_EQ(fault->position, position) << narrow(infix);
+    EXPECT_EQ(fault->message, message) << narrow(infix);
+    EXPECT_EQ(buffer, tokens) << narrow(infix);
 }
 } // namespace
 
@@ -50,11 +63,14 @@ TEST(Translator, WritesPostfixTokensEachFollowedByOneBlank)
         {u"2^-x", u"2 XX (-) ^ "},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
+        RecordingMessages boxes;
         std::u16string buffer;
-        EXPECT_EQ(Cls6{}.InfixToPostfix(c.infix, buffer), 0) << narrow(c.infix);
+        EXPECT_EQ(Cls6{boxes}.InfixToPostfix(c.infix, buffer), 0) << narrow(c.infix);
         EXPECT_EQ(buffer, c.postfix) << narrow(c.infix);
         EXPECT_TRUE(boxes.empty()) << narrow(c.infix);
+        std::u16string tokens;
+        EXPECT_FALSE(Cls6::translate(c.infix, tokens)) << narrow(c.infix);
+        EXPECT_EQ(tokens, c.postfix) << narrow(c.infix);
     }
 }
 
@@ -99,9 +115,9 @@ TEST(Translator, RefusesWithMessagePositionAndTheTokensWrittenBefore)
         {u"1+\xd83d\xde00", 2, u"Unexpected character encountered", u"1 "},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
+        RecordingMessages boxes;
         std::u16string buffer;
-        Cls6 engine;
+        Cls6 engine(boxes);
         EXPECT_EQ(engine.InfixToPostfix(c.infix, buffer), c.result) << narrow(c.infix);
         ASSERT_EQ(boxes.shown().size(), 1u) << narrow(c.infix);
         EXPECT_EQ(boxes.last().title, u"Syntax Error");
@@ -111,6 +127,7 @@ TEST(Translator, RefusesWithMessagePositionAndTheTokensWrittenBefore)
             << narrow(c.infix);
         EXPECT_EQ(boxes.last().style, 16);
         EXPECT_EQ(buffer, c.buffer) << narrow(c.infix);
+        expectFault(c.infix, c.result, c.message, c.buffer);
     }
 }
 
@@ -130,12 +147,13 @@ TEST(Translator, AFaultAtCharacterZeroDoesNotReturnSuccess)
         {u"5 .", u"Operator expected", u"5 "},
     };
     for (const auto& c : cases) {
-        RecordingMessageBox boxes;
+        RecordingMessages boxes;
         std::u16string buffer;
-        EXPECT_EQ(Cls6{}.InfixToPostfix(c.infix, buffer), Cls6::FailureAtStart) << narrow(c.infix);
+        EXPECT_EQ(Cls6{boxes}.InfixToPostfix(c.infix, buffer), Cls6::FailureAtStart) << narrow(c.infix);
         ASSERT_EQ(boxes.shown().size(), 1u);
         EXPECT_EQ(boxes.last().text, u"Character 0:  " + c.message) << narrow(c.infix);
         EXPECT_EQ(buffer, c.buffer) << narrow(c.infix);
+        expectFault(c.infix, 0, c.message, c.buffer);
     }
 }
 

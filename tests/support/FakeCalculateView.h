@@ -1,8 +1,9 @@
-// The four boxes the Calculate command touches, as plain fields: tests and the fuzzing harness
-// run the command on it without a window.
+// The four boxes the Calculate command touches, as plain fields, and the message boxes it would
+// show, recorded: tests and the fuzzing harness run the command on it without a window.
 #pragma once
 
 #include "CalculateCommand.h"
+#include "RecordingMessages.h"
 
 #include <string>
 
@@ -16,6 +17,7 @@ public:
     bool angle = false;
     std::u16string result;
     int resultWrites = 0; // how often the command replaced or appended to the result box
+    RecordingMessages messages;
 
     std::u16string expressionText() const override { return expression; }
     void setExpressionText(const std::u16string& text) override { expression = text; }
@@ -32,6 +34,10 @@ public:
     {
         result += text;
         ++resultWrites;
+    }
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override
+    {
+        messages.showMessage(text, title, style);
     }
 };
 
