@@ -28,9 +28,11 @@ void raiseNonFinite(double value)
     throw EngineError::overflow();
 }
 
+// One sequence per thread: the window's Calculate command and a graph drawn on a thread of its
+// own each continue their own, and neither ever waits for the other.
 std::mt19937& randomSequence()
 {
-    static std::mt19937 generator{std::random_device{}()};
+    thread_local std::mt19937 generator{std::random_device{}()};
     return generator;
 }
 

@@ -97,8 +97,8 @@ inline double binaryValue(Token op, double a, double b)
     }
 }
 
-// The one pseudo-random sequence of the process: seeded once, never reseeded. A test may copy and
-// restore its state, to give two evaluations the same draws.
+// The pseudo-random sequence of the calling thread: seeded once, never reseeded. A test may copy
+// and restore its state, to give two evaluations the same draws.
 std::mt19937& randomSequence();
 // The next number of that sequence, in [0, 1).
 float nextRandom();
