@@ -8,6 +8,7 @@
 #include "OutputFile.h"
 #include "PlotPicture.h"
 #include "PlotSamples.h"
+#include "Range.h"
 #include "UserNumbers.h"
 
 #include <algorithm>
@@ -67,9 +68,9 @@ int runPlot(const CommandLine& line)
         complain(*reason);
         return ExitUsage;
     }
-    std::optional<Span> ys;
+    std::optional<plot::Span> ys;
     if (line.yRange) {
-        Span given;
+        plot::Span given;
         if (!take(readSpan(*line.yRange, "--y"), given))
             return ExitUsage;
         ys = given;
@@ -82,21 +83,21 @@ int runPlot(const CommandLine& line)
 
     // Failures, raised errors and no value all leave a gap in the curve.
     CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
-    const Curve curve = [&compiled](float x) -> std::optional<double> {
+    const plot::Curve curve = [&compiled](float x) -> std::optional<double> {
         const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, x);
         if (result.outcome != CalculateCommand::Outcome::Value)
             return std::nullopt;
         return result.sngResult;
     };
-    const std::vector<std::optional<Point>> samples = sample(curve, picture.xs, picture.size.width);
+    const std::vector<std::optional<plot::Point>> samples = plot::sample(curve, picture.xs, picture.size.width);
     if (!ys)
-        ys = automaticRange(samples);
+        ys = plot::automaticRange(samples);
     if (!ys) {
         complain("the expression has no value at any x of " + *line.range + ": no picture");
         return 1;
     }
     picture.ys = *ys;
-    picture.pieces = pieces(curve, samples, picture.ys, picture.size.height);
+    picture.pieces = plot::pieces(curve, samples, picture.ys, picture.size.height);
     // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
     if (std::none_of(picture.pieces.begin(), picture.pieces.end(), [](const auto& piece) { return piece.size() > 1; })) {
         complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");

@@ -35,7 +35,7 @@ QString label(const PlotPicture& picture, double value)
 // The ticks of a span: multiples of 1, 2 or 5 times a power of ten, about one per minPixels,
 // fewer where the labels of neighbouring ticks would read the same (a span of a few 32-bit
 // steps, whose labels show seven digits).
-std::vector<double> ticks(const PlotPicture& picture, const Span& span, double pixels, double minPixels)
+std::vector<double> ticks(const PlotPicture& picture, const plot::Span& span, double pixels, double minPixels)
 {
     constexpr double Factors[] = {1.0, 2.0, 5.0};
     const double rough = (span.to - span.from) / std::max(1.0, pixels / minPixels);
@@ -193,7 +193,7 @@ void paint(QPaintDevice& device, const PlotPicture& picture)
         path.clear();
         travel = 0.0;
     };
-    for (const std::vector<Point>& piece : picture.pieces) {
+    for (const std::vector<plot::Point>& piece : picture.pieces) {
         for (std::size_t i = 1; i < piece.size(); ++i) {
             QPointF a(px(piece[i - 1].x), py(piece[i - 1].y));
             QPointF b(px(piece[i].x), py(piece[i].y));

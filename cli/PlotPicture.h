@@ -5,7 +5,7 @@
 
 #include "NumberText.h"
 #include "PlotSamples.h"
-#include "Range.h"
+#include "PlotSpan.h"
 
 #include <cstdint>
 #include <string>
@@ -15,10 +15,10 @@ namespace pellitor::cli {
 
 struct PlotPicture {
     std::u16string title;
-    Span xs;
-    Span ys;
-    Size size;
-    std::vector<std::vector<Point>> pieces;
+    plot::Span xs;
+    plot::Span ys;
+    plot::Size size;
+    std::vector<std::vector<plot::Point>> pieces;
     const platform::NumberText* numbers = nullptr;
 };
 
