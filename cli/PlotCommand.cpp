@@ -6,7 +6,7 @@
 #include "Module.h"
 #include "Operand.h"
 #include "OutputFile.h"
-#include "PlotPicture.h"
+#include "PictureModule.h"
 #include "PlotSamples.h"
 #include "Range.h"
 #include "UserNumbers.h"
@@ -18,7 +18,7 @@ namespace pellitor::cli {
 
 namespace {
 
-std::optional<PictureFormat> formatOf(const std::string& path)
+std::optional<plot::PictureFormat> formatOf(const std::string& path)
 {
     const auto endsWith = [&path](std::string_view suffix) {
         return path.size() >= suffix.size()
@@ -26,9 +26,9 @@ std::optional<PictureFormat> formatOf(const std::string& path)
                           [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
     };
     if (endsWith(".png"))
-        return PictureFormat::Png;
+        return plot::PictureFormat::Png;
     if (endsWith(".svg"))
-        return PictureFormat::Svg;
+        return plot::PictureFormat::Svg;
     return std::nullopt;
 }
 
@@ -47,11 +47,11 @@ bool take(std::variant<T, std::string> read, T& value)
 
 int runPlot(const CommandLine& line)
 {
-    PlotPicture picture;
-    std::optional<PictureFormat> format = formatOf(*line.output);
+    plot::PlotPicture picture;
+    std::optional<plot::PictureFormat> format = formatOf(*line.output);
     if (line.format) {
-        format = *line.format == "png" ? std::optional(PictureFormat::Png)
-            : *line.format == "svg"    ? std::optional(PictureFormat::Svg)
+        format = *line.format == "png" ? std::optional(plot::PictureFormat::Png)
+            : *line.format == "svg"    ? std::optional(plot::PictureFormat::Svg)
                                        : std::nullopt;
         if (!format) {
             complain("--format must be png or svg, not '" + *line.format + "'");

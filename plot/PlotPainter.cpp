@@ -1,26 +1,15 @@
-// The picture module: lays out and paints the picture with Qt's painter, on an image for PNG and
-// into Qt SVG's generator for SVG, under a QGuiApplication on the offscreen platform (fonts need
-// one; a display is not needed), and hands the encoded file back in memory.
-#include "PlotPicture.h"
+// Laying out and painting a picture with Qt's painter.
+#include "PlotPainter.h"
 
-#include "ModuleBuild.h"
-#include "PngEncoder.h"
-
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <sys/mman.h>
 #include <vector>
 
-namespace pellitor::cli {
+namespace pellitor::plot {
 
 namespace {
 
@@ -35,7 +24,7 @@ QString label(const PlotPicture& picture, double value)
 // The ticks of a span: multiples of 1, 2 or 5 times a power of ten, about one per minPixels,
 // fewer where the labels of neighbouring ticks would read the same (a span of a few 32-bit
 // steps, whose labels show seven digits).
-std::vector<double> ticks(const PlotPicture& picture, const plot::Span& span, double pixels, double minPixels)
+std::vector<double> ticks(const PlotPicture& picture, const Span& span, double pixels, double minPixels)
 {
     constexpr double Factors[] = {1.0, 2.0, 5.0};
     const double rough = (span.to - span.from) / std::max(1.0, pixels / minPixels);
@@ -94,9 +83,10 @@ bool clip(QPointF& a, QPointF& b, const QRectF& r)
     return true;
 }
 
-void paint(QPaintDevice& device, const PlotPicture& picture)
+} // namespace
+
+void paintPicture(QPainter& painter, const PlotPicture& picture)
 {
-    QPainter painter(&device);
     const QRectF whole(0, 0, picture.size.width, picture.size.height);
     painter.fillRect(whole, QColor(Background));
 
@@ -193,7 +183,7 @@ void paint(QPaintDevice& device, const PlotPicture& picture)
         path.clear();
         travel = 0.0;
     };
-    for (const std::vector<plot::Point>& piece : picture.pieces) {
+    for (const std::vector<Point>& piece : picture.pieces) {
         for (std::size_t i = 1; i < piece.size(); ++i) {
             QPointF a(px(piece[i - 1].x), py(piece[i - 1].y));
             QPointF b(px(piece[i].x), py(piece[i].y));
@@ -225,82 +215,4 @@ void paint(QPaintDevice& device, const PlotPicture& picture)
         painter.drawRect(bar);
 }
 
-// An image whose memory lies in huge pages where the system gives them: a picture 8000 pixels
-// wide touches 16 MB, and faulting that in page by page took longer than painting it (75 ms
-// against a few in huge pages). A null image when there is no memory for it.
-QImage mappedImage(int width, int height)
-{
-    constexpr std::size_t HugePage = std::size_t(2) << 20;
-    const std::size_t bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
-    const std::size_t length = (bytes + HugePage - 1) / HugePage * HugePage + HugePage;
-    void* const mapped = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED)
-        return {};
-    auto* const start = static_cast<uchar*>(mapped);
-    uchar* const aligned =
-        start + (HugePage - reinterpret_cast<std::uintptr_t>(start) % HugePage) % HugePage;
-    ::madvise(aligned, length - static_cast<std::size_t>(aligned - start), MADV_HUGEPAGE);
-    struct Mapping {
-        void* address;
-        std::size_t length;
-    };
-    const auto unmap = [](void* info) {
-        const auto* mapping = static_cast<Mapping*>(info);
-        ::munmap(mapping->address, mapping->length);
-        delete mapping;
-    };
-    return QImage(aligned, width, height, width * 4, QImage::Format_RGB32, unmap, new Mapping{mapped, length});
-}
-
-// Qt's start-up warns when XDG_RUNTIME_DIR is unset, which says nothing about the picture.
-void quietStartup(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: ")))
-        return;
-    qt_message_output(type, context, message);
-}
-
-bool draw(const PlotPicture& picture, PictureFormat format, std::string& bytes, std::string& error)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietStartup);
-    static int argc = 1;
-    static char program[] = "pellitor-calc";
-    static char* argv[] = {program, nullptr};
-    const QGuiApplication application(argc, argv);
-
-    if (format == PictureFormat::Png) {
-        QImage image = mappedImage(picture.size.width, picture.size.height);
-        if (image.isNull()) {
-            error = "out of memory for a picture of " + std::to_string(picture.size.width) + "x"
-                + std::to_string(picture.size.height) + " pixels";
-            return false;
-        }
-        paint(image, picture);
-        return encodePng(image, bytes, error);
-    }
-    QByteArray svg;
-    QBuffer buffer(&svg);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(picture.size.width, picture.size.height));
-    generator.setViewBox(QRect(0, 0, picture.size.width, picture.size.height));
-    generator.setTitle(QString::fromStdU16String(picture.title));
-    paint(generator, picture);
-    bytes.assign(svg.constData(), static_cast<std::size_t>(svg.size()));
-    return true;
-}
-
-} // namespace
-
-} // namespace pellitor::cli
-
-PELLITOR_MODULE_BUILD
-
-extern "C" __attribute__((visibility("default"))) bool pellitor_draw_picture(const pellitor::cli::PlotPicture& picture,
-                                                                             pellitor::cli::PictureFormat format,
-                                                                             std::string& bytes, std::string& error)
-{
-    return pellitor::cli::draw(picture, format, bytes, error);
-}
+} // namespace pellitor::plot
