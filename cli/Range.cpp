@@ -131,7 +131,8 @@ std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns
 {
     const std::int64_t count = plot::sampleCount(columns);
     const double step = (xs.to - xs.from) / static_cast<double>(count - 1);
-    const std::optional<double> x = repeatedSingle([&](std::int64_t i) { return plot::sampleAt(xs, columns, i); }, count, step);
+    const std::optional<double> x =
+        repeatedSingle([&](std::int64_t i) { return plot::sampleAt(xs, columns, i); }, count, step);
     if (!x)
         return std::nullopt;
     return "--plot: a picture " + std::to_string(columns) + " pixels wide samples x in steps of " + shown(step)

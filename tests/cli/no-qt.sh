@@ -11,7 +11,8 @@ failed=0
 
 # qtOf ARGS...: the Qt libraries that the loader starts for pellitor-calc ARGS (stdin: "1")
 qtOf() {
-    echo 1 | LD_DEBUG=libs "$program" "$@" 2>&1 >/dev/null | grep -o 'calling init: .*libQt6[A-Za-z]*' | sed 's|.*/||' | sort -u | tr '\n' ' '
+    echo 1 | LD_DEBUG=libs "$program" "$@" 2>&1 >/dev/null | grep -o 'calling init: .*libQt6[A-Za-z]*' \
+        | sed 's|.*/||' | sort -u | tr '\n' ' '
 }
 
 for arguments in "--table 0:10:1 2cos(x^2)/x" "2cos(x^2)/x -x 1" "--xs x" "--postfix 2cos(x^2)/x"; do
