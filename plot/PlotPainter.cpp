@@ -83,87 +83,142 @@ bool clip(QPointF& a, QPointF& b, const QRectF& r)
     return true;
 }
 
-} // namespace
-
-void paintPicture(QPainter& painter, const PlotPicture& picture)
+// The labels' font and the title's.
+QFont labelFont()
 {
-    const QRectF whole(0, 0, picture.size.width, picture.size.height);
-    painter.fillRect(whole, QColor(Background));
-
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
-    QFont titleFont = font;
-    titleFont.setPixelSize(15);
-    const QFontMetricsF metrics(font);
-    const QFontMetricsF titleMetrics(titleFont);
+    return font;
+}
 
-    // The frame leaves room for the widest y label at its left, the x labels below, the title above.
+QFont titleFontOf(const QFont& labelFont)
+{
+    QFont font = labelFont;
+    font.setPixelSize(15);
+    return font;
+}
+
+// Where the parts of a picture lie: the frame, which leaves room for the widest y label at its
+// left, the x labels below and the title above, and the ticks along its sides.
+struct Layout {
+    explicit Layout(const PlotPicture& picture);
+
+    // The pixel column of an x and the pixel row of a y.
+    double px(double x) const
+    {
+        return left + (x - picture.xs.from) / (picture.xs.to - picture.xs.from) * frame.width();
+    }
+    double py(double y) const
+    {
+        return bottom - (y - picture.ys.from) / (picture.ys.to - picture.ys.from) * frame.height();
+    }
+
+    const PlotPicture& picture;
+    const QFont font = labelFont();
+    const QFont titleFont = titleFontOf(font);
+    const QFontMetricsF metrics{font};
+    const QFontMetricsF titleMetrics{titleFont};
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    QRectF frame;
+    std::vector<double> xTicks;
+    std::vector<double> yTicks;
+};
+
+Layout::Layout(const PlotPicture& picture) : picture(picture)
+{
     const std::vector<double> yTicksRough = ticks(picture, picture.ys, picture.size.height, 40.0);
     double labelWidth = 0.0;
     for (const double y : yTicksRough)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label(picture, y)));
-    const double left = std::ceil(labelWidth) + TickLength + 2 * Gap;
-    const double top = std::ceil(titleMetrics.height()) + 2 * Gap;
-    const double bottom = picture.size.height - std::ceil(metrics.height()) - TickLength - 2 * Gap;
-    const double right = picture.size.width - 3 * Gap - std::ceil(metrics.horizontalAdvance(QStringLiteral("0000")) / 2);
-    const QRectF frame(QPointF(left, top), QPointF(right, bottom));
+    left = std::ceil(labelWidth) + TickLength + 2 * Gap;
+    top = std::ceil(titleMetrics.height()) + 2 * Gap;
+    bottom = picture.size.height - std::ceil(metrics.height()) - TickLength - 2 * Gap;
+    right = picture.size.width - 3 * Gap - std::ceil(metrics.horizontalAdvance(QStringLiteral("0000")) / 2);
+    frame = QRectF(QPointF(left, top), QPointF(right, bottom));
+    xTicks = ticks(picture, picture.xs, frame.width(), 90.0);
+    yTicks = ticks(picture, picture.ys, frame.height(), 40.0);
+}
 
-    const auto px = [&](double x) { return left + (x - picture.xs.from) / (picture.xs.to - picture.xs.from) * frame.width(); };
-    const auto py = [&](double y) { return bottom - (y - picture.ys.from) / (picture.ys.to - picture.ys.from) * frame.height(); };
+// The middle of the pixel that v lies in: a line of one pixel there covers whole pixels.
+double crisp(double v)
+{
+    return std::floor(v) + 0.5;
+}
 
-    const std::vector<double> xTicks = ticks(picture, picture.xs, frame.width(), 90.0);
-    const std::vector<double> yTicks = ticks(picture, picture.ys, frame.height(), 40.0);
-
-    // Grid and axes are lines of one pixel at whole pixels, unsmoothed.
-    painter.setFont(font);
-    const auto crisp = [](double v) { return std::floor(v) + 0.5; };
+// The grid at the ticks and the axes through 0: lines of one pixel at whole pixels, unsmoothed.
+void paintGrid(QPainter& painter, const Layout& layout)
+{
+    const PlotPicture& picture = layout.picture;
+    const auto vertical = [&](double x) {
+        painter.drawLine(QPointF(crisp(layout.px(x)), layout.top), QPointF(crisp(layout.px(x)), layout.bottom));
+    };
+    const auto horizontal = [&](double y) {
+        painter.drawLine(QPointF(layout.left, crisp(layout.py(y))), QPointF(layout.right, crisp(layout.py(y))));
+    };
     painter.setPen(QColor(GridColour));
-    for (const double x : xTicks)
-        painter.drawLine(QPointF(crisp(px(x)), top), QPointF(crisp(px(x)), bottom));
-    for (const double y : yTicks)
-        painter.drawLine(QPointF(left, crisp(py(y))), QPointF(right, crisp(py(y))));
+    for (const double x : layout.xTicks)
+        vertical(x);
+    for (const double y : layout.yTicks)
+        horizontal(y);
     painter.setPen(QColor(AxisColour));
     if (picture.xs.from < 0.0 && picture.xs.to > 0.0)
-        painter.drawLine(QPointF(crisp(px(0.0)), top), QPointF(crisp(px(0.0)), bottom));
+        vertical(0.0);
     if (picture.ys.from < 0.0 && picture.ys.to > 0.0)
-        painter.drawLine(QPointF(left, crisp(py(0.0))), QPointF(right, crisp(py(0.0))));
+        horizontal(0.0);
+}
 
+// The ticks with their labels, below the frame and left of it, and the frame.
+void paintTicks(QPainter& painter, const Layout& layout)
+{
+    const QFontMetricsF& metrics = layout.metrics;
+    const double left = layout.left;
+    const double bottom = layout.bottom;
     painter.setPen(QColor(FrameColour));
-    for (const double x : xTicks) {
-        const double at = crisp(px(x));
+    for (const double x : layout.xTicks) {
+        const double at = crisp(layout.px(x));
         painter.drawLine(QPointF(at, crisp(bottom)), QPointF(at, crisp(bottom) + TickLength));
-        const QString text = label(picture, x);
+        const QString text = label(layout.picture, x);
         const double width = metrics.horizontalAdvance(text);
         painter.drawText(QPointF(at - width / 2, bottom + TickLength + Gap + metrics.ascent()), text);
     }
-    for (const double y : yTicks) {
-        const double at = crisp(py(y));
+    for (const double y : layout.yTicks) {
+        const double at = crisp(layout.py(y));
         painter.drawLine(QPointF(crisp(left) - TickLength, at), QPointF(crisp(left), at));
-        const QString text = label(picture, y);
+        const QString text = label(layout.picture, y);
         painter.drawText(QPointF(left - TickLength - Gap - metrics.horizontalAdvance(text),
                                  at + (metrics.ascent() - metrics.descent()) / 2),
                          text);
     }
-    painter.drawRect(QRectF(QPointF(crisp(left), crisp(top)), QPointF(crisp(right), crisp(bottom))));
+    painter.drawRect(QRectF(QPointF(crisp(left), crisp(layout.top)), QPointF(crisp(layout.right), crisp(bottom))));
+}
 
-    painter.setFont(titleFont);
-    const QString title = titleMetrics.elidedText(QString::fromStdU16String(picture.title), Qt::ElideRight,
-                                                  picture.size.width - 2 * Gap);
-    painter.drawText(QPointF((picture.size.width - titleMetrics.horizontalAdvance(title)) / 2,
-                             Gap + titleMetrics.ascent()),
-                     title);
+// The expression above the frame, in the middle, cut short with an ellipsis where it is too wide.
+void paintTitle(QPainter& painter, const Layout& layout)
+{
+    const QFontMetricsF& titleMetrics = layout.titleMetrics;
+    const int width = layout.picture.size.width;
+    painter.setFont(layout.titleFont);
+    const QString title = titleMetrics.elidedText(QString::fromStdU16String(layout.picture.title), Qt::ElideRight,
+                                                  width - 2 * Gap);
+    painter.drawText(QPointF((width - titleMetrics.horizontalAdvance(title)) / 2, Gap + titleMetrics.ascent()), title);
+}
 
-    // The curve: each piece one path, cut to the frame, so that a far value never becomes a
-    // coordinate the rasteriser must cope with.
+// The curve: each piece one path, cut to the frame, so that a far value never becomes a
+// coordinate the rasteriser must cope with.
+void paintCurve(QPainter& painter, const Layout& layout)
+{
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(frame);
+    painter.setClipRect(layout.frame);
     QPen pen{QColor(CurveColour)};
     pen.setWidthF(2.0);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const QRectF reach = frame.adjusted(-2, -2, 2, 2);
+    const QRectF reach = layout.frame.adjusted(-2, -2, 2, 2);
     // A path whose segments run back over one another costs the rasteriser far more than the
     // same segments apart (a zigzag of 4,000 segments over 2,000 rows took minutes, drawn
     // separately a fifth of a second). So a path ends once its segments have travelled twice
@@ -172,7 +227,7 @@ void paintPicture(QPainter& painter, const PlotPicture& picture)
     // curve between two samples half a pixel apart) is the bar of the pen's width that it looks
     // like, which fills many times faster than a stroke.
     constexpr double Steep = 64.0;
-    const double longestTravel = 2 * frame.height();
+    const double longestTravel = 2 * layout.frame.height();
     QPainterPath path;
     double travel = 0.0;
     std::vector<QPointF> joins;
@@ -183,10 +238,10 @@ void paintPicture(QPainter& painter, const PlotPicture& picture)
         path.clear();
         travel = 0.0;
     };
-    for (const std::vector<Point>& piece : picture.pieces) {
+    for (const std::vector<Point>& piece : layout.picture.pieces) {
         for (std::size_t i = 1; i < piece.size(); ++i) {
-            QPointF a(px(piece[i - 1].x), py(piece[i - 1].y));
-            QPointF b(px(piece[i].x), py(piece[i].y));
+            QPointF a(layout.px(piece[i - 1].x), layout.py(piece[i - 1].y));
+            QPointF b(layout.px(piece[i].x), layout.py(piece[i].y));
             if (!clip(a, b, reach))
                 continue;
             if (std::fabs(b.x() - a.x()) <= 1.0 && std::fabs(b.y() - a.y()) > Steep) {
@@ -213,6 +268,26 @@ void paintPicture(QPainter& painter, const PlotPicture& picture)
         painter.drawEllipse(join, pen.widthF() / 2, pen.widthF() / 2);
     for (const QRectF& bar : bars)
         painter.drawRect(bar);
+}
+
+} // namespace
+
+QRectF pictureFrame(const PlotPicture& picture)
+{
+    return Layout(picture).frame;
+}
+
+void paintPicture(QPainter& painter, const PlotPicture& picture)
+{
+    painter.fillRect(QRectF(0, 0, picture.size.width, picture.size.height), QColor(Background));
+    const Layout layout(picture);
+    // The labels' font from the grid on, as it always was: an SVG names the font in each group of
+    // lines, so that setting it later would change the file.
+    painter.setFont(layout.font);
+    paintGrid(painter, layout);
+    paintTicks(painter, layout);
+    paintTitle(painter, layout);
+    paintCurve(painter, layout);
 }
 
 } // namespace pellitor::plot

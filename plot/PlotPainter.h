@@ -6,6 +6,8 @@
 
 #include "PlotPicture.h"
 
+#include <QRectF>
+
 #include <cstdint>
 #include <string>
 
@@ -19,6 +21,12 @@ inline constexpr std::uint32_t FrameColour = 0xff404040;
 inline constexpr std::uint32_t GridColour = 0xffe4e4e4;
 inline constexpr std::uint32_t AxisColour = 0xffa0a0a0;
 inline constexpr std::uint32_t CurveColour = 0xff1f5fbf;
+
+// The frame's rectangle in the picture's pixels, (0, 0) at the picture's top left: x runs from
+// xs.from at its left to xs.to at its right, y from ys.from at its bottom to ys.to at its top. It
+// leaves room for the labels and the title, so it depends on the numbers and the fonts as well as
+// on the size; paintPicture draws the frame's lines on the pixels that its edges lie in.
+QRectF pictureFrame(const PlotPicture& picture);
 
 // Paints the whole picture over (0, 0) to (size.width, size.height) of the painter's coordinates.
 // It leaves the painter's font, pen, brush, clip and render hints as the curve needed them: a
