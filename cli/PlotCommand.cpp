@@ -6,8 +6,9 @@
 #include "Module.h"
 #include "Operand.h"
 #include "OutputFile.h"
-#include "PlotPicture.h"
+#include "PictureModule.h"
 #include "PlotSamples.h"
+#include "Range.h"
 #include "UserNumbers.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ namespace pellitor::cli {
 
 namespace {
 
-std::optional<PictureFormat> formatOf(const std::string& path)
+std::optional<plot::PictureFormat> formatOf(const std::string& path)
 {
     const auto endsWith = [&path](std::string_view suffix) {
         return path.size() >= suffix.size()
@@ -25,9 +26,9 @@ std::optional<PictureFormat> formatOf(const std::string& path)
                           [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
     };
     if (endsWith(".png"))
-        return PictureFormat::Png;
+        return plot::PictureFormat::Png;
     if (endsWith(".svg"))
-        return PictureFormat::Svg;
+        return plot::PictureFormat::Svg;
     return std::nullopt;
 }
 
@@ -46,11 +47,11 @@ bool take(std::variant<T, std::string> read, T& value)
 
 int runPlot(const CommandLine& line)
 {
-    PlotPicture picture;
-    std::optional<PictureFormat> format = formatOf(*line.output);
+    plot::PlotPicture picture;
+    std::optional<plot::PictureFormat> format = formatOf(*line.output);
     if (line.format) {
-        format = *line.format == "png" ? std::optional(PictureFormat::Png)
-            : *line.format == "svg"    ? std::optional(PictureFormat::Svg)
+        format = *line.format == "png" ? std::optional(plot::PictureFormat::Png)
+            : *line.format == "svg"    ? std::optional(plot::PictureFormat::Svg)
                                        : std::nullopt;
         if (!format) {
             complain("--format must be png or svg, not '" + *line.format + "'");
@@ -67,9 +68,9 @@ int runPlot(const CommandLine& line)
         complain(*reason);
         return ExitUsage;
     }
-    std::optional<Span> ys;
+    std::optional<plot::Span> ys;
     if (line.yRange) {
-        Span given;
+        plot::Span given;
         if (!take(readSpan(*line.yRange, "--y"), given))
             return ExitUsage;
         ys = given;
@@ -82,21 +83,21 @@ int runPlot(const CommandLine& line)
 
     // Failures, raised errors and no value all leave a gap in the curve.
     CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
-    const Curve curve = [&compiled](float x) -> std::optional<double> {
+    const plot::Curve curve = [&compiled](float x) -> std::optional<double> {
         const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, x);
         if (result.outcome != CalculateCommand::Outcome::Value)
             return std::nullopt;
         return result.sngResult;
     };
-    const std::vector<std::optional<Point>> samples = sample(curve, picture.xs, picture.size.width);
+    const std::vector<std::optional<plot::Point>> samples = plot::sample(curve, picture.xs, picture.size.width);
     if (!ys)
-        ys = automaticRange(samples);
+        ys = plot::automaticRange(samples);
     if (!ys) {
         complain("the expression has no value at any x of " + *line.range + ": no picture");
         return 1;
     }
     picture.ys = *ys;
-    picture.pieces = pieces(curve, samples, picture.ys, picture.size.height);
+    picture.pieces = plot::pieces(curve, samples, picture.ys, picture.size.height);
     // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
     if (std::none_of(picture.pieces.begin(), picture.pieces.end(), [](const auto& piece) { return piece.size() > 1; })) {
         complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");

@@ -108,7 +108,7 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     return steps;
 }
 
-std::variant<Span, std::string> readSpan(std::string_view text, std::string_view what)
+std::variant<plot::Span, std::string> readSpan(std::string_view text, std::string_view what)
 {
     const std::vector<std::string_view> parts = split(text, ':');
     if (parts.size() != 2)
@@ -124,14 +124,15 @@ std::variant<Span, std::string> readSpan(std::string_view text, std::string_view
     // A range narrower than the 32-bit steps at its ends would draw one x over and over.
     if (!(static_cast<float>(*from) < static_cast<float>(*to)))
         return std::string(what) + ": FROM must be below TO, and apart from it as 32-bit numbers";
-    return Span{*from, *to};
+    return plot::Span{*from, *to};
 }
 
-std::optional<std::string> sampleStepsTooSmall(const Span& xs, int columns)
+std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns)
 {
-    const std::int64_t count = sampleCount(columns);
+    const std::int64_t count = plot::sampleCount(columns);
     const double step = (xs.to - xs.from) / static_cast<double>(count - 1);
-    const std::optional<double> x = repeatedSingle([&](std::int64_t i) { return sampleAt(xs, columns, i); }, count, step);
+    const std::optional<double> x =
+        repeatedSingle([&](std::int64_t i) { return plot::sampleAt(xs, columns, i); }, count, step);
     if (!x)
         return std::nullopt;
     return "--plot: a picture " + std::to_string(columns) + " pixels wide samples x in steps of " + shown(step)
@@ -156,10 +157,10 @@ std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& 
     return std::nullopt;
 }
 
-std::variant<Size, std::string> readSize(std::string_view text)
+std::variant<plot::Size, std::string> readSize(std::string_view text)
 {
     const std::size_t x = text.find('x');
-    Size size;
+    plot::Size size;
     const auto read = [](std::string_view digits, int& value) {
         const auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         return !digits.empty() && error == std::errc() && stop == digits.data() + digits.size();

@@ -2,6 +2,8 @@
 // WIDTHxHEIGHT. A text that does not read is a usage error, with its reason.
 #pragma once
 
+#include "PlotSpan.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -20,16 +22,6 @@ struct Steps {
     double at(std::int64_t i) const { return from + static_cast<double>(i) * step; }
 };
 
-struct Span {
-    double from = 0.0;
-    double to = 1.0;
-};
-
-struct Size {
-    int width = 800;
-    int height = 500;
-};
-
 inline constexpr std::int64_t MaxRows = 100'000'000;
 
 // FROM:TO:STEP. Each number is read as the parameter box reads x (blanks dropped, a comma is the
@@ -40,20 +32,11 @@ inline constexpr std::int64_t MaxRows = 100'000'000;
 std::variant<Steps, std::string> readSteps(std::string_view text);
 
 // FROM:TO with FROM below TO; what names the range in messages ("--plot", "--y").
-std::variant<Span, std::string> readSpan(std::string_view text, std::string_view what);
+std::variant<plot::Span, std::string> readSpan(std::string_view text, std::string_view what);
 
-// The x of a picture's samples: two per pixel column and one more, evenly from FROM to TO.
-inline std::int64_t sampleCount(int columns)
-{
-    return 2 * std::int64_t{columns} + 1;
-}
-inline double sampleAt(const Span& xs, int columns, std::int64_t i)
-{
-    return xs.from + (xs.to - xs.from) * static_cast<double>(i) / static_cast<double>(sampleCount(columns) - 1);
-}
 // Why the samples of a picture columns wide over xs cannot be drawn, when two neighbours would
 // take the same 32-bit x (the rule of a table's STEP); nothing when all differ.
-std::optional<std::string> sampleStepsTooSmall(const Span& xs, int columns);
+std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns);
 
 // The first of two neighbouring x among at(0) .. at(count - 1), spaced step apart, that round to
 // the same 32-bit float, or nothing. Only where the floats lie at least step apart can two
@@ -63,6 +46,6 @@ std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& 
 // WIDTHxHEIGHT in pixels, each from MinSide to MaxSide.
 inline constexpr int MinSide = 160;
 inline constexpr int MaxSide = 8000;
-std::variant<Size, std::string> readSize(std::string_view text);
+std::variant<plot::Size, std::string> readSize(std::string_view text);
 
 } // namespace pellitor::cli

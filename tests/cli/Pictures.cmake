@@ -12,6 +12,7 @@ endfunction()
 cli_script(xs.coprocess xs-coprocess.sh TIMEOUT 90)
 cli_script(plot.output picture-output.sh TIMEOUT 120)
 cli_script(plot.broken_module broken-module.sh TIMEOUT 120)
+cli_script(table.no_qt no-qt.sh TIMEOUT 60)
 # Address-space limits do not work under the sanitizers, which reserve terabytes of it.
 if(NOT PELLITOR_SANITIZE)
     cli_script(table.memory_limit memory-limit.sh TIMEOUT 120)

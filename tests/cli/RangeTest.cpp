@@ -9,6 +9,7 @@
 #include <variant>
 
 using namespace pellitor::cli;
+using pellitor::plot::Span;
 
 TEST(Range, StepsThatCannotChangeA32BitXAreRefused)
 {

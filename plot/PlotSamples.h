@@ -2,13 +2,13 @@
 // and where the curve jumps, and the y range that shows it.
 #pragma once
 
-#include "Range.h"
+#include "PlotSpan.h"
 
 #include <functional>
 #include <optional>
 #include <vector>
 
-namespace pellitor::cli {
+namespace pellitor::plot {
 
 struct Point {
     double x;
@@ -34,4 +34,4 @@ std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samp
 std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples,
                                        const Span& ys, int rows);
 
-} // namespace pellitor::cli
+} // namespace pellitor::plot

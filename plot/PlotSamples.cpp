@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace pellitor::cli {
+namespace pellitor::plot {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std
     return result;
 }
 
-} // namespace pellitor::cli
+} // namespace pellitor::plot

@@ -9,7 +9,7 @@
 #include <exception>
 #include <vector>
 
-namespace pellitor::cli {
+namespace pellitor::plot {
 
 namespace {
 
@@ -84,4 +84,4 @@ bool encodePng(const QImage& image, std::string& out, std::string& error)
     return written;
 }
 
-} // namespace pellitor::cli
+} // namespace pellitor::plot

@@ -7,9 +7,9 @@
 
 #include <string>
 
-namespace pellitor::cli {
+namespace pellitor::plot {
 
 // Appends the PNG of image (RGB, 8 bits a channel) to out; false with the reason in error.
 bool encodePng(const QImage& image, std::string& out, std::string& error);
 
-} // namespace pellitor::cli
+} // namespace pellitor::plot

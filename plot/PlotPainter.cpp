@@ -1,0 +1,293 @@
+// Laying out and painting a picture with Qt's painter.
+#include "PlotPainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace pellitor::plot {
+
+namespace {
+
+constexpr int TickLength = 5;
+constexpr int Gap = 6;
+
+QString label(const PlotPicture& picture, double value)
+{
+    return QString::fromStdU16String(picture.numbers->general(static_cast<float>(value)));
+}
+
+// The ticks of a span: multiples of 1, 2 or 5 times a power of ten, about one per minPixels,
+// fewer where the labels of neighbouring ticks would read the same (a span of a few 32-bit
+// steps, whose labels show seven digits).
+std::vector<double> ticks(const PlotPicture& picture, const Span& span, double pixels, double minPixels)
+{
+    constexpr double Factors[] = {1.0, 2.0, 5.0};
+    const double rough = (span.to - span.from) / std::max(1.0, pixels / minPixels);
+    double power = std::pow(10.0, std::floor(std::log10(rough)));
+    std::size_t factor = 0;
+    while (factor < 2 && Factors[factor] * power < rough)
+        ++factor;
+    if (Factors[factor] * power < rough) {
+        factor = 0;
+        power *= 10.0;
+    }
+    for (;;) {
+        const double step = Factors[factor] * power;
+        std::vector<double> result;
+        for (double k = std::ceil(span.from / step); k * step <= span.to; k += 1.0) {
+            const double value = k * step;
+            // k * step of a tick at 0 may come out as a tiny remainder of rounding.
+            result.push_back(std::fabs(value) < step * 1e-9 ? 0.0 : value);
+        }
+        bool distinct = true;
+        for (std::size_t i = 1; i < result.size() && distinct; ++i)
+            distinct = label(picture, result[i - 1]) != label(picture, result[i]);
+        if (distinct)
+            return result;
+        if (++factor == 3) {
+            factor = 0;
+            power *= 10.0;
+        }
+    }
+}
+
+// Cuts the segment a-b to the rectangle (Liang-Barsky); false when nothing of it lies inside.
+bool clip(QPointF& a, QPointF& b, const QRectF& r)
+{
+    double t0 = 0.0, t1 = 1.0;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+// The labels' font and the title's.
+QFont labelFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QFont titleFontOf(const QFont& labelFont)
+{
+    QFont font = labelFont;
+    font.setPixelSize(15);
+    return font;
+}
+
+// Where the parts of a picture lie: the frame, which leaves room for the widest y label at its
+// left, the x labels below and the title above, and the ticks along its sides.
+struct Layout {
+    explicit Layout(const PlotPicture& picture);
+
+    // The pixel column of an x and the pixel row of a y.
+    double px(double x) const
+    {
+        return left + (x - picture.xs.from) / (picture.xs.to - picture.xs.from) * frame.width();
+    }
+    double py(double y) const
+    {
+        return bottom - (y - picture.ys.from) / (picture.ys.to - picture.ys.from) * frame.height();
+    }
+
+    const PlotPicture& picture;
+    const QFont font = labelFont();
+    const QFont titleFont = titleFontOf(font);
+    const QFontMetricsF metrics{font};
+    const QFontMetricsF titleMetrics{titleFont};
+    double left = 0.0;
+    double top = 0.0;
+    double right = 0.0;
+    double bottom = 0.0;
+    QRectF frame;
+    std::vector<double> xTicks;
+    std::vector<double> yTicks;
+};
+
+Layout::Layout(const PlotPicture& picture) : picture(picture)
+{
+    const std::vector<double> yTicksRough = ticks(picture, picture.ys, picture.size.height, 40.0);
+    double labelWidth = 0.0;
+    for (const double y : yTicksRough)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label(picture, y)));
+    left = std::ceil(labelWidth) + TickLength + 2 * Gap;
+    top = std::ceil(titleMetrics.height()) + 2 * Gap;
+    bottom = picture.size.height - std::ceil(metrics.height()) - TickLength - 2 * Gap;
+    right = picture.size.width - 3 * Gap - std::ceil(metrics.horizontalAdvance(QStringLiteral("0000")) / 2);
+    frame = QRectF(QPointF(left, top), QPointF(right, bottom));
+    xTicks = ticks(picture, picture.xs, frame.width(), 90.0);
+    yTicks = ticks(picture, picture.ys, frame.height(), 40.0);
+}
+
+// The middle of the pixel that v lies in: a line of one pixel there covers whole pixels.
+double crisp(double v)
+{
+    return std::floor(v) + 0.5;
+}
+
+// The grid at the ticks and the axes through 0: lines of one pixel at whole pixels, unsmoothed.
+void paintGrid(QPainter& painter, const Layout& layout)
+{
+    const PlotPicture& picture = layout.picture;
+    const auto vertical = [&](double x) {
+        painter.drawLine(QPointF(crisp(layout.px(x)), layout.top), QPointF(crisp(layout.px(x)), layout.bottom));
+    };
+    const auto horizontal = [&](double y) {
+        painter.drawLine(QPointF(layout.left, crisp(layout.py(y))), QPointF(layout.right, crisp(layout.py(y))));
+    };
+    painter.setPen(QColor(GridColour));
+    for (const double x : layout.xTicks)
+        vertical(x);
+    for (const double y : layout.yTicks)
+        horizontal(y);
+    painter.setPen(QColor(AxisColour));
+    if (picture.xs.from < 0.0 && picture.xs.to > 0.0)
+        vertical(0.0);
+    if (picture.ys.from < 0.0 && picture.ys.to > 0.0)
+        horizontal(0.0);
+}
+
+// The ticks with their labels, below the frame and left of it, and the frame.
+void paintTicks(QPainter& painter, const Layout& layout)
+{
+    const QFontMetricsF& metrics = layout.metrics;
+    const double left = layout.left;
+    const double bottom = layout.bottom;
+    painter.setPen(QColor(FrameColour));
+    for (const double x : layout.xTicks) {
+        const double at = crisp(layout.px(x));
+        painter.drawLine(QPointF(at, crisp(bottom)), QPointF(at, crisp(bottom) + TickLength));
+        const QString text = label(layout.picture, x);
+        const double width = metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(at - width / 2, bottom + TickLength + Gap + metrics.ascent()), text);
+    }
+    for (const double y : layout.yTicks) {
+        const double at = crisp(layout.py(y));
+        painter.drawLine(QPointF(crisp(left) - TickLength, at), QPointF(crisp(left), at));
+        const QString text = label(layout.picture, y);
+        painter.drawText(QPointF(left - TickLength - Gap - metrics.horizontalAdvance(text),
+                                 at + (metrics.ascent() - metrics.descent()) / 2),
+                         text);
+    }
+    painter.drawRect(QRectF(QPointF(crisp(left), crisp(layout.top)), QPointF(crisp(layout.right), crisp(bottom))));
+}
+
+// The expression above the frame, in the middle, cut short with an ellipsis where it is too wide.
+void paintTitle(QPainter& painter, const Layout& layout)
+{
+    const QFontMetricsF& titleMetrics = layout.titleMetrics;
+    const int width = layout.picture.size.width;
+    painter.setFont(layout.titleFont);
+    const QString title = titleMetrics.elidedText(QString::fromStdU16String(layout.picture.title), Qt::ElideRight,
+                                                  width - 2 * Gap);
+    painter.drawText(QPointF((width - titleMetrics.horizontalAdvance(title)) / 2, Gap + titleMetrics.ascent()), title);
+}
+
+// The curve: each piece one path, cut to the frame, so that a far value never becomes a
+// coordinate the rasteriser must cope with.
+void paintCurve(QPainter& painter, const Layout& layout)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(layout.frame);
+    QPen pen{QColor(CurveColour)};
+    pen.setWidthF(2.0);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF reach = layout.frame.adjusted(-2, -2, 2, 2);
+    // A path whose segments run back over one another costs the rasteriser far more than the
+    // same segments apart (a zigzag of 4,000 segments over 2,000 rows took minutes, drawn
+    // separately a fifth of a second). So a path ends once its segments have travelled twice
+    // the frame's height, and the next one goes on from the same point; a dot there makes the
+    // round join that the two paths no longer share. A segment that is all but upright (a steep
+    // curve between two samples half a pixel apart) is the bar of the pen's width that it looks
+    // like, which fills many times faster than a stroke.
+    constexpr double Steep = 64.0;
+    const double longestTravel = 2 * layout.frame.height();
+    QPainterPath path;
+    double travel = 0.0;
+    std::vector<QPointF> joins;
+    std::vector<QRectF> bars;
+    const auto drawPath = [&] {
+        if (!path.isEmpty())
+            painter.drawPath(path);
+        path.clear();
+        travel = 0.0;
+    };
+    for (const std::vector<Point>& piece : layout.picture.pieces) {
+        for (std::size_t i = 1; i < piece.size(); ++i) {
+            QPointF a(layout.px(piece[i - 1].x), layout.py(piece[i - 1].y));
+            QPointF b(layout.px(piece[i].x), layout.py(piece[i].y));
+            if (!clip(a, b, reach))
+                continue;
+            if (std::fabs(b.x() - a.x()) <= 1.0 && std::fabs(b.y() - a.y()) > Steep) {
+                drawPath();
+                bars.emplace_back(QPointF(std::min(a.x(), b.x()) - 1.0, std::min(a.y(), b.y())),
+                                  QPointF(std::max(a.x(), b.x()) + 1.0, std::max(a.y(), b.y())));
+                continue;
+            }
+            const bool continues = !path.isEmpty() && path.currentPosition() == a;
+            if (continues && travel > longestTravel) {
+                drawPath();
+                joins.push_back(a);
+            }
+            if (!continues || path.isEmpty())
+                path.moveTo(a);
+            path.lineTo(b);
+            travel += std::fabs(b.y() - a.y());
+        }
+        drawPath();
+    }
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(CurveColour));
+    for (const QPointF& join : joins)
+        painter.drawEllipse(join, pen.widthF() / 2, pen.widthF() / 2);
+    for (const QRectF& bar : bars)
+        painter.drawRect(bar);
+}
+
+} // namespace
+
+QRectF pictureFrame(const PlotPicture& picture)
+{
+    return Layout(picture).frame;
+}
+
+void paintPicture(QPainter& painter, const PlotPicture& picture)
+{
+    painter.fillRect(QRectF(0, 0, picture.size.width, picture.size.height), QColor(Background));
+    const Layout layout(picture);
+    // The labels' font from the grid on, as it always was: an SVG names the font in each group of
+    // lines, so that setting it later would change the file.
+    painter.setFont(layout.font);
+    paintGrid(painter, layout);
+    paintTicks(painter, layout);
+    paintTitle(painter, layout);
+    paintCurve(painter, layout);
+}
+
+} // namespace pellitor::plot

@@ -1,0 +1,26 @@
+// What a picture of a curve shows: its title, its ranges, its size, the pieces of the curve and
+// the number texts of its labels. Qt-free, so that pellitor-calc fills it without Qt and hands
+// it to its picture module, which paints it.
+#pragma once
+
+#include "NumberText.h"
+#include "PlotSamples.h"
+#include "PlotSpan.h"
+
+#include <string>
+#include <vector>
+
+namespace pellitor::plot {
+
+struct PlotPicture {
+    std::u16string title;
+    Span xs;
+    Span ys;
+    Size size;
+    std::vector<std::vector<Point>> pieces;
+    const platform::NumberText* numbers = nullptr;
+};
+
+enum class PictureFormat { Png, Svg };
+
+} // namespace pellitor::plot
