@@ -210,4 +210,13 @@ CalculateCommand::Outcome CalculateCommand::evaluate(CompiledPostfix& compiled, 
     return isFailureValue(sngResult) ? Outcome::CannotCalculate : Outcome::Value;
 }
 
+std::optional<float> CalculateCommand::valueAt(CompiledPostfix& compiled, float sngX)
+{
+    float sngResult = 0.0f;
+    std::u16string error;
+    if (evaluate(compiled, sngX, sngResult, error) != Outcome::Value)
+        return std::nullopt;
+    return sngResult;
+}
+
 } // namespace pellitor

@@ -67,6 +67,10 @@ public:
     // description to error for EngineFault only. For a table of many rows.
     static Outcome evaluate(CompiledPostfix& compiled, float sngX, float& sngResult, std::u16string& error);
 
+    // The y that the report gives at sngX, or nothing where it gives none (the failure value,
+    // a raised error, no value): a curve's value, and its gaps.
+    static std::optional<float> valueAt(CompiledPostfix& compiled, float sngX);
+
     static constexpr std::u16string_view LineBreak = u"\r\n";
 
 private:

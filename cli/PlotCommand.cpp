@@ -7,7 +7,7 @@
 #include "Operand.h"
 #include "OutputFile.h"
 #include "PictureModule.h"
-#include "PlotSamples.h"
+#include "PlotCurve.h"
 #include "Range.h"
 #include "UserNumbers.h"
 
@@ -81,25 +81,19 @@ int runPlot(const CommandLine& line)
         return expression.failure;
     const CalculateCommand::Translation& translation = *expression.translation;
 
-    // Failures, raised errors and no value all leave a gap in the curve.
     CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
     const plot::Curve curve = [&compiled](float x) -> std::optional<double> {
-        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, x);
-        if (result.outcome != CalculateCommand::Outcome::Value)
-            return std::nullopt;
-        return result.sngResult;
+        return CalculateCommand::valueAt(compiled, x);
     };
-    const std::vector<std::optional<plot::Point>> samples = plot::sample(curve, picture.xs, picture.size.width);
-    if (!ys)
-        ys = plot::automaticRange(samples);
-    if (!ys) {
+    const plot::CurveShape shape = plot::shapeCurve(curve, picture.xs, ys, picture.size);
+    if (!shape.ys) {
         complain("the expression has no value at any x of " + *line.range + ": no picture");
         return 1;
     }
-    picture.ys = *ys;
-    picture.pieces = plot::pieces(curve, samples, picture.ys, picture.size.height);
+    picture.ys = *shape.ys;
+    picture.pieces = shape.pieces;
     // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
-    if (std::none_of(picture.pieces.begin(), picture.pieces.end(), [](const auto& piece) { return piece.size() > 1; })) {
+    if (!plot::drawsALine(shape)) {
         complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
         return 1;
     }
@@ -116,7 +110,7 @@ int runPlot(const CommandLine& line)
         return ExitMessage;
     }
     picture.numbers = std::get<const platform::NumberText*>(numbers);
-    picture.title = u"y=" + translation.expression + (line.degree ? u"   (x in degrees)" : u"");
+    picture.title = plot::pictureTitle(translation.expression, line.degree);
     std::string bytes;
     std::string error;
     if (!drawPicture(picture, *format, bytes, error)) {

@@ -2,6 +2,7 @@
 #include "Range.h"
 
 #include "Der.h"
+#include "SingleSteps.h"
 #include "TextCodec.h"
 
 #include <cfloat>
@@ -57,15 +58,6 @@ std::string notANumber(std::string_view what, std::string_view text)
     return std::string(what) + " '" + std::string(text) + "' is not a number";
 }
 
-// The distance from a 32-bit float to the next larger one in magnitude.
-double singleSpacing(double x)
-{
-    const float f = std::fabs(static_cast<float>(x));
-    if (f < FLT_MIN)
-        return 0x1p-149;
-    return std::ldexp(1.0, std::ilogb(f) - (FLT_MANT_DIG - 1));
-}
-
 // A number in messages, as the general form writes it (at most seven significant digits).
 std::string shown(double value)
 {
@@ -102,7 +94,7 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     if (!(rows <= static_cast<double>(MaxRows)))
         return "the table would have more than 100000000 rows";
     const Steps steps{from, step, static_cast<std::int64_t>(rows)};
-    if (const std::optional<double> x = repeatedSingle([&steps](std::int64_t i) { return steps.at(i); }, steps.rows, step))
+    if (const std::optional<double> x = plot::repeatedSingle([&steps](std::int64_t i) { return steps.at(i); }, steps.rows, step))
         return "STEP " + std::string(parts[2]) + " cannot change a 32-bit x near " + shown(*x)
             + ": two rows would be the same";
     return steps;
@@ -129,32 +121,12 @@ std::variant<plot::Span, std::string> readSpan(std::string_view text, std::strin
 
 std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns)
 {
-    const std::int64_t count = plot::sampleCount(columns);
-    const double step = (xs.to - xs.from) / static_cast<double>(count - 1);
-    const std::optional<double> x =
-        repeatedSingle([&](std::int64_t i) { return plot::sampleAt(xs, columns, i); }, count, step);
+    const std::optional<double> x = plot::repeatedSample(xs, columns);
     if (!x)
         return std::nullopt;
+    const double step = (xs.to - xs.from) / static_cast<double>(plot::sampleCount(columns) - 1);
     return "--plot: a picture " + std::to_string(columns) + " pixels wide samples x in steps of " + shown(step)
         + ", which cannot change a 32-bit x near " + shown(*x) + ": two samples would be the same";
-}
-
-std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& at, std::int64_t count, double step)
-{
-    step = std::fabs(step);
-    // From each end inwards, while the floats there lie at least step apart; the magnitudes fall
-    // inwards (towards 0, if the x pass it), and with them the spacing.
-    for (const std::int64_t direction : {std::int64_t{1}, std::int64_t{-1}}) {
-        for (std::int64_t i = direction > 0 ? 0 : count - 1; i + direction >= 0 && i + direction < count; i += direction) {
-            const double x = at(i);
-            const double next = at(i + direction);
-            if (singleSpacing(x) < step && singleSpacing(next) < step)
-                break;
-            if (static_cast<float>(x) == static_cast<float>(next))
-                return direction > 0 ? x : next;
-        }
-    }
-    return std::nullopt;
 }
 
 std::variant<plot::Size, std::string> readSize(std::string_view text)
@@ -167,8 +139,8 @@ std::variant<plot::Size, std::string> readSize(std::string_view text)
     };
     if (x == std::string_view::npos || !read(text.substr(0, x), size.width) || !read(text.substr(x + 1), size.height))
         return "--size needs WIDTHxHEIGHT, such as 800x500, not '" + std::string(text) + "'";
-    if (size.width < MinSide || size.height < MinSide || size.width > MaxSide || size.height > MaxSide)
-        return "--size: each side must be from " + std::to_string(MinSide) + " to " + std::to_string(MaxSide) + " pixels";
+    if (size.width < plot::MinSide || size.height < plot::MinSide || size.width > plot::MaxSide || size.height > plot::MaxSide)
+        return "--size: each side must be from " + std::to_string(plot::MinSide) + " to " + std::to_string(plot::MaxSide) + " pixels";
     return size;
 }
 

@@ -38,14 +38,7 @@ std::variant<plot::Span, std::string> readSpan(std::string_view text, std::strin
 // take the same 32-bit x (the rule of a table's STEP); nothing when all differ.
 std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns);
 
-// The first of two neighbouring x among at(0) .. at(count - 1), spaced step apart, that round to
-// the same 32-bit float, or nothing. Only where the floats lie at least step apart can two
-// round alike; the search starts there, at the ends of largest magnitude.
-std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& at, std::int64_t count, double step);
-
-// WIDTHxHEIGHT in pixels, each from MinSide to MaxSide.
-inline constexpr int MinSide = 160;
-inline constexpr int MaxSide = 8000;
+// WIDTHxHEIGHT in pixels, each from plot::MinSide to plot::MaxSide.
 std::variant<plot::Size, std::string> readSize(std::string_view text);
 
 } // namespace pellitor::cli

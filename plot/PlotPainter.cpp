@@ -201,8 +201,12 @@ void paintTitle(QPainter& painter, const Layout& layout)
     const QFontMetricsF& titleMetrics = layout.titleMetrics;
     const int width = layout.picture.size.width;
     painter.setFont(layout.titleFont);
-    const QString title = titleMetrics.elidedText(QString::fromStdU16String(layout.picture.title), Qt::ElideRight,
-                                                  width - 2 * Gap);
+    // No picture is wide enough to show more than LongestTitle characters of a title, and eliding
+    // a title of millions would take seconds: the rest is cut before it is measured.
+    const std::u16string_view whole(layout.picture.title);
+    const std::u16string_view shown = whole.substr(0, std::min<std::size_t>(whole.size(), LongestTitle));
+    const QString title = titleMetrics.elidedText(QString::fromUtf16(shown.data(), qsizetype(shown.size())),
+                                                  Qt::ElideRight, width - 2 * Gap);
     painter.drawText(QPointF((width - titleMetrics.horizontalAdvance(title)) / 2, Gap + titleMetrics.ascent()), title);
 }
 

@@ -8,6 +8,7 @@
 
 #include <QRectF>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -21,6 +22,9 @@ inline constexpr std::uint32_t FrameColour = 0xff404040;
 inline constexpr std::uint32_t GridColour = 0xffe4e4e4;
 inline constexpr std::uint32_t AxisColour = 0xffa0a0a0;
 inline constexpr std::uint32_t CurveColour = 0xff1f5fbf;
+
+// The most characters of a title that a picture shows; the rest is cut.
+inline constexpr std::size_t LongestTitle = 4096;
 
 // The frame's rectangle in the picture's pixels, (0, 0) at the picture's top left: x runs from
 // xs.from at its left to xs.to at its right, y from ys.from at its bottom to ys.to at its top. It

@@ -11,6 +11,10 @@ struct Span {
     double to = 1.0;
 };
 
+// The sides of a picture, in pixels.
+inline constexpr int MinSide = 160;
+inline constexpr int MaxSide = 8000;
+
 // Width and height in pixels.
 struct Size {
     int width = 800;

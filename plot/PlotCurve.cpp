@@ -1,0 +1,31 @@
+// The curve of a picture.
+#include "PlotCurve.h"
+
+#include <algorithm>
+
+namespace pellitor::plot {
+
+CurveShape shapeCurve(const Curve& curve, const Span& xs, const std::optional<Span>& ys, const Size& size)
+{
+    const std::vector<std::optional<Point>> samples = sample(curve, xs, size.width);
+    CurveShape shape{ys ? ys : automaticRange(samples), {}};
+    if (shape.ys)
+        shape.pieces = pieces(curve, samples, *shape.ys, size.height);
+    return shape;
+}
+
+bool drawsALine(const CurveShape& shape)
+{
+    return std::any_of(shape.pieces.begin(), shape.pieces.end(), [](const auto& piece) { return piece.size() > 1; });
+}
+
+std::u16string pictureTitle(std::u16string_view expression, bool degrees)
+{
+    std::u16string title = u"y=";
+    title += expression;
+    if (degrees)
+        title += u"   (x in degrees)";
+    return title;
+}
+
+} // namespace pellitor::plot
