@@ -167,9 +167,9 @@ void TextBoxBase::setPreedit(const QString& text, int cursor)
     m_caretHidden = !text.isEmpty() && cursor < 0;
 }
 
-void TextBoxBase::changed(bool textChanged, bool byUser)
+void TextBoxBase::changed(bool textAltered, bool byUser)
 {
-    if (textChanged) {
+    if (textAltered) {
         if (const std::optional<EditableText::Span> span = m_content.takeSpan())
             contentEdited(*span);
     }
@@ -179,8 +179,10 @@ void TextBoxBase::changed(bool textChanged, bool byUser)
     if (hasFocus())
         QGuiApplication::inputMethod()->update(Qt::ImQueryInput);
     announceChanges();
-    if (byUser && textChanged)
+    if (byUser && textAltered)
         emit textEdited(m_content.text());
+    if (textAltered)
+        emit textChanged();
 }
 
 void TextBoxBase::announceChanges()
@@ -346,6 +348,11 @@ void TextBoxBase::contextMenuEvent(QContextMenuEvent* event)
     add(tr("Delete"), QKeySequence::UnknownKey, selected, [this] { userEdit([this] { removeSelection(); }); });
     menu->addSeparator();
     add(tr("Select All"), QKeySequence::SelectAll, m_content.size() > 0, [this] { selectAll(); });
+    // The box's own actions (the window's "Graph" on the expression box) come last.
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
     menu->popup(event->globalPos());
 }
 

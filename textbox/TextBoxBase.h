@@ -62,6 +62,8 @@ public:
 signals:
     // The user changed the text (a key, the clipboard, undo), not the program.
     void textEdited(const QString& text);
+    // The text changed, by the user or the program.
+    void textChanged();
 
 protected:
     // The text changed, or the box's size or font: lay out afresh what needs it.
@@ -126,7 +128,7 @@ protected:
     }
     // After every change: lay out, scroll to the caret, show it, repaint, tell input methods and
     // assistive tools.
-    void changed(bool textChanged, bool byUser);
+    void changed(bool textAltered, bool byUser);
     // The selection becomes the X11 selection (where the desktop has one), as in every Qt box.
     void copyToSelection() const { copy(QClipboard::Selection); }
     // An input method's composing text and where its own caret is in it (-1: hidden).
