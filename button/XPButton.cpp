@@ -160,15 +160,15 @@ void XPButton::InitProperties()
 {
     m_terminated = false;
     setCaption(m_host ? m_host->displayName() : objectName());
-    setForeColor(0);
-    setColorStyle(1);
-    setFocusDottedRect(true);
-    setEnabledFlag(true);
+    setForeColor(Defaults::ForeColor);
+    setColorStyle(Defaults::ColorStyle);
+    setFocusDottedRect(Defaults::FocusDottedRect);
+    setEnabledFlag(Defaults::Enabled);
     setIcon(QImage());
     setIconMask(QImage());
-    setRoundedValue(5);
-    setCaptionAlignment(2);
-    setIconAlignment(1);
+    setRoundedValue(Defaults::RoundedValue);
+    setCaptionAlignment(Defaults::CaptionAlignment);
+    setIconAlignment(Defaults::IconAlignment);
     startHoverTimerInRunMode();
 }
 
@@ -176,34 +176,34 @@ void XPButton::ReadProperties(const platform::PropertyBag& bag)
 {
     m_terminated = false;
     setCaption(bag.read<QString>("Caption", QString()));
-    setForeColor(static_cast<quint32>(bag.read<qint32>("ForeColor", 0)));
-    setColorStyle(bag.read<qint32>("ColorStyle", 1));
-    setFocusDottedRect(bag.read<bool>("FocusDottedRect", true));
-    setEnabledFlag(bag.read<bool>("Enabled", true));
+    setForeColor(static_cast<quint32>(bag.read<qint32>("ForeColor", static_cast<qint32>(Defaults::ForeColor))));
+    setColorStyle(bag.read<qint32>("ColorStyle", Defaults::ColorStyle));
+    setFocusDottedRect(bag.read<bool>("FocusDottedRect", Defaults::FocusDottedRect));
+    setEnabledFlag(bag.read<bool>("Enabled", Defaults::Enabled));
     setFontType(bag.read<QFont>("FontType", font()));
     setIcon(bag.read<QImage>("Icon", QImage()));
     setIconMask(bag.read<QImage>("IconMask", QImage()));
-    setRoundedValue(bag.read<qint32>("RoundedValue", 5));
-    setCaptionAlignment(bag.read<qint32>("CaptionAlignment", 2));
-    setIconAlignment(bag.read<qint32>("IconAlignment", 1));
+    setRoundedValue(bag.read<qint32>("RoundedValue", Defaults::RoundedValue));
+    setCaptionAlignment(bag.read<qint32>("CaptionAlignment", Defaults::CaptionAlignment));
+    setIconAlignment(bag.read<qint32>("IconAlignment", Defaults::IconAlignment));
     startHoverTimerInRunMode();
 }
 
 void XPButton::WriteProperties(platform::PropertyBag& bag) const
 {
     bag.writeProperty("Caption", m_caption, QString());
-    bag.writeProperty("ForeColor", static_cast<qint32>(m_foreColor), qint32(0));
-    bag.writeProperty("ColorStyle", m_colorStyle, qint32(1));
-    bag.writeProperty("FocusDottedRect", m_focusDottedRect, true);
-    bag.writeProperty("Enabled", m_enabled, true);
+    bag.writeProperty("ForeColor", static_cast<qint32>(m_foreColor), static_cast<qint32>(Defaults::ForeColor));
+    bag.writeProperty("ColorStyle", m_colorStyle, Defaults::ColorStyle);
+    bag.writeProperty("FocusDottedRect", m_focusDottedRect, Defaults::FocusDottedRect);
+    bag.writeProperty("Enabled", m_enabled, Defaults::Enabled);
     // Against the design font, not the current one: a font passed as its own default would
     // never be stored, and a changed caption font would be lost on the next load.
     bag.writeProperty("FontType", font(), platform::designFont());
     bag.writeProperty("Icon", m_icon, QImage());
     bag.writeProperty("IconMask", m_iconMask, QImage());
-    bag.writeProperty("RoundedValue", m_roundedValue, qint32(5));
-    bag.writeProperty("CaptionAlignment", m_captionAlignment, qint32(2));
-    bag.writeProperty("IconAlignment", m_iconAlignment, qint32(1));
+    bag.writeProperty("RoundedValue", m_roundedValue, Defaults::RoundedValue);
+    bag.writeProperty("CaptionAlignment", m_captionAlignment, Defaults::CaptionAlignment);
+    bag.writeProperty("IconAlignment", m_iconAlignment, Defaults::IconAlignment);
 }
 
 void XPButton::startHoverTimerInRunMode()

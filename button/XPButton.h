@@ -134,6 +134,20 @@ protected:
 private:
     friend class XPButtonAccessible;
 
+    // The defaults in one place: a new instance starts from them, reading a stored layout falls
+    // back to them, and writing one leaves out every value equal to them. The others have no
+    // single default: Caption is the display name for a new instance and empty in a stored
+    // layout, FontType starts as the design font, Icon and IconMask as no picture.
+    struct Defaults {
+        static constexpr quint32 ForeColor = 0; // black
+        static constexpr qint32 ColorStyle = 1;
+        static constexpr bool FocusDottedRect = true;
+        static constexpr bool Enabled = true;
+        static constexpr qint32 RoundedValue = 5;
+        static constexpr qint32 CaptionAlignment = 2;
+        static constexpr qint32 IconAlignment = 1;
+    };
+
     void propertyChanged(const char* name);
     // Sets bolPressed, repaints and tells assistive tools when it changed.
     void setPressed(bool pressed);
@@ -165,17 +179,17 @@ private:
     platform::ControlHost* m_host;
 
     QString m_caption;
-    quint32 m_foreColor = 0;
-    qint32 m_colorStyle = 1;
-    qint32 m_captionAlignment = 2;
-    qint32 m_iconAlignment = 1;
+    quint32 m_foreColor = Defaults::ForeColor;
+    qint32 m_colorStyle = Defaults::ColorStyle;
+    qint32 m_captionAlignment = Defaults::CaptionAlignment;
+    qint32 m_iconAlignment = Defaults::IconAlignment;
     QPoint ptCursor;
     bool bolPressed = false;
     bool bolHover = false;
     bool bolFocused = false;
-    bool m_focusDottedRect = true;
-    bool m_enabled = true;
-    qint32 m_roundedValue = 5;
+    bool m_focusDottedRect = Defaults::FocusDottedRect;
+    bool m_enabled = Defaults::Enabled;
+    qint32 m_roundedValue = Defaults::RoundedValue;
     QImage m_icon;
     QImage m_iconMask;
 

@@ -456,13 +456,99 @@ void DocumentEditing::trim()
     if (m_editBlock != 0)
         return;
     // Whole blocks go: never between two commands of one edit block.
-    const std::size_t cut = dropOldestUndoSteps(m_stack, m_undoState, m_held, m_budget, [this](std::size_t k) {
-        return !(m_stack[k].blockPart && m_stack[k - 1].blockPart && !m_stack[k - 1].blockEnd);
-    });
+    const std::size_t cut = dropOldestUndoSteps(m_stack, m_undoState, m_held, m_budget,
+                                                [this](std::size_t k) { return !continuesBlock(k); });
     if (cut == 0)
         return;
     m_undoState -= cut;
     m_unmodifiedState = m_unmodifiedState >= long(cut) ? m_unmodifiedState - long(cut) : -1;
+}
+
+bool DocumentEditing::continuesBlock(std::size_t index) const
+{
+    return index > 0 && index < m_stack.size() && m_stack[index].blockPart && m_stack[index - 1].blockPart
+           && !m_stack[index - 1].blockEnd;
+}
+
+void DocumentEditing::applyPending(PendingChange& pending)
+{
+    if (pending.position < 0)
+        return;
+    if (pending.removal)
+        takePieces(pending.position, pending.length, pending.keepCursor);
+    else
+        splicePieces(pending.position, pending.pieces, pending.text, pending.keepCursor);
+    pending = {};
+}
+
+void DocumentEditing::gatherRemoval(PendingChange& pending, const Command& command)
+{
+    const bool before = pending.removal && command.position + command.length == pending.position;
+    const bool after = pending.removal && command.position == pending.position;
+    if (!(before || after) || pending.keepCursor != command.keepCursor)
+        applyPending(pending);
+    if (pending.position < 0)
+        pending = {true, command.position, 0, command.keepCursor, {}, {}};
+    if (before)
+        pending.position = command.position;
+    pending.length += command.length;
+}
+
+void DocumentEditing::gatherInsertion(PendingChange& pending, const Command& command, bool lineBreak)
+{
+    const Piece piece{command.length, command.origin, lineBreak};
+    const bool atEnd = !pending.removal && command.position == pending.position + pending.length;
+    const bool atStart = !pending.removal && command.position == pending.position;
+    if (!(atEnd || atStart) || pending.keepCursor != command.keepCursor)
+        applyPending(pending);
+    if (pending.position < 0)
+        pending = {false, command.position, 0, command.keepCursor, {}, {}};
+    if (pending.length > 0 && command.position == pending.position) {
+        pending.pieces.insert(pending.pieces.begin(), piece);
+        pending.text.prepend(command.text);
+    } else {
+        pending.pieces.push_back(piece);
+        pending.text += command.text;
+    }
+    pending.length += command.length;
+}
+
+void DocumentEditing::replayStep(Command& command, PendingChange& pending, TouchedText& touched)
+{
+    switch (command.kind) {
+    case Kind::Inserted:
+    case Kind::BlockInserted:
+        gatherRemoval(pending, command);
+        command.kind = command.kind == Kind::Inserted ? Kind::Removed : Kind::BlockRemoved;
+        touched.position = command.position;
+        touched.length = 0;
+        break;
+    case Kind::Removed:
+    case Kind::BlockRemoved:
+        gatherInsertion(pending, command, command.kind == Kind::BlockRemoved);
+        command.kind = command.kind == Kind::BlockRemoved ? Kind::BlockInserted : Kind::Inserted;
+        if (touched.position != command.position)
+            touched.length = 0;
+        touched.position = command.position;
+        touched.length += command.length;
+        break;
+    case Kind::CursorMoved:
+        touched.position = command.position;
+        touched.length = 0;
+        break;
+    case Kind::FormatChanged:
+        touched.position = -1;
+        break;
+    }
+}
+
+int DocumentEditing::caretAfter(const TouchedText& touched) const
+{
+    if (touched.position >= 0)
+        return touched.position + touched.length;
+    // A format change last: the document puts the caret after the first line's break.
+    const int lineBreak = int(m_content.text().indexOf(u'\n'));
+    return lineBreak < 0 ? m_content.size() : lineBreak + 1;
 }
 
 bool DocumentEditing::undoRedo(bool undo)
@@ -470,99 +556,18 @@ bool DocumentEditing::undoRedo(bool undo)
     if ((undo && m_undoState == 0) || (!undo && m_undoState == m_stack.size()))
         return false;
     ++m_editBlock;
-    // The text changes of a block go in as few changes as they can: a paste with many lines undoes
-    // as one removal, not one per line.
-    struct Pending {
-        bool removal = false;
-        int position = -1;
-        int length = 0;
-        bool keepCursor = false;
-        std::vector<Piece> pieces;
-        QString text;
-    } pending;
-    const auto flush = [&] {
-        if (pending.position < 0)
-            return;
-        if (pending.removal)
-            takePieces(pending.position, pending.length, pending.keepCursor);
-        else
-            splicePieces(pending.position, pending.pieces, pending.text, pending.keepCursor);
-        pending = {};
-    };
-    const auto removeText = [&](const Command& command) {
-        const bool before = pending.removal && command.position + command.length == pending.position;
-        const bool after = pending.removal && command.position == pending.position;
-        if (!(before || after) || pending.keepCursor != command.keepCursor)
-            flush();
-        if (pending.position < 0)
-            pending = {true, command.position, 0, command.keepCursor, {}, {}};
-        if (before)
-            pending.position = command.position;
-        pending.length += command.length;
-    };
-    const auto insertText = [&](const Command& command, bool lineBreak) {
-        const Piece piece{command.length, command.origin, lineBreak};
-        const bool atEnd = !pending.removal && command.position == pending.position + pending.length;
-        const bool atStart = !pending.removal && command.position == pending.position;
-        if (!(atEnd || atStart) || pending.keepCursor != command.keepCursor)
-            flush();
-        if (pending.position < 0) {
-            pending = {false, command.position, 0, command.keepCursor, {}, {}};
-        }
-        if (pending.length > 0 && command.position == pending.position) {
-            pending.pieces.insert(pending.pieces.begin(), piece);
-            pending.text.prepend(command.text);
-        } else {
-            pending.pieces.push_back(piece);
-            pending.text += command.text;
-        }
-        pending.length += command.length;
-    };
-    int editPosition = -1;
-    int editLength = -1;
-    for (;;) {
+    PendingChange pending;
+    TouchedText touched;
+    // Undo and redo alike take steps back: each is stored as its opposite once replayed.
+    do {
         if (undo)
             --m_undoState;
-        Command& command = m_stack[m_undoState];
-        switch (command.kind) {
-        case Kind::Inserted:
-        case Kind::BlockInserted:
-            removeText(command);
-            command.kind = command.kind == Kind::Inserted ? Kind::Removed : Kind::BlockRemoved;
-            editPosition = command.position;
-            editLength = 0;
-            break;
-        case Kind::Removed:
-        case Kind::BlockRemoved:
-            insertText(command, command.kind == Kind::BlockRemoved);
-            command.kind = command.kind == Kind::BlockRemoved ? Kind::BlockInserted : Kind::Inserted;
-            if (editPosition != command.position)
-                editLength = 0;
-            editPosition = command.position;
-            editLength += command.length;
-            break;
-        case Kind::CursorMoved:
-            editPosition = command.position;
-            editLength = 0;
-            break;
-        case Kind::FormatChanged:
-            editPosition = -1;
-            break;
-        }
+        replayStep(m_stack[m_undoState], pending, touched);
         if (!undo)
             ++m_undoState;
-        const bool inBlock = m_undoState > 0 && m_undoState < m_stack.size() && m_stack[m_undoState].blockPart
-                             && m_stack[m_undoState - 1].blockPart && !m_stack[m_undoState - 1].blockEnd;
-        if (!inBlock)
-            break;
-    }
-    flush();
-    int caret = editPosition + editLength;
-    if (editPosition < 0) {
-        // A format change last: the document puts the caret after the first line's break.
-        const int lineBreak = int(m_content.text().indexOf(u'\n'));
-        caret = lineBreak < 0 ? m_content.size() : lineBreak + 1;
-    }
+    } while (continuesBlock(m_undoState));
+    applyPending(pending);
+    const int caret = caretAfter(touched);
     endEditBlock();
     m_content.moveCaret(std::min(caret, m_content.size()));
     return true;

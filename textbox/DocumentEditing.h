@@ -107,6 +107,34 @@ private:
     void insertLineBreak(int position);
     void append(Command command);
     static bool merge(Command& last, const Command& next);
+
+    // The text changes of one undo or redo, gathered so that a block's go in as few changes as
+    // they can: a paste with many lines undoes as one removal, not one per line.
+    struct PendingChange {
+        bool removal = false;
+        int position = -1; // -1: nothing gathered yet
+        int length = 0;
+        bool keepCursor = false;
+        std::vector<Piece> pieces;
+        QString text;
+    };
+    // The text an undo or redo touched last, which the caret goes after; position -1 after a
+    // format change.
+    struct TouchedText {
+        int position = -1;
+        int length = -1;
+    };
+    // The step at index belongs to the same edit block as the one before it.
+    bool continuesBlock(std::size_t index) const;
+    // Makes the gathered change, if any, and starts gathering afresh.
+    void applyPending(PendingChange& pending);
+    // Gather the removal of command's text (an insertion taken back), or its insertion (a
+    // removal taken back); what pending held is made first when the two do not join up.
+    void gatherRemoval(PendingChange& pending, const Command& command);
+    void gatherInsertion(PendingChange& pending, const Command& command, bool lineBreak);
+    // Takes command back and turns it into its opposite, which the next redo or undo replays.
+    void replayStep(Command& command, PendingChange& pending, TouchedText& touched);
+    int caretAfter(const TouchedText& touched) const;
     bool undoRedo(bool undo);
     void trim();
     void finishEdit();

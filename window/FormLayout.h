@@ -55,11 +55,24 @@ struct Control {
     const char* toolTip = nullptr;
 };
 
+// What a button does when it is clicked; its window connects each role to its command.
+enum class ButtonRole {
+    InsertCaption,  // a keypad key: puts its own caption into the expression at the caret
+    Backspace,      // removes the character in front of the expression's caret
+    InsertFunction, // puts the selected function template into the expression
+    Calculate,
+    Clear,
+    Help,
+    About,
+    CloseDialog, // frmF2's OK: closes its dialog, accepted
+};
+
 // A button as its window stores it. The stored extent is HIMETRIC (1/100 mm at 96 pixels per
 // inch), as the control host writes it; the position is in twips like every other control.
 struct Button {
     const char* name;
     const char* caption;
+    ButtonRole role;
     int colorStyle;
     int left;
     int top;

@@ -43,7 +43,9 @@ frmF2::frmF2(QWidget* parent)
     connect(link, &LinkLabel::activated, this,
             [this] { platform::openDocument(this, QString::fromUtf8(AboutLayout::WebAddress)); });
 
-    XPButton* cmdOK = layout::createButton(AboutLayout::okButton(), this);
+    const layout::Button& ok = AboutLayout::okButton();
+    XPButton* cmdOK = layout::createButton(ok, this);
+    Q_ASSERT(ok.role == layout::ButtonRole::CloseDialog);
     connect(cmdOK, &XPButton::Click, this, &QDialog::accept);
     cmdOK->setFocus();
 }

@@ -75,24 +75,8 @@ T* frmMain::control(const char* name) const
 
 void frmMain::connectButtons()
 {
-    for (const layout::Button& entry : MainLayout::buttons()) {
-        auto* button = control<XPButton>(entry.name);
-        const QString name = button->objectName();
-        if (name == u"XPButton26")
-            connect(button, &XPButton::Click, this, &frmMain::backspace);
-        else if (name == u"XPButton27")
-            connect(button, &XPButton::Click, this, &frmMain::insertFunction);
-        else if (name == u"XPButton28")
-            connect(button, &XPButton::Click, this, &frmMain::calculate);
-        else if (name == u"XPButton29")
-            connect(button, &XPButton::Click, this, &frmMain::clearBoxes);
-        else if (name == u"XPButton30")
-            connect(button, &XPButton::Click, this, &frmMain::openHelp);
-        else if (name == u"XPButton31")
-            connect(button, &XPButton::Click, this, &frmMain::showAbout);
-        else // the inserting keys, XPButton7 to XPButton25
-            connect(button, &XPButton::Click, this, [this, button] { InsertAtCaret(button->Caption()); });
-    }
+    for (const layout::Button& entry : MainLayout::buttons())
+        connectButton(control<XPButton>(entry.name), entry.role);
     connect(Text1, &InputBox::enterPressed, this, &frmMain::calculate);
     connect(Text2, &InputBox::enterPressed, this, &frmMain::calculate);
     // An entry stays selected: a Ctrl+click on the selected entry would otherwise leave none.
@@ -100,6 +84,37 @@ void frmMain::connectButtons()
         if (List1->selectedItems().isEmpty() && List1->currentItem())
             List1->currentItem()->setSelected(true);
     });
+}
+
+void frmMain::connectButton(XPButton* button, layout::ButtonRole role)
+{
+    using layout::ButtonRole;
+    switch (role) {
+    case ButtonRole::InsertCaption:
+        connect(button, &XPButton::Click, this, [this, button] { InsertAtCaret(button->Caption()); });
+        return;
+    case ButtonRole::Backspace:
+        connect(button, &XPButton::Click, this, &frmMain::backspace);
+        return;
+    case ButtonRole::InsertFunction:
+        connect(button, &XPButton::Click, this, &frmMain::insertFunction);
+        return;
+    case ButtonRole::Calculate:
+        connect(button, &XPButton::Click, this, &frmMain::calculate);
+        return;
+    case ButtonRole::Clear:
+        connect(button, &XPButton::Click, this, &frmMain::clearBoxes);
+        return;
+    case ButtonRole::Help:
+        connect(button, &XPButton::Click, this, &frmMain::openHelp);
+        return;
+    case ButtonRole::About:
+        connect(button, &XPButton::Click, this, &frmMain::showAbout);
+        return;
+    case ButtonRole::CloseDialog:
+        break;
+    }
+    Q_ASSERT_X(false, "frmMain::connectButton", "a role that the main window has no command for");
 }
 
 void frmMain::Form_Load()

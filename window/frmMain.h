@@ -14,6 +14,10 @@ class QLabel;
 class QListWidget;
 class QRadioButton;
 
+namespace pellitor::layout {
+enum class ButtonRole;
+} // namespace pellitor::layout
+
 namespace pellitor {
 
 class InputBox;
@@ -40,6 +44,8 @@ public:
 private:
     void Form_Load();
     void connectButtons();
+    // Connects the button's Click to the command of its role.
+    void connectButton(XPButton* button, layout::ButtonRole role);
     void backspace();
     void clearBoxes();
     void calculate();
