@@ -11,10 +11,11 @@ namespace pellitor {
 
 namespace {
 constexpr std::string_view Help =
-    "Usage: pellitor [--version | --help]\n"
+    "Usage: pellitor [--graph] [--version | --help]\n"
     "\n"
     "Opens the calculator window; it needs a display server (X11 or Wayland).\n"
     "\n"
+    "  --graph    open the graph window beside it (Ctrl+G in the window does too)\n"
     "  --version  print the program's name and version\n"
     "  --help     print this help\n"
     "\n"
@@ -37,6 +38,15 @@ std::optional<int> answerVersionOrHelp(int argc, char** argv)
         return 0;
     }
     return std::nullopt;
+}
+
+bool asksForGraph(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--graph")
+            return true;
+    }
+    return false;
 }
 
 } // namespace pellitor

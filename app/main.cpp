@@ -41,5 +41,7 @@ int main(int argc, char* argv[])
 
     pellitor::frmMain window;
     window.show();
+    if (pellitor::asksForGraph(argc, argv))
+        window.showGraph();
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 
 #include "CalculateCommand.h"
 #include "DesignFont.h"
+#include "GraphLink.h"
 #include "HelpPage.h"
 #include "InputBox.h"
 #include "MainLayout.h"
@@ -14,6 +15,7 @@
 #include "XPButton.h"
 #include "frmF2.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -55,6 +57,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     List1 = control<QListWidget>("List1");
     Label2 = control<QLabel>("Label2");
     m_view.emplace(Text1, Text2, Option1, Option2, Text4);
+    m_graph = std::make_unique<GraphLink>(this, Text1, Text2, Option1, Option2, m_numbers);
     connectButtons();
 
     Form_Load();
@@ -189,6 +192,17 @@ void frmMain::showAbout()
 {
     frmF2 about(this);
     about.exec();
+}
+
+void frmMain::showGraph()
+{
+    m_graph->showGraph();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    m_graph->closeGraph();
+    QWidget::closeEvent(event);
 }
 
 } // namespace pellitor

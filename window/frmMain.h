@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -20,6 +21,7 @@ enum class ButtonRole;
 
 namespace pellitor {
 
+class GraphLink;
 class InputBox;
 class ResultBox;
 class XPButton;
@@ -40,6 +42,14 @@ public:
 
     // The help page that Help opens, in the window's language where there is one.
     QString helpPath() const;
+
+    // Opens the graph of the expression, or raises it when it is open.
+    void showGraph();
+    GraphLink* graphLink() const { return m_graph.get(); }
+
+protected:
+    // The graph window closes with the main window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
@@ -66,6 +76,7 @@ private:
     QLabel* Label2 = nullptr;
     std::optional<WidgetCalculateView> m_view;
     platform::LocaleNumberText m_numbers;
+    std::unique_ptr<GraphLink> m_graph; // after m_numbers, which the graph reads
 };
 
 } // namespace pellitor

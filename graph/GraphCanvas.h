@@ -1,0 +1,79 @@
+// The graph itself: y over x for the main window's three inputs, painted as pellitor-calc paints
+// its picture, live as the inputs change, and moved by the pointer, the wheel, a touchpad's pinch
+// and the keyboard. The curves are computed on the graph's own thread; this widget paints the
+// latest one over the current view, so that a move shows at once and the curve follows.
+#pragma once
+
+#include "GraphComputation.h"
+#include "GraphViewport.h"
+#include "GraphWorker.h"
+#include "NumberText.h"
+#include "PlotPicture.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QWidget>
+
+#include <memory>
+
+namespace pellitor::graph {
+
+class GraphCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit GraphCanvas(const platform::NumberText& numbers, QWidget* parent = nullptr);
+
+    void setInputs(const GraphInputs& inputs);
+    const GraphViewport& viewport() const { return m_viewport; }
+    // The latest drawing, or nullptr before the first one came.
+    const GraphCurve* curve() const { return m_curve.get(); }
+    // Whether a drawing for the current inputs, view and size is still being computed.
+    bool computing() const { return !m_curve || m_curve->serial != m_requested; }
+
+    // The picture as it shows now, at size (the view, the curve computed for it at that size).
+    plot::PlotPicture picture(const plot::Size& size) const;
+    plot::PlotPicture shownPicture() const { return picture({width(), height()}); }
+
+    QSize sizeHint() const override { return {640, 400}; }
+    QSize minimumSizeHint() const override { return {240, 140}; }
+
+signals:
+    // A word on the view for the status line ("" when there is none): a move refused at the
+    // finest or the widest view.
+    void viewNote(const QString& note);
+    // A new drawing came.
+    void curveChanged();
+    // The view moved.
+    void viewChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void received(std::shared_ptr<const GraphCurve> curve);
+    void requestCurve();
+    void moved(GraphViewport::Move move);
+    void zoomAt(double factor, const QPointF& at);
+    // The frame of the picture as it shows now, where the view's x and y lie.
+    QRectF frame() const;
+    void paintMarker(QPainter& painter, const QRectF& frame) const;
+    std::u16string title() const;
+    void describe();
+
+    const platform::NumberText& m_numbers;
+    GraphViewport m_viewport;
+    GraphInputs m_inputs;
+    std::shared_ptr<const GraphCurve> m_curve;
+    GraphWorker m_worker;
+    std::uint64_t m_requested = 0;
+    std::optional<QPointF> m_dragFrom;
+};
+
+} // namespace pellitor::graph

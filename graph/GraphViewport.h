@@ -1,0 +1,45 @@
+// The part of the plane that the graph shows, and the user's moves of it. A move that would give a
+// view pellitor-calc refuses (two samples on one 32-bit x, an end beyond the 32-bit range) is not
+// made, and says why, so that every view can be drawn and exported as pellitor-calc draws it.
+#pragma once
+
+#include "PlotSpan.h"
+
+namespace pellitor::graph {
+
+class GraphViewport {
+public:
+    // x from -10 to 10; y follows the curve.
+    static constexpr plot::Span FirstXs{-10.0, 10.0};
+    static constexpr plot::Span FirstYs{-10.0, 10.0}; // until a curve gives its range
+
+    enum class Move { Done, Finest, Widest };
+
+    const plot::Span& xs() const { return m_xs; }
+    const plot::Span& ys() const { return m_ys; }
+    // Whether y is the automatic range of each new curve: until the user moves the view.
+    bool followsCurve() const { return m_follows; }
+
+    // The first view.
+    void reset();
+    // The automatic range of a new curve, taken while the view follows the curve.
+    void takeCurveRange(const plot::Span& ys);
+    // Fits y to the curve over the x in view from now on, until the user moves the view again.
+    void fitY();
+
+    // Moves the view by fractions of its width and height, right and up for positive values;
+    // columns is the width of the picture that samples the view.
+    Move pan(double right, double up, int columns);
+    // Zooms in by factor (below 1: out) about the point at fractions (across, up) of the view;
+    // columns is the width of the picture that samples the view.
+    Move zoom(double factor, double across, double up, int columns);
+
+private:
+    Move take(const plot::Span& xs, const plot::Span& ys, int columns);
+
+    plot::Span m_xs = FirstXs;
+    plot::Span m_ys = FirstYs;
+    bool m_follows = true;
+};
+
+} // namespace pellitor::graph

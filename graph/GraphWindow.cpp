@@ -1,0 +1,142 @@
+// The graph window, its status line, and the picture saved or copied.
+#include "GraphWindow.h"
+
+#include "GraphCanvas.h"
+#include "MessageBox.h"
+#include "PlotPainter.h"
+#include "SaveDialog.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace pellitor::graph {
+
+namespace {
+// The picture as it shows, computed afresh for its own size so that it is the one pellitor-calc
+// draws for the same view and size.
+plot::PlotPicture exportedPicture(const GraphCanvas& canvas, const GraphInputs& inputs)
+{
+    plot::PlotPicture picture = canvas.shownPicture();
+    GraphRequest request;
+    request.inputs = inputs;
+    request.xs = picture.xs;
+    request.ys = picture.ys;
+    request.size = picture.size;
+    const GraphCurve curve = computeGraph(request, [] { return false; });
+    picture.pieces = curve.refusal.empty() ? curve.pieces : decltype(curve.pieces){};
+    return picture;
+}
+} // namespace
+
+GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_translateMessage(std::move(translateMessage)),
+      m_canvas(new GraphCanvas(numbers, this)), m_status(new QLabel(this))
+{
+    setObjectName(QStringLiteral("frmGraph"));
+    setWindowTitle(tr("Graph"));
+    setMinimumSize(320, 200);
+    m_canvas->setObjectName(QStringLiteral("picGraph"));
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_status->setFocusPolicy(Qt::TabFocus);
+    m_status->setAccessibleName(tr("Status"));
+    m_status->setContentsMargins(6, 2, 6, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_canvas, 1);
+    layout->addWidget(m_status);
+    setFocusProxy(m_canvas);
+
+    connect(m_canvas, &GraphCanvas::curveChanged, this, &GraphWindow::updateStatus);
+    connect(m_canvas, &GraphCanvas::viewNote, this, [this](const QString& note) {
+        m_viewNote = note;
+        updateStatus();
+    });
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &GraphWindow::savePicture);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GraphWindow::copyPicture);
+}
+
+void GraphWindow::setInputs(const GraphInputs& inputs)
+{
+    m_inputs = inputs;
+    m_canvas->setInputs(inputs);
+}
+
+QString GraphWindow::statusText() const
+{
+    return m_status->text();
+}
+
+void GraphWindow::updateStatus()
+{
+    const GraphCurve* curve = m_canvas->curve();
+    QString text;
+    if (curve && !curve->refusal.empty())
+        text = m_translateMessage(QString::fromStdU16String(curve->refusal));
+    else if (!m_viewNote.isEmpty())
+        text = m_viewNote;
+    else if (curve && !curve->anyValue)
+        text = tr("No value at any x in view.");
+    if (text != m_status->text())
+        m_status->setText(text);
+}
+
+void GraphWindow::savePicture()
+{
+    const QString png = tr("PNG image (*.png)");
+    const QString svg = tr("SVG image (*.svg)");
+    const platform::SaveChoice choice =
+        platform::askWhereToSave(this, tr("Save Graph"), QStringLiteral("graph.png"), {png, svg});
+    if (choice.path.isEmpty())
+        return;
+    QString path = choice.path;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    plot::PictureFormat format = plot::PictureFormat::Png;
+    if (suffix == u"svg" || (suffix != u"png" && choice.filter == svg))
+        format = plot::PictureFormat::Svg;
+    if (suffix != u"png" && suffix != u"svg")
+        path += format == plot::PictureFormat::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+
+    std::string bytes;
+    std::string error;
+    QString reason;
+    if (!plot::encodePicture(exportedPicture(*m_canvas, m_inputs), format, bytes, error)) {
+        reason = QString::fromStdString(error);
+    } else {
+        // Written beside the file and renamed over it when complete: a failed save leaves no
+        // half-written file, and an earlier file stays as it was.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)
+            || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
+            || !file.commit())
+            reason = file.errorString();
+    }
+    if (!reason.isEmpty())
+        platform::MessageBox::show(tr("The graph could not be saved as %1: %2").arg(path, reason).toStdU16String(),
+                                   tr("Graph").toStdU16String(), platform::MessageStyle::Exclamation);
+}
+
+void GraphWindow::copyPicture()
+{
+    std::string bytes;
+    std::string error;
+    if (!plot::encodePicture(exportedPicture(*m_canvas, m_inputs), plot::PictureFormat::Png, bytes, error))
+        return;
+    const QByteArray png(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    auto* data = new QMimeData;
+    data->setImageData(QImage::fromData(png, "PNG"));
+    data->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+} // namespace pellitor::graph

@@ -1,0 +1,47 @@
+// The graph window: the graph of the main window's expression over its parameter and angle unit,
+// a status line under it, and the picture saved (Ctrl+S) or copied (Ctrl+C). It remembers nothing
+// between runs.
+#pragma once
+
+#include "GraphComputation.h"
+#include "NumberText.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+
+namespace pellitor::graph {
+
+class GraphCanvas;
+
+class GraphWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A message of the engine or the Calculate command in the user's language.
+    using MessageTranslator = std::function<QString(const QString&)>;
+
+    GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent = nullptr);
+
+    void setInputs(const GraphInputs& inputs);
+    GraphCanvas* canvas() const { return m_canvas; }
+    QString statusText() const;
+
+    // Asks where to save the picture as it shows (PNG or SVG, by the extension or the filter)
+    // and saves it; a failure says why in a message box.
+    void savePicture();
+    // Puts the picture as it shows on the clipboard, as an image (image/png).
+    void copyPicture();
+
+private:
+    void updateStatus();
+
+    MessageTranslator m_translateMessage;
+    GraphInputs m_inputs;
+    GraphCanvas* m_canvas;
+    QLabel* m_status;
+    QString m_viewNote;
+};
+
+} // namespace pellitor::graph

@@ -1,0 +1,51 @@
+// The main window's road to the graph: the "Graph" action (Ctrl+G anywhere in the window, and
+// the last entry of the expression box's menu), which opens the graph window or raises it, and
+// the three inputs handed to the graph as they change while it shows.
+#pragma once
+
+#include "GraphWindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QRadioButton;
+class QWidget;
+
+namespace pellitor {
+
+namespace platform {
+class NumberText;
+}
+
+class InputBox;
+
+class GraphLink : public QObject {
+    Q_OBJECT
+public:
+    GraphLink(QWidget* window, InputBox* expression, InputBox* parameter, QRadioButton* arc, QRadioButton* angle,
+              const platform::NumberText& numbers);
+    // Closes the graph window: it ends with the main window.
+    ~GraphLink() override;
+
+    QAction* action() const { return m_action; }
+    // Opens the graph window, or raises it when it is open.
+    void showGraph();
+    void closeGraph();
+    // The graph window, once it was opened.
+    graph::GraphWindow* graphWindow() const { return m_graph; }
+
+private:
+    void handOver();
+    void placeBeside();
+
+    QWidget* m_window;
+    InputBox* m_expression;
+    InputBox* m_parameter;
+    QRadioButton* m_angle;
+    const platform::NumberText& m_numbers;
+    QAction* m_action;
+    QPointer<graph::GraphWindow> m_graph;
+};
+
+} // namespace pellitor
