@@ -10,17 +10,16 @@
 namespace pellitor {
 
 namespace {
-constexpr std::string_view Help =
-    "Usage: pellitor [--graph] [--version | --help]\n"
-    "\n"
-    "Opens the calculator window; it needs a display server (X11 or Wayland).\n"
-    "\n"
-    "  --graph    open the graph window beside it (Ctrl+G in the window does too)\n"
-    "  --version  print the program's name and version\n"
-    "  --help     print this help\n"
-    "\n"
-    "To calculate from a terminal or a script, without a display, use pellitor-calc\n"
-    "(pellitor-calc --help).\n";
+constexpr std::string_view Help = "Usage: pellitor [--graph] [--version | --help]\n"
+                                  "\n"
+                                  "Opens the calculator window; it needs a display server (X11 or Wayland).\n"
+                                  "\n"
+                                  "  --graph    open the graph window beside it (Ctrl+G in the window does too)\n"
+                                  "  --version  print the program's name and version\n"
+                                  "  --help     print this help\n"
+                                  "\n"
+                                  "To calculate from a terminal or a script, without a display, use pellitor-calc\n"
+                                  "(pellitor-calc --help).\n";
 } // namespace
 
 std::optional<int> answerVersionOrHelp(int argc, char** argv)

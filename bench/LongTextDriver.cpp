@@ -116,7 +116,7 @@ public:
         // The whole text goes in one property: simpler than the incremental protocol, and the
         // program reads it the same way in either case.
         const long limit = XExtendedMaxRequestSize(m_display) ? XExtendedMaxRequestSize(m_display)
-                                                               : XMaxRequestSize(m_display);
+                                                              : XMaxRequestSize(m_display);
         if (static_cast<long>(m_text.size()) > limit * 4 - 1024)
             fail("the text is longer than one X request can carry");
         XSetSelectionOwner(m_display, m_clipboard, m_owner, CurrentTime);
@@ -347,7 +347,8 @@ std::string hostile(const std::string& kind, long length)
     if (kind == "rtl")
         pattern = {0x5D0, 0x5D1, 0x5D2, 0x5D3, ' '};
     else if (kind == "mixed")
-        pattern = {0x5E9, 0x5DC, 0x5D5, 0x5DD, ' ', 0x645, 0x631, 0x62D, 0x628, 0x627, ' ', '1', '2', ' ', 0x202E, 'a', 'b'};
+        pattern = {0x5E9, 0x5DC, 0x5D5, 0x5DD, ' ', 0x645,  0x631, 0x62D, 0x628,
+                   0x627, ' ',   '1',   '2',   ' ', 0x202E, 'a',   'b'};
     else if (kind == "controls")
         for (char32_t code = 1; code < 0x20; ++code)
             pattern.push_back(code);

@@ -48,9 +48,15 @@ void BM_WindowCalculate(benchmark::State& state, Shape shape)
 }
 
 BENCHMARK_CAPTURE(BM_WindowCalculate, sum, Shape::Sum)
-    ->RangeMultiplier(10)->Range(1'000, 1'000'000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+    ->RangeMultiplier(10)
+    ->Range(1'000, 1'000'000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_WindowCalculate, nested, Shape::Nested)
-    ->RangeMultiplier(10)->Range(1'000, 1'000'000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+    ->RangeMultiplier(10)
+    ->Range(1'000, 1'000'000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -36,8 +36,8 @@ std::optional<long> windowPid(Display* display, Window window)
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::optional<long> pid;
-    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                           &after, &data) == Success
+    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data)
+            == Success
         && type == XA_CARDINAL && format == 32 && count == 1)
         pid = *reinterpret_cast<long*>(data);
     if (data)
@@ -90,7 +90,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const auto deadline = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(timeoutSeconds));
+    const auto deadline = start
+                          + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(timeoutSeconds));
     const char* failure = "the program showed no window in time";
     while (Clock::now() < deadline) {
         if (waitpid(child, nullptr, WNOHANG) == child) {

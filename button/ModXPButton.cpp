@@ -87,8 +87,7 @@ PixelGrid::PixelGrid(const QTransform& toDevice, QSize size, const QRegion& shap
     : m_size(size),
       // Qt maps a logical edge e to device pixel round(f * e + offset), for the window's clip as
       // for a fill; mapping through the same transform keeps the border on the clip's edge.
-      m_surface(toDevice.map(QRegion(QRect(QPoint(0, 0), size))).boundingRect()),
-      m_shape(toDevice.map(shape)),
+      m_surface(toDevice.map(QRegion(QRect(QPoint(0, 0), size))).boundingRect()), m_shape(toDevice.map(shape)),
       m_box(toDevice.map(QRegion(QRect(0, 0, size.width() - 1, size.height() - 1))).boundingRect()),
       m_unit(std::max(1, qRound(toDevice.m11())))
 {

@@ -229,8 +229,7 @@ void XPButton::Terminate()
 
 void XPButton::AccessKeyPress(qint16 KeyAscii)
 {
-    platform::MessageBox::show(QString::number(KeyAscii).toStdU16String(), u"Pellitor",
-                               platform::MessageStyle::OkOnly);
+    platform::MessageBox::show(QString::number(KeyAscii).toStdU16String(), u"Pellitor", platform::MessageStyle::OkOnly);
 }
 
 void XPButton::press()

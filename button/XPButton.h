@@ -166,11 +166,9 @@ private:
     void Redraw(QPainter& painter) const;
     // The border, the ring, the dots and the gradient are drawn in device pixels on grid; the
     // icon and the caption in logical pixels.
-    void drawEnabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient,
-                         int style) const;
+    void drawEnabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient, int style) const;
     void drawDisabledLook(QPainter& painter, const ModXPButton::PixelGrid& grid, clsGradient& gradient) const;
-    void drawRing(QPainter& painter, const ModXPButton::PixelGrid& grid, const quint32 (&colors)[8],
-                  int lines) const;
+    void drawRing(QPainter& painter, const ModXPButton::PixelGrid& grid, const quint32 (&colors)[8], int lines) const;
     void drawOutline(QPainter& painter, const ModXPButton::PixelGrid& grid, quint32 color) const;
     void DrawIcon(QPainter& painter) const;
     void DrawCaption(QPainter& painter, const QString& text, qint32 alignment, quint32 color) const;

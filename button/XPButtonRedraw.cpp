@@ -147,8 +147,8 @@ void XPButton::drawRing(QPainter& painter, const ModXPButton::PixelGrid& grid, c
     // Each line stops one pixel short of its end point, so the outer ring's corners stay open
     // and follow the rounded border.
     const QLine ring[8] = {
-        {2, 1, W - 3, 1},     {1, 2, 1, H - 3},     {2, H - 3, W - 3, H - 3}, {W - 3, 2, W - 3, H - 3},
-        {2, 2, W - 3, 2},     {2, 2, 2, H - 3},     {2, H - 4, W - 3, H - 4}, {W - 4, 2, W - 4, H - 3},
+        {2, 1, W - 3, 1}, {1, 2, 1, H - 3}, {2, H - 3, W - 3, H - 3}, {W - 3, 2, W - 3, H - 3},
+        {2, 2, W - 3, 2}, {2, 2, 2, H - 3}, {2, H - 4, W - 3, H - 4}, {W - 4, 2, W - 4, H - 3},
     };
     for (int i = 0; i < lines; ++i)
         painter.fillRect(grid.line(ring[i].x1(), ring[i].y1(), ring[i].x2(), ring[i].y2()),

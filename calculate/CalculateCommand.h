@@ -19,14 +19,14 @@ public:
     // How a run ended; every outcome but Value, CannotCalculate and NoValue has shown a message
     // box through the view.
     enum class Outcome {
-        ExpressionRefused,  // "The expression is illegal."
-        ParameterRefused,   // "Illegal data exist."
+        ExpressionRefused, // "The expression is illegal."
+        ParameterRefused,  // "Illegal data exist."
         ParameterOutOfRange,
-        SyntaxFault,        // the translator showed its "Syntax Error" box
-        NoValue,            // the postfix text left no value: the report holds its first line only
-        EngineFault,        // an error raised during the evaluation, shown in an "Error" box
-        OutOfMemory,        // an allocation failed anywhere in the run: "Out of memory."
-        CannotCalculate,    // the evaluation met a domain failure
+        SyntaxFault,     // the translator showed its "Syntax Error" box
+        NoValue,         // the postfix text left no value: the report holds its first line only
+        EngineFault,     // an error raised during the evaluation, shown in an "Error" box
+        OutOfMemory,     // an allocation failed anywhere in the run: "Out of memory."
+        CannotCalculate, // the evaluation met a domain failure
         Value,
     };
 

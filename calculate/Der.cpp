@@ -7,8 +7,7 @@ namespace pellitor::Der {
 
 namespace {
 
-constexpr std::u16string_view ExpressionSet =
-    u"-1234567890.+*/^()abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr std::u16string_view ExpressionSet = u"-1234567890.+*/^()abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::u16string_view ParameterSet = u"-1234567890.";
 
 constexpr std::u16string_view DigitOrClose = u"1234567890)";

@@ -91,11 +91,14 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
         } else if (arg == "--size" || arg == "--y" || arg == "-o" || arg == "--format") {
             if (++i == argc)
                 return std::string(arg)
-                    + (arg == "-o"           ? " needs a FILE"
-                           : arg == "--y"    ? " needs FROM:TO"
-                           : arg == "--size" ? " needs WIDTHxHEIGHT"
-                                             : " needs png or svg");
-            (arg == "--size" ? line.size : arg == "--y" ? line.yRange : arg == "-o" ? line.output : line.format) = argv[i];
+                       + (arg == "-o"       ? " needs a FILE"
+                          : arg == "--y"    ? " needs FROM:TO"
+                          : arg == "--size" ? " needs WIDTHxHEIGHT"
+                                            : " needs png or svg");
+            (arg == "--size" ? line.size
+             : arg == "--y"  ? line.yRange
+             : arg == "-o"   ? line.output
+                             : line.format) = argv[i];
         } else {
             return "unknown option '" + std::string(arg) + "'";
         }

@@ -16,13 +16,13 @@ struct CommandLine {
     bool degree = false;
     bool angleGiven = false;
     std::optional<std::string> value;
-    std::optional<std::string> range;   // --table FROM:TO:STEP, --plot FROM:TO
-    std::optional<std::string> xsFile;  // --xs FILE ("-" is standard input)
+    std::optional<std::string> range;  // --table FROM:TO:STEP, --plot FROM:TO
+    std::optional<std::string> xsFile; // --xs FILE ("-" is standard input)
     bool csv = false;
-    std::optional<std::string> size;    // --size WIDTHxHEIGHT
-    std::optional<std::string> yRange;  // --y FROM:TO
-    std::optional<std::string> output;  // -o FILE
-    std::optional<std::string> format;  // --format png|svg
+    std::optional<std::string> size;   // --size WIDTHxHEIGHT
+    std::optional<std::string> yRange; // --y FROM:TO
+    std::optional<std::string> output; // -o FILE
+    std::optional<std::string> format; // --format png|svg
     std::vector<std::string> operands;
     bool help = false;
     bool version = false;

@@ -42,7 +42,7 @@ bool within(std::uint64_t offset, std::uint64_t length, std::uint64_t size)
 // The machine the program itself was built for.
 std::uint16_t ownMachine()
 {
-    Elf64_Ehdr header {};
+    Elf64_Ehdr header{};
     const int descriptor = ::open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
     if (descriptor >= 0) {
         readAt(descriptor, &header, sizeof header, 0);
@@ -60,7 +60,7 @@ std::string unfit(const std::filesystem::path& path)
     if (descriptor < 0)
         return std::strerror(errno);
     struct stat status {};
-    Elf64_Ehdr header {};
+    Elf64_Ehdr header{};
     std::string reason;
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         reason = "it is not a regular file";
@@ -76,9 +76,10 @@ std::string unfit(const std::filesystem::path& path)
         const auto size = static_cast<std::uint64_t>(status.st_size);
         std::vector<Elf64_Phdr> segments(header.e_phnum);
         bool whole = within(header.e_phoff, std::uint64_t{header.e_phnum} * sizeof(Elf64_Phdr), size)
-            && readAt(descriptor, segments.data(), segments.size() * sizeof(Elf64_Phdr),
-                      static_cast<off_t>(header.e_phoff))
-            && (header.e_shoff == 0 || within(header.e_shoff, std::uint64_t{header.e_shnum} * header.e_shentsize, size));
+                     && readAt(descriptor, segments.data(), segments.size() * sizeof(Elf64_Phdr),
+                               static_cast<off_t>(header.e_phoff))
+                     && (header.e_shoff == 0
+                         || within(header.e_shoff, std::uint64_t{header.e_shnum} * header.e_shentsize, size));
         for (const Elf64_Phdr& segment : segments)
             whole = whole && within(segment.p_offset, segment.p_filesz, size);
         if (!whole)
@@ -112,7 +113,8 @@ std::variant<void*, std::string> loadModuleSymbol(const std::string& name, const
             return entry;
         return where + ": " + ::dlerror();
     }
-    return "no " + name + " beside the program or in " + (folder / PELLITOR_MODULES_FROM_BINDIR).lexically_normal().string();
+    return "no " + name + " beside the program or in "
+           + (folder / PELLITOR_MODULES_FROM_BINDIR).lexically_normal().string();
 }
 
 } // namespace pellitor::cli

@@ -42,8 +42,7 @@ Operand readOperand(const std::string& operand)
     case platform::StreamInput::Status::TooLong:
         complain("standard input is longer than its limit of 256 MiB");
         return {{}, ExitDataError};
-    case platform::StreamInput::Status::Read:
-        break;
+    case platform::StreamInput::Status::Read: break;
     }
     std::string& bytes = input.bytes;
     if (bytes.ends_with('\n')) {

@@ -96,8 +96,8 @@ std::optional<std::string> writeOutput(const std::string& path, std::string_view
     struct stat target {};
     struct stat standardOutput {};
     const bool toStandardOutput = path == "-"
-        || (::stat(path.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &standardOutput) == 0
-            && sameFile(target, standardOutput));
+                                  || (::stat(path.c_str(), &target) == 0 && ::fstat(STDOUT_FILENO, &standardOutput) == 0
+                                      && sameFile(target, standardOutput));
     if (toStandardOutput) {
         if (const int error = writeAll(STDOUT_FILENO, bytes))
             return reason(error);

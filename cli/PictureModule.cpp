@@ -1,7 +1,7 @@
 // The picture module: starts a QGuiApplication on the offscreen platform (the painter's fonts need
 // one; a display is not needed), and the painter of plot/ paints the picture and encodes it.
-#include "ModuleBuild.h"
 #include "PictureModule.h"
+#include "ModuleBuild.h"
 #include "PlotPainter.h"
 
 #include <QGuiApplication>

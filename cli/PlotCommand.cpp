@@ -22,8 +22,8 @@ std::optional<plot::PictureFormat> formatOf(const std::string& path)
 {
     const auto endsWith = [&path](std::string_view suffix) {
         return path.size() >= suffix.size()
-            && std::equal(suffix.begin(), suffix.end(), path.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                          [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+               && std::equal(suffix.begin(), suffix.end(), path.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                             [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
     };
     if (endsWith(".png"))
         return plot::PictureFormat::Png;
@@ -50,9 +50,9 @@ int runPlot(const CommandLine& line)
     plot::PlotPicture picture;
     std::optional<plot::PictureFormat> format = formatOf(*line.output);
     if (line.format) {
-        format = *line.format == "png" ? std::optional(plot::PictureFormat::Png)
-            : *line.format == "svg"    ? std::optional(plot::PictureFormat::Svg)
-                                       : std::nullopt;
+        format = *line.format == "png"   ? std::optional(plot::PictureFormat::Png)
+                 : *line.format == "svg" ? std::optional(plot::PictureFormat::Svg)
+                                         : std::nullopt;
         if (!format) {
             complain("--format must be png or svg, not '" + *line.format + "'");
             return ExitUsage;

@@ -94,9 +94,10 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     if (!(rows <= static_cast<double>(MaxRows)))
         return "the table would have more than 100000000 rows";
     const Steps steps{from, step, static_cast<std::int64_t>(rows)};
-    if (const std::optional<double> x = plot::repeatedSingle([&steps](std::int64_t i) { return steps.at(i); }, steps.rows, step))
+    if (const std::optional<double> x = plot::repeatedSingle([&steps](std::int64_t i) { return steps.at(i); },
+                                                             steps.rows, step))
         return "STEP " + std::string(parts[2]) + " cannot change a 32-bit x near " + shown(*x)
-            + ": two rows would be the same";
+               + ": two rows would be the same";
     return steps;
 }
 
@@ -126,7 +127,7 @@ std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns
         return std::nullopt;
     const double step = (xs.to - xs.from) / static_cast<double>(plot::sampleCount(columns) - 1);
     return "--plot: a picture " + std::to_string(columns) + " pixels wide samples x in steps of " + shown(step)
-        + ", which cannot change a 32-bit x near " + shown(*x) + ": two samples would be the same";
+           + ", which cannot change a 32-bit x near " + shown(*x) + ": two samples would be the same";
 }
 
 std::variant<plot::Size, std::string> readSize(std::string_view text)
@@ -139,8 +140,10 @@ std::variant<plot::Size, std::string> readSize(std::string_view text)
     };
     if (x == std::string_view::npos || !read(text.substr(0, x), size.width) || !read(text.substr(x + 1), size.height))
         return "--size needs WIDTHxHEIGHT, such as 800x500, not '" + std::string(text) + "'";
-    if (size.width < plot::MinSide || size.height < plot::MinSide || size.width > plot::MaxSide || size.height > plot::MaxSide)
-        return "--size: each side must be from " + std::to_string(plot::MinSide) + " to " + std::to_string(plot::MaxSide) + " pixels";
+    if (size.width < plot::MinSide || size.height < plot::MinSide || size.width > plot::MaxSide
+        || size.height > plot::MaxSide)
+        return "--size: each side must be from " + std::to_string(plot::MinSide) + " to "
+               + std::to_string(plot::MaxSide) + " pixels";
     return size;
 }
 

@@ -21,7 +21,7 @@ void RowWriter::write(float sngX, Outcome outcome, float sngResult, std::u16stri
     if (outcome != Outcome::Value) {
         // Words that no number reads like.
         const std::u16string y = outcome == Outcome::CannotCalculate ? u"Can not calculate"
-            : outcome == Outcome::EngineFault                        ? u"Error: " + std::u16string(error)
+                                 : outcome == Outcome::EngineFault   ? u"Error: " + std::u16string(error)
                                                                      : u"no value";
         makeRoom(platform::NumberText::LongestUtf8 + 4);
         char* const start = m_at;

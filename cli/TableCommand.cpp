@@ -76,11 +76,8 @@ int overLines(Table& table, LineReader& reader, std::string& line, LineReader::S
     case LineReader::Status::Failed:
         complain("cannot read " + name + ": " + std::strerror(reader.error()));
         return ExitIoError;
-    case LineReader::Status::TooLong:
-        complain("a line of " + name + " is longer than 1 MiB");
-        return ExitDataError;
-    default:
-        return 0;
+    case LineReader::Status::TooLong: complain("a line of " + name + " is longer than 1 MiB"); return ExitDataError;
+    default: return 0;
     }
 }
 

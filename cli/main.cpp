@@ -6,8 +6,8 @@
 #include "CommandLine.h"
 #include "EngineError.h"
 #include "Operand.h"
-#include "PostfixTokens.h"
 #include "PlotCommand.h"
+#include "PostfixTokens.h"
 #include "StandardStreams.h"
 #include "TableCommand.h"
 #include "TextCodec.h"
@@ -15,10 +15,10 @@
 #include "Version.h"
 
 #include <charconv>
-#include <malloc.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <new>
 #include <string>
 #include <string_view>
@@ -94,14 +94,10 @@ int calculate(const CommandLine& line, platform::StandardOutput& out)
     out.write("\n");
 
     switch (outcome) {
-    case CalculateCommand::Outcome::Value:
-        return 0;
-    case CalculateCommand::Outcome::CannotCalculate:
-        return 1;
-    case CalculateCommand::Outcome::NoValue:
-        return 2;
-    default:
-        return ExitMessage;
+    case CalculateCommand::Outcome::Value: return 0;
+    case CalculateCommand::Outcome::CannotCalculate: return 1;
+    case CalculateCommand::Outcome::NoValue: return 2;
+    default: return ExitMessage;
     }
 }
 
@@ -190,16 +186,11 @@ int run(const CommandLine& line, platform::StandardOutput& out)
         return 0;
     }
     switch (line.mode) {
-    case Mode::Postfix:
-        return postfix(line, out);
-    case Mode::Evaluate:
-        return evaluate(line, out);
-    case Mode::Table:
-        return runTable(line, out);
-    case Mode::Plot:
-        return runPlot(line);
-    case Mode::Calculate:
-        break;
+    case Mode::Postfix: return postfix(line, out);
+    case Mode::Evaluate: return evaluate(line, out);
+    case Mode::Table: return runTable(line, out);
+    case Mode::Plot: return runPlot(line);
+    case Mode::Calculate: break;
     }
     return calculate(line, out);
 }

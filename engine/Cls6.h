@@ -55,8 +55,8 @@ public:
     // failure) in sngResult, or False, leaving sngResult untouched, when no value was left.
     // Raises EngineError for a bad token, a missing operand or an arithmetic overflow.
     // sngU, sngV, sngY, sngA, sngR, sngB and sngT are not read.
-    Truth DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float& sngResult, float sngU,
-                     float sngV, float sngX, float sngY, float sngA, float sngR, float sngB, float sngT);
+    Truth DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float& sngResult, float sngU, float sngV,
+                     float sngX, float sngY, float sngA, float sngR, float sngB, float sngT);
 
 private:
     class Translator;

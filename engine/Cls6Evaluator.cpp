@@ -68,8 +68,8 @@ void applyBinary(Token op, Cls13& stack)
 }
 } // namespace evaluator
 
-Truth Cls6::DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float& sngResult, float, float,
-                       float sngX, float, float, float, float, float)
+Truth Cls6::DoEvaluate(const std::u16string& sExpression, Truth bolDegree, float& sngResult, float, float, float sngX,
+                       float, float, float, float, float)
 {
     Cls13 stack;
     try {

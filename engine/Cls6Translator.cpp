@@ -50,10 +50,15 @@ std::size_t longestPostfix(std::u16string_view text)
     std::size_t most = 0;
     for (const char16_t c : text) {
         switch (c) {
-        case u'x': case u'X': most += 3; break;
-        case u'p': case u'P': case u'i': case u'I': most += 5; break;
+        case u'x':
+        case u'X': most += 3; break;
+        case u'p':
+        case u'P':
+        case u'i':
+        case u'I': most += 5; break;
         case u'-': most += 4; break;
-        case u'(': case u')': break;
+        case u'(':
+        case u')': break;
         default:
             if (c > u' ')
                 most += 2;
@@ -184,7 +189,7 @@ private:
                 separatorSeen = true;
             }
         }
-        --m_at; // back on the number's last character
+        --m_at;                 // back on the number's last character
         m_errorPosition = m_at; // its position minus 1
         const std::u16string_view digits = m_text.substr(first, m_at - first + 1);
         if (digits.size() == 1 && separatorSeen)

@@ -29,6 +29,7 @@ using namespace evaluator;
 
 // "Top" is the value on top of the stack, K the operation's constant, x the value of x. One list
 // names the operations for the enumeration and for the evaluation's table of steps, in one order.
+// clang-format off
 #define PELLITOR_FUNCTIONS(X, suffix)                                                                                  \
     X(SIN##suffix) X(COS##suffix) X(LOG##suffix) X(EXP##suffix) X(ABS##suffix) X(ATAN##suffix) X(INT##suffix)      \
     X(RND##suffix) X(SQR##suffix) X(TAN##suffix) X(SEC##suffix) X(CSEC##suffix) X(CTAN##suffix) X(ASIN##suffix)    \
@@ -49,6 +50,7 @@ using namespace evaluator;
     PELLITOR_FUNCTIONS(X, OfX)         /* the same functions of x, pushed */                                          \
     /* the last operation of every program */                                                                        \
     X(ReturnTop) X(ReturnConstant) X(ReturnX) X(ReturnNothing) X(RaisePop) X(RaiseOverflow) X(RaiseBadToken)
+// clang-format on
 
 enum class CompiledPostfix::Operation : std::uint8_t {
 #define PELLITOR_NAME(name) name,
@@ -211,9 +213,8 @@ private:
             return;
         }
         if (v.kind == Kind::Constant) {
-            if (const std::optional<double> folded = fold([&] {
-                    return op == Token::Negate ? -v.value : functionValue(op, v.value, m_program.m_degrees);
-                })) {
+            if (const std::optional<double> folded = fold(
+                    [&] { return op == Token::Negate ? -v.value : functionValue(op, v.value, m_program.m_degrees); })) {
                 v.value = *folded;
                 return;
             }
@@ -390,16 +391,12 @@ private:
         case Operation::PushXMulConstant:
         case Operation::PushXDivConstant:
         case Operation::PushConstantSubX:
-        case Operation::PushConstantDivX:
-            m_depth = std::max(m_depth, ++m_computed);
-            break;
+        case Operation::PushConstantDivX: m_depth = std::max(m_depth, ++m_computed); break;
         case Operation::Add:
         case Operation::Sub:
         case Operation::Mul:
         case Operation::Div:
-        case Operation::Pow:
-            --m_computed;
-            break;
+        case Operation::Pow: --m_computed; break;
         default:
             if (operation >= Operation::SINOfX && operation <= Operation::ACTANHOfX)
                 m_depth = std::max(m_depth, ++m_computed);
@@ -462,21 +459,22 @@ Truth CompiledPostfix::run(double x, float& sngResult)
     const auto moveTopDown = [&] { *below++ = top; };
     const auto second = [&] { return *--below; };
 
-#define PELLITOR_NEXT                                                                                                \
-    do {                                                                                                             \
-        if constexpr (StopBeforeX) {                                                                                 \
-            if (next == stop)                                                                                        \
-                raiseNonFinite(x);                                                                                   \
-        }                                                                                                            \
-        goto* Steps[static_cast<std::uint8_t>(*next++)];                                                             \
+#define PELLITOR_NEXT                                                                                                  \
+    do {                                                                                                               \
+        if constexpr (StopBeforeX) {                                                                                   \
+            if (next == stop)                                                                                          \
+                raiseNonFinite(x);                                                                                     \
+        }                                                                                                              \
+        goto* Steps[static_cast<std::uint8_t>(*next++)];                                                               \
     } while (false)
-#define PELLITOR_CHECKED_NEXT                                                                                        \
-    do {                                                                                                             \
-        if (isFailure(top))                                                                                          \
-            goto failed;                                                                                             \
-        PELLITOR_NEXT;                                                                                               \
+#define PELLITOR_CHECKED_NEXT                                                                                          \
+    do {                                                                                                               \
+        if (isFailure(top))                                                                                            \
+            goto failed;                                                                                               \
+        PELLITOR_NEXT;                                                                                                 \
     } while (false)
 
+    // clang-format off
     PELLITOR_NEXT;
 PushConstant: moveTopDown(); top = *constant++; PELLITOR_NEXT;
 PushX: moveTopDown(); top = x; PELLITOR_NEXT;
@@ -555,6 +553,7 @@ RaiseBadToken:
 failed:
     sngResult = Cls6::FailureValue;
     return True;
+    // clang-format on
 }
 
 } // namespace pellitor

@@ -37,14 +37,14 @@ private:
     Truth run(double x, float& sngResult);
 
     std::vector<Operation> m_operations;
-    std::vector<double> m_constants;    // one for each operation that takes a constant, in order
-    std::u16string m_badToken;          // the token that a bad-token step names
-    std::size_t m_beforeX = 0;          // operations that come from tokens before the first "XX"
-    bool m_readsX = false;              // whether the text holds "XX" before its first raised error
+    std::vector<double> m_constants; // one for each operation that takes a constant, in order
+    std::u16string m_badToken;       // the token that a bad-token step names
+    std::size_t m_beforeX = 0;       // operations that come from tokens before the first "XX"
+    bool m_readsX = false;           // whether the text holds "XX" before its first raised error
     bool m_degrees = false;
-    bool m_constant = false;            // every evaluation gives m_constantResult
+    bool m_constant = false; // every evaluation gives m_constantResult
     float m_constantResult = 0.0f;
-    std::vector<double> m_stack;        // every value below the top, at the deepest point
+    std::vector<double> m_stack; // every value below the top, at the deepest point
 };
 
 } // namespace pellitor

@@ -21,7 +21,10 @@ namespace pellitor::evaluator {
 
 // What a step returns for a domain failure.
 inline constexpr double Failure = std::numeric_limits<double>::quiet_NaN();
-inline bool isFailure(double value) { return std::isnan(value); }
+inline bool isFailure(double value)
+{
+    return std::isnan(value);
+}
 
 // A NaN is an invalid operation, an infinity an overflow.
 [[noreturn]] void raiseNonFinite(double value);
@@ -34,19 +37,40 @@ inline double checked(double value)
     return value;
 }
 
-inline double mul(double a, double b) { return checked(a * b); }
-inline double add(double a, double b) { return checked(a + b); }
-inline double sub(double a, double b) { return checked(a - b); }
+inline double mul(double a, double b)
+{
+    return checked(a * b);
+}
+inline double add(double a, double b)
+{
+    return checked(a + b);
+}
+inline double sub(double a, double b)
+{
+    return checked(a - b);
+}
 inline double div(double a, double b)
 {
     if (b == 0.0) [[unlikely]]
         throw EngineError::divisionByZero();
     return checked(a / b);
 }
-inline double exp(double v) { return checked(std::exp(v)); }
-inline double ln(double v) { return checked(std::log(v)); }
-inline double sqrt(double v) { return checked(std::sqrt(v)); }
-inline double sgn(double v) { return v > 0.0 ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
+inline double exp(double v)
+{
+    return checked(std::exp(v));
+}
+inline double ln(double v)
+{
+    return checked(std::log(v));
+}
+inline double sqrt(double v)
+{
+    return checked(std::sqrt(v));
+}
+inline double sgn(double v)
+{
+    return v > 0.0 ? 1.0 : (v < 0.0 ? -1.0 : 0.0);
+}
 
 // Whether v is a 32-bit float widened, as x is.
 inline bool isSingle(double v)
@@ -73,7 +97,7 @@ inline double power(double a, double b)
     return checked(std::pow(a, b));
 }
 
-inline constexpr double Pi = 3.1415926; // the seven-decimal pi of degree conversions and ASIN/ACOS
+inline constexpr double Pi = 3.1415926;            // the seven-decimal pi of degree conversions and ASIN/ACOS
 inline const double HalfPi = 2.0 * std::atan(1.0); // full precision, for the formulas with 2*atan(1)
 
 // The value of a binary operator: "/" by 0 and a negative base with a fractional exponent are
@@ -108,7 +132,7 @@ float nextRandom();
 inline double functionValue(Token op, double v, bool degrees)
 {
     const bool trigonometric = op == Token::SIN || op == Token::COS || op == Token::TAN || op == Token::SEC
-        || op == Token::CSEC || op == Token::CTAN || op == Token::ATAN;
+                               || op == Token::CSEC || op == Token::CTAN || op == Token::ATAN;
     const double r = (degrees && trigonometric) ? mul(v, Pi) / 180.0 : v;
 
     switch (op) {

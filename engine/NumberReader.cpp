@@ -55,9 +55,8 @@ bool isTooLarge(std::u16string_view number, std::size_t mantissaEnd)
 // the digits and the power of ten are both exact doubles, so one division rounds correctly.
 std::optional<double> exactShortDecimal(std::u16string_view number)
 {
-    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (number.size() > 16)
         return std::nullopt;
     std::uint64_t digits = 0;

@@ -21,7 +21,7 @@ namespace pellitor::fuzz {
 }
 
 // Unlike assert, this stays on in every build type: the invariants are the harness's point.
-#define FUZZ_CHECK(condition) \
+#define FUZZ_CHECK(condition)                                                                                          \
     ((condition) ? static_cast<void>(0) : ::pellitor::fuzz::fail(#condition, __FILE__, __LINE__))
 
 // Bytes to a text: UTF-8 (malformed bytes become U+FFFD, four-byte sequences surrogate pairs),

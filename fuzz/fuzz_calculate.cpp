@@ -13,9 +13,9 @@
 // A second run on the texts the first one left gives the same report (unless RND is in the
 // expression, or a cleaned text is empty, which the check then turns into "0").
 #include "CalculateCommand.h"
-#include "FakeCalculateView.h"
 #include "Cls6.h"
 #include "Der.h"
+#include "FakeCalculateView.h"
 #include "FuzzSupport.h"
 #include "NumberText.h"
 #include "PostfixShape.h"
@@ -114,9 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(boxes.last().title == u"Error" && boxes.last().style == 48);
         FUZZ_CHECK(view.result == firstLine);
         break;
-    case Outcome::NoValue:
-        FUZZ_CHECK(view.result == firstLine);
-        break;
+    case Outcome::NoValue: FUZZ_CHECK(view.result == firstLine); break;
     case Outcome::CannotCalculate:
     case Outcome::Value: {
         const std::u16string_view rest(std::u16string_view(view.result).substr(firstLine.size()));
@@ -131,8 +129,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(last == u"  Can not calculate the expression at x=" + std::u16string(xText));
         break;
     }
-    default:
-        FUZZ_CHECK(!"an outcome the command never reaches here");
+    default: FUZZ_CHECK(!"an outcome the command never reaches here");
     }
 
     // The translator, run once more on what the command gave it, agrees with the outcome.

@@ -77,10 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case ErrorNumber::Overflow:
         case ErrorNumber::DivisionByZero:
-        case ErrorNumber::InvalidProcedureCall:
-            break;
-        default:
-            FUZZ_CHECK(!"an error number the evaluator never raises");
+        case ErrorNumber::InvalidProcedureCall: break;
+        default: FUZZ_CHECK(!"an error number the evaluator never raises");
         }
     }
 

@@ -121,9 +121,9 @@ std::int32_t position(fuzz::ByteReader& input, std::int32_t count)
 {
     const auto b = input.read<std::uint8_t>();
     if (b < 0x80)
-        return b % (count + 3) - 1;        // -1 .. count + 1
+        return b % (count + 3) - 1; // -1 .. count + 1
     if (b < 0xF0)
-        return count + 1 - (b - 0x80);     // counting down from just past the end
+        return count + 1 - (b - 0x80); // counting down from just past the end
     return input.read<std::int32_t>();
 }
 

@@ -79,8 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::optional<SyntaxFault> fault = Cls6::translate(expression, tokens);
         FUZZ_CHECK(fault.has_value() == (result != 0));
         FUZZ_CHECK(tokens == std::u16string_view(buffer).substr(Prefix.size()));
-        FUZZ_CHECK(!fault || (fault->boxText() == boxes.last().text
-                              && fault->position == (result == Cls6::FailureAtStart ? 0 : result)));
+        FUZZ_CHECK(!fault
+                   || (fault->boxText() == boxes.last().text
+                       && fault->position == (result == Cls6::FailureAtStart ? 0 : result)));
     }
     if (result != 0) {
         FUZZ_CHECK(boxes.shown().size() == 1);

@@ -158,9 +158,7 @@ void GraphCanvas::moved(GraphViewport::Move move)
     case GraphViewport::Move::Finest:
         emit viewNote(tr("Finest view: neighbouring pixels would show the same 32-bit x."));
         break;
-    case GraphViewport::Move::Widest:
-        emit viewNote(tr("Widest view: the 32-bit numbers end here."));
-        break;
+    case GraphViewport::Move::Widest: emit viewNote(tr("Widest view: the 32-bit numbers end here.")); break;
     }
 }
 

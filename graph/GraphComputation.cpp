@@ -32,8 +32,8 @@ void markParameter(const GraphRequest& request, const std::u16string& postfix, G
         return;
     curve.markerX = *x;
     Cls6 engine;
-    const CalculateCommand::Evaluation result =
-        CalculateCommand::evaluate(engine, postfix, request.inputs.degrees ? True : False, *x);
+    const CalculateCommand::Evaluation result = CalculateCommand::evaluate(engine, postfix,
+                                                                           request.inputs.degrees ? True : False, *x);
     if (result.outcome == CalculateCommand::Outcome::Value)
         curve.markerY = result.sngResult;
 }

@@ -29,7 +29,7 @@ struct GraphRequest {
     plot::Span xs;
     std::optional<plot::Span> ys; // nothing: the automatic range of the curve
     plot::Size size;
-    std::uint64_t serial = 0;     // given back with the drawing
+    std::uint64_t serial = 0; // given back with the drawing
 };
 
 struct GraphCurve {
@@ -40,9 +40,9 @@ struct GraphCurve {
     std::u16string expression; // as the report's first line shows it
     bool degrees = false;
     plot::Span xs;
-    plot::Span ys;             // as asked, or the automatic range; the asked one when no value
+    plot::Span ys; // as asked, or the automatic range; the asked one when no value
     plot::Size size;
-    bool anyValue = false;     // whether some sample in view has a value
+    bool anyValue = false; // whether some sample in view has a value
     std::vector<std::vector<plot::Point>> pieces;
     // The parameter's x when it reads as a number and lies in view, with the report's y there
     // (nothing where the report has no value for it).

@@ -95,8 +95,8 @@ void GraphWindow::savePicture()
 {
     const QString png = tr("PNG image (*.png)");
     const QString svg = tr("SVG image (*.svg)");
-    const platform::SaveChoice choice =
-        platform::askWhereToSave(this, tr("Save Graph"), QStringLiteral("graph.png"), {png, svg});
+    const platform::SaveChoice choice = platform::askWhereToSave(this, tr("Save Graph"), QStringLiteral("graph.png"),
+                                                                 {png, svg});
     if (choice.path.isEmpty())
         return;
     QString path = choice.path;

@@ -46,8 +46,9 @@ void GraphWorker::run()
         }
         std::shared_ptr<GraphCurve> curve;
         try {
-            curve = std::make_shared<GraphCurve>(computeGraph(
-                request, [this, generation] { return m_latest.load(std::memory_order_relaxed) != generation; }));
+            curve = std::make_shared<GraphCurve>(computeGraph(request, [this, generation] {
+                return m_latest.load(std::memory_order_relaxed) != generation;
+            }));
         } catch (const Superseded&) {
             continue;
         } catch (const std::bad_alloc&) {
@@ -58,7 +59,10 @@ void GraphWorker::run()
         }
         // Queued to the window's thread; dropped there if this object is gone by then.
         QMetaObject::invokeMethod(
-            this, [this, finishedCurve = std::shared_ptr<const GraphCurve>(std::move(curve))] { emit finished(finishedCurve); },
+            this,
+            [this, finishedCurve = std::shared_ptr<const GraphCurve>(std::move(curve))] {
+                emit finished(finishedCurve);
+            },
             Qt::QueuedConnection);
     }
 }

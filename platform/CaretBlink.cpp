@@ -35,8 +35,7 @@ bool CaretBlinkTimeout::eventFilter(QObject*, QEvent* event)
         resumeBlinking();
         m_timer.start();
         break;
-    default:
-        break;
+    default: break;
     }
     return false;
 }

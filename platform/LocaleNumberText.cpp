@@ -30,7 +30,7 @@ std::u16string toU16(const QString& text)
     out.reserve(std::size_t(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text.at(i).unicode();
-        if (c < 0x80) {  // ASCII holds no direction mark and no digits but 0-9
+        if (c < 0x80) { // ASCII holds no direction mark and no digits but 0-9
             out += char16_t(c);
             continue;
         }
@@ -59,8 +59,8 @@ LocaleNumberText::LocaleNumberText(const QLocale& locale)
                 toU16(locale.negativeSign()))
 {
     // Numbers of every length up to the 32-bit limit, both signs, and values that round to zero.
-    constexpr float Probes[] = {0.0f, 0.5f, 0.00001f, 1.0f, 12.25f, 123.0f, 1234.5f, 12345.0f, 123456.0f,
-                                1234567.0f, 12345678.0f, 123456789.0f, 1.5e10f, 1e15f, 1.2345e20f, FLT_MAX};
+    constexpr float Probes[] = {0.0f,      0.5f,       0.00001f,    1.0f,         12.25f,  123.0f, 1234.5f,    12345.0f,
+                                123456.0f, 1234567.0f, 12345678.0f, 123456789.0f, 1.5e10f, 1e15f,  1.2345e20f, FLT_MAX};
     m_fromSymbols = true;
     for (const float probe : Probes) {
         for (const float value : {probe, -probe}) {

@@ -99,8 +99,7 @@ protected:
             // A window minimised, or a widget appearing, moving or going under a resting pointer.
             changed();
             break;
-        default:
-            break;
+        default: break;
         }
         return false;
     }

@@ -44,7 +44,7 @@ public:
     // text of digits to an integer); otherwise PropertyBagError.
     Value readProperty(const QString& key, const Value& defaultValue) const;
 
-    template<class T>
+    template <class T>
     T read(const QString& key, const T& defaultValue) const
     {
         return std::get<T>(readProperty(key, Value(defaultValue)));

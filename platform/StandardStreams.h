@@ -11,7 +11,7 @@ namespace pellitor::platform {
 struct StreamInput {
     enum class Status { Read, TooLong, Failed };
     Status status = Status::Read;
-    int error = 0;  // the errno of a failed read
+    int error = 0; // the errno of a failed read
     std::string bytes;
 };
 

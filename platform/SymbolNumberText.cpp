@@ -133,7 +133,8 @@ Char* writeGeneralText(Char* out, float value, std::basic_string_view<Char> sepa
         if (magnitude < 10)
             *out++ = '0';
         Char exponentDigits[4];
-        return putShort(out, digitsBefore(exponentDigits + 4, static_cast<std::uint64_t>(magnitude)), exponentDigits + 4);
+        return putShort(out, digitsBefore(exponentDigits + 4, static_cast<std::uint64_t>(magnitude)),
+                        exponentDigits + 4);
     }
     if (exponent >= 0) {
         const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
@@ -210,12 +211,9 @@ std::u16string cut(std::u16string symbol)
 } // namespace
 
 SymbolNumberText::SymbolNumberText(std::u16string decimalPoint, std::u16string groupSeparator, std::u16string minus)
-    : m_decimalPoint(cut(std::move(decimalPoint))),
-      m_groupSeparator(cut(std::move(groupSeparator))),
-      m_minus(cut(std::move(minus))),
-      m_utf8DecimalPoint(toUtf8(m_decimalPoint)),
-      m_utf8GroupSeparator(toUtf8(m_groupSeparator)),
-      m_utf8Minus(toUtf8(m_minus))
+    : m_decimalPoint(cut(std::move(decimalPoint))), m_groupSeparator(cut(std::move(groupSeparator))),
+      m_minus(cut(std::move(minus))), m_utf8DecimalPoint(toUtf8(m_decimalPoint)),
+      m_utf8GroupSeparator(toUtf8(m_groupSeparator)), m_utf8Minus(toUtf8(m_minus))
 {
 }
 

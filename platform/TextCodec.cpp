@@ -55,8 +55,7 @@ std::string toUtf8(std::u16string_view text)
             continue;
         }
         const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00
-            && text[i + 1] <= 0xDFFF) {
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             appendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(text[i + 1]) - 0xDC00));
             ++i;
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {

@@ -19,8 +19,7 @@ public:
     };
     virtual ~TextDrag() = default;
     // Lets the user drag text from source with one of actions (preferred first).
-    virtual Outcome drag(QWidget* source, const QString& text, Qt::DropActions actions,
-                         Qt::DropAction preferred) = 0;
+    virtual Outcome drag(QWidget* source, const QString& text, Qt::DropActions actions, Qt::DropAction preferred) = 0;
 
 private:
     friend class Installable<TextDrag>;

@@ -27,8 +27,7 @@ QImage mappedImage(int width, int height)
     if (mapped == MAP_FAILED)
         return {};
     auto* const start = static_cast<uchar*>(mapped);
-    uchar* const aligned =
-        start + (HugePage - reinterpret_cast<std::uintptr_t>(start) % HugePage) % HugePage;
+    uchar* const aligned = start + (HugePage - reinterpret_cast<std::uintptr_t>(start) % HugePage) % HugePage;
     ::madvise(aligned, length - static_cast<std::size_t>(aligned - start), MADV_HUGEPAGE);
     struct Mapping {
         void* address;
@@ -50,7 +49,7 @@ bool encodePicture(const PlotPicture& picture, PictureFormat format, std::string
         QImage image = mappedImage(picture.size.width, picture.size.height);
         if (image.isNull()) {
             error = "out of memory for a picture of " + std::to_string(picture.size.width) + "x"
-                + std::to_string(picture.size.height) + " pixels";
+                    + std::to_string(picture.size.height) + " pixels";
             return false;
         }
         {

@@ -23,7 +23,8 @@ std::optional<double> repeatedSingle(const std::function<double(std::int64_t)>& 
     // From each end inwards, while the floats there lie at least step apart; the magnitudes fall
     // inwards (towards 0, if the x pass it), and with them the spacing.
     for (const std::int64_t direction : {std::int64_t{1}, std::int64_t{-1}}) {
-        for (std::int64_t i = direction > 0 ? 0 : count - 1; i + direction >= 0 && i + direction < count; i += direction) {
+        for (std::int64_t i = direction > 0 ? 0 : count - 1; i + direction >= 0 && i + direction < count;
+             i += direction) {
             const double x = at(i);
             const double next = at(i + direction);
             if (singleSpacing(x) < step && singleSpacing(next) < step)

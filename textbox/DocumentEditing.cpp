@@ -536,9 +536,7 @@ void DocumentEditing::replayStep(Command& command, PendingChange& pending, Touch
         touched.position = command.position;
         touched.length = 0;
         break;
-    case Kind::FormatChanged:
-        touched.position = -1;
-        break;
+    case Kind::FormatChanged: touched.position = -1; break;
     }
 }
 

@@ -127,7 +127,8 @@ void EditableText::replace(int position, int length, const QString& text)
     } else {
         // Characters after the span so far are unchanged, so they map back one to one.
         const int end = std::max(m_span->newEnd, position + length);
-        m_span = Span{std::min(m_span->from, position), m_span->oldEnd + (end - m_span->newEnd), end + inserted - length};
+        m_span = Span{std::min(m_span->from, position), m_span->oldEnd + (end - m_span->newEnd),
+                      end + inserted - length};
     }
     if (length == 0)
         m_text.insert(position, text);
@@ -166,13 +167,38 @@ int EditableText::previousCodePoint(int position) const
 bool EditableText::isWordSeparator(QChar c)
 {
     switch (c.unicode()) {
-    case '.': case ',': case '?': case '!': case '@': case '#': case '$': case ':': case ';': case '-':
-    case '<': case '>': case '[': case ']': case '(': case ')': case '{': case '}': case '=': case '/':
-    case '+': case '%': case '&': case '^': case '*': case '\'': case '"': case '`': case '~': case '|':
-    case '\\':
-        return true;
-    default:
-        return false;
+    case '.':
+    case ',':
+    case '?':
+    case '!':
+    case '@':
+    case '#':
+    case '$':
+    case ':':
+    case ';':
+    case '-':
+    case '<':
+    case '>':
+    case '[':
+    case ']':
+    case '(':
+    case ')':
+    case '{':
+    case '}':
+    case '=':
+    case '/':
+    case '+':
+    case '%':
+    case '&':
+    case '^':
+    case '*':
+    case '\'':
+    case '"':
+    case '`':
+    case '~':
+    case '|':
+    case '\\': return true;
+    default: return false;
     }
 }
 

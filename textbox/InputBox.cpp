@@ -96,8 +96,8 @@ QSize InputBox::minimumSizeHint() const
 {
     const QFontMetrics metrics(font());
     const QStyleOptionFrame option = panelOption();
-    return style()->sizeFromContents(QStyle::CT_LineEdit, &option,
-                                     QSize(metrics.maxWidth(), metrics.height() + 2), this);
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(metrics.maxWidth(), metrics.height() + 2),
+                                     this);
 }
 
 bool InputBox::editKey(QKeyEvent* event)
@@ -519,8 +519,8 @@ void InputBox::paintEvent(QPaintEvent*)
     const Run& shown = shownRun();
     const QRect text = textRect();
     painter.setPen(palette().text().color());
-    shown.layout.draw(&painter, QPointF(text.x() - shown.x(m_first), text.y()),
-                      selectionIn(shown.start, shown.end), inside);
+    shown.layout.draw(&painter, QPointF(text.x() - shown.x(m_first), text.y()), selectionIn(shown.start, shown.end),
+                      inside);
     if (caretShown())
         painter.fillRect(caretRect(), palette().text());
 }

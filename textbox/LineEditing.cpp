@@ -12,7 +12,6 @@
 
 namespace pellitor {
 
-
 bool LineEditing::undoStopsBefore(Kind done, Kind next)
 {
     return next != done && next < Kind::RemoveSelection && (done < Kind::RemoveSelection || next == Kind::Separator);
@@ -70,7 +69,10 @@ void LineEditing::add(Kind kind, int position, const QString& text, int separato
     if (m_separator && m_undoState > 0 && m_history.back().kind != Kind::Separator) {
         const bool selected = m_content.hasSelection();
         const int caret = separatorCaret >= 0 ? separatorCaret : m_content.caret();
-        push({Kind::Separator, caret, {}, selected ? m_content.selectionStart() : caret,
+        push({Kind::Separator,
+              caret,
+              {},
+              selected ? m_content.selectionStart() : caret,
               selected ? m_content.selectionEnd() : caret});
     }
     m_separator = false;
@@ -126,7 +128,8 @@ void LineEditing::removeSelectedText()
     Entry& set = m_history.back();
     set.selectionStart = start;
     set.selectionEnd = end;
-    add(caret == start ? Kind::DeleteSelection : Kind::RemoveSelection, start, m_content.text().mid(start, end - start));
+    add(caret == start ? Kind::DeleteSelection : Kind::RemoveSelection, start,
+        m_content.text().mid(start, end - start));
     m_content.replace(start, end - start, QString());
     m_content.moveCaret(start);
 }
@@ -246,8 +249,7 @@ bool LineEditing::undo()
             m_content.replace(entry.position, 0, entry.text);
             caret = entry.position;
             break;
-        case Kind::Separator:
-            continue;
+        case Kind::Separator: continue;
         }
         if (m_undoState > 0 && undoStopsBefore(entry.kind, m_history[m_undoState - 1].kind))
             break;

@@ -56,8 +56,8 @@ private:
     enum class Kind { Separator, Insert, Remove, Delete, RemoveSelection, DeleteSelection, SetSelection };
     struct Entry {
         Kind kind;
-        int position;     // the first character it covers; the caret for a separator or selection
-        QString text;     // inserted or removed characters, in the text's order
+        int position; // the first character it covers; the caret for a separator or selection
+        QString text; // inserted or removed characters, in the text's order
         int selectionStart = 0;
         int selectionEnd = 0;
     };

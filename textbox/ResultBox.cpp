@@ -175,7 +175,8 @@ int ResultBox::lineEnd(int position)
     const int line = lineOf(position);
     const auto [start, end] = visualLine(line);
     // A line broken at the box's edge ends before a blank at its end, as in Qt's text boxes.
-    const bool wrapped = line + 1 < visualLineCount() && !ResultLines::endsLine(content().text().at(m_lines.start(line + 1) - 1));
+    const bool wrapped = line + 1 < visualLineCount()
+                         && !ResultLines::endsLine(content().text().at(m_lines.start(line + 1) - 1));
     return wrapped && end > start && content().text().at(end - 1).isSpace() ? end - 1 : end;
 }
 
@@ -215,7 +216,9 @@ bool ResultBox::moveKey(QKeyEvent* event)
         bool vertical;
         std::function<int()> to;
     };
-    const auto next = [&] { return caret < c.size() && c.text().at(caret) == u'\n' ? caret + 1 : c.nextCharacter(caret); };
+    const auto next = [&] {
+        return caret < c.size() && c.text().at(caret) == u'\n' ? caret + 1 : c.nextCharacter(caret);
+    };
     const auto previous = [&] {
         return caret > 0 && c.text().at(caret - 1) == u'\n' ? caret - 1 : c.previousCharacter(caret);
     };
@@ -235,7 +238,9 @@ bool ResultBox::moveKey(QKeyEvent* event)
         {QKeySequence::SelectPreviousLine, true, true,
          [&] { return lineOf(caret) == 0 ? (m_column.reset(), 0) : verticalMove(caret, -1); }},
         {QKeySequence::SelectNextLine, true, true,
-         [&] { return lineOf(caret) == visualLineCount() - 1 ? (m_column.reset(), c.size()) : verticalMove(caret, 1); }},
+         [&] {
+             return lineOf(caret) == visualLineCount() - 1 ? (m_column.reset(), c.size()) : verticalMove(caret, 1);
+         }},
         {QKeySequence::MoveToNextWord, false, false, [&] { return m_editing.nextWord(caret); }},
         {QKeySequence::MoveToPreviousWord, false, false, [&] { return m_editing.previousWord(caret); }},
         {QKeySequence::MoveToNextLine, false, true, [&] { return verticalMove(caret, 1); }},
@@ -304,7 +309,8 @@ bool ResultBox::editKey(QKeyEvent* event)
     } else if (matches(QKeySequence::Paste)) {
         const bool selection = event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)
                                && event->key() == Qt::Key_Insert;
-        const QString pasted = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+        const QString pasted = QGuiApplication::clipboard()->text(selection ? QClipboard::Selection
+                                                                            : QClipboard::Clipboard);
         edit(!pasted.isEmpty(), [&] { e.insertFragment(pasted); });
     } else if (matches(QKeySequence::Delete)) {
         edit(true, [&] { e.deleteChar(); });
@@ -339,7 +345,8 @@ void ResultBox::keyPressEvent(QKeyEvent* event)
     bool handled = false;
     userEdit([&] { return handled = editKey(event); });
     // Every key the box takes makes its selection the X11 selection, but Copy and a page move.
-    const bool paging = event->matches(QKeySequence::MoveToNextPage) || event->matches(QKeySequence::MoveToPreviousPage);
+    const bool paging = event->matches(QKeySequence::MoveToNextPage)
+                        || event->matches(QKeySequence::MoveToPreviousPage);
     if (handled && !paging && !event->matches(QKeySequence::Copy))
         copyToSelection();
     event->setAccepted(handled);
@@ -609,7 +616,8 @@ void ResultBox::paintEvent(QPaintEvent* event)
         // A selected line break shows as a selected blank, as in Qt's own text boxes.
         QList<QTextLayout::FormatRange> selection = selectionIn(start, end);
         lineLayout(line).draw(&painter, QPointF(Margin, top), selection);
-        const bool breakSelected = hasSelectedText() && end < content().size() && ResultLines::endsLine(content().text().at(end))
+        const bool breakSelected = hasSelectedText() && end < content().size()
+                                   && ResultLines::endsLine(content().text().at(end))
                                    && content().selectionStart() <= end && end < content().selectionEnd();
         if (breakSelected) {
             const qreal x = Margin + lineLayout(line).lineAt(0).naturalTextWidth();

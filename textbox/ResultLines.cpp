@@ -16,16 +16,11 @@ constexpr int LongestLine = 4096;
 char32_t sharedIdeograph(QChar::Script script)
 {
     switch (script) {
-    case QChar::Script_Han:
-        return 0x20000;
-    case QChar::Script_Tangut:
-        return 0x17000;
-    case QChar::Script_Nushu:
-        return 0x1B170;
-    case QChar::Script_KhitanSmallScript:
-        return 0x18B00;
-    default:
-        return 0;
+    case QChar::Script_Han: return 0x20000;
+    case QChar::Script_Tangut: return 0x17000;
+    case QChar::Script_Nushu: return 0x1B170;
+    case QChar::Script_KhitanSmallScript: return 0x18B00;
+    default: return 0;
     }
 }
 } // namespace

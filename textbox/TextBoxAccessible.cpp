@@ -146,7 +146,7 @@ TextBoxAccessible::Segment TextBoxAccessible::holding(int position, QAccessible:
     const int to = std::min(size, position + LongestPiece + 1);
     const Segment piece = natural(position, type, from, to);
     const bool tooLong = piece.end - piece.start > LongestPiece || (piece.start == from && from > 0)
-                       || (piece.end == to && to < size);
+                         || (piece.end == to && to < size);
     if (!tooLong)
         return piece;
     // A grid point between the halves of a surrogate pair moves past the pair.
@@ -154,8 +154,7 @@ TextBoxAccessible::Segment TextBoxAccessible::holding(int position, QAccessible:
         if (point >= size)
             return size;
         const QString& text = content.text();
-        return point > 0 && text.at(point).isLowSurrogate() && text.at(point - 1).isHighSurrogate() ? point + 1
-                                                                                                  : point;
+        return point > 0 && text.at(point).isLowSurrogate() && text.at(point - 1).isHighSurrogate() ? point + 1 : point;
     };
     int stretch = position / LongestPiece * LongestPiece;
     if (position < gridPoint(stretch))
@@ -193,8 +192,7 @@ TextBoxAccessible::Segment TextBoxAccessible::natural(int position, QAccessible:
             ++end;
         return {std::max(b->lineStart(position), from), std::min(end, to)};
     }
-    case QAccessible::NoBoundary:
-        return {from, to};
+    case QAccessible::NoBoundary: return {from, to};
     }
     return {};
 }
@@ -230,8 +228,8 @@ QString TextBoxAccessible::textAtOffset(int offset, QAccessible::TextBoundaryTyp
     return piece(at(offset, boundaryType), startOffset, endOffset);
 }
 
-QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int* startOffset, int* endOffset) const
+QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                            int* endOffset) const
 {
     Segment here = at(offset, boundaryType);
     if (here.start > 0)
@@ -241,8 +239,8 @@ QString TextBoxAccessible::textBeforeOffset(int offset, QAccessible::TextBoundar
     return piece(here, startOffset, endOffset);
 }
 
-QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                           int* startOffset, int* endOffset) const
+QString TextBoxAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                           int* endOffset) const
 {
     Segment here = at(offset, boundaryType);
     const int size = characterCount();
@@ -282,8 +280,7 @@ int TextBoxAccessible::offsetAtPoint(const QPoint& point) const
     // The box finds the caret position nearest the point; the character under the point may be
     // the one before it.
     const int position = b->positionAt(local);
-    if (position > 0 && !b->characterRect(position).contains(local)
-        && b->characterRect(position - 1).contains(local))
+    if (position > 0 && !b->characterRect(position).contains(local) && b->characterRect(position - 1).contains(local))
         return position - 1;
     return position;
 }

@@ -204,8 +204,8 @@ void TextBoxBase::announceChanges()
         platform::Announcer::send(moved);
     }
     const std::pair<int, int> selection = m_content.hasSelection()
-        ? std::pair{m_content.selectionStart(), m_content.selectionEnd()}
-        : std::pair{-1, -1};
+                                              ? std::pair{m_content.selectionStart(), m_content.selectionEnd()}
+                                              : std::pair{-1, -1};
     if (selection != m_announcedSelection) {
         m_announcedSelection = selection;
         QAccessibleTextSelectionEvent selected(this, m_content.selectionStart(), m_content.selectionEnd());
@@ -286,18 +286,33 @@ bool TextBoxBase::event(QEvent* event)
         const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
         const bool plain = modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier;
         const QKeySequence::StandardKey overridden[] = {
-            QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
-            QKeySequence::SelectAll, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
-            QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine, QKeySequence::MoveToStartOfDocument,
-            QKeySequence::MoveToEndOfDocument, QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord,
-            QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine, QKeySequence::SelectStartOfDocument,
-            QKeySequence::SelectEndOfDocument, QKeySequence::DeleteCompleteLine,
+            QKeySequence::Copy,
+            QKeySequence::Paste,
+            QKeySequence::Cut,
+            QKeySequence::Undo,
+            QKeySequence::Redo,
+            QKeySequence::SelectAll,
+            QKeySequence::MoveToNextWord,
+            QKeySequence::MoveToPreviousWord,
+            QKeySequence::MoveToStartOfLine,
+            QKeySequence::MoveToEndOfLine,
+            QKeySequence::MoveToStartOfDocument,
+            QKeySequence::MoveToEndOfDocument,
+            QKeySequence::SelectNextWord,
+            QKeySequence::SelectPreviousWord,
+            QKeySequence::SelectStartOfLine,
+            QKeySequence::SelectEndOfLine,
+            QKeySequence::SelectStartOfDocument,
+            QKeySequence::SelectEndOfDocument,
+            QKeySequence::DeleteCompleteLine,
         };
         const bool editing = std::any_of(std::begin(overridden), std::end(overridden),
                                          [&](QKeySequence::StandardKey standard) { return key->matches(standard); });
-        if (editing || (plain && (key->key() < Qt::Key_Escape || key->key() == Qt::Key_Home || key->key() == Qt::Key_End
-                                  || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right
-                                  || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete))) {
+        if (editing
+            || (plain
+                && (key->key() < Qt::Key_Escape || key->key() == Qt::Key_Home || key->key() == Qt::Key_End
+                    || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right || key->key() == Qt::Key_Backspace
+                    || key->key() == Qt::Key_Delete))) {
             event->accept();
             return true;
         }
@@ -310,22 +325,14 @@ QVariant TextBoxBase::inputMethodQuery(Qt::InputMethodQuery query) const
     const int caret = m_content.caret();
     const int from = std::max(0, caret - SurroundingReach);
     switch (query) {
-    case Qt::ImEnabled:
-        return true;
-    case Qt::ImCursorRectangle:
-        return const_cast<TextBoxBase*>(this)->caretRect().translated(viewport()->pos());
-    case Qt::ImFont:
-        return font();
-    case Qt::ImCursorPosition:
-        return caret - from;
-    case Qt::ImAnchorPosition:
-        return std::clamp(m_content.anchor() - from, 0, 2 * SurroundingReach);
-    case Qt::ImSurroundingText:
-        return m_content.text().mid(from, caret - from + SurroundingReach);
-    case Qt::ImCurrentSelection:
-        return m_content.selectedText().left(SurroundingReach);
-    default:
-        return QAbstractScrollArea::inputMethodQuery(query);
+    case Qt::ImEnabled: return true;
+    case Qt::ImCursorRectangle: return const_cast<TextBoxBase*>(this)->caretRect().translated(viewport()->pos());
+    case Qt::ImFont: return font();
+    case Qt::ImCursorPosition: return caret - from;
+    case Qt::ImAnchorPosition: return std::clamp(m_content.anchor() - from, 0, 2 * SurroundingReach);
+    case Qt::ImSurroundingText: return m_content.text().mid(from, caret - from + SurroundingReach);
+    case Qt::ImCurrentSelection: return m_content.selectedText().left(SurroundingReach);
+    default: return QAbstractScrollArea::inputMethodQuery(query);
     }
 }
 

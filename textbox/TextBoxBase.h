@@ -119,7 +119,8 @@ protected:
         if constexpr (std::is_same_v<decltype(edit()), bool>) {
             const int caret = m_content.caret();
             const int anchor = m_content.anchor();
-            if (!edit() && m_content.revision() == revision && m_content.caret() == caret && m_content.anchor() == anchor)
+            if (!edit() && m_content.revision() == revision && m_content.caret() == caret
+                && m_content.anchor() == anchor)
                 return;
         } else {
             edit();

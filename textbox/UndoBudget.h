@@ -15,7 +15,7 @@ inline constexpr std::size_t DefaultUndoBudget = std::size_t(16) << 20;
 // Returns how many steps went.
 template <typename History, typename CanCutBefore>
 std::size_t dropOldestUndoSteps(History& history, std::size_t undoState, std::size_t& held, std::size_t budget,
-                       CanCutBefore canCutBefore)
+                                CanCutBefore canCutBefore)
 {
     if (held <= budget)
         return 0;

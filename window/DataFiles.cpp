@@ -7,7 +7,7 @@
 namespace pellitor {
 
 namespace {
-template<class Accept>
+template <class Accept>
 QString find(const QString& programFolder, const QString& name, Accept accept)
 {
     const QDir folder(programFolder);

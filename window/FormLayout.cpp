@@ -56,10 +56,8 @@ QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
         label->setTextFormat(Qt::PlainText);
         return label;
     }
-    case Kind::Link:
-        return new LinkLabel(caption, parent);
-    case Kind::OptionButton:
-        return new QRadioButton(caption, parent);
+    case Kind::Link: return new LinkLabel(caption, parent);
+    case Kind::OptionButton: return new QRadioButton(caption, parent);
     case Kind::TextBox: {
         auto* box = new InputBox(parent);
         box->setText(caption);
@@ -71,8 +69,7 @@ QWidget* makeWidget(Kind kind, const QString& caption, QWidget* parent)
         box->setPlainText(caption);
         return box;
     }
-    case Kind::Frame:
-        return new CaptionFrame(caption, parent);
+    case Kind::Frame: return new CaptionFrame(caption, parent);
     case Kind::ListBox: {
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -132,8 +129,7 @@ void nameControls(std::span<const AccessibleName> names, QWidget* form)
 void setTabOrder(std::vector<std::pair<int, QWidget*>> controls)
 {
     std::erase_if(controls, [](const auto& entry) { return entry.second->focusPolicy() == Qt::NoFocus; });
-    std::stable_sort(controls.begin(), controls.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(controls.begin(), controls.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < controls.size(); ++i)
         QWidget::setTabOrder(controls[i - 1].second, controls[i].second);
 }

@@ -48,8 +48,8 @@ struct Control {
     const char* name;
     Kind kind;
     const char* caption;
-    Twips at;        // relative to the container
-    int tab;         // position in the tab order, lowest first
+    Twips at;                        // relative to the container
+    int tab;                         // position in the tab order, lowest first
     const char* container = nullptr; // a frame's name, or nullptr for the window
     FontChoice font = {};
     const char* toolTip = nullptr;

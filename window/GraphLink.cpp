@@ -14,10 +14,10 @@
 
 namespace pellitor {
 
-GraphLink::GraphLink(QWidget* window, InputBox* expression, InputBox* parameter, QRadioButton* arc,
-                     QRadioButton* angle, const platform::NumberText& numbers)
-    : m_window(window), m_expression(expression), m_parameter(parameter), m_angle(angle),
-      m_numbers(numbers), m_action(new QAction(tr("Graph"), this))
+GraphLink::GraphLink(QWidget* window, InputBox* expression, InputBox* parameter, QRadioButton* arc, QRadioButton* angle,
+                     const platform::NumberText& numbers)
+    : m_window(window), m_expression(expression), m_parameter(parameter), m_angle(angle), m_numbers(numbers),
+      m_action(new QAction(tr("Graph"), this))
 {
     m_action->setObjectName(QStringLiteral("actGraph"));
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));

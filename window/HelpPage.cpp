@@ -33,7 +33,8 @@ void openHelpPage(QWidget* owner, const QString& path)
 {
     if (platform::openDocument(owner, path))
         return;
-    const QString text = QStringLiteral("No program could open the help page. It is here:\n") + QDir::toNativeSeparators(path);
+    const QString text = QStringLiteral("No program could open the help page. It is here:\n")
+                         + QDir::toNativeSeparators(path);
     platform::MessageBox::show(text.toStdU16String(), u"Error", platform::MessageStyle::Exclamation);
 }
 

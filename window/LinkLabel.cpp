@@ -48,8 +48,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
         event->accept();
         activate();
         return;
-    default:
-        QLabel::keyPressEvent(event);
+    default: QLabel::keyPressEvent(event);
     }
 }
 

@@ -44,8 +44,7 @@ bool isProgramLanguage(const QString& uiLanguage)
 
 } // namespace
 
-Translations::Translations(const QStringList& languages, const QString& programFolder)
-    : m_previous(s_current)
+Translations::Translations(const QStringList& languages, const QString& programFolder) : m_previous(s_current)
 {
     const QString folder = findDataFolder(programFolder, QStringLiteral("translations"));
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

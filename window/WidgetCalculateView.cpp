@@ -68,8 +68,8 @@ QString translatedReport(const std::u16string& text)
 
 } // namespace
 
-WidgetCalculateView::WidgetCalculateView(InputBox* Text1, InputBox* Text2, QRadioButton* Option1,
-                                         QRadioButton* Option2, ResultBox* Text4)
+WidgetCalculateView::WidgetCalculateView(InputBox* Text1, InputBox* Text2, QRadioButton* Option1, QRadioButton* Option2,
+                                         ResultBox* Text4)
     : m_text1(Text1), m_text2(Text2), m_option1(Option1), m_option2(Option2), m_text4(Text4)
 {
 }

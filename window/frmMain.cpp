@@ -68,7 +68,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
 
 frmMain::~frmMain() = default;
 
-template<class T>
+template <class T>
 T* frmMain::control(const char* name) const
 {
     T* widget = findChild<T*>(QString::fromUtf8(name));
@@ -96,26 +96,13 @@ void frmMain::connectButton(XPButton* button, layout::ButtonRole role)
     case ButtonRole::InsertCaption:
         connect(button, &XPButton::Click, this, [this, button] { InsertAtCaret(button->Caption()); });
         return;
-    case ButtonRole::Backspace:
-        connect(button, &XPButton::Click, this, &frmMain::backspace);
-        return;
-    case ButtonRole::InsertFunction:
-        connect(button, &XPButton::Click, this, &frmMain::insertFunction);
-        return;
-    case ButtonRole::Calculate:
-        connect(button, &XPButton::Click, this, &frmMain::calculate);
-        return;
-    case ButtonRole::Clear:
-        connect(button, &XPButton::Click, this, &frmMain::clearBoxes);
-        return;
-    case ButtonRole::Help:
-        connect(button, &XPButton::Click, this, &frmMain::openHelp);
-        return;
-    case ButtonRole::About:
-        connect(button, &XPButton::Click, this, &frmMain::showAbout);
-        return;
-    case ButtonRole::CloseDialog:
-        break;
+    case ButtonRole::Backspace: connect(button, &XPButton::Click, this, &frmMain::backspace); return;
+    case ButtonRole::InsertFunction: connect(button, &XPButton::Click, this, &frmMain::insertFunction); return;
+    case ButtonRole::Calculate: connect(button, &XPButton::Click, this, &frmMain::calculate); return;
+    case ButtonRole::Clear: connect(button, &XPButton::Click, this, &frmMain::clearBoxes); return;
+    case ButtonRole::Help: connect(button, &XPButton::Click, this, &frmMain::openHelp); return;
+    case ButtonRole::About: connect(button, &XPButton::Click, this, &frmMain::showAbout); return;
+    case ButtonRole::CloseDialog: break;
     }
     Q_ASSERT_X(false, "frmMain::connectButton", "a role that the main window has no command for");
 }

@@ -63,7 +63,7 @@ private:
     void openHelp();
     void showAbout();
 
-    template<class T>
+    template <class T>
     T* control(const char* name) const;
 
     QString m_programFolder;

@@ -30,19 +30,18 @@ struct EventLog {
         QObject::connect(&b, &XPButton::KeyDown, [this](qint16& code, qint16& shift) {
             lines << QStringLiteral("KeyDown %1 %2").arg(code).arg(shift);
         });
-        QObject::connect(&b, &XPButton::KeyPress, [this](qint16& ascii) { lines << QStringLiteral("KeyPress %1").arg(ascii); });
+        QObject::connect(&b, &XPButton::KeyPress,
+                         [this](qint16& ascii) { lines << QStringLiteral("KeyPress %1").arg(ascii); });
         QObject::connect(&b, &XPButton::KeyUp, [this](qint16& code, qint16& shift) {
             lines << QStringLiteral("KeyUp %1 %2").arg(code).arg(shift);
         });
         QObject::connect(&b, &XPButton::MouseDown, mouse("MouseDown"));
         QObject::connect(&b, &XPButton::MouseMove, mouse("MouseMove"));
         QObject::connect(&b, &XPButton::MouseUp, mouse("MouseUp"));
-        QObject::connect(&b, &XPButton::MouseEnters, [this](qint32 x, qint32 y) {
-            lines << QStringLiteral("MouseEnters %1 %2").arg(x).arg(y);
-        });
-        QObject::connect(&b, &XPButton::MouseLeaves, [this](qint32 x, qint32 y) {
-            lines << QStringLiteral("MouseLeaves %1 %2").arg(x).arg(y);
-        });
+        QObject::connect(&b, &XPButton::MouseEnters,
+                         [this](qint32 x, qint32 y) { lines << QStringLiteral("MouseEnters %1 %2").arg(x).arg(y); });
+        QObject::connect(&b, &XPButton::MouseLeaves,
+                         [this](qint32 x, qint32 y) { lines << QStringLiteral("MouseLeaves %1 %2").arg(x).arg(y); });
     }
 };
 

@@ -69,11 +69,15 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("focused");
         QTest::addColumn<bool>("pressed");
-        QTest::newRow("plain") << "Calculate" << "" << true << false << false;
-        QTest::newRow("tooltip, focused") << "." << "Decimal Point" << true << true << false;
-        QTest::newRow("pressed by the mouse") << "B" << "Backspace" << true << false << true;
+        QTest::newRow("plain") << "Calculate"
+                               << "" << true << false << false;
+        QTest::newRow("tooltip, focused") << "."
+                                          << "Decimal Point" << true << true << false;
+        QTest::newRow("pressed by the mouse") << "B"
+                                              << "Backspace" << true << false << true;
         // Enabled false greys it; it still takes the focus, as the keyboard finds it.
-        QTest::newRow("disabled, focused") << "Insert" << "Select And Insert A Function" << false << true << false;
+        QTest::newRow("disabled, focused") << "Insert"
+                                           << "Select And Insert A Function" << false << true << false;
     }
     void interface()
     {
@@ -192,10 +196,10 @@ private slots:
         QWidget other;
         other.show();
         QDialog dialog(opened == "owned" || opened == "window" || opened == "nested" ? &shown.window
-                       : opened == "other window"                                  ? &other
-                                                                                    : nullptr);
+                       : opened == "other window"                                    ? &other
+                                                                                     : nullptr);
         dialog.setWindowModality(opened.startsWith("window") || opened == "other window" ? Qt::WindowModal
-                                                                                           : Qt::ApplicationModal);
+                                                                                         : Qt::ApplicationModal);
         XPButton* button = shown.button;
         if (opened == "inside") {
             button = new XPButton(&dialog);
@@ -345,8 +349,8 @@ private slots:
                 const QPoint at = (QPointF(x, y) * ratio).toPoint();
                 const QColor a = normal.pixelColor(at);
                 const QColor b = focused.pixelColor(at);
-                const int difference = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
-                                                 std::abs(a.blue() - b.blue())});
+                const int difference = std::max(
+                    {std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
                 ++ring;
                 changed += difference >= 24;
             }

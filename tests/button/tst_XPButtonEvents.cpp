@@ -60,7 +60,8 @@ private slots:
             << QStringList{"KeyDown 13 0", "KeyPress 13", "Click", "KeyUp 13 0"} << false;
         QTest::newRow("a") << int(Qt::Key_A) << 0 << QStringList{"KeyDown 65 0", "KeyPress 97"}
                            << QStringList{"KeyDown 65 0", "KeyPress 97", "KeyUp 65 0"} << false;
-        QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << QStringList{"KeyDown 16 1", "KeyDown 113 1"}
+        QTest::newRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier)
+                                  << QStringList{"KeyDown 16 1", "KeyDown 113 1"}
                                   << QStringList{"KeyDown 16 1", "KeyDown 113 1", "KeyUp 113 1", "KeyUp 16 0"} << false;
         QTest::newRow("F1, no character") << int(Qt::Key_F1) << 0 << QStringList{"KeyDown 112 0"}
                                           << QStringList{"KeyDown 112 0", "KeyUp 112 0"} << false;
@@ -173,8 +174,8 @@ private slots:
                                    << QStringList{"MouseDown 1 2 10 12", "MouseUp 1 2 10 12", "Click"} << true;
         QTest::newRow("right") << int(Qt::RightButton) << 0 << QStringList{"MouseDown 2 0 10 12", "MouseUp 2 0 10 12"}
                                << false;
-        QTest::newRow("middle") << int(Qt::MiddleButton) << 0
-                                << QStringList{"MouseDown 4 0 10 12", "MouseUp 4 0 10 12"} << false;
+        QTest::newRow("middle") << int(Qt::MiddleButton) << 0 << QStringList{"MouseDown 4 0 10 12", "MouseUp 4 0 10 12"}
+                                << false;
     }
     void mouse()
     {
@@ -219,9 +220,8 @@ private slots:
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QStringList>("events");
         QTest::newRow("left: one click, then DoubleClick")
-            << Qt::LeftButton
-            << QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click", "MouseDown 1 0 10 12", "DoubleClick",
-                           "MouseUp 1 0 10 12"};
+            << Qt::LeftButton << QStringList{"MouseDown 1 0 10 12", "MouseUp 1 0 10 12", "Click",
+                                             "MouseDown 1 0 10 12", "DoubleClick",       "MouseUp 1 0 10 12"};
         QTest::newRow("right: neither") << Qt::RightButton
                                         << QStringList{"MouseDown 2 0 10 12", "MouseUp 2 0 10 12",
                                                        "MouseDown 2 0 10 12", "MouseUp 2 0 10 12"};
@@ -388,7 +388,10 @@ private slots:
         std::unique_ptr<QWidget> shown;
         switch (cause) {
         case 0: pointer.moveTo(QPoint(900, 700), nullptr); break;
-        case 1: shown = std::make_unique<QWidget>(); shown->show(); break;
+        case 1:
+            shown = std::make_unique<QWidget>();
+            shown->show();
+            break;
         case 2: widget->hide(); break;
         case 3: another = makeButton(); break;
         default: button->setEnabledFlag(true); break;

@@ -14,8 +14,9 @@ using namespace pellitor::testing;
 using platform::PropertyBag;
 
 namespace {
-const QStringList persistenceOrder = {"Caption", "ForeColor", "ColorStyle", "FocusDottedRect", "Enabled", "FontType",
-                                      "Icon", "IconMask", "RoundedValue", "CaptionAlignment", "IconAlignment"};
+const QStringList persistenceOrder = {"Caption",      "ForeColor",        "ColorStyle",   "FocusDottedRect",
+                                      "Enabled",      "FontType",         "Icon",         "IconMask",
+                                      "RoundedValue", "CaptionAlignment", "IconAlignment"};
 
 bool timerRuns(const XPButton& button)
 {
@@ -166,7 +167,9 @@ private slots:
     {
         RecordingHost host;
         XPButton button(nullptr, &host);
-        const PropertyBag bag{{"caption", QStringLiteral("7")}, {"colorstyle", QStringLiteral("two")}, {"enabled", false}};
+        const PropertyBag bag{{"caption", QStringLiteral("7")},
+                              {"colorstyle", QStringLiteral("two")},
+                              {"enabled", false}};
         QVERIFY_THROWS_EXCEPTION(platform::PropertyBagError, button.ReadProperties(bag));
         QCOMPARE(button.Caption(), QStringLiteral("7"));
         QCOMPARE(button.ColorStyle(), 1);

@@ -64,8 +64,9 @@ QImage testIcon(bool mask)
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
             const bool opaque = x >= 2 && x < 6 && y >= 2 && y < 6;
-            image.setPixel(x, y, mask ? (opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
-                                      : (opaque ? qRgb(0, 0, 255) : qRgb(0, 0, 0)));
+            image.setPixel(x, y,
+                           mask ? (opaque ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
+                                : (opaque ? qRgb(0, 0, 255) : qRgb(0, 0, 0)));
         }
     }
     return image;
@@ -125,7 +126,7 @@ private slots:
             const QPoint at = ringProbes[line];
             // Not drawn: the pressed gradient shows, the same along the whole row.
             const bool shown = colors[line] == NotDrawn ? onGradient(image.pixel(at), 0xBDABAC, 0xFFFFFF, at.y())
-                                                          : image.pixel(at) == bgr(colors[line]);
+                                                        : image.pixel(at) == bgr(colors[line]);
             QVERIFY2(shown, qPrintable(QStringLiteral("line %1").arg(line + 1)));
         }
     }
@@ -138,11 +139,11 @@ private slots:
         const QImage image = render(*button);
         QVERIFY(onGradient(image.pixel(1, 1), 0xFBFCFC, 0xEAF0F0, 1)); // open corners of the outer ring
         QCOMPARE(image.pixel(W - 3, 1), image.pixel(1, 1));
-        QCOMPARE(image.pixel(2, 1), bgr(ring::Hover1[0]));          // outer top runs from x = 2 ...
-        QCOMPARE(image.pixel(W - 4, 1), bgr(ring::Hover1[0]));      // ... to W - 4
-        QCOMPARE(image.pixel(W - 3, 2), bgr(0x69CAFC));      // inner top leaves the outer right alone
-        QCOMPARE(image.pixel(2, H - 4), bgr(0x30B3F8));      // inner bottom drawn over inner left
-        QCOMPARE(image.pixel(W - 4, H - 4), bgr(0x61C7FA));  // inner right drawn last
+        QCOMPARE(image.pixel(2, 1), bgr(ring::Hover1[0]));     // outer top runs from x = 2 ...
+        QCOMPARE(image.pixel(W - 4, 1), bgr(ring::Hover1[0])); // ... to W - 4
+        QCOMPARE(image.pixel(W - 3, 2), bgr(0x69CAFC));        // inner top leaves the outer right alone
+        QCOMPARE(image.pixel(2, H - 4), bgr(0x30B3F8));        // inner bottom drawn over inner left
+        QCOMPARE(image.pixel(W - 4, H - 4), bgr(0x61C7FA));    // inner right drawn last
     }
 
     void borderAndGradient_data()
@@ -284,7 +285,7 @@ private slots:
         QTest::addColumn<int>("alignment");
         QTest::addColumn<bool>("withMask");
         QTest::addColumn<bool>("enabled");
-        QTest::addColumn<int>("x");  // where the icon's top-left lands, or -1 for no icon
+        QTest::addColumn<int>("x"); // where the icon's top-left lands, or -1 for no icon
         QTest::addColumn<QRgb>("shape");
         QTest::newRow("left") << 1 << true << true << 5 << qRgb(0, 0, 255);
         QTest::newRow("right") << 2 << true << true << W - 8 - 5 << qRgb(0, 0, 255);

@@ -43,14 +43,17 @@ struct Place {
 };
 // Offsets and sizes odd and even: at 1.5 an odd one falls half-way between device pixels.
 constexpr Place places[] = {
-    {"75x23 at 0,0", {0, 0}, {75, 23}},  {"75x23 at 13,7", {13, 7}, {75, 23}}, {"76x24 at 13,8", {13, 8}, {76, 24}},
-    {"25x22 at 3,3", {3, 3}, {25, 22}},  {"25x22 at 38,21", {38, 21}, {25, 22}}, {"103x39 at 5,2", {5, 2}, {103, 39}},
+    {"75x23 at 0,0", {0, 0}, {75, 23}}, {"75x23 at 13,7", {13, 7}, {75, 23}},   {"76x24 at 13,8", {13, 8}, {76, 24}},
+    {"25x22 at 3,3", {3, 3}, {25, 22}}, {"25x22 at 38,21", {38, 21}, {25, 22}}, {"103x39 at 5,2", {5, 2}, {103, 39}},
 };
 
 enum class Look { Disabled, Hover, Focus, Pressed };
 
 // The outer lines of a ring: the inner ones of these looks are not checked at every scale.
-QList<quint32> outerLines(const QList<quint32>& ring) { return ring.first(4); }
+QList<quint32> outerLines(const QList<quint32>& ring)
+{
+    return ring.first(4);
+}
 } // namespace
 
 Q_DECLARE_METATYPE(Look)
@@ -125,8 +128,8 @@ private slots:
             for (int line = lines - 2; line >= 0; --line)
                 colours.append(bgr(ring[line * 4 + e]));
             colours.append(bgr(border));
-            const QString runs =
-                runsAcross(image, startAcross(image, scene.area(), edges[e], colours, m_width), edges[e], colours);
+            const QString runs = runsAcross(image, startAcross(image, scene.area(), edges[e], colours, m_width),
+                                            edges[e], colours);
             QCOMPARE(edgeName(edges[e]) + (": " + runs), edgeName(edges[e]) + (": " + equalRuns(lines, m_width)));
         }
     }
@@ -161,13 +164,15 @@ private slots:
                     continue;
                 bool nearOutside = false;
                 for (int d = 1; d <= m_width; ++d) {
-                    nearOutside |= outside(p + QPoint(d, 0)) || outside(p - QPoint(d, 0))
-                                   || outside(p + QPoint(0, d)) || outside(p - QPoint(0, d));
+                    nearOutside |= outside(p + QPoint(d, 0)) || outside(p - QPoint(d, 0)) || outside(p + QPoint(0, d))
+                                   || outside(p - QPoint(0, d));
                 }
                 borderPixels += image.pixel(p) == border;
                 QVERIFY2((image.pixel(p) == border) == nearOutside,
-                         qPrintable(QStringLiteral("(%1, %2): %3").arg(x).arg(y).arg(
-                             nearOutside ? "border missing" : "border too deep")));
+                         qPrintable(QStringLiteral("(%1, %2): %3")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(nearOutside ? "border missing" : "border too deep")));
             }
         }
         QVERIFY(borderPixels > m_width * (size.width() + size.height()));
@@ -207,7 +212,8 @@ private:
     {
         const bool row = edge == Edge::Top || edge == Edge::Bottom;
         QList<bool> dots;
-        for (QPoint at = row ? QPoint(0, p.y()) : QPoint(p.x(), 0); image.valid(at); at += row ? QPoint(1, 0) : QPoint(0, 1))
+        for (QPoint at = row ? QPoint(0, p.y()) : QPoint(p.x(), 0); image.valid(at);
+             at += row ? QPoint(1, 0) : QPoint(0, 1))
             dots.append(image.pixel(at) == Black);
         QList<int> runs;
         for (qsizetype i = dots.indexOf(true); i >= 0 && i <= dots.lastIndexOf(true); ++i) {

@@ -34,13 +34,13 @@ private slots:
         QTest::addColumn<QRgb>("last");
         // Red is the lowest byte; the highest byte is ignored.
         QTest::newRow("vertical, style 1") << 1 << 0x00FBFCFCu << 0x00EAF0F0u << qRgb(0xFC, 0xFC, 0xFB)
-                                          << qRgb(0xF6, 0xF6, 0xF2) << qRgb(0xF0, 0xF0, 0xEA);
-        QTest::newRow("vertical, red ramp") << 1 << 0x00000000u << 0x000000FFu << qRgb(0, 0, 0) << qRgb(0x7F, 0, 0)
-                                            << qRgb(0xFF, 0, 0);
-        QTest::newRow("high byte ignored") << 1 << 0xFF0000FFu << 0x7F0000FFu << qRgb(0xFF, 0, 0)
-                                           << qRgb(0xFF, 0, 0) << qRgb(0xFF, 0, 0);
-        QTest::newRow("horizontal, blue ramp") << 0 << 0x00FF0000u << 0x00000000u << qRgb(0, 0, 0xFF)
-                                               << qRgb(0, 0, 0x7F) << qRgb(0, 0, 0);
+                                           << qRgb(0xF6, 0xF6, 0xF2) << qRgb(0xF0, 0xF0, 0xEA);
+        QTest::newRow("vertical, red ramp")
+            << 1 << 0x00000000u << 0x000000FFu << qRgb(0, 0, 0) << qRgb(0x7F, 0, 0) << qRgb(0xFF, 0, 0);
+        QTest::newRow("high byte ignored")
+            << 1 << 0xFF0000FFu << 0x7F0000FFu << qRgb(0xFF, 0, 0) << qRgb(0xFF, 0, 0) << qRgb(0xFF, 0, 0);
+        QTest::newRow("horizontal, blue ramp")
+            << 0 << 0x00FF0000u << 0x00000000u << qRgb(0, 0, 0xFF) << qRgb(0, 0, 0x7F) << qRgb(0, 0, 0);
     }
     void endColours()
     {

@@ -27,8 +27,9 @@ QImage iconPicture(bool mask)
     for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 12; ++x) {
             const bool on = std::abs(x - 5.5) + std::abs(y - 5.5) <= 6;
-            image.setPixel(x, y, mask ? (on ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
-                                      : (on ? qRgb(30, 90, 220) : qRgb(0, 0, 0)));
+            image.setPixel(x, y,
+                           mask ? (on ? qRgb(0, 0, 0) : qRgb(255, 255, 255))
+                                : (on ? qRgb(30, 90, 220) : qRgb(0, 0, 0)));
         }
     }
     return image;
@@ -41,7 +42,7 @@ int checkLook(const QImage& look, int style, const QString& state, QImage* keep,
     if (style < 1 || style > 3)
         return 0;
     const quint32 border = state.contains(QLatin1String("disabled")) ? border::Disabled
-                          : (style == 3 ? border::Green : border::Blue);
+                                                                     : (style == 3 ? border::Green : border::Blue);
     int faults = 0;
     if (look.pixel(look.width() / 2, 0) != bgr(border)) {
         std::fprintf(stderr, "xpbutton_gallery: style %d, %s: no border of its colour\n", style, qPrintable(state));
@@ -73,15 +74,35 @@ int main(int argc, char** argv)
         {"normal", [](XPButton&) {}},
         {"hover", [&](XPButton& b) { hover(b, pointer); }},
         {"focus", [](XPButton& b) { focus(b); }},
-        {"focus+hover", [&](XPButton& b) { focus(b); hover(b, pointer); }},
+        {"focus+hover",
+         [&](XPButton& b) {
+             focus(b);
+             hover(b, pointer);
+         }},
         {"pressed", [](XPButton& b) { pressLeft(b); }},
-        {"pressed+focus", [](XPButton& b) { focus(b); pressLeft(b); }},
+        {"pressed+focus",
+         [](XPButton& b) {
+             focus(b);
+             pressLeft(b);
+         }},
         {"disabled", [](XPButton& b) { b.setEnabledFlag(false); }},
-        {"icon left", [](XPButton& b) { b.setIcon(iconPicture(false)); b.setIconMask(iconPicture(true)); }},
-        {"icon right", [](XPButton& b) {
-             b.setIcon(iconPicture(false)); b.setIconMask(iconPicture(true)); b.setIconAlignment(2); }},
-        {"icon disabled", [](XPButton& b) {
-             b.setIcon(iconPicture(false)); b.setIconMask(iconPicture(true)); b.setEnabledFlag(false); }},
+        {"icon left",
+         [](XPButton& b) {
+             b.setIcon(iconPicture(false));
+             b.setIconMask(iconPicture(true));
+         }},
+        {"icon right",
+         [](XPButton& b) {
+             b.setIcon(iconPicture(false));
+             b.setIconMask(iconPicture(true));
+             b.setIconAlignment(2);
+         }},
+        {"icon disabled",
+         [](XPButton& b) {
+             b.setIcon(iconPicture(false));
+             b.setIconMask(iconPicture(true));
+             b.setEnabledFlag(false);
+         }},
         {"caption left", [](XPButton& b) { b.setCaptionAlignment(0); }},
         {"caption right", [](XPButton& b) { b.setCaptionAlignment(1); }},
     };

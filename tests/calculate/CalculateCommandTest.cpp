@@ -1,7 +1,7 @@
 // The Calculate command: the three report forms, the boxes it shows, what it leaves in the window.
 #include "CalculateCommand.h"
-#include "FakeCalculateView.h"
 #include "Cls6.h"
+#include "FakeCalculateView.h"
 #include "LocaleNumberText.h"
 
 #include <gtest/gtest.h>
@@ -55,8 +55,7 @@ TEST(CalculateCommand, WritesTheReport)
         {u"x", u"-", Angle::Arc, Outcome::Value, u"Function y=x\r\n  x=0\r\n  y=0.0000"},
         {u"x", u"1-2", Angle::Arc, Outcome::Value, u"Function y=x\r\n  x=1\r\n  y=1.0000"},
         {u"x/3", u"-0.5", Angle::Arc, Outcome::Value, u"Function y=x/3\r\n  x=-0.5\r\n  y=-0.1667"},
-        {u"x", u"123456789", Angle::Arc, Outcome::Value,
-         u"Function y=x\r\n  x=1.234568E+08\r\n  y=123,456,792.0000"},
+        {u"x", u"123456789", Angle::Arc, Outcome::Value, u"Function y=x\r\n  x=1.234568E+08\r\n  y=123,456,792.0000"},
         {u"sin(x)", u"30", Angle::Angle, Outcome::Value, u"Function y=sin(x)\r\n  x=30\r\n  y=0.5000"},
         {u"sin(x)", u"30", Angle::Arc, Outcome::Value, u"Function y=sin(x)\r\n  x=30\r\n  y=-0.9880"},
         {u"sin(x)", u"30", Angle::Neither, Outcome::Value, u"Function y=sin(x)\r\n  x=30\r\n  y=-0.9880"},
@@ -91,7 +90,10 @@ TEST(CalculateCommand, ComparesWithTheFailureValueExactly)
     std::snprintf(text, sizeof text, "%.9g", static_cast<double>(neighbour));
     const std::u16string neighbourText(text, text + std::char_traits<char>::length(text));
 
-    const struct { std::u16string parameter; Outcome outcome; } cases[] = {
+    const struct {
+        std::u16string parameter;
+        Outcome outcome;
+    } cases[] = {
         {u"-0.12345", Outcome::CannotCalculate},
         {neighbourText, Outcome::Value},
     };
@@ -224,7 +226,10 @@ TEST(CalculateCommand, SurvivesAnyInput)
 
 TEST(CalculateCommand, HandlesVeryLongInput)
 {
-    const struct { std::u16string expression; Outcome outcome; } cases[] = {
+    const struct {
+        std::u16string expression;
+        Outcome outcome;
+    } cases[] = {
         {std::u16string(200000, u'('), Outcome::SyntaxFault},
         {std::u16string(100000, u'(') + u"x" + std::u16string(100000, u')'), Outcome::Value},
         {u"1" + std::u16string(100000, u'0'), Outcome::EngineFault},

@@ -27,7 +27,9 @@ std::string show(const std::u16string& text)
 
 TEST(Der, InsertMultiplication)
 {
-    const struct { std::u16string in, out; } cases[] = {
+    const struct {
+        std::u16string in, out;
+    } cases[] = {
         {u"2x", u"2*x"},
         {u"2cos(x^2)/x", u"2*cos(x^2)/x"},
         {u"2(x+1)", u"2*(x+1)"},
@@ -70,20 +72,12 @@ TEST(Der, InsertMultiplication)
 TEST(Der, CheckExpression)
 {
     const CheckCase cases[] = {
-        {u"2 x + 1", True, u"2x+1"},
-        {u"2,5x", True, u"2.5x"},
-        {u"  2cos(x^2)/x  ", True, u"2cos(x^2)/x"},
-        {u"((x", True, u"((x"},
-        {u"", True, u"0"},
-        {u" ", True, u"0"},
-        {u"  ", True, u""},
-        {u"x=1", False, u"x"},
-        {u"x\t+1", False, u"x"},
-        {u"2\u00e9", False, u"2"},  // a letter outside A to Z
-        {u"\uff12x", False, u""},   // a digit of another script
-        {u"x_1", False, u"x"},
-        {u"1\r\n", False, u"1"},
-        {std::u16string(u"1\0", 2), False, u"1"},
+        {u"2 x + 1", True, u"2x+1"}, {u"2,5x", True, u"2.5x"}, {u"  2cos(x^2)/x  ", True, u"2cos(x^2)/x"},
+        {u"((x", True, u"((x"},      {u"", True, u"0"},        {u" ", True, u"0"},
+        {u"  ", True, u""},          {u"x=1", False, u"x"},    {u"x\t+1", False, u"x"},
+        {u"2\u00e9", False, u"2"}, // a letter outside A to Z
+        {u"\uff12x", False, u""},  // a digit of another script
+        {u"x_1", False, u"x"},       {u"1\r\n", False, u"1"},  {std::u16string(u"1\0", 2), False, u"1"},
     };
     for (const auto& c : cases) {
         std::u16string output = u"stale";
@@ -95,17 +89,9 @@ TEST(Der, CheckExpression)
 TEST(Der, CheckParameter)
 {
     const CheckCase cases[] = {
-        {u"1,5", True, u"1.5"},
-        {u"  -2  ", True, u"-2"},
-        {u"- 2", True, u"-2"},
-        {u"1-2", True, u"1-2"},
-        {u"--.", True, u"--."},
-        {u"", True, u"0"},
-        {u" ", True, u"0"},
-        {u"+3", False, u""},
-        {u"1e5", False, u"1"},
-        {u"x", False, u""},
-        {u"1.5\t", False, u"1.5"},
+        {u"1,5", True, u"1.5"}, {u"  -2  ", True, u"-2"}, {u"- 2", True, u"-2"},     {u"1-2", True, u"1-2"},
+        {u"--.", True, u"--."}, {u"", True, u"0"},        {u" ", True, u"0"},        {u"+3", False, u""},
+        {u"1e5", False, u"1"},  {u"x", False, u""},       {u"1.5\t", False, u"1.5"},
     };
     for (const auto& c : cases) {
         std::u16string output = u"stale";

@@ -3,8 +3,8 @@
 #include "PlotSpan.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -61,7 +61,10 @@ struct Plot {
     FrameLines frame;
     Span xs, ys;
 
-    double column(double x) const { return frame.left + (x - xs.from) / (xs.to - xs.from) * (frame.right - frame.left); }
+    double column(double x) const
+    {
+        return frame.left + (x - xs.from) / (xs.to - xs.from) * (frame.right - frame.left);
+    }
     double row(double y) const { return frame.bottom - (y - ys.from) / (ys.to - ys.from) * (frame.bottom - frame.top); }
     double xAt(int column) const
     {
@@ -96,9 +99,15 @@ Plot draw(const QString& expression, Span xs, Span ys, bool degrees = false)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("plot.png"));
-    QStringList arguments{QStringLiteral("--plot"), QStringLiteral("%1:%2").arg(xs.from).arg(xs.to),
-                          QStringLiteral("--y"), QStringLiteral("%1:%2").arg(ys.from).arg(ys.to),
-                          QStringLiteral("--size"), QStringLiteral("500x400"), QStringLiteral("-o"), path, expression};
+    QStringList arguments{QStringLiteral("--plot"),
+                          QStringLiteral("%1:%2").arg(xs.from).arg(xs.to),
+                          QStringLiteral("--y"),
+                          QStringLiteral("%1:%2").arg(ys.from).arg(ys.to),
+                          QStringLiteral("--size"),
+                          QStringLiteral("500x400"),
+                          QStringLiteral("-o"),
+                          path,
+                          expression};
     if (degrees)
         arguments.prepend(QStringLiteral("--angle"));
     EXPECT_EQ(runCalc(arguments), 0) << expression.toStdString();
@@ -113,7 +122,12 @@ Plot draw(const QString& expression, Span xs, Span ys, bool degrees = false)
 
 TEST(PlotPixels, TheCurveIsWhereTheFunctionIs)
 {
-    const struct { QString expression; Span xs; Span ys; std::function<double(double)> f; } cases[] = {
+    const struct {
+        QString expression;
+        Span xs;
+        Span ys;
+        std::function<double(double)> f;
+    } cases[] = {
         {QStringLiteral("x"), {-1, 1}, {-1, 1}, [](double x) { return x; }},
         {QStringLiteral("x^2-1"), {-2, 2}, {-1.5, 3.5}, [](double x) { return x * x - 1; }},
         {QStringLiteral("2cos(x^2)/x"), {0.5, 5}, {-3, 3}, [](double x) { return 2 * std::cos(x * x) / x; }},
@@ -156,7 +170,12 @@ TEST(PlotPixels, GapsWhereTheEvaluationFails)
 
 TEST(PlotPixels, NoLineAcrossAPole)
 {
-    const struct { QString expression; Span xs; double pole; bool degrees; } cases[] = {
+    const struct {
+        QString expression;
+        Span xs;
+        double pole;
+        bool degrees;
+    } cases[] = {
         {QStringLiteral("tan(x)"), {0, 180}, 90, true},
         {QStringLiteral("tan(x)"), {-360, 360}, -270, true},
         {QStringLiteral("1/x"), {-1, 1}, 0, false},
@@ -179,7 +198,8 @@ TEST(PlotPixels, NoLineAcrossAPole)
             }
             return false;
         };
-        EXPECT_TRUE(drawnBetween(pole - 40, pole - 5) && drawnBetween(pole + 5, pole + 40)) << c.expression.toStdString();
+        EXPECT_TRUE(drawnBetween(pole - 40, pole - 5) && drawnBetween(pole + 5, pole + 40))
+            << c.expression.toStdString();
     }
 }
 
@@ -193,17 +213,30 @@ TEST(PlotFiles, WrittenOnlyOnSuccess)
         file.write("before");
     }
     const QString fresh = folder.filePath(QStringLiteral("fresh.png"));
-    const struct { QStringList arguments; int status; QString path; } cases[] = {
+    const struct {
+        QStringList arguments;
+        int status;
+        QString path;
+    } cases[] = {
         {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("2+y")}, 3, kept},
         {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("x=1")}, 3, kept},
-        {{QStringLiteral("--plot"), QStringLiteral("-2:-1"), QStringLiteral("-o"), kept, QStringLiteral("sqr(x)")}, 1, kept},
-        {{QStringLiteral("--plot"), QStringLiteral("1:0"), QStringLiteral("-o"), fresh, QStringLiteral("x")}, 64, fresh},
+        {{QStringLiteral("--plot"), QStringLiteral("-2:-1"), QStringLiteral("-o"), kept, QStringLiteral("sqr(x)")},
+         1,
+         kept},
+        {{QStringLiteral("--plot"), QStringLiteral("1:0"), QStringLiteral("-o"), fresh, QStringLiteral("x")},
+         64,
+         fresh},
         {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("--size"), QStringLiteral("20x20"),
-          QStringLiteral("-o"), fresh, QStringLiteral("x")}, 64, fresh},
-        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), folder.filePath(QStringLiteral("p.gif")),
-          QStringLiteral("x")}, 64, folder.filePath(QStringLiteral("p.gif"))},
+          QStringLiteral("-o"), fresh, QStringLiteral("x")},
+         64,
+         fresh},
         {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"),
-          folder.filePath(QStringLiteral("missing/p.png")), QStringLiteral("x")}, 74,
+          folder.filePath(QStringLiteral("p.gif")), QStringLiteral("x")},
+         64,
+         folder.filePath(QStringLiteral("p.gif"))},
+        {{QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"),
+          folder.filePath(QStringLiteral("missing/p.png")), QStringLiteral("x")},
+         74,
          folder.filePath(QStringLiteral("missing/p.png"))},
     };
     for (const auto& c : cases) {
@@ -219,7 +252,9 @@ TEST(PlotFiles, WrittenOnlyOnSuccess)
     // No half-written replacement is left behind.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.png")});
 
-    EXPECT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("x")}), 0);
+    EXPECT_EQ(runCalc(
+                  {QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), kept, QStringLiteral("x")}),
+              0);
     EXPECT_EQ(QImage(kept).size(), QSize(800, 500));
 }
 
@@ -227,7 +262,8 @@ TEST(PlotFiles, SvgLabelsInTheUsersNumbers)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("plot.SVG"));
-    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("-o"), path, QStringLiteral("x^2")},
+    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("-o"), path,
+                       QStringLiteral("x^2")},
                       QStringLiteral("de_DE.UTF-8")),
               0);
     QFile file(path);
@@ -246,8 +282,8 @@ TEST(PlotFiles, TickLabelsDiffer)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("plot.svg"));
-    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("--y"), QStringLiteral("5:5.000001"),
-                       QStringLiteral("-o"), path, QStringLiteral("x")},
+    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("--y"),
+                       QStringLiteral("5:5.000001"), QStringLiteral("-o"), path, QStringLiteral("x")},
                       QStringLiteral("C")),
               0);
     QFile file(path);
@@ -273,7 +309,9 @@ TEST(PlotFiles, APipeIsWrittenInPlace)
     reader.setStandardOutputFile(folder.filePath(QStringLiteral("got")));
     reader.start(QStringLiteral("cat"), {pipe});
     ASSERT_TRUE(reader.waitForStarted());
-    EXPECT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), pipe, QStringLiteral("x")}), 0);
+    EXPECT_EQ(runCalc(
+                  {QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), pipe, QStringLiteral("x")}),
+              0);
     ASSERT_TRUE(reader.waitForFinished(20000));
     EXPECT_EQ(QImage(folder.filePath(QStringLiteral("got")), "PNG").size(), QSize(800, 500));
     EXPECT_FALSE(QFileInfo(pipe).isFile());

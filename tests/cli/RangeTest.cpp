@@ -17,9 +17,9 @@ TEST(Range, StepsThatCannotChangeA32BitXAreRefused)
         const char* range;
         bool refused;
     } cases[] = {
-        {"0:16777216:1", false},          // every integer up to 2^24 is a float
-        {"0:16777217:1", true},           // 2^24 + 1 is not: its row would repeat 2^24
-        {"-16777217:0:1", true},          // the same at the other end of the range
+        {"0:16777216:1", false}, // every integer up to 2^24 is a float
+        {"0:16777217:1", true},  // 2^24 + 1 is not: its row would repeat 2^24
+        {"-16777217:0:1", true}, // the same at the other end of the range
         {"-16777216:16777216:2", false},
         {"16777216:16777300:2", false},   // beyond 2^24 the floats lie 2 apart
         {"8388609.5:8388620.5:1", true},  // steps as wide as the floats, but on their midpoints:
@@ -48,9 +48,9 @@ TEST(Range, SamplesOfAPictureFollowTheSameRule)
         int width;
         bool refused;
     } cases[] = {
-        {{1.0, 1.0000001}, 800, true},       // two floats, 1601 samples
-        {{1.0, 1.001}, 800, false},          // 8389 floats
-        {{1.0, 1.001}, 8000, true},          // 16001 samples
+        {{1.0, 1.0000001}, 800, true}, // two floats, 1601 samples
+        {{1.0, 1.001}, 800, false},    // 8389 floats
+        {{1.0, 1.001}, 8000, true},    // 16001 samples
         {{-1e7, 1e7}, 8000, false},
         {{16777216.0, 16900000.0}, 8000, false}, // samples 7.7 apart, floats 2
         {{16777216.0, 16800000.0}, 8000, true},  // samples 1.4 apart

@@ -45,7 +45,8 @@ public:
         case 0: return std::to_string(pick(10));
         case 1: return pick(2) ? "x" : "X";
         case 2: return pick(4) ? join(std::to_string(pick(20)), ".", std::to_string(pick(100))) : "pi";
-        case 3: case 4: {
+        case 3:
+        case 4: {
             static const char* const operators[] = {"+", "-", "*", "/", "^"};
             return join(make(depth - 1), operators[pick(5)], make(depth - 1));
         }
@@ -53,9 +54,11 @@ public:
         case 6: return join("(", make(depth - 1), ")");
         case 7: return join(std::to_string(1 + pick(9)), pick(2) ? std::string("x") : join("(", make(depth - 1), ")"));
         default: {
-            static const char* const functions[] = {"sin", "cos", "log", "exp", "abs", "atan", "int", "sqr", "tan",
-                "sec", "csec", "ctan", "asin", "acos", "asec", "acsec", "actan", "sinh", "cosh", "tanh", "ctanh",
-                "sech", "csech", "asinh", "acosh", "atanh", "asech", "acsech", "actanh", "SIN", "Cos"};
+            static const char* const functions[] = {"sin",    "cos",   "log",   "exp",   "abs",   "atan",  "int",
+                                                    "sqr",    "tan",   "sec",   "csec",  "ctan",  "asin",  "acos",
+                                                    "asec",   "acsec", "actan", "sinh",  "cosh",  "tanh",  "ctanh",
+                                                    "sech",   "csech", "asinh", "acosh", "atanh", "asech", "acsech",
+                                                    "actanh", "SIN",   "Cos"};
             return join(functions[pick(std::size(functions))], "(", make(depth - 1), ")");
         }
         }
@@ -105,13 +108,13 @@ std::string expectedRow(const std::string& expression, const std::string& parame
     const CalculateCommand::Outcome outcome = CalculateCommand(view, plain).run();
     const QString report = QString::fromStdU16String(view.result);
     const QStringList lines = report.split(QStringLiteral("\r\n"));
-    const auto box = [&] { return QString::fromStdU16String(boxes.last().title + u": " + boxes.last().text).toStdString(); };
+    const auto box = [&] {
+        return QString::fromStdU16String(boxes.last().title + u": " + boxes.last().text).toStdString();
+    };
     using Outcome = CalculateCommand::Outcome;
     switch (outcome) {
-    case Outcome::Value:
-        return join(lines[1].mid(4).toStdString(), "\t", lines[2].mid(4).toStdString());
-    case Outcome::CannotCalculate:
-        return join(lines[1].mid(4).toStdString(), "\tCan not calculate");
+    case Outcome::Value: return join(lines[1].mid(4).toStdString(), "\t", lines[2].mid(4).toStdString());
+    case Outcome::CannotCalculate: return join(lines[1].mid(4).toStdString(), "\tCan not calculate");
     case Outcome::EngineFault: {
         // The command shows the error in a box and keeps only the first line; x is read as it reads it.
         RecordingMessages ignored;
@@ -120,10 +123,8 @@ std::string expectedRow(const std::string& expression, const std::string& parame
         return join(QString::fromStdU16String(plain.general(*x)).toStdString(), "\t", box());
     }
     case Outcome::ParameterRefused:
-    case Outcome::ParameterOutOfRange:
-        return join("\t", box());
-    default:
-        return "unexpected outcome";
+    case Outcome::ParameterOutOfRange: return join("\t", box());
+    default: return "unexpected outcome";
     }
 }
 
@@ -177,7 +178,7 @@ TEST(TableAgreement, EveryXsRowIsTheReport)
         if (degree)
             arguments.prepend(QStringLiteral("--angle"));
         const Output run = calc(arguments);
-        if (run.status == 3) {  // refused: the command refuses it too, with no row printed
+        if (run.status == 3) { // refused: the command refuses it too, with no row printed
             EXPECT_EQ(run.out, "") << expression;
             RecordingMessages boxes;
             EXPECT_FALSE(CalculateCommand::translate(QString::fromStdString(expression).toStdU16String(), boxes))
@@ -207,16 +208,20 @@ TEST(TableAgreement, EveryStepRowIsTheReport)
 {
     std::mt19937 random(7);
     ExpressionMaker maker(random);
-    const char* const ranges[][3] = {{"-10", "10", "0.37"}, {"0", "360", "7.5"}, {"-1", "1", "0.013"},
-                                     {"1000", "-1000", "-33.3"}, {"0.0001", "0.001", "0.00003"}};
+    const char* const ranges[][3] = {{"-10", "10", "0.37"},
+                                     {"0", "360", "7.5"},
+                                     {"-1", "1", "0.013"},
+                                     {"1000", "-1000", "-33.3"},
+                                     {"0.0001", "0.001", "0.00003"}};
     int compared = 0;
     // The last few tables run over several of the blocks in which the program evaluates rows.
     const char* const longRange[3] = {"-2000", "2000", "0.5"};
     for (int e = 0; e < 43; ++e) {
         const std::string expression = maker.make(2 + e % 3);
         const auto& range = e < 40 ? ranges[e % std::size(ranges)] : longRange;
-        const Output run = calc({QStringLiteral("--table"), QStringLiteral("%1:%2:%3").arg(range[0], range[1], range[2]),
-                                 QStringLiteral("--"), QString::fromStdString(expression)});
+        const Output run = calc({QStringLiteral("--table"),
+                                 QStringLiteral("%1:%2:%3").arg(range[0], range[1], range[2]), QStringLiteral("--"),
+                                 QString::fromStdString(expression)});
         if (run.status == 3)
             continue;
         ASSERT_EQ(run.status, 0) << expression;
@@ -227,7 +232,8 @@ TEST(TableAgreement, EveryStepRowIsTheReport)
         for (std::size_t i = 0; i < count; ++i) {
             // x = FROM + i*STEP in 64 bits, rounded to 32: handed to the command as its exact decimal.
             char x[128];
-            std::snprintf(x, sizeof x, "%.60f", static_cast<double>(static_cast<float>(from + static_cast<double>(i) * step)));
+            std::snprintf(x, sizeof x, "%.60f",
+                          static_cast<double>(static_cast<float>(from + static_cast<double>(i) * step)));
             EXPECT_EQ(rows[i + 1], expectedRow(expression, x, false)) << expression << " at row " << i;
             ++compared;
         }

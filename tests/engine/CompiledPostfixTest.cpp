@@ -32,32 +32,91 @@ const float NotANumber = std::numeric_limits<float>::quiet_NaN();
 
 // The x of every case: ordinary values, the special angles, the edges of the 32-bit range, and
 // x where pow(x, 3) and pow(x + 0.1, 2) are not the rounded products.
-const float Xs[] = {0.0f, 1.0f, -1.0f, 0.5f, 2.0f, 30.0f, 90.0f, 180.0f, -2.5f, 1e-45f, 3.4e38f, -3.4e38f,
+const float Xs[] = {0.0f,           1.0f,           -1.0f,          0.5f,     2.0f,      30.0f,
+                    90.0f,          180.0f,         -2.5f,          1e-45f,   3.4e38f,   -3.4e38f,
                     0x1.001ff8p+0f, -0x1.fffc8p+0f, 0x1.1187e6p+0f, Infinity, -Infinity, NotANumber};
 } // namespace
 
 TEST(CompiledPostfix, GivesWhatTheTextGivesToTheBit)
 {
     const std::u16string texts[] = {
-        u"", u"5", u"XX", u"2 XX 2 ^ COS * XX / ", u"XX SIN 3.1415926 + ", u"XX 2 ^ (-) ", u"2 3 ^ 2 ^ ",
-        u"2 3 + 4 * ", u"XX 3 ^ 2 XX * - XX SQR + ", u"XX ASECH 1 + ",
+        u"",
+        u"5",
+        u"XX",
+        u"2 XX 2 ^ COS * XX / ",
+        u"XX SIN 3.1415926 + ",
+        u"XX 2 ^ (-) ",
+        u"2 3 ^ 2 ^ ",
+        u"2 3 + 4 * ",
+        u"XX 3 ^ 2 XX * - XX SQR + ",
+        u"XX ASECH 1 + ",
         // powers: the integer 1 for exponent 0 (of x, of a computed base), negative bases, and
         // squares and cubes whose rounded products are not what pow gives
-        u"0 0 ^ ", u"XX 0 ^ ", u"XX SIN 0 ^ ", u"XX (-) 0.5 ^ ", u"2 (-) XX ^ ", u"XX XX ^ ", u"0 XX ^ ",
-        u"XX 3 ^ XX XX * XX * - ", u"XX 0.1 + 2 ^ XX 0.1 + XX 0.1 + * - ", u"XX 1 + 3 ^ ", u"XX 1e100 * 3 ^ ",
+        u"0 0 ^ ",
+        u"XX 0 ^ ",
+        u"XX SIN 0 ^ ",
+        u"XX (-) 0.5 ^ ",
+        u"2 (-) XX ^ ",
+        u"XX XX ^ ",
+        u"0 XX ^ ",
+        u"XX 3 ^ XX XX * XX * - ",
+        u"XX 0.1 + 2 ^ XX 0.1 + XX 0.1 + * - ",
+        u"XX 1 + 3 ^ ",
+        u"XX 1e100 * 3 ^ ",
         // x and a constant in one step, both ways round
-        u"XX 2 - ", u"2 XX - ", u"XX 2 / ", u"2 XX / ", u"XX 0 / ", u"0 XX / ", u"XX XX / ", u"1 XX - XX / ",
+        u"XX 2 - ",
+        u"2 XX - ",
+        u"XX 2 / ",
+        u"2 XX / ",
+        u"XX 0 / ",
+        u"0 XX / ",
+        u"XX XX / ",
+        u"1 XX - XX / ",
         // domain failures end the evaluation: nothing after them is read, not even a bad token
-        u"8 0 / ", u"1 0 / bad ", u"XX LOG XX SQR + ", u"XX ACOS ", u"1 ACOS (-) ", u"XX 1e10 * ASINH ",
+        u"8 0 / ",
+        u"1 0 / bad ",
+        u"XX LOG XX SQR + ",
+        u"XX ACOS ",
+        u"1 ACOS (-) ",
+        u"XX 1e10 * ASINH ",
         // errors at their step: a bad token, a missing operand, a number or a result out of range
-        u"1 2 + bad ", u"XX + ", u"SIN ", u"1e400 ", u"XX 1e400 + ", u"10 39 ^ ", u"1e39 ", u"XX 1e308 * 10 * ",
-        u"XX EXP ", u"710 SINH ", u"0 1 (-) ^ ", u"XX 1 0 / + ", u"1 0 / XX + ",
+        u"1 2 + bad ",
+        u"XX + ",
+        u"SIN ",
+        u"1e400 ",
+        u"XX 1e400 + ",
+        u"10 39 ^ ",
+        u"1e39 ",
+        u"XX 1e308 * 10 * ",
+        u"XX EXP ",
+        u"710 SINH ",
+        u"0 1 (-) ^ ",
+        u"XX 1 0 / + ",
+        u"1 0 / XX + ",
         // texts the translator never writes: empty tokens, a comma, exponents, text after the last blank
-        u"1 2  + ", u" XX ", u"1,5 XX * ", u"1e3 XX + ", u"12abc ", u"XX 2 ^", u"XX 1 2 3 ", u"x ",
+        u"1 2  + ",
+        u" XX ",
+        u"1,5 XX * ",
+        u"1e3 XX + ",
+        u"12abc ",
+        u"XX 2 ^",
+        u"XX 1 2 3 ",
+        u"x ",
         // both angle units
-        u"XX SIN ", u"XX COS XX TAN + ", u"XX SEC ", u"XX CSEC ", u"XX CTAN ", u"XX ATAN ", u"90 SEC ",
+        u"XX SIN ",
+        u"XX COS XX TAN + ",
+        u"XX SEC ",
+        u"XX CSEC ",
+        u"XX CTAN ",
+        u"XX ATAN ",
+        u"90 SEC ",
         // RND: one draw for each RND reached, none after a failure or before an error
-        u"XX RND ", u"5 RND XX RND + ", u"1 0 / RND ", u"RND ", u"XX RND 1 0 / ", u"XX SIN RND ",
+        u"XX RND ",
+        u"5 RND XX RND + ",
+        u"1 0 / RND ",
+        u"RND ",
+        u"XX RND 1 0 / ",
+        u"XX SIN RND ",
     };
     for (const std::u16string& text : texts) {
         for (const Truth bolDegree : {False, True}) {
@@ -74,10 +133,11 @@ TEST(CompiledPostfix, GivesWhatTheTextGivesToTheBit)
 TEST(CompiledPostfix, RandomTextsAtManyX)
 {
     const std::u16string_view tokens[] = {
-        u"XX", u"XX", u"+", u"-", u"*", u"/", u"^", u"(-)", u"SIN", u"COS", u"LOG", u"EXP", u"ABS", u"ATAN",
-        u"INT", u"SQR", u"TAN", u"SEC", u"CSEC", u"CTAN", u"ASIN", u"ACOS", u"ASEC", u"ACSEC", u"ACTAN", u"SINH",
-        u"COSH", u"TANH", u"CTANH", u"SECH", u"CSECH", u"ASINH", u"ACOSH", u"ATANH", u"ASECH", u"ACSECH",
-        u"ACTANH", u"0", u"1", u"2", u"3", u"0.5", u"180", u"1e308", u"", u"RND", u"sin",
+        u"XX",    u"XX",    u"+",     u"-",     u"*",     u"/",      u"^",      u"(-)",  u"SIN",   u"COS",
+        u"LOG",   u"EXP",   u"ABS",   u"ATAN",  u"INT",   u"SQR",    u"TAN",    u"SEC",  u"CSEC",  u"CTAN",
+        u"ASIN",  u"ACOS",  u"ASEC",  u"ACSEC", u"ACTAN", u"SINH",   u"COSH",   u"TANH", u"CTANH", u"SECH",
+        u"CSECH", u"ASINH", u"ACOSH", u"ATANH", u"ASECH", u"ACSECH", u"ACTANH", u"0",    u"1",     u"2",
+        u"3",     u"0.5",   u"180",   u"1e308", u"",      u"RND",    u"sin",
     };
     std::mt19937 random(20);
     for (int i = 0; i < 400; ++i) {
@@ -113,11 +173,11 @@ TEST(CompiledPostfix, StepsOnConstantsAreDoneOnceUnlessTheyFail)
         std::u16string text;
         std::size_t operations;
     } cases[] = {
-        {u"2 3 ^ 2 ^ ", 1},            // 64
-        {u"2 3 + 4 * XX + ", 2},       // x + 20
-        {u"8 0 / ", 3},                // the failure stays a step: it must come when reached
-        {u"1e308 10 * XX + ", 4},      // so does the overflow
-        {u"XX XX + XX + XX + ", 5},    // x, three additions of x, the return
+        {u"2 3 ^ 2 ^ ", 1},         // 64
+        {u"2 3 + 4 * XX + ", 2},    // x + 20
+        {u"8 0 / ", 3},             // the failure stays a step: it must come when reached
+        {u"1e308 10 * XX + ", 4},   // so does the overflow
+        {u"XX XX + XX + XX + ", 5}, // x, three additions of x, the return
     };
     for (const auto& c : cases)
         EXPECT_EQ(CompiledPostfix(c.text, False).size(), c.operations) << std::string(c.text.begin(), c.text.end());

@@ -92,7 +92,7 @@ TEST(Evaluator, ArithmeticAndPowerRules)
         {postfix({u"XX", u"XX", u"*"}), 6.25f, false, 2.5f},
         {postfix({u"XX", u"(-)"}), -3.0f, false, 3.0f},
         {postfix({u"1", u"2"}), 2.0f},
-        {u"1 2  + ", 2.0f},               // the empty token pushes 0, leaving 1 below
+        {u"1 2  + ", 2.0f},                    // the empty token pushes 0, leaving 1 below
         {postfix({u"1,5", u"1", u"+"}), 2.0f}, // a comma ends the number
         {postfix({u"3.1415926"}), 3.1415926f},
         {postfix({u".5"}), 0.5f},
@@ -212,21 +212,21 @@ TEST(Evaluator, ExactResultsToTheBit)
         bool degrees = false;
         float x = 0.0f;
     } cases[] = {
-        {postfix({u"1", u"ASIN"}), 0x3FC90FDAu},               // 3.1415926 / 2 = 1.57079625
+        {postfix({u"1", u"ASIN"}), 0x3FC90FDAu}, // 3.1415926 / 2 = 1.57079625
         {postfix({u"1", u"(-)", u"ASIN"}), 0xBFC90FDAu},
-        {postfix({u"1", u"(-)", u"ACOS"}), 0x40490FDAu},       // 3.1415926
-        {postfix({u"1", u"ACOS"}), 0x00000000u},               // the integer 0, not -0
-        {postfix({u"0", u"0", u"^"}), 0x3F800000u},            // the integer 1 for every base
+        {postfix({u"1", u"(-)", u"ACOS"}), 0x40490FDAu}, // 3.1415926
+        {postfix({u"1", u"ACOS"}), 0x00000000u},         // the integer 0, not -0
+        {postfix({u"0", u"0", u"^"}), 0x3F800000u},      // the integer 1 for every base
         {postfix({u"0", u"(-)", u"0", u"^"}), 0x3F800000u},
         {postfix({u"2", u"(-)", u"0", u"^"}), 0x3F800000u},
         {postfix({u"1e300", u"0", u"^"}), 0x3F800000u},
         {postfix({u"0", u"2", u"^"}), 0x00000000u},
-        {postfix({u"0", u"0.5", u"^"}), 0x00000000u},           // a zero base is no negative base
-        {postfix({u"180", u"SIN"}), 0x33662A9Au, true},        // 5.358979e-8: 3.1415926 / 180 a degree
-        {postfix({u"90", u"SEC"}), 0x4C0E5DD7u, true},         // 37320540
-        {postfix({u"1", u"ATAN"}), 0x3C8EF67Eu, true},         // 0.017451521, the argument converted
-        {postfix({u"XX", u"SIN"}), 0x3F000000u, true, 30.0f},  // 0.5
-        {postfix({u"8", u"0", u"/"}), 0xBDFCD35Bu},            // the failure value
+        {postfix({u"0", u"0.5", u"^"}), 0x00000000u},         // a zero base is no negative base
+        {postfix({u"180", u"SIN"}), 0x33662A9Au, true},       // 5.358979e-8: 3.1415926 / 180 a degree
+        {postfix({u"90", u"SEC"}), 0x4C0E5DD7u, true},        // 37320540
+        {postfix({u"1", u"ATAN"}), 0x3C8EF67Eu, true},        // 0.017451521, the argument converted
+        {postfix({u"XX", u"SIN"}), 0x3F000000u, true, 30.0f}, // 0.5
+        {postfix({u"8", u"0", u"/"}), 0xBDFCD35Bu},           // the failure value
         // The cube of a 32-bit x is the correctly rounded one, where libm's pow misses it by a unit
         // in the last place: the constant is that cube, so the difference is 0.
         {postfix({u"XX", u"3", u"^", u"1.0014641272140354", u"-"}), 0x00000000u, false, 0x1.001ff8p+0f},
@@ -269,8 +269,11 @@ TEST(Evaluator, SpecialResultsKeepTheirIntegerType)
         double a, b;
         Variant pushed;
     } powers[] = {
-        {5.0, 0.0, Variant(std::int16_t{1})}, {0.0, 0.0, Variant(std::int16_t{1})},
-        {-2.0, -0.0, Variant(std::int16_t{1})}, {2.0, 3.0, Variant(8.0)}, {-2.0, 3.0, Variant(-8.0)},
+        {5.0, 0.0, Variant(std::int16_t{1})},
+        {0.0, 0.0, Variant(std::int16_t{1})},
+        {-2.0, -0.0, Variant(std::int16_t{1})},
+        {2.0, 3.0, Variant(8.0)},
+        {-2.0, 3.0, Variant(-8.0)},
     };
     for (const auto& c : powers) {
         Cls13 stack;
@@ -323,17 +326,17 @@ TEST(Evaluator, RaisesNumberedErrors)
         {postfix({u"+"}), -2147220493, u"Pop method invoked on empty stack"},
         {postfix({u"SIN"}), -2147220493, u"Pop method invoked on empty stack"},
         {postfix({u"(-)"}), -2147220493, u"Pop method invoked on empty stack"},
-        {postfix({u"10", u"39", u"^"}), 6, u"Overflow"},                 // at the conversion to 32 bits
+        {postfix({u"10", u"39", u"^"}), 6, u"Overflow"}, // at the conversion to 32 bits
         {postfix({u"1e308", u"10", u"*"}), 6, u"Overflow"},
         {postfix({u"1e308", u"(-)", u"1e308", u"-"}), 6, u"Overflow"},
         {postfix({u"710", u"EXP"}), 6, u"Overflow"},
         {postfix({u"710", u"SINH"}), 6, u"Overflow"},
         {postfix({u"710", u"(-)", u"COSH"}), 6, u"Overflow"},
         {postfix({u"710", u"TANH"}), 6, u"Overflow"},
-        {postfix({u"1e200", u"ASINH"}), 6, u"Overflow"},                 // v*v
+        {postfix({u"1e200", u"ASINH"}), 6, u"Overflow"}, // v*v
         {postfix({u"10", u"400", u"^"}), 6, u"Overflow"},
-        {postfix({u"1e400"}), 6, u"Overflow"},                           // a number beyond 64 bits
-        {postfix({u"0", u"1", u"(-)", u"^"}), 11, u"Division by zero"},  // 0 to a negative power
+        {postfix({u"1e400"}), 6, u"Overflow"},                          // a number beyond 64 bits
+        {postfix({u"0", u"1", u"(-)", u"^"}), 11, u"Division by zero"}, // 0 to a negative power
         {postfix({u"XX"}), 6, u"Overflow", INFINITY},
         {postfix({u"XX"}), 5, u"Invalid procedure call or argument", NAN},
     };

@@ -1,7 +1,7 @@
 // The number reader behind the evaluator's number tokens and the value of x: one grammar, read
 // as a 64-bit float (the evaluator) and as a 32-bit float (the parameter).
-#include "EngineError.h"
 #include "NumberReader.h"
+#include "EngineError.h"
 
 #include <gtest/gtest.h>
 
@@ -122,8 +122,9 @@ TEST(NumberReader, IgnoresTheLocale)
         std::u16string text;
         double value;
     } cases[] = {
-        {u"1.5", 1.5}, {u"2.5e3", 2500.0}, {u"1.25E-2", 0.0125}, {u"0.50000000000000000000", 0.5},
-        {u"1,5", 1.0}, {u"12345678901234567.5", 12345678901234567.5},
+        {u"1.5", 1.5},        {u"2.5e3", 2500.0},
+        {u"1.25E-2", 0.0125}, {u"0.50000000000000000000", 0.5},
+        {u"1,5", 1.0},        {u"12345678901234567.5", 12345678901234567.5},
     };
     for (const auto& c : cases)
         EXPECT_EQ(readNumber(c.text), c.value) << std::string(c.text.begin(), c.text.end());

@@ -18,7 +18,7 @@ TEST(PostfixTokens, EachTokenEndsAtABlankAndTheTailIsNeverRead)
         {u"", {}, u""},
         {u"XX", {}, u"XX"},
         {u"2 XX 2 ^ COS * XX / ", {u"2", u"XX", u"2", u"^", u"COS", u"*", u"XX", u"/"}, u""},
-        {u"1 2  + ", {u"1", u"2", u"", u"+"}, u""},  // two blanks hold an empty token
+        {u"1 2  + ", {u"1", u"2", u"", u"+"}, u""}, // two blanks hold an empty token
         {u" 1 ", {u"", u"1"}, u""},
         {u"1 2 +", {u"1", u"2"}, u"+"},
         {u"   ", {u"", u"", u""}, u""},
@@ -34,8 +34,11 @@ TEST(PostfixTokens, EachTokenEndsAtABlankAndTheTailIsNeverRead)
 
 TEST(PostfixTokens, NumbersStartWithADigitOrASeparator)
 {
-    const struct { std::u16string_view token; bool number; } cases[] = {
-        {u"", true}, {u"0", true}, {u"9x", true}, {u".5", true}, {u",5", true},
+    const struct {
+        std::u16string_view token;
+        bool number;
+    } cases[] = {
+        {u"", true},    {u"0", true},   {u"9x", true},   {u".5", true},      {u",5", true},
         {u"XX", false}, {u"-1", false}, {u"(-)", false}, {u"\u0661", false},
     };
     for (const auto& c : cases)

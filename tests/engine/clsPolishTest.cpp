@@ -1,6 +1,6 @@
 // The postfix element list: insertion, removal, reading, and its 16-bit and storage limits.
-#include "EngineError.h"
 #include "clsPolish.h"
+#include "EngineError.h"
 
 #include <gtest/gtest.h>
 
@@ -104,14 +104,10 @@ TEST(clsPolish, PositionsOutsideTheStorageRaiseSubscriptOutOfRange)
         const char* what;
         std::function<void()> call;
     } cases[] = {
-        {"GetData(-1)", [&] { list.GetData(-1); }},
-        {"GetData(2)", [&] { list.GetData(2); }},
-        {"GetRank(100)", [&] { list.GetRank(100); }},
-        {"Push beyond count", [&] { list.Push(5, 0, u"x"); }},
-        {"Push at -1", [&] { list.Push(-1, 0, u"x"); }},
-        {"Kill at -1", [&] { list.Kill(-1, 1); }},
-        {"Kill past the end", [&] { list.Kill(1, 5); }},
-        {"Kill with a negative run", [&] { list.Kill(0, -3); }},
+        {"GetData(-1)", [&] { list.GetData(-1); }},      {"GetData(2)", [&] { list.GetData(2); }},
+        {"GetRank(100)", [&] { list.GetRank(100); }},    {"Push beyond count", [&] { list.Push(5, 0, u"x"); }},
+        {"Push at -1", [&] { list.Push(-1, 0, u"x"); }}, {"Kill at -1", [&] { list.Kill(-1, 1); }},
+        {"Kill past the end", [&] { list.Kill(1, 5); }}, {"Kill with a negative run", [&] { list.Kill(0, -3); }},
     };
     for (const auto& c : cases) {
         clsPolish fresh = listOf({u"A", u"B"});

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-using pellitor::testing::RecordingMessageBox;
 using pellitor::platform::MessageBox;
+using pellitor::testing::RecordingMessageBox;
 
 TEST(Installable, GuardsRestoreWhatTheyReplaced)
 {

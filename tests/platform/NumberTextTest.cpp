@@ -26,7 +26,10 @@ TEST(NumberText, GeneralForm)
 {
     const LocaleNumberText us(QLocale(QLocale::English, QLocale::UnitedStates));
     const LocaleNumberText de(QLocale(QLocale::German, QLocale::Germany));
-    const struct { float value; std::u16string us, de; } cases[] = {
+    const struct {
+        float value;
+        std::u16string us, de;
+    } cases[] = {
         {1.0f, u"1", u"1"},
         {2.0f, u"2", u"2"},
         {0.0f, u"0", u"0"},
@@ -58,7 +61,10 @@ TEST(NumberText, FourDecimals)
 {
     const LocaleNumberText us(QLocale(QLocale::English, QLocale::UnitedStates));
     const LocaleNumberText de(QLocale(QLocale::German, QLocale::Germany));
-    const struct { float value; std::u16string us, de; } cases[] = {
+    const struct {
+        float value;
+        std::u16string us, de;
+    } cases[] = {
         {1234.5f, u"1,234.5000", u"1.234,5000"},
         {0.5f, u"0.5000", u"0,5000"},
         {0.0f, u"0.0000", u"0,0000"},

@@ -88,7 +88,8 @@ TEST(StandardStreams, ReadsToTheEndWithinTheLimit)
     for (const auto& c : cases) {
         const std::string text = textOf(c.size);
         for (const bool pipe : {true, false}) {
-            SCOPED_TRACE(std::to_string(c.size) + " bytes, limit " + std::to_string(c.limit) + (pipe ? ", pipe" : ", file"));
+            SCOPED_TRACE(std::to_string(c.size) + " bytes, limit " + std::to_string(c.limit)
+                         + (pipe ? ", pipe" : ", file"));
             const StreamInput input = pipe ? throughPipe(text, c.limit) : throughFile(text, c.limit, 0);
             EXPECT_EQ(input.status, c.status);
             if (c.status == StreamInput::Status::Read)

@@ -24,10 +24,16 @@ TEST(TextCodec, ConvertsBothWays)
 
 TEST(TextCodec, ReplacesWhatIsMalformed)
 {
-    EXPECT_EQ(toUtf8(u"a\xd800" "b"), "a\xef\xbf\xbd" "b");
+    EXPECT_EQ(toUtf8(u"a\xd800"
+                     "b"),
+              "a\xef\xbf\xbd"
+              "b");
     EXPECT_EQ(toUtf8(u"\xdc00"), "\xef\xbf\xbd");
-    EXPECT_EQ(fromUtf8("a\xff" "b"), u"a\xfffd" "b");
+    EXPECT_EQ(fromUtf8("a\xff"
+                       "b"),
+              u"a\xfffd"
+              "b");
     EXPECT_EQ(fromUtf8("\xc3"), u"\xfffd");
-    EXPECT_EQ(fromUtf8("\xc0\xaf"), u"\xfffd");       // overlong
-    EXPECT_EQ(fromUtf8("\xed\xa0\x80"), u"\xfffd");   // encoded surrogate
+    EXPECT_EQ(fromUtf8("\xc0\xaf"), u"\xfffd");     // overlong
+    EXPECT_EQ(fromUtf8("\xed\xa0\x80"), u"\xfffd"); // encoded surrogate
 }

@@ -96,10 +96,10 @@ TEST(PlotPainter, TheCurveLiesInTheFramesCoordinates)
         const QImage image = png(picture);
         const QRectF frame = pictureFrame(picture);
         for (const double x : {-1.5, -1.0, -0.5, 0.0, 0.5, 1.0, 1.5}) {
-            const double column =
-                frame.left() + (x - picture.xs.from) / (picture.xs.to - picture.xs.from) * frame.width();
-            const double row =
-                frame.bottom() - (x * x - picture.ys.from) / (picture.ys.to - picture.ys.from) * frame.height();
+            const double column = frame.left()
+                                  + (x - picture.xs.from) / (picture.xs.to - picture.xs.from) * frame.width();
+            const double row = frame.bottom()
+                               - (x * x - picture.ys.from) / (picture.ys.to - picture.ys.from) * frame.height();
             bool found = false;
             for (int y = static_cast<int>(row) - 2; y <= static_cast<int>(row) + 2; ++y)
                 found = found || isCurve(image.pixel(static_cast<int>(column), y));

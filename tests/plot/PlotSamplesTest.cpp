@@ -28,7 +28,12 @@ std::vector<std::vector<Point>> piecesOf(const std::function<double(double)>& f,
 
 TEST(PlotSamples, BreaksAtFailuresAndJumpsOnly)
 {
-    const struct { const char* name; std::function<double(double)> f; Span xs; std::size_t pieces; } cases[] = {
+    const struct {
+        const char* name;
+        std::function<double(double)> f;
+        Span xs;
+        std::size_t pieces;
+    } cases[] = {
         {"x", [](double x) { return x; }, {0, 1}, 1},
         {"1/x", [](double x) { return x == 0 ? NAN : 1 / x; }, {-1, 1}, 2},
         {"1/x, 0 between samples", [](double x) { return x == 0 ? NAN : 1 / x; }, {-1, 1.3}, 2},

@@ -18,7 +18,8 @@ namespace pellitor::testing {
 inline int expectedLineWidth(const QWidget& widget)
 {
     const qreal ratio = widget.devicePixelRatioF();
-    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR") && !qFuzzyCompare(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()))
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+        && !qFuzzyCompare(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()))
         return 0;
     const struct {
         qreal ratio;

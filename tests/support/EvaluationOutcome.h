@@ -55,9 +55,8 @@ inline BothOutcomes evaluateBoth(const std::u16string& text, CompiledPostfix& co
     std::mt19937& sequence = evaluator::randomSequence();
     const std::mt19937 before = sequence;
     BothOutcomes both;
-    both.text = outcomeOf([&](float& sngResult) {
-        return Cls6().DoEvaluate(text, bolDegree, sngResult, 0, 0, x, 0, 0, 0, 0, 0);
-    });
+    both.text = outcomeOf(
+        [&](float& sngResult) { return Cls6().DoEvaluate(text, bolDegree, sngResult, 0, 0, x, 0, 0, 0, 0, 0); });
     sequence = before;
     both.compiled = outcomeOf([&](float& sngResult) { return compiled.evaluate(x, sngResult); });
     return both;

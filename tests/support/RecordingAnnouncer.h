@@ -30,14 +30,13 @@ private:
     static QString line(QAccessibleEvent& event)
     {
         switch (event.type()) {
-        case QAccessible::NameChanged:
-            return QStringLiteral("name");
-        case QAccessible::DescriptionChanged:
-            return QStringLiteral("description");
+        case QAccessible::NameChanged: return QStringLiteral("name");
+        case QAccessible::DescriptionChanged: return QStringLiteral("description");
         case QAccessible::StateChanged: {
             const QAccessible::State changed = static_cast<QAccessibleStateChangeEvent&>(event).changedStates();
-            return changed.pressed ? QStringLiteral("state pressed")
-                 : changed.disabled ? QStringLiteral("state disabled") : QStringLiteral("state other");
+            return changed.pressed    ? QStringLiteral("state pressed")
+                   : changed.disabled ? QStringLiteral("state disabled")
+                                      : QStringLiteral("state other");
         }
         case QAccessible::TextInserted: {
             auto& e = static_cast<QAccessibleTextInsertEvent&>(event);
@@ -53,8 +52,7 @@ private:
             auto& e = static_cast<QAccessibleTextSelectionEvent&>(event);
             return QStringLiteral("selection %1 %2").arg(e.selectionStart()).arg(e.selectionEnd());
         }
-        default:
-            return QStringLiteral("event %1").arg(int(event.type()));
+        default: return QStringLiteral("event %1").arg(int(event.type()));
         }
     }
 

@@ -6,11 +6,11 @@
 
 #include <QClipboard>
 #include <QDrag>
-#include <QTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 namespace pellitor::testing {
@@ -94,7 +94,8 @@ BoxState ourState(const TextBoxBase& box)
     state.caret = box.cursorPosition();
     state.anchor = box.hasSelectedText() && box.selectionStart() == state.caret
                        ? state.caret + int(box.selectedText().size())
-                       : box.hasSelectedText() ? box.selectionStart() : state.caret;
+                   : box.hasSelectedText() ? box.selectionStart()
+                                           : state.caret;
     return withClipboards(state);
 }
 
@@ -128,7 +129,8 @@ void drop(QWidget* target, const QString& text, QPoint at)
     QApplication::sendEvent(target, &dropped);
 }
 
-// Both boxes of a pair are children of one window; each sequence gets fresh ones, so that no timer (a triple click's) or remembered word outlives it.
+// Both boxes of a pair are children of one window; each sequence gets fresh ones, so that no timer (a triple click's)
+// or remembered word outlives it.
 template <class Reference, class Ours>
 class Pair : public BoxPair {
 public:
@@ -186,7 +188,7 @@ public:
         BoxState state;
         state.text = edit.text();
         state.caret = edit.cursorPosition();
-        state.anchor = !edit.hasSelectedText() ? state.caret
+        state.anchor = !edit.hasSelectedText()                ? state.caret
                        : edit.selectionStart() == state.caret ? edit.selectionEnd()
                                                               : edit.selectionStart();
         return withClipboards(state);
@@ -213,10 +215,7 @@ public:
             return std::nullopt;
         return QPoint(bestStart + bestLength / 2, y);
     }
-    QWidget* mouseTarget(QWidget* box) const override
-    {
-        return box == m_ours.get() ? m_ours->viewport() : box;
-    }
+    QWidget* mouseTarget(QWidget* box) const override { return box == m_ours.get() ? m_ours->viewport() : box; }
     bool comparable() const override
     {
         // Deliberate differences (README): Qt's line edit turns right to left when its text starts
@@ -309,32 +308,23 @@ QString BoxState::describe() const
 QString Step::describe() const
 {
     switch (kind) {
-    case Key:
-        return QKeySequence(key).toString();
-    case Type:
-        return QStringLiteral("type \"%1\"").arg(visible(text));
+    case Key: return QKeySequence(key).toString();
+    case Type: return QStringLiteral("type \"%1\"").arg(visible(text));
     case Click:
-        return QStringLiteral("%1click at %2").arg(key.keyboardModifiers() ? QStringLiteral("shift-") : QString()).arg(at);
-    case DoubleClick:
-        return QStringLiteral("double click at %1").arg(at);
-    case TripleClick:
-        return QStringLiteral("triple click at %1").arg(at);
-    case Drag:
-        return QStringLiteral("drag from %1 to %2").arg(at).arg(to);
-    case MiddleClick:
-        return QStringLiteral("middle click at %1").arg(at);
-    case Preedit:
-        return QStringLiteral("input method composes \"%1\"").arg(visible(text));
-    case Commit:
-        return QStringLiteral("input method commits \"%1\"").arg(visible(text));
+        return QStringLiteral("%1click at %2")
+            .arg(key.keyboardModifiers() ? QStringLiteral("shift-") : QString())
+            .arg(at);
+    case DoubleClick: return QStringLiteral("double click at %1").arg(at);
+    case TripleClick: return QStringLiteral("triple click at %1").arg(at);
+    case Drag: return QStringLiteral("drag from %1 to %2").arg(at).arg(to);
+    case MiddleClick: return QStringLiteral("middle click at %1").arg(at);
+    case Preedit: return QStringLiteral("input method composes \"%1\"").arg(visible(text));
+    case Commit: return QStringLiteral("input method commits \"%1\"").arg(visible(text));
     case Compose:
         return QStringLiteral("input method composes \"%1\", commits \"%2\"").arg(visible(text), visible(commit));
-    case Drop:
-        return QStringLiteral("drop \"%1\" at %2").arg(visible(text)).arg(at);
-    case SetClipboard:
-        return QStringLiteral("clipboard \"%1\"").arg(visible(text));
-    case SetSelection:
-        return QStringLiteral("selection \"%1\"").arg(visible(text));
+    case Drop: return QStringLiteral("drop \"%1\" at %2").arg(visible(text)).arg(at);
+    case SetClipboard: return QStringLiteral("clipboard \"%1\"").arg(visible(text));
+    case SetSelection: return QStringLiteral("selection \"%1\"").arg(visible(text));
     }
     return {};
 }
@@ -355,9 +345,7 @@ void BoxPair::apply(QWidget* box, const Step& step, std::optional<QPoint> at, st
 {
     QWidget* target = mouseTarget(box);
     switch (step.kind) {
-    case Step::Key:
-        QTest::keyClick(box, step.key.key(), step.key.keyboardModifiers());
-        break;
+    case Step::Key: QTest::keyClick(box, step.key.key(), step.key.keyboardModifiers()); break;
     case Step::Type: {
         const QChar first = step.text.isEmpty() ? QChar() : step.text.front();
         const Qt::Key key = step.text.size() == 1 && first.unicode() < 0x7F ? Qt::Key(first.toUpper().unicode())
@@ -425,8 +413,7 @@ void BoxPair::apply(QWidget* box, const Step& step, std::optional<QPoint> at, st
             drop(target, step.text, *at);
         break;
     case Step::SetClipboard:
-    case Step::SetSelection:
-        break;
+    case Step::SetSelection: break;
     }
     QCoreApplication::processEvents();
 }
@@ -437,7 +424,8 @@ int BoxPair::firstDifference(const Sequence& sequence, QString* log)
     reset(sequence.text, sequence.anchor, sequence.caret);
     if (state(reference()) != state(ours())) {
         if (log)
-            *log = QStringLiteral("start: Qt %1\n       ours %2").arg(state(reference()).describe(), state(ours()).describe());
+            *log = QStringLiteral("start: Qt %1\n       ours %2")
+                       .arg(state(reference()).describe(), state(ours()).describe());
         return 0;
     }
     int number = 0;
@@ -449,8 +437,9 @@ int BoxPair::firstDifference(const Sequence& sequence, QString* log)
             continue;
         }
         const BoxState before = state(ours());
-        const bool pointed = step.kind == Step::Click || step.kind == Step::DoubleClick || step.kind == Step::TripleClick
-                             || step.kind == Step::Drag || step.kind == Step::MiddleClick || step.kind == Step::Drop;
+        const bool pointed = step.kind == Step::Click || step.kind == Step::DoubleClick
+                             || step.kind == Step::TripleClick || step.kind == Step::Drag
+                             || step.kind == Step::MiddleClick || step.kind == Step::Drop;
         const std::optional<QPoint> at = pointed ? pointAt(step.at) : std::nullopt;
         const std::optional<QPoint> to = step.kind == Step::Drag ? pointAt(step.to) : std::nullopt;
         beforeStep(step);

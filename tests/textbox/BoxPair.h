@@ -30,10 +30,10 @@ struct BoxState {
 // One event, as a person (or an input method, or another program) makes it.
 struct Step {
     enum Kind {
-        Key,          // key with its modifiers, no text
-        Type,         // a key that types text
-        Click,        // left click at a caret position (with the key's modifiers: Shift)
-        DoubleClick,  // ... and a double click, a triple click
+        Key,         // key with its modifiers, no text
+        Type,        // a key that types text
+        Click,       // left click at a caret position (with the key's modifiers: Shift)
+        DoubleClick, // ... and a double click, a triple click
         TripleClick,
         Drag,         // left button down at at, moved to to, released
         MiddleClick,  // pastes the X11 selection

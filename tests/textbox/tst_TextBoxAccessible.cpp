@@ -71,26 +71,35 @@ private slots:
         QTest::addColumn<int>("boundary");
         QTest::addColumn<QStringList>("beforeAtAfter");
         const int c = QAccessible::CharBoundary, w = QAccessible::WordBoundary, l = QAccessible::LineBoundary;
-        QTest::newRow("character") << "input" << "2cos(x)" << 2 << c << QStringList{"c|1|2", "o|2|3", "s|3|4"};
+        QTest::newRow("character") << "input"
+                                   << "2cos(x)" << 2 << c << QStringList{"c|1|2", "o|2|3", "s|3|4"};
         QTest::newRow("surrogate pair, asked at its second half")
             << "input" << QString::fromUtf8("a\U0001F600b") << 2 << c
             << QStringList{"a|0|1", QString::fromUtf8("\U0001F600|1|3"), "b|3|4"};
         QTest::newRow("letter and its mark") << "input" << QString::fromUtf8("ae\u0301x") << 1 << c
                                              << QStringList{"a|0|1", QString::fromUtf8("e\u0301|1|3"), "x|3|4"};
-        QTest::newRow("character at the end") << "input" << "12" << 2 << c << QStringList{"2|1|2", "|2|2", "|2|2"};
-        QTest::newRow("-1 is the end") << "input" << "12" << -1 << c << QStringList{"2|1|2", "|2|2", "|2|2"};
-        QTest::newRow("word at the start") << "input" << "2cos(x^2)" << 2 << w << QStringList{"|0|0", "2cos|0|4", "(|4|5"};
-        QTest::newRow("run of blanks") << "input" << "sin x  + 1" << 6 << w << QStringList{"x|4|5", "  |5|7", "+|7|8"};
-        QTest::newRow("one-line box: one line") << "input" << "1+2" << 3 << l << QStringList{"|0|0", "1+2|0|3", "|3|3"};
-        QTest::newRow("past the end") << "input" << "12" << 3 << c << QStringList{"|-1|-1", "|-1|-1", "|-1|-1"};
-        QTest::newRow("negative") << "input" << "12" << -5 << c << QStringList{"|-1|-1", "|-1|-1", "|-1|-1"};
-        QTest::newRow("empty") << "input" << "" << 0 << w << QStringList{"|-1|-1", "|-1|-1", "|-1|-1"};
+        QTest::newRow("character at the end") << "input"
+                                              << "12" << 2 << c << QStringList{"2|1|2", "|2|2", "|2|2"};
+        QTest::newRow("-1 is the end") << "input"
+                                       << "12" << -1 << c << QStringList{"2|1|2", "|2|2", "|2|2"};
+        QTest::newRow("word at the start") << "input"
+                                           << "2cos(x^2)" << 2 << w << QStringList{"|0|0", "2cos|0|4", "(|4|5"};
+        QTest::newRow("run of blanks") << "input"
+                                       << "sin x  + 1" << 6 << w << QStringList{"x|4|5", "  |5|7", "+|7|8"};
+        QTest::newRow("one-line box: one line") << "input"
+                                                << "1+2" << 3 << l << QStringList{"|0|0", "1+2|0|3", "|3|3"};
+        QTest::newRow("past the end") << "input"
+                                      << "12" << 3 << c << QStringList{"|-1|-1", "|-1|-1", "|-1|-1"};
+        QTest::newRow("negative") << "input"
+                                  << "12" << -5 << c << QStringList{"|-1|-1", "|-1|-1", "|-1|-1"};
+        QTest::newRow("empty") << "input"
+                               << "" << 0 << w << QStringList{"|-1|-1", "|-1|-1", "|-1|-1"};
         QTest::newRow("report line") << "result" << Report << 14 << l
                                      << QStringList{"Function y=x\n|0|13", "  x=1\n|13|19", "  y=1.0000|19|29"};
-        QTest::newRow("report line at its break") << "result" << Report << 18 << l
-                                                  << QStringList{"Function y=x\n|0|13", "  x=1\n|13|19", "  y=1.0000|19|29"};
-        QTest::newRow("last line at the end") << "result" << Report << 29 << l
-                                              << QStringList{"  x=1\n|13|19", "  y=1.0000|19|29", "|29|29"};
+        QTest::newRow("report line at its break")
+            << "result" << Report << 18 << l << QStringList{"Function y=x\n|0|13", "  x=1\n|13|19", "  y=1.0000|19|29"};
+        QTest::newRow("last line at the end")
+            << "result" << Report << 29 << l << QStringList{"  x=1\n|13|19", "  y=1.0000|19|29", "|29|29"};
         QTest::newRow("paragraph") << "result" << Report << 0 << int(QAccessible::ParagraphBoundary)
                                    << QStringList{"|0|0", "Function y=x\n|0|13", "  x=1\n|13|19"};
         QTest::newRow("whole text") << "result" << Report << 5 << int(QAccessible::NoBoundary)
@@ -232,7 +241,10 @@ private slots:
             const auto [start, end] = boxes.result->visualLine(line);
             const int withBreak = end < text->characterCount() && boxes.result->text().at(end) == u'\n' ? end + 1 : end;
             QCOMPARE(piece(text, &QAccessibleTextInterface::textAtOffset, start, QAccessible::LineBoundary),
-                     QStringLiteral("%1|%2|%3").arg(boxes.result->text().mid(start, withBreak - start)).arg(start).arg(withBreak));
+                     QStringLiteral("%1|%2|%3")
+                         .arg(boxes.result->text().mid(start, withBreak - start))
+                         .arg(start)
+                         .arg(withBreak));
         }
     }
 
@@ -247,13 +259,14 @@ private slots:
                                 << "1x2" << 2;
         QTest::newRow("insert past the end")
             << "input" << Edit([](auto* i) { i->editableTextInterface()->insertText(99, "+"); }) << "12+" << 3;
-        QTest::newRow("delete") << "input" << Edit([](auto* i) { i->editableTextInterface()->deleteText(0, 1); })
-                                << "2" << 0;
+        QTest::newRow("delete") << "input" << Edit([](auto* i) { i->editableTextInterface()->deleteText(0, 1); }) << "2"
+                                << 0;
         QTest::newRow("replace up to -1, the end")
             << "input" << Edit([](auto* i) { i->editableTextInterface()->replaceText(0, -1, "abc"); }) << "abc" << 3;
         QTest::newRow("value") << "input" << Edit([](auto* i) { i->setText(QAccessible::Value, "9"); }) << "9" << 1;
         QTest::newRow("line breaks of the result box")
-            << "result" << Edit([](auto* i) { i->editableTextInterface()->insertText(2, "\r\nx\ry"); }) << "12\nx\ny" << 6;
+            << "result" << Edit([](auto* i) { i->editableTextInterface()->insertText(2, "\r\nx\ry"); }) << "12\nx\ny"
+            << 6;
     }
     void editing()
     {
@@ -301,7 +314,8 @@ private slots:
         using Change = std::function<void(InputBox*)>;
         QTest::addColumn<Change>("change");
         QTest::addColumn<QStringList>("announced");
-        QTest::newRow("key") << Change([](InputBox* b) { QTest::keyClick(b, Qt::Key_5); }) << QStringList{"insert 2 5", "caret 3"};
+        QTest::newRow("key") << Change([](InputBox* b) { QTest::keyClick(b, Qt::Key_5); })
+                             << QStringList{"insert 2 5", "caret 3"};
         QTest::newRow("Backspace") << Change([](InputBox* b) { QTest::keyClick(b, Qt::Key_Backspace); })
                                    << QStringList{"remove 1 2", "caret 1"};
         // The program replaces the whole text; only what differs is announced.
@@ -311,11 +325,13 @@ private slots:
             << Change([](InputBox* b) { b->replaceContent("12"); }) << QStringList{"caret 0"};
         QTest::newRow("everything replaced") << Change([](InputBox* b) { b->replaceContent("ab"); })
                                              << QStringList{"remove 0 12", "insert 0 ab", "caret 0"};
-        QTest::newRow("a surrogate pair stays whole") << Change([](InputBox* b) {
-            b->setText(QString::fromUtf8("1\U0001F600"));
-            b->setText(QString::fromUtf8("1\U0001F601")); // the same first half
-        }) << QStringList{"remove 1 2", QString::fromUtf8("insert 1 \U0001F600"), "caret 3",
-                          QString::fromUtf8("remove 1 \U0001F600"), QString::fromUtf8("insert 1 \U0001F601")};
+        QTest::newRow("a surrogate pair stays whole")
+            << Change([](InputBox* b) {
+                   b->setText(QString::fromUtf8("1\U0001F600"));
+                   b->setText(QString::fromUtf8("1\U0001F601")); // the same first half
+               })
+            << QStringList{"remove 1 2", QString::fromUtf8("insert 1 \U0001F600"), "caret 3",
+                           QString::fromUtf8("remove 1 \U0001F600"), QString::fromUtf8("insert 1 \U0001F601")};
         QTest::newRow("a NUL, announced as the blank shown")
             << Change([](InputBox* b) { b->setText(QStringLiteral("1") + QChar(0) + QStringLiteral("2")); })
             << QStringList{"insert 1  ", "caret 3"};

@@ -35,7 +35,8 @@ QString hostile(const QString& kind)
     if (kind == "right to left")
         return repeated(QString::fromUtf8("\u05D0\u05D1\u05D2\u05D3 "), Length);
     if (kind == "mixed with an override")
-        return repeated(QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 12 \u202Eab"), Length);
+        return repeated(QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 12 \u202Eab"),
+                        Length);
     if (kind == "combining marks")
         return "a" + QString(Length - 1, QChar(0x0301));
     if (kind == "beyond the BMP") {
@@ -116,8 +117,10 @@ private slots:
     void ideographsMeasuredOnce()
     {
         QString text;
-        for (auto [first, last] : {std::pair<char32_t, char32_t>{0x17000, 0x187F7}, {0x1B170, 0x1B2FB},
-                                   {0x18B00, 0x18CD5}, {0x20000, 0x2A6DF}})
+        for (auto [first, last] : {std::pair<char32_t, char32_t>{0x17000, 0x187F7},
+                                   {0x1B170, 0x1B2FB},
+                                   {0x18B00, 0x18CD5},
+                                   {0x20000, 0x2A6DF}})
             for (char32_t code = first; code <= last; ++code)
                 text += QString::fromUcs4(&code, 1);
         ResultBox box;

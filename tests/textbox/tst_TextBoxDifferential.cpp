@@ -18,19 +18,48 @@ namespace {
 
 // The keys Qt binds for editing, each with every binding this platform gives it.
 const QKeySequence::StandardKey EditingKeys[] = {
-    QKeySequence::Delete, QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::Undo,
-    QKeySequence::Redo, QKeySequence::SelectAll, QKeySequence::Deselect, QKeySequence::MoveToNextChar,
-    QKeySequence::MoveToPreviousChar, QKeySequence::MoveToNextWord, QKeySequence::MoveToPreviousWord,
-    QKeySequence::MoveToNextLine, QKeySequence::MoveToPreviousLine, QKeySequence::MoveToNextPage,
-    QKeySequence::MoveToPreviousPage, QKeySequence::MoveToStartOfLine, QKeySequence::MoveToEndOfLine,
-    QKeySequence::MoveToStartOfBlock, QKeySequence::MoveToEndOfBlock, QKeySequence::MoveToStartOfDocument,
-    QKeySequence::MoveToEndOfDocument, QKeySequence::SelectNextChar, QKeySequence::SelectPreviousChar,
-    QKeySequence::SelectNextWord, QKeySequence::SelectPreviousWord, QKeySequence::SelectNextLine,
-    QKeySequence::SelectPreviousLine, QKeySequence::SelectNextPage, QKeySequence::SelectPreviousPage,
-    QKeySequence::SelectStartOfLine, QKeySequence::SelectEndOfLine, QKeySequence::SelectStartOfBlock,
-    QKeySequence::SelectEndOfBlock, QKeySequence::SelectStartOfDocument, QKeySequence::SelectEndOfDocument,
-    QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord, QKeySequence::DeleteEndOfLine,
-    QKeySequence::DeleteCompleteLine, QKeySequence::InsertParagraphSeparator, QKeySequence::Backspace,
+    QKeySequence::Delete,
+    QKeySequence::Cut,
+    QKeySequence::Copy,
+    QKeySequence::Paste,
+    QKeySequence::Undo,
+    QKeySequence::Redo,
+    QKeySequence::SelectAll,
+    QKeySequence::Deselect,
+    QKeySequence::MoveToNextChar,
+    QKeySequence::MoveToPreviousChar,
+    QKeySequence::MoveToNextWord,
+    QKeySequence::MoveToPreviousWord,
+    QKeySequence::MoveToNextLine,
+    QKeySequence::MoveToPreviousLine,
+    QKeySequence::MoveToNextPage,
+    QKeySequence::MoveToPreviousPage,
+    QKeySequence::MoveToStartOfLine,
+    QKeySequence::MoveToEndOfLine,
+    QKeySequence::MoveToStartOfBlock,
+    QKeySequence::MoveToEndOfBlock,
+    QKeySequence::MoveToStartOfDocument,
+    QKeySequence::MoveToEndOfDocument,
+    QKeySequence::SelectNextChar,
+    QKeySequence::SelectPreviousChar,
+    QKeySequence::SelectNextWord,
+    QKeySequence::SelectPreviousWord,
+    QKeySequence::SelectNextLine,
+    QKeySequence::SelectPreviousLine,
+    QKeySequence::SelectNextPage,
+    QKeySequence::SelectPreviousPage,
+    QKeySequence::SelectStartOfLine,
+    QKeySequence::SelectEndOfLine,
+    QKeySequence::SelectStartOfBlock,
+    QKeySequence::SelectEndOfBlock,
+    QKeySequence::SelectStartOfDocument,
+    QKeySequence::SelectEndOfDocument,
+    QKeySequence::DeleteStartOfWord,
+    QKeySequence::DeleteEndOfWord,
+    QKeySequence::DeleteEndOfLine,
+    QKeySequence::DeleteCompleteLine,
+    QKeySequence::InsertParagraphSeparator,
+    QKeySequence::Backspace,
 };
 
 std::vector<QKeyCombination> editingKeys()
@@ -40,9 +69,9 @@ std::vector<QKeyCombination> editingKeys()
         for (const QKeySequence& binding : QKeySequence::keyBindings(standard))
             keys.push_back(binding[0]);
     // Keys no standard key names: Backspace with Shift, Insert, Escape, and the one-line box's Enter.
-    for (QKeyCombination key : {QKeyCombination(Qt::Key_Backspace), QKeyCombination(Qt::SHIFT | Qt::Key_Backspace),
-                                QKeyCombination(Qt::Key_Insert), QKeyCombination(Qt::Key_Escape),
-                                QKeyCombination(Qt::ALT | Qt::Key_Left)})
+    for (QKeyCombination key :
+         {QKeyCombination(Qt::Key_Backspace), QKeyCombination(Qt::SHIFT | Qt::Key_Backspace),
+          QKeyCombination(Qt::Key_Insert), QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ALT | Qt::Key_Left)})
         keys.push_back(key);
     return keys;
 }
@@ -95,7 +124,7 @@ public:
     }
 
 private:
-    template<class T>
+    template <class T>
     const T& pick(const std::vector<T>& from)
     {
         return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(m_random)];
@@ -104,10 +133,11 @@ private:
 
     Step step()
     {
-        static const std::vector<QString> typed{"x", "2", "+", "(", ")", "^", ".", " ", "a", "b", "\u00E9",
-                                                "\u0301", "\U0001F600", "\u05D0", "\u0639", "\u00DF"};
-        static const std::vector<QString> clips{"cos", "b\nc", "x y", "\U0001F600+1", "\r\n", "", "a\tb",
-                                                "e\u0301", "\u05D0\u05D1"};
+        static const std::vector<QString> typed{"x",          "2",      "+",      "(",     ")",      "^",
+                                                ".",          " ",      "a",      "b",     "\u00E9", "\u0301",
+                                                "\U0001F600", "\u05D0", "\u0639", "\u00DF"};
+        static const std::vector<QString> clips{"cos", "b\nc", "x y",     "\U0001F600+1", "\r\n",
+                                                "",    "a\tb", "e\u0301", "\u05D0\u05D1"};
         static const std::vector<QString> composed{"^", "\u02C6", "ab", "\u05D0", "e\u0301"};
         Step step;
         const int roll = below(100);
@@ -118,8 +148,8 @@ private:
             step.kind = Step::Type;
             step.text = pick(typed);
         } else if (roll < 85) {
-            static const std::vector<Step::Kind> mouse{Step::Click, Step::Click, Step::DoubleClick, Step::TripleClick,
-                                                       Step::Drag, Step::MiddleClick};
+            static const std::vector<Step::Kind> mouse{Step::Click,       Step::Click, Step::DoubleClick,
+                                                       Step::TripleClick, Step::Drag,  Step::MiddleClick};
             step.kind = pick(mouse);
             step.at = below(16);
             step.to = below(16);
@@ -170,8 +200,11 @@ std::vector<Sequence> everyKey(const QString* texts, std::size_t count)
             const int middle = at[at.size() / 2];
             // Caret at the start, in the middle, at the end; a selection made rightwards and leftwards.
             const std::pair<int, int> starts[] = {
-                {0, 0}, {middle, middle}, {int(text.size()), int(text.size())},
-                {at[at.size() / 4], middle}, {int(text.size()), at[at.size() / 3]},
+                {0, 0},
+                {middle, middle},
+                {int(text.size()), int(text.size())},
+                {at[at.size() / 4], middle},
+                {int(text.size()), at[at.size() / 3]},
             };
             for (auto [anchor, caret] : starts)
                 sequences.push_back({text, anchor, caret, {Step::pressed(key), undo, redo, Step::pressed(key)}});
@@ -260,28 +293,61 @@ private:
         const Step undo = key(QKeySequence::Undo);
         const Step backspace = Step::pressed(QKeyCombination(Qt::Key_Backspace));
         QTest::newRow("undo after backspace") << Sequence{"abc", 3, 3, {backspace, undo}};
-        QTest::newRow("typing after a paste") << Sequence{"ab", 2, 2, {text(Step::SetClipboard, "cos"), key(QKeySequence::Paste), type("x"), undo, undo}};
-        QTest::newRow("word typed over a selection") << Sequence{"2cos(x)", 1, 4, {type("s"), type("i"), type("n"), undo}};
+        QTest::newRow("typing after a paste")
+            << Sequence{"ab", 2, 2, {text(Step::SetClipboard, "cos"), key(QKeySequence::Paste), type("x"), undo, undo}};
+        QTest::newRow("word typed over a selection")
+            << Sequence{"2cos(x)", 1, 4, {type("s"), type("i"), type("n"), undo}};
         QTest::newRow("deletions grouped") << Sequence{"abcdef", 6, 6, {backspace, backspace, backspace, undo}};
-        QTest::newRow("deletions forward grouped") << Sequence{"abcdef", 0, 0, {key(QKeySequence::Delete), key(QKeySequence::Delete), undo}};
-        QTest::newRow("click, double click, triple click") << Sequence{"ab cd ef", 0, 0, {at(Step::Click, 4), at(Step::DoubleClick, 4), at(Step::TripleClick, 1)}};
+        QTest::newRow("deletions forward grouped")
+            << Sequence{"abcdef", 0, 0, {key(QKeySequence::Delete), key(QKeySequence::Delete), undo}};
+        QTest::newRow("click, double click, triple click")
+            << Sequence{"ab cd ef", 0, 0, {at(Step::Click, 4), at(Step::DoubleClick, 4), at(Step::TripleClick, 1)}};
         QTest::newRow("shift click") << Sequence{"ab cd ef", 1, 1, {Step::mouse(Step::Click, 5, 0, Qt::ShiftModifier)}};
         QTest::newRow("drag select") << Sequence{"ab cd ef", 0, 0, {at(Step::Drag, 1, 6)}};
-        QTest::newRow("middle click") << Sequence{"ab cd", 0, 0, {text(Step::SetSelection, "XY"), at(Step::MiddleClick, 2), undo}};
+        QTest::newRow("middle click") << Sequence{"ab cd",
+                                                  0,
+                                                  0,
+                                                  {text(Step::SetSelection, "XY"), at(Step::MiddleClick, 2), undo}};
         QTest::newRow("drop") << Sequence{"abcd", 0, 0, {text(Step::Drop, "XY", 1), undo}};
         QTest::newRow("dead key") << Sequence{"x2", 1, 1, {Step::composing("^", "^"), undo}};
-        QTest::newRow("pre-edit over a selection") << Sequence{"abcd", 1, 3, {text(Step::Preedit, "^"), text(Step::Commit, "\u00EA")}};
+        QTest::newRow("pre-edit over a selection")
+            << Sequence{"abcd", 1, 3, {text(Step::Preedit, "^"), text(Step::Commit, "\u00EA")}};
         QTest::newRow("selection by keys reaches the X11 selection")
-            << Sequence{"ab cd", 0, 0, {key(QKeySequence::SelectNextChar), key(QKeySequence::SelectEndOfLine), key(QKeySequence::SelectAll)}};
-        QTest::newRow("surrogate pair") << Sequence{"a\U0001F600b", 1, 1, {key(QKeySequence::MoveToNextChar), backspace, undo, key(QKeySequence::Delete)}};
-        QTest::newRow("combining marks") << Sequence{"ae\u0301\u0302b", 1, 1, {key(QKeySequence::MoveToNextChar), backspace, key(QKeySequence::MoveToPreviousChar), key(QKeySequence::Delete), undo}};
+            << Sequence{"ab cd",
+                        0,
+                        0,
+                        {key(QKeySequence::SelectNextChar), key(QKeySequence::SelectEndOfLine),
+                         key(QKeySequence::SelectAll)}};
+        QTest::newRow("surrogate pair") << Sequence{
+            "a\U0001F600b", 1, 1, {key(QKeySequence::MoveToNextChar), backspace, undo, key(QKeySequence::Delete)}};
+        QTest::newRow("combining marks") << Sequence{"ae\u0301\u0302b",
+                                                     1,
+                                                     1,
+                                                     {key(QKeySequence::MoveToNextChar), backspace,
+                                                      key(QKeySequence::MoveToPreviousChar), key(QKeySequence::Delete),
+                                                      undo}};
         if (multiLine) {
-            QTest::newRow("column kept over short lines") << Sequence{"abc\ndefghij\nkl\nmnopqrstu", 10, 10, {key(QKeySequence::MoveToNextLine), key(QKeySequence::MoveToNextLine), key(QKeySequence::SelectPreviousLine), key(QKeySequence::MoveToPreviousPage), key(QKeySequence::MoveToNextPage)}};
-            QTest::newRow("word deletion at a line's start") << Sequence{"abc\ndefghij\nkl\nmnopqrstu", 12, 12, {key(QKeySequence::DeleteStartOfWord), undo}};
-            QTest::newRow("word deletion before a line break") << Sequence{"\n ", 0, 0, {key(QKeySequence::DeleteEndOfWord)}};
+            QTest::newRow("column kept over short lines")
+                << Sequence{"abc\ndefghij\nkl\nmnopqrstu",
+                            10,
+                            10,
+                            {key(QKeySequence::MoveToNextLine), key(QKeySequence::MoveToNextLine),
+                             key(QKeySequence::SelectPreviousLine), key(QKeySequence::MoveToPreviousPage),
+                             key(QKeySequence::MoveToNextPage)}};
+            QTest::newRow("word deletion at a line's start")
+                << Sequence{"abc\ndefghij\nkl\nmnopqrstu", 12, 12, {key(QKeySequence::DeleteStartOfWord), undo}};
+            QTest::newRow("word deletion before a line break")
+                << Sequence{"\n ", 0, 0, {key(QKeySequence::DeleteEndOfWord)}};
             QTest::newRow("lines selected by a triple click and a drag, then Shift+Down")
-                << Sequence{"Fun  x=1\n  y=1.0806", 3, 3, {at(Step::DoubleClick, 13), at(Step::Drag, 13, 0), key(QKeySequence::SelectNextLine)}};
-            QTest::newRow("paste at the start") << Sequence{"ab\ncd", 0, 0, {text(Step::SetClipboard, "XY"), key(QKeySequence::Paste), undo, key(QKeySequence::Redo)}};
+                << Sequence{"Fun  x=1\n  y=1.0806",
+                            3,
+                            3,
+                            {at(Step::DoubleClick, 13), at(Step::Drag, 13, 0), key(QKeySequence::SelectNextLine)}};
+            QTest::newRow("paste at the start")
+                << Sequence{"ab\ncd",
+                            0,
+                            0,
+                            {text(Step::SetClipboard, "XY"), key(QKeySequence::Paste), undo, key(QKeySequence::Redo)}};
         }
     }
 };

@@ -93,14 +93,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("actions");
         // The line edit's drags copy; the plain text box's move unless dropped back on the box.
-        QTest::newRow("one-line box, moved elsewhere") << false << int(Qt::MoveAction) << false << "abc def"
-                                                       << int(Qt::CopyAction);
-        QTest::newRow("result box, moved elsewhere") << true << int(Qt::MoveAction) << false << "abc "
-                                                     << int(Qt::CopyAction | Qt::MoveAction);
-        QTest::newRow("result box, copied") << true << int(Qt::CopyAction) << false << "abc def"
-                                            << int(Qt::CopyAction | Qt::MoveAction);
-        QTest::newRow("result box, dropped on itself") << true << int(Qt::MoveAction) << true << "abc def"
-                                                       << int(Qt::CopyAction | Qt::MoveAction);
+        QTest::newRow("one-line box, moved elsewhere")
+            << false << int(Qt::MoveAction) << false << "abc def" << int(Qt::CopyAction);
+        QTest::newRow("result box, moved elsewhere")
+            << true << int(Qt::MoveAction) << false << "abc " << int(Qt::CopyAction | Qt::MoveAction);
+        QTest::newRow("result box, copied")
+            << true << int(Qt::CopyAction) << false << "abc def" << int(Qt::CopyAction | Qt::MoveAction);
+        QTest::newRow("result box, dropped on itself")
+            << true << int(Qt::MoveAction) << true << "abc def" << int(Qt::CopyAction | Qt::MoveAction);
     }
     void dragsSelectionOut()
     {
@@ -195,13 +195,16 @@ private slots:
     void programMovesEndSteps_data()
     {
         QTest::addColumn<QStringList>("steps");
-        QTest::newRow("caret moved away and back") << QStringList{"type ab", "caret 0", "caret 2", "type c", "undo", "undo"};
+        QTest::newRow("caret moved away and back")
+            << QStringList{"type ab", "caret 0", "caret 2", "type c", "undo", "undo"};
         QTest::newRow("caret moved elsewhere") << QStringList{"type ab", "caret 1", "type c", "undo", "undo"};
         QTest::newRow("caret put where it is") << QStringList{"type ab", "caret 2", "type c", "undo"};
         QTest::newRow("all selected, then the caret at the end")
             << QStringList{"type ab", "select all", "caret 2", "type c", "undo", "undo"};
-        QTest::newRow("all selected from the start") << QStringList{"type ab", "caret 0", "select all", "caret 2", "type c", "undo"};
-        QTest::newRow("selection set, then the caret") << QStringList{"type ab", "select 0 1", "caret 2", "type c", "undo", "undo"};
+        QTest::newRow("all selected from the start")
+            << QStringList{"type ab", "caret 0", "select all", "caret 2", "type c", "undo"};
+        QTest::newRow("selection set, then the caret")
+            << QStringList{"type ab", "select 0 1", "caret 2", "type c", "undo", "undo"};
     }
     // The program (or an assistive tool) putting the caret or the selection ends an undo step as
     // it does in Qt's line edit: both boxes go the same way and must show the same after each step.

@@ -33,19 +33,24 @@ private slots:
         QTest::newRow("left onto selection start") << 1 << 4 << QKeySequence(Qt::Key_Left) << "ab cd" << 1 << 1;
         QTest::newRow("right onto selection end") << 4 << 1 << QKeySequence(Qt::Key_Right) << "ab cd" << 4 << 4;
         QTest::newRow("shift right") << 2 << 2 << QKeySequence(Qt::SHIFT | Qt::Key_Right) << "ab cd" << 3 << 2;
-        QTest::newRow("shift left twice") << 2 << 2 << QKeySequence(Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left)
-                                          << "ab cd" << 0 << 2;
+        QTest::newRow("shift left twice")
+            << 2 << 2 << QKeySequence(Qt::SHIFT | Qt::Key_Left, Qt::SHIFT | Qt::Key_Left) << "ab cd" << 0 << 2;
         QTest::newRow("home") << 3 << 3 << QKeySequence(Qt::Key_Home) << "ab cd" << 0 << 0;
         QTest::newRow("shift end") << 1 << 1 << QKeySequence(Qt::SHIFT | Qt::Key_End) << "ab cd" << 5 << 1;
         QTest::newRow("word right") << 0 << 0 << QKeySequence(Qt::CTRL | Qt::Key_Right) << "ab cd" << 3 << 3;
         QTest::newRow("word left") << 5 << 5 << QKeySequence(Qt::CTRL | Qt::Key_Left) << "ab cd" << 3 << 3;
         QTest::newRow("delete word back") << 5 << 5 << QKeySequence(Qt::CTRL | Qt::Key_Backspace) << "ab " << 3 << 3;
         QTest::newRow("select all") << 2 << 2 << QKeySequence(QKeySequence::SelectAll) << "ab cd" << 5 << 0;
-        QTest::newRow("select all, type") << 2 << 2 << QKeySequence(QKeySequence(QKeySequence::SelectAll)[0], QKeyCombination(Qt::Key_Z)) << "z" << 1 << 1;
-        QTest::newRow("typed word undone") << 5 << 5 << QKeySequence(QKeyCombination(Qt::Key_X), QKeyCombination(Qt::Key_Y), QKeySequence(QKeySequence::Undo)[0])
-                                           << "ab cd" << 5 << 5;
+        QTest::newRow("select all, type")
+            << 2 << 2 << QKeySequence(QKeySequence(QKeySequence::SelectAll)[0], QKeyCombination(Qt::Key_Z)) << "z" << 1
+            << 1;
+        QTest::newRow("typed word undone")
+            << 5 << 5
+            << QKeySequence(QKeyCombination(Qt::Key_X), QKeyCombination(Qt::Key_Y), QKeySequence(QKeySequence::Undo)[0])
+            << "ab cd" << 5 << 5;
         QTest::newRow("undo, redo") << 0 << 0
-                                    << QKeySequence(QKeyCombination(Qt::Key_Delete), QKeySequence(QKeySequence::Undo)[0],
+                                    << QKeySequence(QKeyCombination(Qt::Key_Delete),
+                                                    QKeySequence(QKeySequence::Undo)[0],
                                                     QKeySequence(QKeySequence::Redo)[0])
                                     << "b cd" << 0 << 0;
         QTest::newRow("up is not for a one-line box") << 2 << 2 << QKeySequence(Qt::Key_Up) << "ab cd" << 2 << 2;
@@ -109,9 +114,12 @@ private slots:
     {
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("held");
-        QTest::newRow("CR LF") << "Function y=x\r\n  x=1\r\n  y=1.0000" << "Function y=x\n  x=1\n  y=1.0000";
-        QTest::newRow("lone CR") << "a\rb" << "a\nb";
-        QTest::newRow("trailing break") << "Function y=2+y\r\n" << "Function y=2+y\n";
+        QTest::newRow("CR LF") << "Function y=x\r\n  x=1\r\n  y=1.0000"
+                               << "Function y=x\n  x=1\n  y=1.0000";
+        QTest::newRow("lone CR") << "a\rb"
+                                 << "a\nb";
+        QTest::newRow("trailing break") << "Function y=2+y\r\n"
+                                        << "Function y=2+y\n";
         QTest::newRow("no-break space kept") << QString("1\u00A0234,5") << QString("1\u00A0234,5");
     }
     void resultBoxLines()

@@ -49,16 +49,13 @@ struct Box {
         input->setText(text);
     }
     QAccessibleInterface* iface() const { return QAccessible::queryAccessibleInterface(input); }
-    QString path() const
-    {
-        return QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(iface()));
-    }
+    QString path() const { return QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(iface())); }
 };
 
 QDBusMessage call(const QString& path, const char* interface, const char* member, const QList<QVariant>& arguments)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral(":1.1"), path,
-                                                          QString::fromLatin1(interface), QString::fromLatin1(member));
+    QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral(":1.1"), path, QString::fromLatin1(interface),
+                                                          QString::fromLatin1(member));
     message.setArguments(arguments);
     return message;
 }
@@ -150,11 +147,16 @@ private slots:
         QTest::addColumn<QString>("member");
         QTest::addColumn<QList<QVariant>>("arguments");
         const QList<QVariant> ends{INT_MIN, INT_MAX, 0u};
-        QTest::newRow("a range that fits") << "box" << "GetRangeExtents" << QList<QVariant>{0, 1, 0u};
-        QTest::newRow("a text range") << "box" << "GetText" << QList<QVariant>{INT_MIN, INT_MAX};
-        QTest::newRow("an object that is gone") << "/org/a11y/atspi/accessible/4294967295" << "GetRangeExtents" << ends;
-        QTest::newRow("no object") << "/org/a11y/atspi/accessible/root" << "GetRangeExtents" << ends;
-        QTest::newRow("too few arguments") << "box" << "GetRangeExtents" << QList<QVariant>{INT_MIN, INT_MAX};
+        QTest::newRow("a range that fits") << "box"
+                                           << "GetRangeExtents" << QList<QVariant>{0, 1, 0u};
+        QTest::newRow("a text range") << "box"
+                                      << "GetText" << QList<QVariant>{INT_MIN, INT_MAX};
+        QTest::newRow("an object that is gone") << "/org/a11y/atspi/accessible/4294967295"
+                                                << "GetRangeExtents" << ends;
+        QTest::newRow("no object") << "/org/a11y/atspi/accessible/root"
+                                   << "GetRangeExtents" << ends;
+        QTest::newRow("too few arguments") << "box"
+                                           << "GetRangeExtents" << QList<QVariant>{INT_MIN, INT_MAX};
     }
     void unchanged()
     {

@@ -15,7 +15,7 @@
 
 namespace pellitor::testing {
 
-template<class T = QWidget>
+template <class T = QWidget>
 T* child(const QWidget& window, const QString& name)
 {
     T* widget = window.findChild<T*>(name);

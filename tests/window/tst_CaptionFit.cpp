@@ -133,8 +133,8 @@ QStringList problems(const QWidget& window)
     const QList<Caption> captions = captionsOf(window);
     const QList<QWidget*> controls = controlsOf(window);
     for (const Caption& caption : captions) {
-        const QString what = QStringLiteral("%1 \"%2\" %3").arg(caption.control->objectName(), caption.entry.caption,
-                                                                describe(caption.ink));
+        const QString what = QStringLiteral("%1 \"%2\" %3")
+                                 .arg(caption.control->objectName(), caption.entry.caption, describe(caption.ink));
         if (caption.control->grab().size() != caption.control->size())
             found << what + ": not drawn at scale 1";
         if (caption.ink.isEmpty())

@@ -25,8 +25,8 @@ QRect devicePixels(const QWidget* widget, const QWidget* window, qreal ratio)
     const QRect logical(widget->mapTo(window, QPoint(0, 0)), widget->size());
     const int left = qFloor(logical.left() * ratio);
     const int top = qFloor(logical.top() * ratio);
-    return QRect(QPoint(left, top), QPoint(qCeil((logical.right() + 1) * ratio) - 1,
-                                           qCeil((logical.bottom() + 1) * ratio) - 1));
+    return QRect(QPoint(left, top),
+                 QPoint(qCeil((logical.right() + 1) * ratio) - 1, qCeil((logical.bottom() + 1) * ratio) - 1));
 }
 
 // The run of equal pixels starting at start and going in steps of step.
@@ -100,8 +100,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("inside");
-        QTest::newRow("Frame1") << "Frame1" << "Parameter" << QStringList{"Label2", "Text2"};
-        QTest::newRow("Frame2") << "Frame2" << "Result" << QStringList{"Text4"};
+        QTest::newRow("Frame1") << "Frame1"
+                                << "Parameter" << QStringList{"Label2", "Text2"};
+        QTest::newRow("Frame2") << "Frame2"
+                                << "Result" << QStringList{"Text4"};
     }
     void frame()
     {
@@ -150,7 +152,8 @@ private slots:
 
         // The caption: about 8 pixels in, on white, with the top line running through its glyphs.
         QVERIFY2(gapStart - outer.left() >= qFloor(4 * m_ratio) && gapStart - outer.left() <= qCeil(10 * m_ratio),
-                 qPrintable(QStringLiteral("the caption's gap starts %1 device pixels in").arg(gapStart - outer.left())));
+                 qPrintable(
+                     QStringLiteral("the caption's gap starts %1 device pixels in").arg(gapStart - outer.left())));
         QCOMPARE(m_image.pixel(gapStart, outer.top()), White);
         QCOMPARE(m_image.pixel(gapEnd, outer.top()), White);
         const int advance = QFontMetrics(frame->font()).horizontalAdvance(caption);
@@ -170,8 +173,10 @@ private slots:
         }
         QVERIFY2(glyphOnLine, "no glyph pixel of the caption on the top line's rows");
         QVERIFY(glyphTop < outer.top() && glyphBottom >= inner.top());
-        QVERIFY2(qAbs((glyphTop + glyphBottom) / 2 - outer.top()) <= qCeil(2 * m_ratio),
-                 qPrintable(QStringLiteral("caption rows %1 to %2, line at %3").arg(glyphTop).arg(glyphBottom).arg(outer.top())));
+        QVERIFY2(
+            qAbs((glyphTop + glyphBottom) / 2 - outer.top()) <= qCeil(2 * m_ratio),
+            qPrintable(
+                QStringLiteral("caption rows %1 to %2, line at %3").arg(glyphTop).arg(glyphBottom).arg(outer.top())));
         QVERIFY2(longestRun(m_image, QRect(QPoint(gapStart, outer.top()), QPoint(gapEnd, inner.top() - 1)), line) < 3,
                  "the top line runs through the caption");
 
@@ -194,7 +199,8 @@ private slots:
                     || std::any_of(controls.begin(), controls.end(), [at](const QRect& r) { return r.contains(at); }))
                     continue;
                 if (m_image.pixel(at) != White)
-                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is %3, not white").arg(x).arg(y).arg(m_image.pixel(at), 8, 16)));
+                    QFAIL(qPrintable(
+                        QStringLiteral("pixel (%1, %2) is %3, not white").arg(x).arg(y).arg(m_image.pixel(at), 8, 16)));
             }
         }
     }

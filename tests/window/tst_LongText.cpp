@@ -124,8 +124,11 @@ private slots:
                         changed |= QRect(x, y, 1, 1);
         }
         QVERIFY(!changed.isEmpty());
-        QVERIFY2(text1()->cursorRect().contains(changed),
-                 qPrintable(QString("changed %1,%2 %3x%4").arg(changed.x()).arg(changed.y()).arg(changed.width()).arg(changed.height())));
+        QVERIFY2(text1()->cursorRect().contains(changed), qPrintable(QString("changed %1,%2 %3x%4")
+                                                                         .arg(changed.x())
+                                                                         .arg(changed.y())
+                                                                         .arg(changed.width())
+                                                                         .arg(changed.height())));
     }
 
     // A box of 10^6 characters shows the same pixels as one that holds only the part that shows.

@@ -126,18 +126,30 @@ private slots:
         QTest::addColumn<QStringList>("languages");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("calculate");
-        QTest::newRow("none") << QStringList{} << "" << "Calculate";
-        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de" << "Berechnen";
-        QTest::newRow("Austrian German") << QStringList{"de_AT"} << "de" << "Berechnen";
-        QTest::newRow("with a script") << QStringList{"ru-Cyrl-RU"} << "ru" << "Расчёт";
-        QTest::newRow("Brazil") << QStringList{"pt-BR"} << "pt_BR" << "Calcular";
-        QTest::newRow("Brazil with a script") << QStringList{"pt-Latn-BR"} << "pt_BR" << "Calcular";
-        QTest::newRow("Portugal, then French") << QStringList{"pt-PT", "pt", "fr-FR"} << "fr" << "Calculer";
-        QTest::newRow("Japanese, then Polish") << QStringList{"ja-JP", "pl-PL"} << "pl" << "Oblicz";
-        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << "" << "Calculate";
-        QTest::newRow("C") << QStringList{"C"} << "" << "Calculate";
-        QTest::newRow("Spanish") << QStringList{"es-MX"} << "es" << "Calcular";
-        QTest::newRow("Italian") << QStringList{"it"} << "it" << "Calcola";
+        QTest::newRow("none") << QStringList{} << ""
+                              << "Calculate";
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de"
+                                << "Berechnen";
+        QTest::newRow("Austrian German") << QStringList{"de_AT"} << "de"
+                                         << "Berechnen";
+        QTest::newRow("with a script") << QStringList{"ru-Cyrl-RU"} << "ru"
+                                       << "Расчёт";
+        QTest::newRow("Brazil") << QStringList{"pt-BR"} << "pt_BR"
+                                << "Calcular";
+        QTest::newRow("Brazil with a script") << QStringList{"pt-Latn-BR"} << "pt_BR"
+                                              << "Calcular";
+        QTest::newRow("Portugal, then French") << QStringList{"pt-PT", "pt", "fr-FR"} << "fr"
+                                               << "Calculer";
+        QTest::newRow("Japanese, then Polish") << QStringList{"ja-JP", "pl-PL"} << "pl"
+                                               << "Oblicz";
+        QTest::newRow("English before German") << QStringList{"en-GB", "de-DE"} << ""
+                                               << "Calculate";
+        QTest::newRow("C") << QStringList{"C"} << ""
+                           << "Calculate";
+        QTest::newRow("Spanish") << QStringList{"es-MX"} << "es"
+                                 << "Calcular";
+        QTest::newRow("Italian") << QStringList{"it"} << "it"
+                                 << "Calcola";
     }
     void choice()
     {
@@ -276,19 +288,42 @@ private slots:
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("report");
-        QTest::newRow("German value") << "de" << "2cos(x^2)/x" << "1" << "Funktion y=2cos(x^2)/x\n  x=1\n  y=1.0806";
-        QTest::newRow("German failure")
-            << "de" << "1/x" << "0" << "Funktion y=1/x\n  x=0\n  Der Ausdruck ist bei x=0 nicht berechenbar";
-        QTest::newRow("French failure")
-            << "fr" << "log(x)" << "-2" << "Fonction y=log(x)\n  x=-2\n  Impossible de calculer l'expression en x=-2";
-        QTest::newRow("Russian value") << "ru" << "x^2" << "3" << "Функция y=x^2\n  x=3\n  y=9.0000";
-        QTest::newRow("Polish failure")
-            << "pl" << "sqr(x)" << "-1" << "Funkcja y=sqr(x)\n  x=-1\n  Nie można obliczyć wyrażenia dla x=-1";
-        QTest::newRow("Spanish, no value") << "es" << "" << "" << "Función y=0\n  x=0\n  y=0.0000";
-        QTest::newRow("Brazilian syntax error") << "pt_BR" << "2+y" << "1" << "Função y=2+y\n";
-        QTest::newRow("Italian failure")
-            << "it" << "1/x" << "0" << "Funzione y=1/x\n  x=0\n  Impossibile calcolare l'espressione per x=0";
-        QTest::newRow("English") << "en" << "1/x" << "0" << "Function y=1/x\n  x=0\n  Can not calculate the expression at x=0";
+        QTest::newRow("German value") << "de"
+                                      << "2cos(x^2)/x"
+                                      << "1"
+                                      << "Funktion y=2cos(x^2)/x\n  x=1\n  y=1.0806";
+        QTest::newRow("German failure") << "de"
+                                        << "1/x"
+                                        << "0"
+                                        << "Funktion y=1/x\n  x=0\n  Der Ausdruck ist bei x=0 nicht berechenbar";
+        QTest::newRow("French failure") << "fr"
+                                        << "log(x)"
+                                        << "-2"
+                                        << "Fonction y=log(x)\n  x=-2\n  Impossible de calculer l'expression en x=-2";
+        QTest::newRow("Russian value") << "ru"
+                                       << "x^2"
+                                       << "3"
+                                       << "Функция y=x^2\n  x=3\n  y=9.0000";
+        QTest::newRow("Polish failure") << "pl"
+                                        << "sqr(x)"
+                                        << "-1"
+                                        << "Funkcja y=sqr(x)\n  x=-1\n  Nie można obliczyć wyrażenia dla x=-1";
+        QTest::newRow("Spanish, no value") << "es"
+                                           << ""
+                                           << ""
+                                           << "Función y=0\n  x=0\n  y=0.0000";
+        QTest::newRow("Brazilian syntax error") << "pt_BR"
+                                                << "2+y"
+                                                << "1"
+                                                << "Função y=2+y\n";
+        QTest::newRow("Italian failure") << "it"
+                                         << "1/x"
+                                         << "0"
+                                         << "Funzione y=1/x\n  x=0\n  Impossibile calcolare l'espressione per x=0";
+        QTest::newRow("English") << "en"
+                                 << "1/x"
+                                 << "0"
+                                 << "Function y=1/x\n  x=0\n  Can not calculate the expression at x=0";
     }
     void report()
     {
@@ -313,16 +348,33 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("style");
-        QTest::newRow("undefined symbol") << "2+yes" << "0" << "Syntaxfehler"
+        QTest::newRow("undefined symbol") << "2+yes"
+                                          << "0"
+                                          << "Syntaxfehler"
                                           << "Zeichen 2:  Nicht definiertes Symbol: 'yes'" << 16;
-        QTest::newRow("operand expected") << "2+-x" << "0" << "Syntaxfehler" << "Zeichen 2:  Operand erwartet" << 16;
-        QTest::newRow("closing parenthesis") << "(x+1" << "0" << "Syntaxfehler"
+        QTest::newRow("operand expected") << "2+-x"
+                                          << "0"
+                                          << "Syntaxfehler"
+                                          << "Zeichen 2:  Operand erwartet" << 16;
+        QTest::newRow("closing parenthesis") << "(x+1"
+                                             << "0"
+                                             << "Syntaxfehler"
                                              << "Zeichen 4:  Schließende Klammer erwartet" << 16;
-        QTest::newRow("illegal expression") << "x=1" << "0" << "Fehler" << "Der Ausdruck ist ungültig." << 48;
-        QTest::newRow("illegal parameter") << "x" << "1a" << "Fehler" << "Es sind ungültige Daten vorhanden." << 48;
-        QTest::newRow("out of range") << "x" << "1" + QString(40, '0') << "Fehler"
+        QTest::newRow("illegal expression") << "x=1"
+                                            << "0"
+                                            << "Fehler"
+                                            << "Der Ausdruck ist ungültig." << 48;
+        QTest::newRow("illegal parameter") << "x"
+                                           << "1a"
+                                           << "Fehler"
+                                           << "Es sind ungültige Daten vorhanden." << 48;
+        QTest::newRow("out of range") << "x"
+                                      << "1" + QString(40, '0') << "Fehler"
                                       << "Der Parameter liegt außerhalb des Bereichs einer 32-Bit-Zahl." << 48;
-        QTest::newRow("overflow") << "exp(1000)" << "0" << "Fehler" << "Überlauf" << 48;
+        QTest::newRow("overflow") << "exp(1000)"
+                                  << "0"
+                                  << "Fehler"
+                                  << "Überlauf" << 48;
     }
     void messages()
     {
@@ -349,21 +401,37 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("English") << "en" << "Character 2:  Undefined symbol : 'y'" << "Character 2:  Undefined symbol : 'y'";
-        QTest::newRow("English title") << "en" << "Syntax Error" << "Syntax Error";
-        QTest::newRow("unknown") << "de" << "Something else" << "Something else";
-        QTest::newRow("unknown after a position") << "de" << "Character 7:  Something else"
+        QTest::newRow("English") << "en"
+                                 << "Character 2:  Undefined symbol : 'y'"
+                                 << "Character 2:  Undefined symbol : 'y'";
+        QTest::newRow("English title") << "en"
+                                       << "Syntax Error"
+                                       << "Syntax Error";
+        QTest::newRow("unknown") << "de"
+                                 << "Something else"
+                                 << "Something else";
+        QTest::newRow("unknown after a position") << "de"
+                                                  << "Character 7:  Something else"
                                                   << "Zeichen 7:  Something else";
-        QTest::newRow("no position") << "de" << "Character :  Operand expected" << "Character :  Operand expected";
-        QTest::newRow("a token that reads like a message") << "de" << "Bad token in Evaluate: Overflow"
+        QTest::newRow("no position") << "de"
+                                     << "Character :  Operand expected"
+                                     << "Character :  Operand expected";
+        QTest::newRow("a token that reads like a message") << "de"
+                                                           << "Bad token in Evaluate: Overflow"
                                                            << "Ungültiges Token in Evaluate: Overflow";
-        QTest::newRow("a placeholder in the symbol") << "de" << "Undefined symbol : '%1'"
+        QTest::newRow("a placeholder in the symbol") << "de"
+                                                     << "Undefined symbol : '%1'"
                                                      << "Nicht definiertes Symbol: '%1'";
-        QTest::newRow("Help's, the path kept") << "de" << "No program could open the help page. It is here:\n/a b/help.htm"
-                                               << "Kein Programm konnte die Hilfeseite öffnen. Sie liegt hier:\n/a b/help.htm";
-        QTest::newRow("the key's code, titled Pellitor") << "de" << "Pellitor" << "Pellitor";
+        QTest::newRow("Help's, the path kept")
+            << "de"
+            << "No program could open the help page. It is here:\n/a b/help.htm"
+            << "Kein Programm konnte die Hilfeseite öffnen. Sie liegt hier:\n/a b/help.htm";
+        QTest::newRow("the key's code, titled Pellitor") << "de"
+                                                         << "Pellitor"
+                                                         << "Pellitor";
         const QString letters(1000000, u'a');
-        QTest::newRow("a symbol of a million letters") << "de" << "Character 1:  Undefined symbol : '" + letters + "'"
+        QTest::newRow("a symbol of a million letters") << "de"
+                                                       << "Character 1:  Undefined symbol : '" + letters + "'"
                                                        << "Zeichen 1:  Nicht definiertes Symbol: '" + letters + "'";
     }
     void messagesAsWritten()
@@ -415,9 +483,12 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("page");
-        QTest::newRow("German") << "de-DE" << "help_de.htm";
-        QTest::newRow("French: none, the English one") << "fr" << "help.htm";
-        QTest::newRow("English") << "en" << "help.htm";
+        QTest::newRow("German") << "de-DE"
+                                << "help_de.htm";
+        QTest::newRow("French: none, the English one") << "fr"
+                                                       << "help.htm";
+        QTest::newRow("English") << "en"
+                                 << "help.htm";
     }
     void help()
     {
@@ -439,16 +510,19 @@ private slots:
         const QString english = "prefix/share/pellitor/help.htm";
         const QString german = "prefix/share/pellitor/help_de.htm";
         QTest::newRow("German installed") << QStringList{english, german} << "de" << german;
-        QTest::newRow("German beside, English installed")
-            << QStringList{english, "prefix/bin/help_de.htm"} << "de" << "prefix/bin/help_de.htm";
+        QTest::newRow("German beside, English installed") << QStringList{english, "prefix/bin/help_de.htm"} << "de"
+                                                          << "prefix/bin/help_de.htm";
         QTest::newRow("Brazil's page") << QStringList{english, "prefix/share/pellitor/help_pt_BR.htm",
-                                                       "prefix/share/pellitor/help_pt.htm"}
-                                       << "pt_BR" << "prefix/share/pellitor/help_pt_BR.htm";
+                                                      "prefix/share/pellitor/help_pt.htm"}
+                                       << "pt_BR"
+                                       << "prefix/share/pellitor/help_pt_BR.htm";
         QTest::newRow("the language's page for a region")
-            << QStringList{english, "prefix/share/pellitor/help_pt.htm"} << "pt_BR" << "prefix/share/pellitor/help_pt.htm";
+            << QStringList{english, "prefix/share/pellitor/help_pt.htm"} << "pt_BR"
+            << "prefix/share/pellitor/help_pt.htm";
         QTest::newRow("no page in the language") << QStringList{english, german} << "fr" << english;
         QTest::newRow("English") << QStringList{english, german} << "" << english;
-        QTest::newRow("nowhere") << QStringList{} << "de" << "prefix/bin/help.htm";
+        QTest::newRow("nowhere") << QStringList{} << "de"
+                                 << "prefix/bin/help.htm";
     }
     void helpPage()
     {

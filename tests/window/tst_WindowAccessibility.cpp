@@ -41,8 +41,14 @@ const QStringList TabOrder = [] {
     QStringList order{"Text1", "Text2", "Text4"};
     for (int key = 7; key <= 26; ++key)
         order << QStringLiteral("XPButton%1").arg(key);
-    return order << "List1" << "XPButton27" << "XPButton28" << "XPButton29" << "XPButton30" << "XPButton31"
-                 << "Option1" << "Option2";
+    return order << "List1"
+                 << "XPButton27"
+                 << "XPButton28"
+                 << "XPButton29"
+                 << "XPButton30"
+                 << "XPButton31"
+                 << "Option1"
+                 << "Option2";
 }();
 
 const QString Press = QAccessibleActionInterface::pressAction();
@@ -66,7 +72,8 @@ class tst_WindowAccessibility : public QObject {
         QTest::addColumn<QStringList>("actions");
         QTest::addColumn<QString>("label");
         const auto row = [](const char* control, QAccessible::Role role, const QString& name,
-                            const QString& description = {}, const QStringList& actions = {}, const QString& label = {}) {
+                            const QString& description = {}, const QStringList& actions = {},
+                            const QString& label = {}) {
             QTest::newRow(control) << control << int(role) << name << description << actions << label;
         };
         if (about) {
@@ -95,8 +102,8 @@ class tst_WindowAccessibility : public QObject {
         const QMap<QString, QString> tips{{".", "Decimal Point"}, {"x", "Variable x"}, {"B", "Backspace"}};
         for (int i = 0; i < 20; ++i) {
             const QByteArray name = QByteArray("XPButton") + QByteArray::number(7 + i);
-            QTest::newRow(name) << QString(name) << int(QAccessible::Button) << QString(keys[i])
-                                << tips.value(keys[i]) << QStringList{Press} << QString();
+            QTest::newRow(name) << QString(name) << int(QAccessible::Button) << QString(keys[i]) << tips.value(keys[i])
+                                << QStringList{Press} << QString();
         }
         row("XPButton27", QAccessible::Button, "Insert", "Select And Insert A Function", {Press});
         row("XPButton28", QAccessible::Button, "Calculate", {}, {Press});

@@ -84,8 +84,8 @@ private slots:
         for (const Seen& s : seen) {
             QCOMPARE(s.className, "pellitor::frmF2");
             QCOMPARE(s.title, "About Pellitor");
-            QCOMPARE(s.texts, (QStringList{"Pellitor", "Version 1.0", AboutLayout::WebAddressText,
-                                           AboutLayout::Copyright}));
+            QCOMPARE(s.texts,
+                     (QStringList{"Pellitor", "Version 1.0", AboutLayout::WebAddressText, AboutLayout::Copyright}));
             QCOMPARE(s.focus, "cmdOK");
             QVERIFY(s.modal);
             QVERIFY(s.closed);

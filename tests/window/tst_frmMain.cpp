@@ -72,19 +72,32 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("rect");
-        QTest::newRow("Label1") << "Label1" << "frmMain" << QRect(8, 5, 321, 13);
-        QTest::newRow("Option1") << "Option1" << "frmMain" << QRect(294, 5, 43, 13);
-        QTest::newRow("Text1") << "Text1" << "frmMain" << QRect(6, 23, 387, 22);
-        QTest::newRow("Frame1") << "Frame1" << "frmMain" << QRect(6, 50, 106, 106);
-        QTest::newRow("Text2") << "Text2" << "Frame1" << QRect(18, 33, 76, 19);
-        QTest::newRow("List1") << "List1" << "frmMain" << QRect(273, 74, 121, 74);
-        QTest::newRow("Text4") << "Text4" << "Frame2" << QRect(9, 15, 373, 55);
-        QTest::newRow("key 1") << "XPButton7" << "frmMain" << QRect(120, 53, 25, 22);
-        QTest::newRow("key 0") << "XPButton22" << "frmMain" << QRect(120, 134, 25, 22);
-        QTest::newRow("key B") << "XPButton26" << "frmMain" << QRect(240, 134, 25, 22);
-        QTest::newRow("Insert") << "XPButton27" << "frmMain" << QRect(330, 53, 61, 16);
-        QTest::newRow("Calculate") << "XPButton28" << "frmMain" << QRect(64, 252, 58, 22);
-        QTest::newRow("About") << "XPButton31" << "frmMain" << QRect(280, 252, 61, 22);
+        QTest::newRow("Label1") << "Label1"
+                                << "frmMain" << QRect(8, 5, 321, 13);
+        QTest::newRow("Option1") << "Option1"
+                                 << "frmMain" << QRect(294, 5, 43, 13);
+        QTest::newRow("Text1") << "Text1"
+                               << "frmMain" << QRect(6, 23, 387, 22);
+        QTest::newRow("Frame1") << "Frame1"
+                                << "frmMain" << QRect(6, 50, 106, 106);
+        QTest::newRow("Text2") << "Text2"
+                               << "Frame1" << QRect(18, 33, 76, 19);
+        QTest::newRow("List1") << "List1"
+                               << "frmMain" << QRect(273, 74, 121, 74);
+        QTest::newRow("Text4") << "Text4"
+                               << "Frame2" << QRect(9, 15, 373, 55);
+        QTest::newRow("key 1") << "XPButton7"
+                               << "frmMain" << QRect(120, 53, 25, 22);
+        QTest::newRow("key 0") << "XPButton22"
+                               << "frmMain" << QRect(120, 134, 25, 22);
+        QTest::newRow("key B") << "XPButton26"
+                               << "frmMain" << QRect(240, 134, 25, 22);
+        QTest::newRow("Insert") << "XPButton27"
+                                << "frmMain" << QRect(330, 53, 61, 16);
+        QTest::newRow("Calculate") << "XPButton28"
+                                   << "frmMain" << QRect(64, 252, 58, 22);
+        QTest::newRow("About") << "XPButton31"
+                               << "frmMain" << QRect(280, 252, 61, 22);
     }
     void geometry()
     {
@@ -110,8 +123,10 @@ private slots:
         for (int row = 0; row < 4; ++row) {
             for (int column = 0; column < 5; ++column) {
                 const QString caption = QString::fromLatin1(grid[row][column]);
-                const QString tip = caption == u"." ? "Decimal Point" : caption == u"x" ? "Variable x"
-                                  : caption == u"B" ? "Backspace" : "";
+                const QString tip = caption == u"."   ? "Decimal Point"
+                                    : caption == u"x" ? "Variable x"
+                                    : caption == u"B" ? "Backspace"
+                                                      : "";
                 QTest::addRow("%d,%d %s", row, column, grid[row][column]) << row << column << caption << tip;
             }
         }
@@ -148,8 +163,8 @@ private slots:
         }
         withTips.sort();
         QCOMPARE(withTips, expected);
-        const QList<std::pair<QString, int>> commands{{"Insert", 3}, {"Calculate", 1}, {"Clear", 1}, {"Help", 1},
-                                                      {"About", 1}};
+        const QList<std::pair<QString, int>> commands{
+            {"Insert", 3}, {"Calculate", 1}, {"Clear", 1}, {"Help", 1}, {"About", 1}};
         for (int i = 0; i < commands.size(); ++i) {
             auto* button = child<XPButton>(*m_window, QStringLiteral("XPButton%1").arg(27 + i));
             QCOMPARE(button->Caption(), commands[i].first);
@@ -166,8 +181,14 @@ private slots:
         QStringList expected{"Text1", "Text2", "Text4"};
         for (int key = 7; key <= 26; ++key)
             expected << QStringLiteral("XPButton%1").arg(key);
-        expected << "List1" << "XPButton27" << "XPButton28" << "XPButton29" << "XPButton30" << "XPButton31"
-                 << "Option1" << "Option2";
+        expected << "List1"
+                 << "XPButton27"
+                 << "XPButton28"
+                 << "XPButton29"
+                 << "XPButton30"
+                 << "XPButton31"
+                 << "Option1"
+                 << "Option2";
         QStringList chain;
         QWidget* widget = text1();
         do {
@@ -206,15 +227,24 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("caret");
-        QTest::newRow("5 between digits") << "12" << 1 << 0 << "XPButton13" << "152" << 2;
-        QTest::newRow("into empty") << "" << 0 << 0 << "XPButton24" << "x" << 1;
-        QTest::newRow("at end") << "2" << 1 << 0 << "XPButton25" << "2^" << 2;
-        QTest::newRow("+ keeps selection") << "abc" << 1 << 1 << "XPButton10" << "a+bc" << 2;
-        QTest::newRow("+ keeps leftward selection") << "abc" << 2 << -1 << "XPButton10" << "a+bc" << 2;
-        QTest::newRow("B before selection") << "abc" << 1 << 1 << "XPButton26" << "bc" << 0;
-        QTest::newRow("B at end") << "abc" << 3 << 0 << "XPButton26" << "ab" << 2;
-        QTest::newRow("B in middle") << "2cos" << 2 << 0 << "XPButton26" << "2os" << 1;
-        QTest::newRow("B whole text selected") << "abc" << 0 << 3 << "XPButton26" << "abc" << 3;
+        QTest::newRow("5 between digits") << "12" << 1 << 0 << "XPButton13"
+                                          << "152" << 2;
+        QTest::newRow("into empty") << "" << 0 << 0 << "XPButton24"
+                                    << "x" << 1;
+        QTest::newRow("at end") << "2" << 1 << 0 << "XPButton25"
+                                << "2^" << 2;
+        QTest::newRow("+ keeps selection") << "abc" << 1 << 1 << "XPButton10"
+                                           << "a+bc" << 2;
+        QTest::newRow("+ keeps leftward selection") << "abc" << 2 << -1 << "XPButton10"
+                                                    << "a+bc" << 2;
+        QTest::newRow("B before selection") << "abc" << 1 << 1 << "XPButton26"
+                                            << "bc" << 0;
+        QTest::newRow("B at end") << "abc" << 3 << 0 << "XPButton26"
+                                  << "ab" << 2;
+        QTest::newRow("B in middle") << "2cos" << 2 << 0 << "XPButton26"
+                                     << "2os" << 1;
+        QTest::newRow("B whole text selected") << "abc" << 0 << 3 << "XPButton26"
+                                               << "abc" << 3;
     }
     void editing()
     {
@@ -327,15 +357,30 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("style");
-        QTest::newRow("value") << "2 x" << "3" << false << "2x" << "3"
-                               << "Function y=2x\n  x=3\n  y=6.0000" << "" << 0;
-        QTest::newRow("degrees") << "sin(x)" << "30" << true << "sin(x)" << "30"
-                                 << "Function y=sin(x)\n  x=30\n  y=0.5000" << "" << 0;
-        QTest::newRow("grouping") << "x*1000" << "1,2345" << false << "x*1000" << "1.2345"
-                                  << "Function y=x*1000\n  x=1.2345\n  y=1,234.5000" << "" << 0;
-        QTest::newRow("syntax") << "2+y" << "1" << false << "2+y" << "1" << "Function y=2+y\n"
+        QTest::newRow("value") << "2 x"
+                               << "3" << false << "2x"
+                               << "3"
+                               << "Function y=2x\n  x=3\n  y=6.0000"
+                               << "" << 0;
+        QTest::newRow("degrees") << "sin(x)"
+                                 << "30" << true << "sin(x)"
+                                 << "30"
+                                 << "Function y=sin(x)\n  x=30\n  y=0.5000"
+                                 << "" << 0;
+        QTest::newRow("grouping") << "x*1000"
+                                  << "1,2345" << false << "x*1000"
+                                  << "1.2345"
+                                  << "Function y=x*1000\n  x=1.2345\n  y=1,234.5000"
+                                  << "" << 0;
+        QTest::newRow("syntax") << "2+y"
+                                << "1" << false << "2+y"
+                                << "1"
+                                << "Function y=2+y\n"
                                 << "Syntax Error" << 16;
-        QTest::newRow("illegal expression") << "2=x" << "1" << false << "2=x" << "1" << "previous"
+        QTest::newRow("illegal expression") << "2=x"
+                                            << "1" << false << "2=x"
+                                            << "1"
+                                            << "previous"
                                             << "Error" << 48;
     }
     void calculate()
@@ -400,10 +445,10 @@ private slots:
         QStringList shown;
         for (int row = 0; row < list1()->count(); ++row)
             shown << list1()->item(row)->text();
-        const QStringList alphabetical{
-            "abs()",  "acos()", "acosh()", "acsec()", "acsech()", "actan()", "actanh()", "asec()",  "asech()", "asin()",
-            "asinh()", "atan()", "atanh()", "cos()",  "cosh()",  "csec()",  "ctan()",   "ctanh()", "exp()",   "int()",
-            "log()",  "rnd()",  "sec()",   "sin()",   "sinh()",  "sqr()",   "tan()",    "tanh()"};
+        const QStringList alphabetical{"abs()",  "acos()",  "acosh()", "acsec()", "acsech()", "actan()", "actanh()",
+                                       "asec()", "asech()", "asin()",  "asinh()", "atan()",   "atanh()", "cos()",
+                                       "cosh()", "csec()",  "ctan()",  "ctanh()", "exp()",    "int()",   "log()",
+                                       "rnd()",  "sec()",   "sin()",   "sinh()",  "sqr()",    "tan()",   "tanh()"};
         QCOMPARE(shown, alphabetical);
         QCOMPARE(list1()->font().family(), "Arial");
         QCOMPARE(list1()->selectionMode(), QAbstractItemView::SingleSelection);
@@ -416,9 +461,12 @@ private slots:
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("after");
-        QTest::newRow("after start-up") << "" << "" << 0 << "abs(" << 4;
-        QTest::newRow("acsech") << "acsech()" << "" << 0 << "acsech(" << 7;
-        QTest::newRow("middle") << "sin()" << "2x" << 1 << "2sin(x" << 5;
+        QTest::newRow("after start-up") << ""
+                                        << "" << 0 << "abs(" << 4;
+        QTest::newRow("acsech") << "acsech()"
+                                << "" << 0 << "acsech(" << 7;
+        QTest::newRow("middle") << "sin()"
+                                << "2x" << 1 << "2sin(x" << 5;
     }
     void insert()
     {
@@ -444,7 +492,8 @@ private slots:
         QCOMPARE(text1()->text(), QString());
         QCOMPARE(list1()->selectedItems(), QList<QListWidgetItem*>{tan});
         // Ctrl+click on the selected entry leaves it selected.
-        QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier, list1()->visualItemRect(tan).center());
+        QTest::mouseClick(list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list1()->visualItemRect(tan).center());
         QCOMPARE(list1()->selectedItems(), QList<QListWidgetItem*>{tan});
     }
 

@@ -91,18 +91,30 @@ private slots:
         const QString sum = "1" + repeated("+1", 499'999); // 999,999 characters
         QTest::newRow("10^6-character sum") << sum << "0" << sum << "Function y=" + sum + "\n  x=0\n  y=500,000.0000";
         const QString blanks = repeated(" ", 1'000'000) + "x";
-        QTest::newRow("10^6 blanks") << blanks << "2" << "x" << "Function y=x\n  x=2\n  y=2.0000";
+        QTest::newRow("10^6 blanks") << blanks << "2"
+                                     << "x"
+                                     << "Function y=x\n  x=2\n  y=2.0000";
         const QString nested = repeated("(", 100'000) + "x" + repeated(")", 100'000);
-        QTest::newRow("10^5 nested parentheses") << nested << "2" << nested << "Function y=" + nested + "\n  x=2\n  y=2.0000";
+        QTest::newRow("10^5 nested parentheses")
+            << nested << "2" << nested << "Function y=" + nested + "\n  x=2\n  y=2.0000";
         const QString implied = repeated("1x", 500'000); // the rewriting puts a "*" after each character
-        QTest::newRow("10^6-character product") << implied << "1" << implied
-                                                << "Function y=" + implied + "\n  x=1\n  y=1.0000";
-        QTest::newRow("parameter --") << "x+1" << "--" << "x+1" << "Function y=x+1\n  x=0\n  y=1.0000";
-        QTest::newRow("parameter -") << "x+1" << "-" << "x+1" << "Function y=x+1\n  x=0\n  y=1.0000";
-        QTest::newRow("parameter 400 digits below 1")
-            << "x+1" << "0." + repeated("0", 398) + "1" << "x+1" << "Function y=x+1\n  x=0\n  y=1.0000";
-        QTest::newRow("parameter 400 digits of pi")
-            << "x" << "3.14159265" + repeated("0", 390) << "x" << "Function y=x\n  x=3.141593\n  y=3.1416";
+        QTest::newRow("10^6-character product")
+            << implied << "1" << implied << "Function y=" + implied + "\n  x=1\n  y=1.0000";
+        QTest::newRow("parameter --") << "x+1"
+                                      << "--"
+                                      << "x+1"
+                                      << "Function y=x+1\n  x=0\n  y=1.0000";
+        QTest::newRow("parameter -") << "x+1"
+                                     << "-"
+                                     << "x+1"
+                                     << "Function y=x+1\n  x=0\n  y=1.0000";
+        QTest::newRow("parameter 400 digits below 1") << "x+1"
+                                                      << "0." + repeated("0", 398) + "1"
+                                                      << "x+1"
+                                                      << "Function y=x+1\n  x=0\n  y=1.0000";
+        QTest::newRow("parameter 400 digits of pi") << "x"
+                                                    << "3.14159265" + repeated("0", 390) << "x"
+                                                    << "Function y=x\n  x=3.141593\n  y=3.1416";
     }
     void reported()
     {
@@ -134,40 +146,65 @@ private slots:
             controls << QChar(c);
         controls << QChar(0x7F);
         for (const QChar control : controls) {
-            QTest::addRow("expression U+%04X", control.unicode())
-                << "2*x" + QString(control) + "+1" << "1" << "Error" << illegal << Previous;
+            QTest::addRow("expression U+%04X", control.unicode()) << "2*x" + QString(control) + "+1"
+                                                                  << "1"
+                                                                  << "Error" << illegal << Previous;
             QTest::addRow("parameter U+%04X", control.unicode())
-                << "x" << "1" + QString(control) << "Error" << badData << Previous;
+                << "x"
+                << "1" + QString(control) << "Error" << badData << Previous;
         }
         const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // U+1F600, a surrogate pair
-        QTest::newRow("expression surrogate pair") << "x+" + emoji << "1" << "Error" << illegal << Previous;
-        QTest::newRow("parameter surrogate pair") << "x" << emoji + "1" << "Error" << badData << Previous;
-        QTest::newRow("lone high surrogate") << "x" + QString(QChar(0xD83D)) << "1" << "Error" << illegal << Previous;
-        QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) + "x" << "1" << "Error" << illegal << Previous;
-        QTest::newRow("parameter lone surrogate") << "x" << "1" + QString(QChar(0xDC00)) << "Error" << badData
-                                                 << Previous;
+        QTest::newRow("expression surrogate pair") << "x+" + emoji << "1"
+                                                   << "Error" << illegal << Previous;
+        QTest::newRow("parameter surrogate pair") << "x" << emoji + "1"
+                                                  << "Error" << badData << Previous;
+        QTest::newRow("lone high surrogate") << "x" + QString(QChar(0xD83D)) << "1"
+                                             << "Error" << illegal << Previous;
+        QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) + "x"
+                                            << "1"
+                                            << "Error" << illegal << Previous;
+        QTest::newRow("parameter lone surrogate") << "x"
+                                                  << "1" + QString(QChar(0xDC00)) << "Error" << badData << Previous;
         const QString longSum = "1" + repeated("+1", 499'999);
-        QTest::newRow("10^6 characters ending in a refused one")
-            << longSum + "=" << "1" << "Error" << illegal << Previous;
-        QTest::newRow("parameter 1e400") << "x" << "1e400" << "Error" << badData << Previous;
-        QTest::newRow("parameter 400 digits")
-            << "x" << repeated("9", 400) << "Error" << "The parameter is beyond the range of a 32-bit number."
-            << "Function y=x\n";
-        QTest::newRow("parameter -400 digits")
-            << "x" << "-" + repeated("7", 400) << "Error" << "The parameter is beyond the range of a 32-bit number."
-            << "Function y=x\n";
+        QTest::newRow("10^6 characters ending in a refused one") << longSum + "="
+                                                                 << "1"
+                                                                 << "Error" << illegal << Previous;
+        QTest::newRow("parameter 1e400") << "x"
+                                         << "1e400"
+                                         << "Error" << badData << Previous;
+        QTest::newRow("parameter 400 digits") << "x" << repeated("9", 400) << "Error"
+                                              << "The parameter is beyond the range of a 32-bit number."
+                                              << "Function y=x\n";
+        QTest::newRow("parameter -400 digits") << "x"
+                                               << "-" + repeated("7", 400) << "Error"
+                                               << "The parameter is beyond the range of a 32-bit number."
+                                               << "Function y=x\n";
 
         const QString open = repeated("(", 100'000) + "x";
-        QTest::newRow("10^5 unclosed parentheses")
-            << open << "1" << "Syntax Error" << "Character 100001:  Closing parenthesis expected" << "Function y=" + open + "\n";
+        QTest::newRow("10^5 unclosed parentheses") << open << "1"
+                                                   << "Syntax Error"
+                                                   << "Character 100001:  Closing parenthesis expected"
+                                                   << "Function y=" + open + "\n";
         const QString dangling = "1" + repeated("+1", 499'999) + "+";
-        QTest::newRow("10^6 characters ending in an operator")
-            << dangling << "1" << "Syntax Error" << "Character 1000000:  Operand expected" << "Function y=" + dangling + "\n";
+        QTest::newRow("10^6 characters ending in an operator") << dangling << "1"
+                                                               << "Syntax Error"
+                                                               << "Character 1000000:  Operand expected"
+                                                               << "Function y=" + dangling + "\n";
 
-        QTest::newRow("exp(1000)") << "exp(1000)" << "1" << "Error" << "Overflow" << "Function y=exp(1000)\n";
-        QTest::newRow("10^39 beyond 32 bits") << "10^39" << "1" << "Error" << "Overflow" << "Function y=10^39\n";
-        QTest::newRow("repeated squaring") << "x" + repeated("^2", 20) << "10" << "Error" << "Overflow"
-                                       << "Function y=x" + repeated("^2", 20) + "\n";
+        QTest::newRow("exp(1000)") << "exp(1000)"
+                                   << "1"
+                                   << "Error"
+                                   << "Overflow"
+                                   << "Function y=exp(1000)\n";
+        QTest::newRow("10^39 beyond 32 bits") << "10^39"
+                                              << "1"
+                                              << "Error"
+                                              << "Overflow"
+                                              << "Function y=10^39\n";
+        QTest::newRow("repeated squaring") << "x" + repeated("^2", 20) << "10"
+                                           << "Error"
+                                           << "Overflow"
+                                           << "Function y=x" + repeated("^2", 20) + "\n";
     }
     void refused()
     {

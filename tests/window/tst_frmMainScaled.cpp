@@ -55,7 +55,8 @@ private slots:
         for (int e = 0; e < 4; ++e) {
             // From the middle outwards: the inner ring line, the outer one, the border.
             const QList<QRgb> colours{bgr(hoverRings[scheme][4 + e]), bgr(hoverRings[scheme][e]), bgr(borders[scheme])};
-            const QString runs = runsAcross(image, startAcross(image, area, edges[e], colours, width), edges[e], colours);
+            const QString runs = runsAcross(image, startAcross(image, area, edges[e], colours, width), edges[e],
+                                            colours);
             QCOMPARE(edgeName(edges[e]) + (": " + runs), edgeName(edges[e]) + (": " + equalRuns(3, width)));
         }
     }
