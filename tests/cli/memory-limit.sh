@@ -21,7 +21,8 @@ for limit in $limits; do
         tables=$((tables + 1))
     elif [ "$status" = 3 ] && [ "$(cat "$work/err")" = "Error: Out of memory." ]; then
         :
-    elif [ "$status" = 127 ] && grep -q 'error while loading shared libraries' "$work/err"; then
+    elif [ "$status" = 127 ] && grep -q -e 'error while loading shared libraries' \
+            -e 'cannot allocate TLS data structures for initial thread' "$work/err"; then
         : # too small for the loader to start the program at all
     else
         echo "address space $limit KiB: status $status, $(wc -l <"$work/out") lines, stderr: $(head -c 300 "$work/err")"
