@@ -117,12 +117,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case Outcome::NoValue: FUZZ_CHECK(view.result == firstLine); break;
     case Outcome::CannotCalculate:
     case Outcome::Value: {
-        const std::u16string_view rest(std::u16string_view(view.result).substr(firstLine.size()));
-        FUZZ_CHECK(rest.starts_with(u"  x=x:"));
-        const std::size_t lineEnd = rest.find(u"\r\n");
+        const std::u16string_view report(std::u16string_view(view.result).substr(firstLine.size()));
+        FUZZ_CHECK(report.starts_with(u"  x=x:"));
+        const std::size_t lineEnd = report.find(u"\r\n");
         FUZZ_CHECK(lineEnd != std::u16string_view::npos);
-        const std::u16string_view xText = rest.substr(4, lineEnd - 4);
-        const std::u16string_view last = rest.substr(lineEnd + 2);
+        const std::u16string_view xText = report.substr(4, lineEnd - 4);
+        const std::u16string_view last = report.substr(lineEnd + 2);
         if (outcome == Outcome::Value)
             FUZZ_CHECK(last.starts_with(u"  y=y:") && last.find(u"\r\n") == std::u16string_view::npos);
         else

@@ -101,7 +101,7 @@ QFont titleFontOf(const QFont& labelFont)
 // Where the parts of a picture lie: the frame, which leaves room for the widest y label at its
 // left, the x labels below and the title above, and the ticks along its sides.
 struct Layout {
-    explicit Layout(const PlotPicture& picture);
+    explicit Layout(const PlotPicture& shown);
 
     // The pixel column of an x and the pixel row of a y.
     double px(double x) const
@@ -127,7 +127,7 @@ struct Layout {
     std::vector<double> yTicks;
 };
 
-Layout::Layout(const PlotPicture& picture) : picture(picture)
+Layout::Layout(const PlotPicture& shown) : picture(shown)
 {
     const std::vector<double> yTicksRough = ticks(picture, picture.ys, picture.size.height, 40.0);
     double labelWidth = 0.0;

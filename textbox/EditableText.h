@@ -78,9 +78,9 @@ public:
     // A sign that ends a word in Qt's text layouts.
     static bool isWordSeparator(QChar c);
 
-    // While followed() says so, each change is kept until takeChanges(): what assistive tools are
+    // While listening() says so, each change is kept until takeChanges(): what assistive tools are
     // told. It is asked at every change, so nothing is kept, nor compared, while nobody listens.
-    void followChangesWhile(bool (*followed)()) { m_followed = followed; }
+    void followChangesWhile(bool (*listening)()) { m_followed = listening; }
     std::vector<Change> takeChanges() { return std::exchange(m_changes, {}); }
 
 private:

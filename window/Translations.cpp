@@ -49,9 +49,9 @@ Translations::Translations(const QStringList& languages, const QString& programF
     const QString folder = findDataFolder(programFolder, QStringLiteral("translations"));
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     // Each file by its exact name: QTranslator::load would otherwise try shorter names itself.
-    const auto load = [](QTranslator& translator, const QString& folder, const QString& name) {
-        const QString path = QDir(folder).filePath(name + QStringLiteral(".qm"));
-        return !folder.isEmpty() && QFileInfo(path).isFile() && translator.load(path);
+    const auto load = [](QTranslator& translator, const QString& from, const QString& name) {
+        const QString path = QDir(from).filePath(name + QStringLiteral(".qm"));
+        return !from.isEmpty() && QFileInfo(path).isFile() && translator.load(path);
     };
     for (const QString& uiLanguage : languages) {
         if (isProgramLanguage(uiLanguage))

@@ -331,14 +331,14 @@ QString Step::describe() const
 
 QString Sequence::describe() const
 {
-    QStringList steps;
-    for (const Step& step : this->steps)
-        steps << step.describe();
+    QStringList described;
+    for (const Step& step : steps)
+        described << step.describe();
     return QStringLiteral("start \"%1\" anchor %2 caret %3; %4")
         .arg(visible(text))
         .arg(anchor)
         .arg(caret)
-        .arg(steps.join(QLatin1String(", ")));
+        .arg(described.join(QLatin1String(", ")));
 }
 
 void BoxPair::apply(QWidget* box, const Step& step, std::optional<QPoint> at, std::optional<QPoint> to)

@@ -287,8 +287,8 @@ private:
         const auto key = [](QKeySequence::StandardKey standard) { return Step::pressed(standard); };
         const auto type = &Step::typed;
         const auto at = [](Step::Kind kind, int position, int to = 0) { return Step::mouse(kind, position, to); };
-        const auto text = [](Step::Kind kind, const QString& text, int position = 0) {
-            return Step::carrying(kind, text, position);
+        const auto text = [](Step::Kind kind, const QString& carried, int position = 0) {
+            return Step::carrying(kind, carried, position);
         };
         const Step undo = key(QKeySequence::Undo);
         const Step backspace = Step::pressed(QKeyCombination(Qt::Key_Backspace));
