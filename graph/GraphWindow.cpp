@@ -69,6 +69,8 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
 void GraphWindow::setInputs(const GraphInputs& inputs)
 {
     m_inputs = inputs;
+    // A word on the view belongs to the move that was refused, not to a new curve.
+    m_viewNote.clear();
     m_canvas->setInputs(inputs);
 }
 
@@ -130,13 +132,16 @@ void GraphWindow::copyPicture()
 {
     std::string bytes;
     std::string error;
-    if (!plot::encodePicture(exportedPicture(*m_canvas, m_inputs), plot::PictureFormat::Png, bytes, error))
+    if (!plot::encodePicture(exportedPicture(*m_canvas, m_inputs), plot::PictureFormat::Png, bytes, error)) {
+        m_viewNote = tr("The graph could not be copied: %1").arg(QString::fromStdString(error));
+        updateStatus();
         return;
+    }
     const QByteArray png(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    auto* data = new QMimeData;
-    data->setImageData(QImage::fromData(png, "PNG"));
-    data->setData(QStringLiteral("image/png"), png);
-    QGuiApplication::clipboard()->setMimeData(data);
+    auto* picture = new QMimeData;
+    picture->setImageData(QImage::fromData(png, "PNG"));
+    picture->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(picture);
 }
 
 } // namespace pellitor::graph

@@ -1,0 +1,283 @@
+// The graph window through the real main window (offscreen): opened by Ctrl+G, drawn live from the
+// three inputs, its messages in the status line and never in a box, moved by the keyboard, told to
+// assistive tools, and saved as the very PNG that pellitor-calc draws for the same view and size.
+#include "CalculateCommand.h"
+#include "GraphCanvas.h"
+#include "GraphLink.h"
+#include "GraphWindow.h"
+#include "InputBox.h"
+#include "PlotPainter.h"
+#include "RecordingMessageBox.h"
+#include "RecordingSaveDialog.h"
+#include "ResultBox.h"
+#include "frmMain.h"
+
+#include <QAccessible>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <charconv>
+#include <memory>
+
+using namespace pellitor;
+using graph::GraphCanvas;
+using graph::GraphWindow;
+
+namespace {
+
+struct Opened {
+    std::unique_ptr<frmMain> main;
+    GraphWindow* graph = nullptr;
+    GraphCanvas* canvas = nullptr;
+    InputBox* expression = nullptr;
+    InputBox* parameter = nullptr;
+};
+
+Opened openGraph()
+{
+    Opened opened;
+    opened.main = std::make_unique<frmMain>();
+    opened.main->show();
+    // The shortcut works in the active window.
+    if (!QTest::qWaitForWindowActive(opened.main.get()))
+        return opened;
+    opened.expression = opened.main->findChild<InputBox*>("Text1");
+    opened.parameter = opened.main->findChild<InputBox*>("Text2");
+    QTest::keyClick(opened.expression, Qt::Key_G, Qt::ControlModifier);
+    opened.graph = opened.main->graphLink()->graphWindow();
+    if (opened.graph)
+        opened.canvas = opened.graph->canvas();
+    return opened;
+}
+
+// Waits until the curve for the inputs, the view and the size as they are now has come.
+bool settled(const GraphCanvas* canvas)
+{
+    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 5000);
+}
+
+// The pixels of the curve's colour (or all but: the line is smoothed) in the real widget.
+std::vector<QPoint> curvePixels(GraphCanvas* canvas)
+{
+    const QImage image = canvas->grab().toImage();
+    const QColor curve(plot::CurveColour);
+    std::vector<QPoint> found;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - curve.red()) + std::abs(c.green() - curve.green())
+                    + std::abs(c.blue() - curve.blue())
+                < 40)
+                found.emplace_back(x, y);
+        }
+    }
+    return found;
+}
+
+QString number(double value)
+{
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return QString::fromLatin1(text, int(end.ptr - text));
+}
+
+} // namespace
+
+class tst_GraphWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithCtrlGAndClosesWithTheMainWindow()
+    {
+        Opened opened = openGraph();
+        QVERIFY(opened.graph);
+        QTRY_VERIFY(opened.graph->isVisible());
+        QCOMPARE(opened.graph->windowTitle(), "Graph");
+        QVERIFY(opened.graph->minimumWidth() >= 320 && opened.graph->minimumHeight() >= 200);
+        // Ctrl+G from another control raises the same window.
+        QTest::keyClick(opened.parameter, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(opened.main->graphLink()->graphWindow(), opened.graph);
+        // The expression box's menu ends with the same action.
+        QCOMPARE(opened.expression->actions().value(0), opened.main->graphLink()->action());
+        const QPointer<GraphWindow> graph = opened.graph;
+        opened.main->close();
+        QTRY_VERIFY(!graph || !graph->isVisible());
+    }
+
+    void drawsTheExpressionLive()
+    {
+        Opened opened = openGraph();
+        QVERIFY(opened.canvas);
+        opened.expression->setText("x");
+        QVERIFY(settled(opened.canvas));
+        const auto meanRowOfLeftThird = [&] {
+            const std::vector<QPoint> pixels = curvePixels(opened.canvas);
+            double sum = 0;
+            int count = 0;
+            for (const QPoint& p : pixels) {
+                if (p.x() < opened.canvas->width() / 3) {
+                    sum += p.y();
+                    ++count;
+                }
+            }
+            return count ? sum / count : -1.0;
+        };
+        const double rising = meanRowOfLeftThird();
+        QVERIFY(rising > opened.canvas->height() / 2); // y = x starts low on the left
+        opened.expression->setText("-x");
+        QVERIFY(settled(opened.canvas));
+        const double falling = meanRowOfLeftThird();
+        QVERIFY2(falling > 0 && falling < opened.canvas->height() / 2, qPrintable(QString::number(falling)));
+        // The angle unit is an input too.
+        opened.expression->setText("sin(x)");
+        QVERIFY(settled(opened.canvas));
+        const std::size_t radians = curvePixels(opened.canvas).size();
+        opened.main->findChild<QRadioButton*>("Option2")->setChecked(true);
+        QVERIFY(opened.canvas->computing());
+        QVERIFY(settled(opened.canvas));
+        QVERIFY(opened.canvas->curve()->degrees);
+        QVERIFY(curvePixels(opened.canvas).size() != radians);
+    }
+
+    void refusalsGoToTheStatusLineNotIntoABox_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("translator") << "2+" << "Character 2:  Operand expected";
+        QTest::newRow("check") << "2=x" << "The expression is illegal.";
+        QTest::newRow("symbol") << "2+y" << "Character 2:  Undefined symbol : 'y'";
+        QTest::newRow("no value") << "sqr(x-100)" << "No value at any x in view.";
+        QTest::newRow("a curve") << "x" << "";
+    }
+    void refusalsGoToTheStatusLineNotIntoABox()
+    {
+        QFETCH(QString, expression);
+        QFETCH(QString, status);
+        testing::RecordingMessageBox boxes;
+        Opened opened = openGraph();
+        opened.expression->setText(expression);
+        QVERIFY(settled(opened.canvas));
+        QCOMPARE(opened.graph->statusText(), status);
+        QVERIFY(boxes.empty());
+        QCOMPARE(curvePixels(opened.canvas).empty(), !status.isEmpty());
+    }
+
+    // The parameter's x carries the y that the report gives for it.
+    void marksTheParameterWithTheReportsY()
+    {
+        Opened opened = openGraph();
+        opened.expression->setText("2cos(x^2)/x");
+        opened.parameter->setText("0.5");
+        QVERIFY(settled(opened.canvas));
+        const graph::GraphCurve* curve = opened.canvas->curve();
+        QVERIFY(curve->markerX && curve->markerY);
+        QCOMPARE(*curve->markerX, 0.5f);
+        testing::RecordingMessageBox boxes;
+        QTest::keyClick(opened.expression, Qt::Key_Return);
+        QVERIFY(opened.main->findChild<ResultBox*>("Text4")->toPlainText().endsWith(
+            QStringLiteral("y=") + QLocale().toString(*curve->markerY, 'f', 4)));
+        opened.parameter->setText("100"); // out of view: no mark
+        QVERIFY(settled(opened.canvas));
+        QVERIFY(!opened.canvas->curve()->markerX);
+    }
+
+    void theKeyboardMovesTheViewAndTellsReaders()
+    {
+        Opened opened = openGraph();
+        opened.expression->setText("x");
+        QVERIFY(settled(opened.canvas));
+        opened.canvas->setFocus();
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(opened.canvas);
+        QVERIFY(reader);
+        QCOMPARE(reader->role(), QAccessible::Graphic);
+        QCOMPARE(reader->text(QAccessible::Name), "Graph of y=x");
+        QVERIFY(reader->text(QAccessible::Description).startsWith("x from -10 to 10, y from "));
+
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            double from, to;
+        } moves[] = {
+            {Qt::Key_Plus, Qt::ControlModifier, -8.0, 8.0},
+            {Qt::Key_Right, Qt::ControlModifier, -6.4, 9.6},
+            {Qt::Key_Minus, Qt::ControlModifier, -8.4, 11.6},
+            {Qt::Key_Home, Qt::NoModifier, -10.0, 10.0},
+        };
+        for (const auto& move : moves) {
+            QTest::keyClick(opened.canvas, move.key, move.modifiers);
+            QCOMPARE_LT(std::abs(opened.canvas->viewport().xs().from - move.from), 1e-9);
+            QCOMPARE_LT(std::abs(opened.canvas->viewport().xs().to - move.to), 1e-9);
+        }
+        // Dragging to the right by a tenth of the frame shows what lies a tenth further left.
+        const QRectF frame = plot::pictureFrame(opened.canvas->shownPicture());
+        const QPoint from = frame.center().toPoint();
+        QTest::mousePress(opened.canvas, Qt::LeftButton, {}, from);
+        QTest::mouseMove(opened.canvas, from + QPoint(int(frame.width() / 10), 0));
+        QTest::mouseRelease(opened.canvas, Qt::LeftButton, {}, from + QPoint(int(frame.width() / 10), 0));
+        QCOMPARE_LT(std::abs(opened.canvas->viewport().xs().from + 12.0), 0.1);
+        QTest::keyClick(opened.canvas, Qt::Key_Home);
+        QTest::keyClick(opened.canvas, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(reader->text(QAccessible::Description).startsWith("x from -8 to 8, y from "));
+        QVERIFY(!opened.canvas->viewport().followsCurve());
+        QTest::keyClick(opened.canvas, Qt::Key_0, Qt::ControlModifier);
+        QVERIFY(opened.canvas->viewport().followsCurve());
+
+        // Zooming in stops at the finest view, with a word in the status line (about 0, where
+        // the 32-bit numbers lie densest, after some 400 steps).
+        for (int i = 0; i < 1000 && opened.graph->statusText().isEmpty(); ++i)
+            QTest::keyClick(opened.canvas, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY2(opened.graph->statusText().startsWith("Finest view"), qPrintable(opened.graph->statusText()));
+    }
+
+    void savesThePictureThatPellitorCalcDraws()
+    {
+        QTemporaryDir folder;
+        Opened opened = openGraph();
+        opened.graph->resize(700, 460);
+        opened.expression->setText("2cos(x^2)/x");
+        QVERIFY(settled(opened.canvas));
+        QTest::keyClick(opened.canvas, Qt::Key_Right, Qt::ControlModifier); // a view of its own
+        QTest::keyClick(opened.canvas, Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(settled(opened.canvas));
+
+        const QString saved = folder.filePath("graph"); // the filter gives the extension
+        testing::RecordingSaveDialog dialog({saved, "PNG image (*.png)"});
+        QTest::keyClick(opened.canvas, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(dialog.asked(), 1);
+
+        const plot::Span xs = opened.canvas->viewport().xs();
+        const plot::Span ys = opened.canvas->viewport().ys();
+        const QString drawn = folder.filePath("calc.png");
+        QProcess calc;
+        calc.start(QCoreApplication::applicationDirPath() + "/pellitor-calc",
+                   {"--plot", number(xs.from) + ":" + number(xs.to), "--y", number(ys.from) + ":" + number(ys.to),
+                    "--size", QString("%1x%2").arg(opened.canvas->width()).arg(opened.canvas->height()), "-o", drawn,
+                    "--", "2cos(x^2)/x"});
+        QVERIFY(calc.waitForFinished(30000));
+        QCOMPARE(calc.exitCode(), 0);
+        QFile mine(saved + ".png");
+        QFile theirs(drawn);
+        QVERIFY(mine.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
+        const QByteArray bytes = mine.readAll();
+        QVERIFY(bytes.size() > 1000);
+        QVERIFY(bytes == theirs.readAll());
+    }
+
+    void aFailedSaveSaysWhyAndLeavesNoFile()
+    {
+        testing::RecordingMessageBox boxes;
+        Opened opened = openGraph();
+        opened.expression->setText("x");
+        QVERIFY(settled(opened.canvas));
+        const QString nowhere = "/proc/no-such-folder/graph.svg";
+        testing::RecordingSaveDialog dialog({nowhere, "SVG image (*.svg)"});
+        opened.graph->savePicture();
+        QCOMPARE(boxes.shown().size(), 1u);
+        QVERIFY(QString::fromStdU16String(boxes.last().text).startsWith("The graph could not be saved as " + nowhere));
+        QVERIFY(!QFile::exists(nowhere));
+    }
+};
+
+QTEST_MAIN(tst_GraphWindow)
+#include "tst_GraphWindow.moc"
