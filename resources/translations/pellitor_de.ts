@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>pellitor::GraphLink</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::TextBoxBase</name>
     <message>
         <source>&amp;Undo</source>
@@ -236,6 +243,56 @@
     <message>
         <source>Parameter x</source>
         <translation>Parameter x</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphCanvas</name>
+    <message>
+        <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Kleinster Ausschnitt: Benachbarte Pixel zeigten dasselbe 32-Bit-x.</translation>
+    </message>
+    <message>
+        <source>Widest view: the 32-bit numbers end here.</source>
+        <translation>Größter Ausschnitt: Hier enden die 32-Bit-Zahlen.</translation>
+    </message>
+    <message>
+        <source>Graph of y=%1</source>
+        <translation>Graph von y=%1</translation>
+    </message>
+    <message>
+        <source>x from %1 to %2, y from %3 to %4</source>
+        <translation>x von %1 bis %2, y von %3 bis %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>No value at any x in view.</source>
+        <translation>Für kein x im Ausschnitt gibt es einen Wert.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Graph speichern</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as %1: %2</source>
+        <translation>Der Graph konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>pellitor::GraphLink</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::TextBoxBase</name>
     <message>
         <source>&amp;Undo</source>
@@ -236,6 +243,56 @@
     <message>
         <source>Parameter x</source>
         <translation>Parámetro x</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphCanvas</name>
+    <message>
+        <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Máximo acercamiento: los píxeles contiguos mostrarían la misma x de 32 bits.</translation>
+    </message>
+    <message>
+        <source>Widest view: the 32-bit numbers end here.</source>
+        <translation>Máximo alejamiento: aquí terminan los números de 32 bits.</translation>
+    </message>
+    <message>
+        <source>Graph of y=%1</source>
+        <translation>Gráfica de y=%1</translation>
+    </message>
+    <message>
+        <source>x from %1 to %2, y from %3 to %4</source>
+        <translation>x: de %1 a %2; y: de %3 a %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>No value at any x in view.</source>
+        <translation>Ninguna x de la vista tiene valor.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Guardar gráfica</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la gráfica como %1: %2</translation>
     </message>
 </context>
 </TS>

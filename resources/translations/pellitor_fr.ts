@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>pellitor::GraphLink</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::TextBoxBase</name>
     <message>
         <source>&amp;Undo</source>
@@ -236,6 +243,56 @@
     <message>
         <source>Parameter x</source>
         <translation>Paramètre x</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphCanvas</name>
+    <message>
+        <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Zoom maximal : des pixels voisins afficheraient le même x sur 32 bits.</translation>
+    </message>
+    <message>
+        <source>Widest view: the 32-bit numbers end here.</source>
+        <translation>Zoom minimal : les nombres sur 32 bits s&apos;arrêtent ici.</translation>
+    </message>
+    <message>
+        <source>Graph of y=%1</source>
+        <translation>Graphique de y=%1</translation>
+    </message>
+    <message>
+        <source>x from %1 to %2, y from %3 to %4</source>
+        <translation>x de %1 à %2, y de %3 à %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>No value at any x in view.</source>
+        <translation>Aucun x visible n&apos;a de valeur.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Enregistrer le graphique</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le graphique sous %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>pellitor::GraphLink</name>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::TextBoxBase</name>
     <message>
         <source>&amp;Undo</source>
@@ -236,6 +243,56 @@
     <message>
         <source>Parameter x</source>
         <translation>Parametro x</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphCanvas</name>
+    <message>
+        <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Ingrandimento massimo: pixel vicini mostrerebbero la stessa x a 32 bit.</translation>
+    </message>
+    <message>
+        <source>Widest view: the 32-bit numbers end here.</source>
+        <translation>Ingrandimento minimo: qui finiscono i numeri a 32 bit.</translation>
+    </message>
+    <message>
+        <source>Graph of y=%1</source>
+        <translation>Grafico di y=%1</translation>
+    </message>
+    <message>
+        <source>x from %1 to %2, y from %3 to %4</source>
+        <translation>x da %1 a %2, y da %3 a %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>No value at any x in view.</source>
+        <translation>Nessuna x visibile ha un valore.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Immagine SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Salva grafico</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as %1: %2</source>
+        <translation>Impossibile salvare il grafico come %1: %2</translation>
     </message>
 </context>
 </TS>

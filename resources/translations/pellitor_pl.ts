@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>pellitor::GraphLink</name>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::TextBoxBase</name>
     <message>
         <source>&amp;Undo</source>
@@ -236,6 +243,56 @@
     <message>
         <source>Parameter x</source>
         <translation>Parametr x</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphCanvas</name>
+    <message>
+        <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Największe przybliżenie: sąsiednie piksele miałyby to samo 32-bitowe x.</translation>
+    </message>
+    <message>
+        <source>Widest view: the 32-bit numbers end here.</source>
+        <translation>Największe oddalenie: tu kończą się liczby 32-bitowe.</translation>
+    </message>
+    <message>
+        <source>Graph of y=%1</source>
+        <translation>Wykres y=%1</translation>
+    </message>
+    <message>
+        <source>x from %1 to %2, y from %3 to %4</source>
+        <translation>x od %1 do %2, y od %3 do %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Wykres</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>No value at any x in view.</source>
+        <translation>Brak wartości dla żadnego x w widoku.</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obraz PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Obraz SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Graph</source>
+        <translation>Zapisz wykres</translation>
+    </message>
+    <message>
+        <source>The graph could not be saved as %1: %2</source>
+        <translation>Nie udało się zapisać wykresu jako %1: %2</translation>
     </message>
 </context>
 </TS>
