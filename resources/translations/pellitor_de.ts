@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>Der Graph konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>Der Graph konnte nicht kopiert werden: %1</translation>
+    </message>
 </context>
 </TS>

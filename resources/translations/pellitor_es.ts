@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>No se pudo guardar la gráfica como %1: %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>No se pudo copiar la gráfica: %1</translation>
+    </message>
 </context>
 </TS>

@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>Impossible d&apos;enregistrer le graphique sous %1 : %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>Impossible de copier le graphique : %1</translation>
+    </message>
 </context>
 </TS>

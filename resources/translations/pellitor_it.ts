@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>Impossibile salvare il grafico come %1: %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>Impossibile copiare il grafico: %1</translation>
+    </message>
 </context>
 </TS>

@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>Nie udało się zapisać wykresu jako %1: %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>Nie udało się skopiować wykresu: %1</translation>
+    </message>
 </context>
 </TS>

@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>Não foi possível salvar o gráfico como %1: %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>Não foi possível copiar o gráfico: %1</translation>
+    </message>
 </context>
 </TS>

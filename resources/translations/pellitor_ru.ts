@@ -294,5 +294,9 @@
         <source>The graph could not be saved as %1: %2</source>
         <translation>Не удалось сохранить график как %1: %2</translation>
     </message>
+    <message>
+        <source>The graph could not be copied: %1</source>
+        <translation>Не удалось скопировать график: %1</translation>
+    </message>
 </context>
 </TS>

@@ -144,11 +144,16 @@ private slots:
     {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("status");
-        QTest::newRow("translator") << "2+" << "Character 2:  Operand expected";
-        QTest::newRow("check") << "2=x" << "The expression is illegal.";
-        QTest::newRow("symbol") << "2+y" << "Character 2:  Undefined symbol : 'y'";
-        QTest::newRow("no value") << "sqr(x-100)" << "No value at any x in view.";
-        QTest::newRow("a curve") << "x" << "";
+        QTest::newRow("translator") << "2+"
+                                    << "Character 2:  Operand expected";
+        QTest::newRow("check") << "2=x"
+                               << "The expression is illegal.";
+        QTest::newRow("symbol") << "2+y"
+                                << "Character 2:  Undefined symbol : 'y'";
+        QTest::newRow("no value") << "sqr(x-100)"
+                                  << "No value at any x in view.";
+        QTest::newRow("a curve") << "x"
+                                 << "";
     }
     void refusalsGoToTheStatusLineNotIntoABox()
     {

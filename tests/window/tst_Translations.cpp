@@ -2,6 +2,8 @@
 // of both windows, the report and the messages in a translation, English where the design's
 // texts stay, and the help page in the window's language.
 #include "AboutLayout.h"
+#include "GraphCanvas.h"
+#include "GraphLink.h"
 #include "HelpPage.h"
 #include "MainLayout.h"
 #include "RecordingMessageBox.h"
@@ -472,9 +474,28 @@ private slots:
         for (const QAction* action : menu->actions())
             labels << action->text().section(u'\t', 0, 0);
         QCOMPARE(labels, (QStringList{"&Rückgängig", "Wieder&herstellen", "", "&Ausschneiden", "&Kopieren", "&Einfügen",
-                                      "Löschen", "", "Alles auswählen"}));
+                                      "Löschen", "", "Alles auswählen", "", "Graph"}));
         QCOMPARE(menu->actions().constFirst()->text(), "&Rückgängig\tStrg+Z");
+        QCOMPARE(menu->actions().constLast()->shortcut().toString(QKeySequence::NativeText), "Strg+G");
         menu->close();
+    }
+
+    // The graph window's words: its title, what a screen reader hears, its status line.
+    void graphWindow()
+    {
+        std::optional<Translations> german;
+        const auto window = openWindow({"de-DE"}, german);
+        window->showGraph();
+        graph::GraphWindow* graph = window->graphLink()->graphWindow();
+        QVERIFY(graph);
+        QCOMPARE(graph->windowTitle(), "Graph");
+        child<InputBox>(*window, "Text1")->setText("2+");
+        QTRY_COMPARE(graph->statusText(), "Zeichen 2:  Operand erwartet");
+        child<InputBox>(*window, "Text1")->setText("x");
+        QTRY_VERIFY(!graph->canvas()->computing());
+        QCOMPARE(graph->canvas()->accessibleName(), "Graph von y=x");
+        QVERIFY(graph->canvas()->accessibleDescription().startsWith("x von -10 bis 10, y von "));
+        QCOMPARE(child<QLabel>(*graph, "lblStatus")->accessibleName(), "Status");
     }
 
     // Help opens the page in the window's language where there is one: the build puts the
