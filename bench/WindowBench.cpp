@@ -1,11 +1,13 @@
 // The Calculate command through the real window (offscreen): the expression and the parameter put
 // into their boxes, Enter in the expression box, the report laid out in the result box. Lengths
 // from 1,000 to 1,000,000 characters, so that Google Benchmark fits the cost against the length.
+#include "GraphLink.h"
 #include "InputBox.h"
 #include "ResultBox.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -57,6 +59,40 @@ BENCHMARK_CAPTURE(BM_WindowCalculate, nested, Shape::Nested)
     ->Range(1'000, 1'000'000)
     ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
+
+// One key typed at the end of a long expression, with and without the graph window open: the
+// graph follows the text on a thread of its own, so the key must cost the same either way.
+void BM_KeyAtTheEnd(benchmark::State& state, bool graphOpen)
+{
+    auto* text1 = window->findChild<InputBox*>("Text1");
+    text1->setText(expression(Shape::Sum, static_cast<int>(state.range(0))));
+    text1->setFocus();
+    text1->setCursorPosition(text1->text().size());
+    if (graphOpen)
+        window->showGraph();
+    for (auto _ : state) {
+        QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+        QKeyEvent x(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QCoreApplication::sendEvent(text1, &plus);
+        QCoreApplication::sendEvent(text1, &x);
+        QCoreApplication::processEvents();
+    }
+    if (graphOpen)
+        window->graphLink()->closeGraph();
+    QCoreApplication::processEvents();
+    state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK_CAPTURE(BM_KeyAtTheEnd, graph_closed, false)
+    ->RangeMultiplier(10)
+    ->Range(1'000'000, 10'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_KeyAtTheEnd, graph_open, true)
+    ->RangeMultiplier(10)
+    ->Range(1'000'000, 10'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 
