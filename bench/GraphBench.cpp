@@ -36,7 +36,7 @@ void waitForCurve(const graph::GraphCanvas& canvas)
 
 void BM_GraphRedraw(benchmark::State& state, const QString& expression)
 {
-    graph::GraphCanvas canvas(numbers());
+    graph::GraphCanvas canvas(numbers(), [](const QString& text) { return text; });
     canvas.resize(1920, 1080);
     QImage image(canvas.size(), QImage::Format_RGB32);
     bool degrees = false;
@@ -63,7 +63,7 @@ void drag(graph::GraphCanvas& canvas, QPointF from, QPointF to)
 
 void BM_GraphPanFrame(benchmark::State& state, const QString& expression)
 {
-    graph::GraphCanvas canvas(numbers());
+    graph::GraphCanvas canvas(numbers(), [](const QString& text) { return text; });
     canvas.resize(3840, 2160);
     canvas.setInputs({expression, QStringLiteral("0.5"), false});
     waitForCurve(canvas);

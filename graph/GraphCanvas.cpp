@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pellitor::graph {
@@ -22,6 +23,10 @@ constexpr double ZoomStep = 1.25;
 constexpr double PanStep = 0.1;
 // An accessible name quotes at most this much of the expression, shortened in the middle.
 constexpr int LongestNamedExpression = 200;
+// The trace's ring, apart from the curve's blue.
+constexpr QRgb TraceColour = 0xffc0392b;
+// The most features of each kind that the description names.
+constexpr std::size_t NamedFeatures = 10;
 
 QString shortened(const QString& text, int most)
 {
@@ -31,13 +36,17 @@ QString shortened(const QString& text, int most)
 }
 } // namespace
 
-GraphCanvas::GraphCanvas(const platform::NumberText& numbers, QWidget* parent) : QWidget(parent), m_numbers(numbers)
+GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
+                         QWidget* parent)
+    : QWidget(parent), m_numbers(numbers), m_trace(numbers, std::move(translateMessage))
 {
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true); // the pointer over the graph traces its x
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(plot::MinSide, plot::MinSide);
     GraphAccessible::installFactory();
     connect(&m_worker, &GraphWorker::finished, this, &GraphCanvas::received);
+    connect(&m_trace, &GraphTrace::found, this, &GraphCanvas::foundFeature);
     describe();
 }
 
@@ -66,6 +75,14 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
     m_curve = std::move(curve);
     if (m_curve->serial == m_requested && m_curve->refusal.empty() && m_curve->anyValue)
         m_viewport.takeCurveRange(m_curve->ys);
+    m_trace.setCurve(m_curve.get());
+    if (m_trace.readable()) {
+        // The trace starts at the parameter's x where that is in view, else at the centre's.
+        const plot::Span& xs = m_viewport.xs();
+        if (!m_traceX)
+            m_traceX = m_curve->markerX ? *m_curve->markerX : static_cast<float>((xs.from + xs.to) / 2.0);
+        moveTrace(*m_traceX, false);
+    }
     update();
     describe();
     emit curveChanged();
@@ -107,7 +124,37 @@ void GraphCanvas::paintEvent(QPaintEvent*)
     painter.save();
     plot::paintPicture(painter, shown);
     painter.restore();
-    paintMarker(painter, plot::pictureFrame(shown));
+    const QRectF frame = plot::pictureFrame(shown);
+    painter.save();
+    paintMarker(painter, frame);
+    painter.restore();
+    paintTrace(painter, frame);
+}
+
+// The traced point: a ring on the curve, and a thin line at its x where it has no y in view.
+void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame)
+{
+    if (!m_traceX || !m_trace.readable())
+        return;
+    const plot::Span& xs = m_viewport.xs();
+    const plot::Span& ys = m_viewport.ys();
+    const double x = *m_traceX;
+    if (x < xs.from || x > xs.to)
+        return;
+    const double across = frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width();
+    painter.setClipRect(frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const CalculateCommand::Evaluation reading = m_trace.readAt(*m_traceX);
+    const double y = reading.sngResult;
+    if (reading.outcome == CalculateCommand::Outcome::Value && y >= ys.from && y <= ys.to) {
+        const QPointF at(across, frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
+        painter.setPen(QPen(QColor(TraceColour), 2.0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, 6.0, 6.0);
+        return;
+    }
+    painter.setPen(QPen(QColor(TraceColour), 1.0, Qt::DashLine));
+    painter.drawLine(QPointF(across, frame.top()), QPointF(across, frame.bottom()));
 }
 
 // The parameter's x on the curve, with the y the report gives there.
@@ -172,6 +219,8 @@ void GraphCanvas::zoomAt(double factor, const QPointF& at)
 
 void GraphCanvas::keyPressEvent(QKeyEvent* event)
 {
+    if (traceKey(event))
+        return;
     const bool control = event->modifiers() & Qt::ControlModifier;
     const QPointF centre = frame().center();
     if (control && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)) {
@@ -197,6 +246,87 @@ void GraphCanvas::keyPressEvent(QKeyEvent* event)
     }
 }
 
+bool GraphCanvas::traceKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier || !m_traceX || !m_trace.readable())
+        return false;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const int direction = shift ? -1 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int towards = event->key() == Qt::Key_Right ? 1 : -1;
+        // A pixel column, or with Shift the neighbouring 32-bit x: the finest step there is.
+        float x = nextSingle(*m_traceX, towards);
+        if (!shift) {
+            const plot::Span& xs = m_viewport.xs();
+            const float column = static_cast<float>(*m_traceX + towards * (xs.to - xs.from) / frame().width());
+            if (towards * (column - *m_traceX) > 0.0f)
+                x = column;
+        }
+        if (std::isfinite(x))
+            moveTrace(x, true);
+        return true;
+    }
+    case Qt::Key_Z: searchFor(FeatureSearch::Looking::Zero, direction); return true;
+    case Qt::Key_E: searchFor(FeatureSearch::Looking::Extremum, direction); return true;
+    case Qt::Key_P: searchFor(FeatureSearch::Looking::Break, direction); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit traceChosen(*m_traceX); return true;
+    default: break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && QStringLiteral("0123456789-.,").contains(text.front())) {
+        emit typingX(text);
+        return true;
+    }
+    return false;
+}
+
+void GraphCanvas::traceTo(float x)
+{
+    if (m_trace.readable())
+        moveTrace(x, true);
+}
+
+void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
+{
+    m_traceX = x;
+    const plot::Span& xs = m_viewport.xs();
+    if (scroll && (x < xs.from || x > xs.to)) {
+        // The view follows the trace, which then stands a tenth of the view inside it; to a trace
+        // further off, the view moves with it in the middle.
+        const double span = xs.to - xs.from;
+        const double beyond = x > xs.to ? (x - xs.to) / span : (x - xs.from) / span;
+        const double right = std::fabs(beyond) > 0.5 ? (x - (xs.from + xs.to) / 2) / span
+                                                     : beyond + (beyond > 0 ? 0.1 : -0.1);
+        moved(m_viewport.pan(right, 0.0, width()));
+    }
+    const QString readout = words.isEmpty() ? m_trace.readout(x) : words;
+    update();
+    if (readout != m_readout) {
+        m_readout = readout;
+        emit readoutChanged(m_readout);
+    }
+}
+
+void GraphCanvas::searchFor(FeatureSearch::Looking looking, int direction)
+{
+    const QRectF f = frame();
+    m_trace.search(looking, direction, *m_traceX, m_viewport.xs(), m_viewport.ys(), int(f.width()), int(f.height()));
+}
+
+void GraphCanvas::foundFeature(const std::optional<Feature>& feature, const QString& words)
+{
+    if (feature) {
+        moveTrace(feature->x, true, words);
+        return;
+    }
+    m_readout = words;
+    emit readoutChanged(m_readout);
+}
+
 void GraphCanvas::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
@@ -207,8 +337,14 @@ void GraphCanvas::mousePressEvent(QMouseEvent* event)
 
 void GraphCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_dragFrom || !(event->buttons() & Qt::LeftButton))
+    if (!m_dragFrom || !(event->buttons() & Qt::LeftButton)) {
+        const QRectF f = frame();
+        const plot::Span& xs = m_viewport.xs();
+        if (event->buttons() == Qt::NoButton && m_trace.readable() && f.contains(event->position()))
+            moveTrace(static_cast<float>(xs.from + (event->position().x() - f.left()) / f.width() * (xs.to - xs.from)),
+                      false);
         return QWidget::mouseMoveEvent(event);
+    }
     const QRectF f = frame();
     const QPointF delta = event->position() - *m_dragFrom;
     m_dragFrom = event->position();
@@ -254,7 +390,39 @@ void GraphCanvas::describe()
     };
     setAccessibleDescription(tr("x from %1 to %2, y from %3 to %4")
                                  .arg(number(m_viewport.xs().from), number(m_viewport.xs().to),
-                                      number(m_viewport.ys().from), number(m_viewport.ys().to)));
+                                      number(m_viewport.ys().from), number(m_viewport.ys().to))
+                             + featureSummary());
+}
+
+// The zeros, extrema and breaks of the curve in view, ten of each kind at most.
+QString GraphCanvas::featureSummary() const
+{
+    if (!m_curve || !m_curve->refusal.empty())
+        return {};
+    const plot::Span& xs = m_viewport.xs();
+    const auto list = [&](std::initializer_list<Feature::Kind> kinds, const QString& heading) {
+        QStringList named;
+        std::size_t more = 0;
+        for (const Feature& feature : m_curve->features) {
+            if (std::find(kinds.begin(), kinds.end(), feature.kind) == kinds.end() || feature.x < xs.from
+                || feature.x > xs.to)
+                continue;
+            if (named.size() < qsizetype(NamedFeatures))
+                named << m_trace.xText(feature.x);
+            else
+                ++more;
+        }
+        if (named.isEmpty())
+            return QString();
+        QString text = QStringLiteral(". ") + heading.arg(named.join(QStringLiteral("; ")));
+        if (more > 0)
+            text += QStringLiteral(" ") + tr("and %1 more").arg(more);
+        return text;
+    };
+    return list({Feature::Kind::Zero}, tr("Zeros at x = %1")) + list({Feature::Kind::Minimum}, tr("Minima at x = %1"))
+           + list({Feature::Kind::Maximum}, tr("Maxima at x = %1"))
+           + list({Feature::Kind::Pole, Feature::Kind::Gap, Feature::Kind::Jump},
+                  tr("Poles, gaps and jumps near x = %1"));
 }
 
 } // namespace pellitor::graph

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "GraphComputation.h"
+#include "GraphTrace.h"
 #include "GraphViewport.h"
 #include "GraphWorker.h"
 #include "NumberText.h"
@@ -21,7 +22,9 @@ namespace pellitor::graph {
 class GraphCanvas : public QWidget {
     Q_OBJECT
 public:
-    explicit GraphCanvas(const platform::NumberText& numbers, QWidget* parent = nullptr);
+    // translateMessage puts an error's text, as the engine writes it, into the user's language.
+    GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
+                QWidget* parent = nullptr);
 
     void setInputs(const GraphInputs& inputs);
     const GraphViewport& viewport() const { return m_viewport; }
@@ -34,6 +37,12 @@ public:
     plot::PlotPicture picture(const plot::Size& size) const;
     plot::PlotPicture shownPicture() const { return picture({width(), height()}); }
 
+    // The traced x, once there is a curve; the readout at it.
+    std::optional<float> traceX() const { return m_traceX; }
+    const QString& readout() const { return m_readout; }
+    // Moves the trace to x, and the view with it when x lies outside.
+    void traceTo(float x);
+
     QSize sizeHint() const override { return {640, 400}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
 
@@ -45,6 +54,12 @@ signals:
     void curveChanged();
     // The view moved.
     void viewChanged();
+    // The trace moved, or a search ended: what a reader hears.
+    void readoutChanged(const QString& readout);
+    // Enter on the trace: its x, for the report.
+    void traceChosen(float x);
+    // A key that starts a number was typed: the text of it, to begin an x with.
+    void typingX(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +79,13 @@ private:
     // The frame of the picture as it shows now, where the view's x and y lie.
     QRectF frame() const;
     void paintMarker(QPainter& painter, const QRectF& frame) const;
+    void paintTrace(QPainter& painter, const QRectF& frame);
+    // The trace's keys; false for a key they leave alone.
+    bool traceKey(const QKeyEvent* event);
+    void moveTrace(float x, bool scroll, const QString& words = QString());
+    void searchFor(FeatureSearch::Looking looking, int direction);
+    void foundFeature(const std::optional<Feature>& feature, const QString& words);
+    QString featureSummary() const;
     std::u16string title() const;
     void describe();
 
@@ -74,6 +96,9 @@ private:
     GraphWorker m_worker;
     std::uint64_t m_requested = 0;
     std::optional<QPointF> m_dragFrom;
+    GraphTrace m_trace;
+    std::optional<float> m_traceX;
+    QString m_readout;
 };
 
 } // namespace pellitor::graph

@@ -60,17 +60,21 @@ GraphCurve computeGraph(const GraphRequest& request, const std::function<bool()>
 
     // Failures, raised errors and no value all leave a gap in the curve, as in pellitor-calc's.
     CompiledPostfix compiled(postfix, request.inputs.degrees ? True : False);
-    const plot::Curve values = [&](float x) -> std::optional<double> {
+    const ValueAt value = [&](float x) -> std::optional<float> {
         if (superseded())
             throw Superseded{};
         return CalculateCommand::valueAt(compiled, x);
     };
+    const plot::Curve values = [&value](float x) -> std::optional<double> { return value(x); };
     plot::CurveShape shape = plot::shapeCurve(values, request.xs, request.ys, request.size);
     curve.anyValue = shape.ys.has_value();
     if (shape.ys)
         curve.ys = *shape.ys;
     curve.pieces = std::move(shape.pieces);
+    if (curve.anyValue)
+        curve.features = featuresOf(curve.pieces, value, curve.ys, request.size.height);
     markParameter(request, postfix, curve);
+    curve.postfix = std::move(postfix);
     return curve;
 }
 

@@ -4,6 +4,7 @@
 // x with the y the report gives for it.
 #pragma once
 
+#include "CurveReading.h"
 #include "PlotSamples.h"
 #include "PlotSpan.h"
 
@@ -44,6 +45,8 @@ struct GraphCurve {
     plot::Size size;
     bool anyValue = false; // whether some sample in view has a value
     std::vector<std::vector<plot::Point>> pieces;
+    std::u16string postfix;        // what the window reads the curve with, exactly as the report
+    std::vector<Feature> features; // the zeros, extrema and breaks in view
     // The parameter's x when it reads as a number and lies in view, with the report's y there
     // (nothing where the report has no value for it).
     std::optional<float> markerX;

@@ -1,6 +1,7 @@
 // The graph window, its status line, and the picture saved or copied.
 #include "GraphWindow.h"
 
+#include "CalculateCommand.h"
 #include "GraphCanvas.h"
 #include "MessageBox.h"
 #include "PlotPainter.h"
@@ -9,8 +10,11 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QSaveFile>
 #include <QShortcut>
@@ -37,7 +41,8 @@ plot::PlotPicture exportedPicture(const GraphCanvas& canvas, const GraphInputs& 
 
 GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent)
     : QWidget(parent, Qt::Window), m_translateMessage(std::move(translateMessage)),
-      m_canvas(new GraphCanvas(numbers, this)), m_status(new QLabel(this))
+      m_canvas(new GraphCanvas(numbers, m_translateMessage, this)), m_readout(new QLabel(this)),
+      m_xRow(new QWidget(this)), m_xField(new QLineEdit(m_xRow)), m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmGraph"));
     setWindowTitle(tr("Graph"));
@@ -50,12 +55,34 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     m_status->setAccessibleName(tr("Status"));
     m_status->setContentsMargins(6, 2, 6, 2);
 
+    m_readout->setObjectName(QStringLiteral("lblReadout"));
+    m_readout->setTextFormat(Qt::PlainText);
+    m_readout->setContentsMargins(6, 2, 6, 0);
+    m_xField->setObjectName(QStringLiteral("txtX"));
+    auto* xLabel = new QLabel(tr("x ="), m_xRow);
+    xLabel->setBuddy(m_xField);
+    auto* xLayout = new QHBoxLayout(m_xRow);
+    xLayout->setContentsMargins(6, 2, 6, 2);
+    xLayout->addWidget(xLabel);
+    xLayout->addWidget(m_xField, 1);
+    m_xRow->hide();
+    m_xField->installEventFilter(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_canvas, 1);
+    layout->addWidget(m_readout);
+    layout->addWidget(m_xRow);
     layout->addWidget(m_status);
     setFocusProxy(m_canvas);
+
+    m_readoutDelay.setSingleShot(true);
+    connect(&m_readoutDelay, &QTimer::timeout, this, [this] { showReadout(m_pendingReadout); });
+    connect(m_canvas, &GraphCanvas::readoutChanged, this, &GraphWindow::showReadout);
+    connect(m_canvas, &GraphCanvas::traceChosen, this, &GraphWindow::xChosen);
+    connect(m_canvas, &GraphCanvas::typingX, this, &GraphWindow::openXField);
+    connect(m_xField, &QLineEdit::returnPressed, this, &GraphWindow::goToTypedX);
 
     connect(m_canvas, &GraphCanvas::curveChanged, this, &GraphWindow::updateStatus);
     connect(m_canvas, &GraphCanvas::viewNote, this, [this](const QString& note) {
@@ -77,6 +104,71 @@ void GraphWindow::setInputs(const GraphInputs& inputs)
 QString GraphWindow::statusText() const
 {
     return m_status->text();
+}
+
+QString GraphWindow::readoutText() const
+{
+    return m_readout->text();
+}
+
+// Each change of the label is an announcement to screen readers: holding an arrow key gives at
+// most five a second, the latest winning.
+void GraphWindow::showReadout(const QString& readout)
+{
+    constexpr int Interval = 200;
+    m_pendingReadout = readout;
+    if (m_readoutDelay.isActive())
+        return;
+    if (m_readoutShown.isValid() && m_readoutShown.elapsed() < Interval) {
+        m_readoutDelay.start(Interval - int(m_readoutShown.elapsed()));
+        return;
+    }
+    m_readoutShown.start();
+    if (m_readout->text() != readout)
+        m_readout->setText(readout);
+}
+
+void GraphWindow::openXField(const QString& typed)
+{
+    m_xRow->show();
+    m_xField->setText(typed);
+    m_xField->setFocus();
+}
+
+void GraphWindow::closeXField()
+{
+    m_xRow->hide();
+    m_canvas->setFocus();
+}
+
+// The typed x, read as the parameter box reads it.
+void GraphWindow::goToTypedX()
+{
+    struct Kept final : MessageSink {
+        QString text;
+        void showMessage(const std::u16string& shown, const std::u16string&, std::int32_t) override
+        {
+            text = QString::fromStdU16String(shown);
+        }
+    } refusal;
+    const std::optional<float> x = CalculateCommand::readParameter(m_xField->text().toStdU16String(), refusal);
+    if (!x) {
+        m_viewNote = m_translateMessage(refusal.text);
+        updateStatus();
+        return;
+    }
+    closeXField();
+    m_canvas->traceTo(*x);
+}
+
+bool GraphWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_xField && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        closeXField();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void GraphWindow::updateStatus()

@@ -6,11 +6,14 @@
 #include "GraphComputation.h"
 #include "NumberText.h"
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 
 namespace pellitor::graph {
 
@@ -34,14 +37,33 @@ public:
     // Puts the picture as it shows on the clipboard, as an image (image/png).
     void copyPicture();
 
+    // The trace's readout as the window shows it and a screen reader hears it.
+    QString readoutText() const;
+
+signals:
+    // Enter on the trace: its x, for the main window's parameter box and report.
+    void xChosen(float x);
+
 private:
     void updateStatus();
+    void showReadout(const QString& readout);
+    void openXField(const QString& typed);
+    void closeXField();
+    void goToTypedX();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     MessageTranslator m_translateMessage;
     GraphInputs m_inputs;
     GraphCanvas* m_canvas;
+    QLabel* m_readout;
+    QWidget* m_xRow;
+    QLineEdit* m_xField;
     QLabel* m_status;
     QString m_viewNote;
+    // A reader hears at most five readouts a second, the latest of them.
+    QTimer m_readoutDelay;
+    QElapsedTimer m_readoutShown;
+    QString m_pendingReadout;
 };
 
 } // namespace pellitor::graph

@@ -7,25 +7,25 @@
 namespace pellitor::plot {
 
 namespace {
-
 // A step of at most this many pixels is drawn as it is; a larger one is looked into.
 constexpr double SmallStep = 2.0;
+} // namespace
 
-bool continuous(const Curve& curve, Point a, Point b, const Span& ys, double pixelsPerUnit)
+std::optional<Break> breakBetween(const Curve& curve, Point a, Point b, const Span& ys, double pixelsPerUnit)
 {
     for (;;) {
         if (std::fabs(b.y - a.y) * pixelsPerUnit <= SmallStep)
-            return true;
+            return std::nullopt;
         // Beyond the same edge, a step shows nothing, however steep: near a pole neighbouring
         // 32-bit x lie far apart in y.
         if ((a.y > ys.to && b.y > ys.to) || (a.y < ys.from && b.y < ys.from))
-            return true;
+            return std::nullopt;
         const float middle = static_cast<float>((a.x + b.x) / 2.0);
         if (middle == static_cast<float>(a.x) || middle == static_cast<float>(b.x))
-            return false;
+            return Break{std::fabs(a.y) >= std::fabs(b.y) ? a.x : b.x, false};
         const std::optional<double> y = curve(middle);
         if (!y)
-            return false;
+            return Break{middle, true};
         const Point m{static_cast<double>(middle), *y};
         if (std::fabs(m.y - a.y) >= std::fabs(b.y - m.y))
             b = m;
@@ -33,8 +33,6 @@ bool continuous(const Curve& curve, Point a, Point b, const Span& ys, double pix
             a = m;
     }
 }
-
-} // namespace
 
 std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int columns)
 {
@@ -91,7 +89,7 @@ std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std
             close();
             continue;
         }
-        if (!piece.empty() && !continuous(curve, piece.back(), *point, ys, pixelsPerUnit))
+        if (!piece.empty() && breakBetween(curve, piece.back(), *point, ys, pixelsPerUnit))
             close();
         piece.push_back(*point);
     }

@@ -26,6 +26,17 @@ std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int
 // never beyond the smallest and the largest value. None when no value was found.
 std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samples);
 
+// Where the curve breaks between its points a and b (a.x below b.x), as the pieces find it: the
+// interval is halved towards the larger step until the step is at most two pixels (rows per unit
+// pixelsPerUnit), which a continuous curve reaches, or lies beyond one edge of ys. Nothing when it
+// runs on; else the 32-bit x of the break: one with no value (gap), or of two neighbouring x whose
+// step stays large (a jump or a pole), the one with the larger |y|.
+struct Break {
+    double x;
+    bool gap;
+};
+std::optional<Break> breakBetween(const Curve& curve, Point a, Point b, const Span& ys, double pixelsPerUnit);
+
 // The pieces of the curve: a piece ends at a sample without a value and at a jump. Between two
 // samples that lie more than a few pixels apart in y (rows pixels for the span ys), the interval
 // is halved towards the larger step until the step is small, which a continuous curve reaches;

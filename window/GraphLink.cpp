@@ -11,13 +11,14 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <charconv>
 
 namespace pellitor {
 
 GraphLink::GraphLink(QWidget* window, InputBox* expression, InputBox* parameter, QRadioButton* arc, QRadioButton* angle,
-                     const platform::NumberText& numbers)
+                     const platform::NumberText& numbers, std::function<void()> calculate)
     : m_window(window), m_expression(expression), m_parameter(parameter), m_angle(angle), m_numbers(numbers),
-      m_action(new QAction(tr("Graph"), this))
+      m_calculate(std::move(calculate)), m_action(new QAction(tr("Graph"), this))
 {
     m_action->setObjectName(QStringLiteral("actGraph"));
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
@@ -43,6 +44,7 @@ void GraphLink::showGraph()
         // A window of its own, which ends with the main window.
         m_graph = new graph::GraphWindow(m_numbers, &TranslatedMessageBox::translate, m_window);
         m_graph->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_graph, &graph::GraphWindow::xChosen, this, &GraphLink::chooseX);
         placeBeside();
     }
     handOver();
@@ -70,6 +72,16 @@ void GraphLink::placeBeside()
     at.setX(std::max(at.x(), room.left()));
     at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
     m_graph->move(at);
+}
+
+// The x chosen on the graph goes into the parameter box as one undo step, with all the digits
+// that tell it from its neighbours and no exponent (which the box refuses), and the report follows.
+void GraphLink::chooseX(float x)
+{
+    char digits[64];
+    const auto end = std::to_chars(digits, digits + sizeof digits, x, std::chars_format::fixed);
+    m_parameter->replaceContent(QString::fromLatin1(digits, int(end.ptr - digits)));
+    m_calculate();
 }
 
 void GraphLink::closeGraph()

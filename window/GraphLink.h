@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QAction;
 class QRadioButton;
 class QWidget;
@@ -23,8 +25,9 @@ class InputBox;
 class GraphLink : public QObject {
     Q_OBJECT
 public:
+    // calculate runs the Calculate command, for an x chosen on the graph.
     GraphLink(QWidget* window, InputBox* expression, InputBox* parameter, QRadioButton* arc, QRadioButton* angle,
-              const platform::NumberText& numbers);
+              const platform::NumberText& numbers, std::function<void()> calculate);
     // Closes the graph window: it ends with the main window.
     ~GraphLink() override;
 
@@ -38,12 +41,14 @@ public:
 private:
     void handOver();
     void placeBeside();
+    void chooseX(float x);
 
     QWidget* m_window;
     InputBox* m_expression;
     InputBox* m_parameter;
     QRadioButton* m_angle;
     const platform::NumberText& m_numbers;
+    std::function<void()> m_calculate;
     QAction* m_action;
     QPointer<graph::GraphWindow> m_graph;
 };

@@ -57,7 +57,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     List1 = control<QListWidget>("List1");
     Label2 = control<QLabel>("Label2");
     m_view.emplace(Text1, Text2, Option1, Option2, Text4);
-    m_graph = std::make_unique<GraphLink>(this, Text1, Text2, Option1, Option2, m_numbers);
+    m_graph = std::make_unique<GraphLink>(this, Text1, Text2, Option1, Option2, m_numbers, [this] { calculate(); });
     connectButtons();
 
     Form_Load();

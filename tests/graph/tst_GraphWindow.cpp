@@ -2,10 +2,12 @@
 // three inputs, its messages in the status line and never in a box, moved by the keyboard, told to
 // assistive tools, and saved as the very PNG that pellitor-calc draws for the same view and size.
 #include "CalculateCommand.h"
+#include "FakeCalculateView.h"
 #include "GraphCanvas.h"
 #include "GraphLink.h"
 #include "GraphWindow.h"
 #include "InputBox.h"
+#include "LocaleNumberText.h"
 #include "PlotPainter.h"
 #include "RecordingMessageBox.h"
 #include "RecordingSaveDialog.h"
@@ -13,6 +15,9 @@
 #include "frmMain.h"
 
 #include <QAccessible>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -81,6 +86,32 @@ QString number(double value)
     char text[64];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     return QString::fromLatin1(text, int(end.ptr - text));
+}
+
+// What the readout must say at x: the report's y, or its words, for the same text and angle unit.
+QString reportedReadout(const QString& expression, bool degrees, float x)
+{
+    static const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
+    char digits[64];
+    testing::FakeCalculateView view;
+    view.expression = expression.toStdU16String();
+    view.parameter = QString::fromLatin1(digits, int(std::to_chars(digits, digits + 64, x, std::chars_format::fixed).ptr
+                                                     - digits))
+                         .toStdU16String();
+    view.arc = !degrees;
+    view.angle = degrees;
+    const CalculateCommand::Outcome outcome = CalculateCommand(view, english).run();
+    const QString readoutX = QString::fromLatin1(
+        digits, int(std::to_chars(digits, digits + 64, double(x), std::chars_format::general, 9).ptr - digits));
+    const QStringList lines = QString::fromStdU16String(view.result).split("\r\n");
+    QString rest;
+    switch (outcome) {
+    case CalculateCommand::Outcome::Value: rest = "y = " + lines.value(2).mid(4); break;
+    case CalculateCommand::Outcome::CannotCalculate: rest = "Can not calculate"; break;
+    case CalculateCommand::Outcome::EngineFault: rest = QString::fromStdU16String(view.messages.last().text); break;
+    default: rest = "no value";
+    }
+    return "x = " + readoutX + "   " + rest;
 }
 
 } // namespace
@@ -233,6 +264,134 @@ private slots:
         for (int i = 0; i < 1000 && opened.graph->statusText().isEmpty(); ++i)
             QTest::keyClick(opened.canvas, Qt::Key_Plus, Qt::ControlModifier);
         QVERIFY2(opened.graph->statusText().startsWith("Finest view"), qPrintable(opened.graph->statusText()));
+    }
+
+    // Thousands of traced points, each read as the Calculate command reports it.
+    void theTraceReadsWhatTheReportSays_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<bool>("degrees");
+        QTest::newRow("2cos(x^2)/x") << "2cos(x^2)/x" << false;
+        QTest::newRow("gaps") << "sqr(x)+log(x-3)" << false;
+        QTest::newRow("pole") << "1/x" << false;
+        QTest::newRow("overflow") << "exp(x^3)" << false;
+        QTest::newRow("jumps") << "int(x)" << false;
+        QTest::newRow("degrees") << "sin(x)" << true;
+    }
+    void theTraceReadsWhatTheReportSays()
+    {
+        QFETCH(QString, expression);
+        QFETCH(bool, degrees);
+        Opened opened = openGraph();
+        opened.main->findChild<QRadioButton*>(degrees ? "Option2" : "Option1")->setChecked(true);
+        opened.expression->setText(expression);
+        QVERIFY(settled(opened.canvas));
+        opened.canvas->setFocus();
+        QCOMPARE(*opened.canvas->traceX(), 0.0f); // the parameter's x
+        const plot::Span before = opened.canvas->viewport().xs();
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int times;
+        } walk[] = {{Qt::Key_Right, Qt::NoModifier, 350},
+                    {Qt::Key_Right, Qt::ShiftModifier, 50},
+                    {Qt::Key_Left, Qt::NoModifier, 700},
+                    {Qt::Key_Left, Qt::ShiftModifier, 50}};
+        int points = 0;
+        for (const auto& step : walk) {
+            for (int i = 0; i < step.times; ++i) {
+                QTest::keyClick(opened.canvas, step.key, step.modifiers);
+                const float x = *opened.canvas->traceX();
+                QCOMPARE(opened.canvas->readout(), reportedReadout(expression, degrees, x));
+                ++points;
+            }
+        }
+        QCOMPARE(points, 1150);
+        // The trace went beyond the view on both sides, and the view followed.
+        QVERIFY(opened.canvas->viewport().xs().from < before.from);
+    }
+
+    void typingAnXMovesTheTraceAndEnterReportsIt()
+    {
+        Opened opened = openGraph();
+        opened.expression->setText("2cos(x^2)/x");
+        QVERIFY(settled(opened.canvas));
+        opened.canvas->setFocus();
+        QTest::keyClicks(opened.canvas, "3");
+        auto* field = opened.graph->findChild<QLineEdit*>("txtX");
+        QVERIFY(field && field->isVisible());
+        QTest::keyClicks(field, ".5");
+        QTest::keyClick(field, Qt::Key_Return);
+        QVERIFY(!field->isVisible());
+        QCOMPARE(*opened.canvas->traceX(), 3.5f);
+        QTest::keyClicks(opened.canvas, "-");
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(!field->isVisible());
+        QCOMPARE(*opened.canvas->traceX(), 3.5f);
+        // Enter on the trace: the parameter box takes its x as one undo step, and the report follows.
+        testing::RecordingMessageBox boxes;
+        QTest::keyClick(opened.canvas, Qt::Key_Return);
+        QCOMPARE(opened.parameter->text(), "3.5");
+        QVERIFY(opened.main->findChild<ResultBox*>("Text4")->toPlainText().endsWith(
+            opened.canvas->readout().section("y = ", 1)));
+        opened.parameter->undo();
+        QCOMPARE(opened.parameter->text(), "0");
+    }
+
+    void jumpsNameWhatTheyFind()
+    {
+        Opened opened = openGraph();
+        opened.expression->setText("2cos(x^2)/x");
+        opened.parameter->setText("0.5");
+        QVERIFY(settled(opened.canvas));
+        opened.canvas->setFocus();
+        QCOMPARE(*opened.canvas->traceX(), 0.5f);
+        QTest::keyClick(opened.canvas, Qt::Key_Z);
+        QTRY_COMPARE(opened.canvas->readout(), "zero at x = 1.25331414");
+        QTest::keyClick(opened.canvas, Qt::Key_E);
+        QTRY_VERIFY(opened.canvas->readout().startsWith("minimum at x = 1.7"));
+        QTest::keyClick(opened.canvas, Qt::Key_P, Qt::ShiftModifier);
+        QTRY_VERIFY(opened.canvas->readout().startsWith("pole near x = "));
+        QVERIFY(std::abs(*opened.canvas->traceX()) < 1e-30f); // beside 0, where 2/x leaves the 32-bit range
+        opened.expression->setText("x^2+1");
+        QVERIFY(settled(opened.canvas));
+        QTest::keyClick(opened.canvas, Qt::Key_Z);
+        QTRY_COMPARE(opened.canvas->readout(), "no zero to the right within 100 view widths");
+        // The description names what the view holds.
+        opened.expression->setText("sin(x)");
+        QVERIFY(settled(opened.canvas));
+        const QString description = opened.canvas->accessibleDescription();
+        QVERIFY2(description.contains("Zeros at x = -9.42477798; -6.28318548; -3.14159274; 0; 3.14159274"),
+                 qPrintable(description));
+        QVERIFY(description.contains("Maxima at x = "));
+    }
+
+    // Holding an arrow key: a reader hears the latest readout, at most five a second. Each change
+    // of the readout label is one announcement (Qt's bridge tells a reader of its new name).
+    void readersHearTheLatestReadoutAtMostFiveASecond()
+    {
+        Opened opened = openGraph();
+        opened.expression->setText("x");
+        QVERIFY(settled(opened.canvas));
+        opened.canvas->setFocus();
+        auto* label = opened.graph->findChild<QLabel*>("lblReadout");
+        QTest::qWait(250);
+        QString heard = label->text();
+        int changes = 0;
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 100; ++i) {
+            QTest::keyClick(opened.canvas, Qt::Key_Right);
+            QTest::qWait(5);
+            if (label->text() != heard) {
+                heard = label->text();
+                ++changes;
+            }
+        }
+        const double seconds = clock.elapsed() / 1000.0;
+        QTRY_COMPARE(label->text(), opened.canvas->readout()); // the latest wins
+        QVERIFY2(changes >= 1 && changes <= 5 * seconds + 1,
+                 qPrintable(QString("%1 in %2 s").arg(changes).arg(seconds)));
     }
 
     void savesThePictureThatPellitorCalcDraws()

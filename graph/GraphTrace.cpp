@@ -1,0 +1,155 @@
+// Reading the curve at the trace, and the searches along it.
+#include "GraphTrace.h"
+
+#include "GraphComputation.h"
+
+#include <QTimer>
+
+#include <charconv>
+
+namespace pellitor::graph {
+
+namespace {
+// A search runs in slices of this long, so that keys and paints come between them.
+constexpr int SliceMs = 20;
+// Columns evaluated between two looks at the clock.
+constexpr int StepsPerLook = 16;
+} // namespace
+
+GraphTrace::GraphTrace(const platform::NumberText& numbers, MessageTranslator translateMessage, QObject* parent)
+    : QObject(parent), m_numbers(numbers), m_translateMessage(std::move(translateMessage))
+{
+}
+
+void GraphTrace::setCurve(const GraphCurve* curve)
+{
+    const std::u16string postfix = curve && curve->refusal.empty() ? curve->postfix : std::u16string();
+    const bool degrees = curve && curve->degrees;
+    if (postfix == m_postfix && degrees == m_degrees)
+        return;
+    cancelSearch();
+    m_postfix = postfix;
+    m_degrees = degrees;
+    m_compiled.reset();
+}
+
+CompiledPostfix& GraphTrace::compiled()
+{
+    if (!m_compiled)
+        m_compiled = std::make_unique<CompiledPostfix>(m_postfix, m_degrees ? True : False);
+    return *m_compiled;
+}
+
+CalculateCommand::Evaluation GraphTrace::readAt(float x)
+{
+    if (!readable())
+        return {};
+    return CalculateCommand::evaluate(compiled(), x);
+}
+
+QString GraphTrace::xText(float x) const
+{
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<double>(x), std::chars_format::general,
+                                   9);
+    QString text = QString::fromLatin1(digits, int(end.ptr - digits));
+    // The user's decimal separator and minus, as the report's general form of a number shows them.
+    const QString half = QString::fromStdU16String(m_numbers.general(0.5f));
+    const QString minusOne = QString::fromStdU16String(m_numbers.general(-1.0f));
+    const QString separator = half.mid(1, half.size() - 2);
+    const QString minus = minusOne.left(minusOne.size() - 1);
+    text.replace(u'.', separator);
+    if (text.startsWith(u'-'))
+        text.replace(0, 1, minus);
+    return text;
+}
+
+QString GraphTrace::yText(float y) const
+{
+    return QString::fromStdU16String(m_numbers.fourDecimals(y));
+}
+
+QString GraphTrace::readout(float x)
+{
+    const CalculateCommand::Evaluation reading = readAt(x);
+    const QString at = tr("x = %1").arg(xText(x));
+    switch (reading.outcome) {
+    case CalculateCommand::Outcome::Value:
+        return at + QStringLiteral("   ") + tr("y = %1").arg(yText(reading.sngResult));
+    case CalculateCommand::Outcome::CannotCalculate: return at + QStringLiteral("   ") + tr("Can not calculate");
+    case CalculateCommand::Outcome::EngineFault:
+        return at + QStringLiteral("   ") + m_translateMessage(QString::fromStdU16String(reading.error));
+    default: return at + QStringLiteral("   ") + tr("no value");
+    }
+}
+
+QString GraphTrace::words(const Feature& feature) const
+{
+    const QString x = xText(feature.x);
+    const QString y = feature.y ? yText(*feature.y) : QString();
+    switch (feature.kind) {
+    case Feature::Kind::Zero: return tr("zero at x = %1").arg(x);
+    case Feature::Kind::Minimum: return tr("minimum at x = %1, y = %2").arg(x, y);
+    case Feature::Kind::Maximum: return tr("maximum at x = %1, y = %2").arg(x, y);
+    case Feature::Kind::Pole: return tr("pole near x = %1").arg(x);
+    case Feature::Kind::Gap: return tr("gap at x = %1").arg(x);
+    case Feature::Kind::Jump: return tr("jump at x = %1").arg(x);
+    }
+    return {};
+}
+
+void GraphTrace::search(FeatureSearch::Looking looking, int direction, float x, const plot::Span& xs,
+                        const plot::Span& ys, int columns, int rows)
+{
+    cancelSearch();
+    if (!readable())
+        return;
+    m_looking = looking;
+    m_searchDirection = direction;
+    m_search = std::make_unique<FeatureSearch>([this](float at) { return CalculateCommand::valueAt(compiled(), at); },
+                                               looking, x, direction, xs, ys, columns, rows);
+    searchOn();
+}
+
+void GraphTrace::cancelSearch()
+{
+    m_search.reset();
+}
+
+void GraphTrace::searchOn()
+{
+    if (!m_search)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    while (m_search->step(StepsPerLook) == FeatureSearch::State::Searching) {
+        if (clock.elapsed() >= SliceMs) {
+            QTimer::singleShot(0, this, &GraphTrace::searchOn);
+            return;
+        }
+    }
+    const std::unique_ptr<FeatureSearch> done = std::move(m_search);
+    if (done->state() == FeatureSearch::State::Found) {
+        emit found(done->found(), words(*done->found()));
+        return;
+    }
+    const bool right = m_searchDirection > 0;
+    QString none;
+    switch (m_looking) {
+    case FeatureSearch::Looking::Zero:
+        none = right ? tr("no zero to the right within 100 view widths")
+                     : tr("no zero to the left within 100 view widths");
+        break;
+    case FeatureSearch::Looking::Extremum:
+        none = right ? tr("no minimum or maximum to the right within 100 view widths")
+                     : tr("no minimum or maximum to the left within 100 view widths");
+        break;
+    case FeatureSearch::Looking::Break:
+        none = right ? tr("no pole, gap or jump to the right within 100 view widths")
+                     : tr("no pole, gap or jump to the left within 100 view widths");
+        break;
+    }
+    emit found(std::nullopt, none);
+}
+
+} // namespace pellitor::graph

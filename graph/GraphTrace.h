@@ -1,0 +1,72 @@
+// The traced point and what is read there: the y that the report gives at a 32-bit x, read on the
+// window's thread with an evaluator of its own (built from the drawing's postfix text when first
+// needed), the readout's words, and the searches for the next zero, extremum or break, run in
+// slices so that the window never waits more than a moment.
+#pragma once
+
+#include "CalculateCommand.h"
+#include "CompiledPostfix.h"
+#include "CurveReading.h"
+#include "NumberText.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pellitor::graph {
+
+struct GraphCurve;
+
+class GraphTrace : public QObject {
+    Q_OBJECT
+public:
+    using MessageTranslator = std::function<QString(const QString&)>;
+
+    GraphTrace(const platform::NumberText& numbers, MessageTranslator translateMessage, QObject* parent = nullptr);
+
+    // The drawing whose expression is read; nullptr or a refused one reads nothing.
+    void setCurve(const GraphCurve* curve);
+    bool readable() const { return !m_postfix.empty(); }
+
+    // What the report gives at x.
+    CalculateCommand::Evaluation readAt(float x);
+    // "x = 0.5   y = 3.8756", or the report's words where it has no y.
+    QString readout(float x);
+    // A 32-bit x with all its digits (nine significant), in the user's number format.
+    QString xText(float x) const;
+
+    // Looks for the next feature of a kind from x towards direction over the view (columns and
+    // rows in pixels); found() comes when it ends, with its words.
+    void search(FeatureSearch::Looking looking, int direction, float x, const plot::Span& xs, const plot::Span& ys,
+                int columns, int rows);
+    void cancelSearch();
+    bool searching() const { return m_search != nullptr; }
+
+    // The words for a feature: "zero at x = 1.25331414", "maximum at x = ..., y = ...".
+    QString words(const Feature& feature) const;
+
+signals:
+    // A search ended: at the feature it found, or with nothing and the words that say so.
+    void found(std::optional<pellitor::graph::Feature> feature, const QString& words);
+
+private:
+    void searchOn();
+    CompiledPostfix& compiled();
+    QString yText(float y) const;
+
+    const platform::NumberText& m_numbers;
+    MessageTranslator m_translateMessage;
+    std::u16string m_postfix;
+    bool m_degrees = false;
+    std::unique_ptr<CompiledPostfix> m_compiled;
+    std::unique_ptr<FeatureSearch> m_search;
+    int m_searchDirection = 1;
+    FeatureSearch::Looking m_looking = FeatureSearch::Looking::Zero;
+};
+
+} // namespace pellitor::graph

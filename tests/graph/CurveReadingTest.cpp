@@ -1,0 +1,181 @@
+// Zeros, extrema and breaks found along a curve, against values computed here from the C library
+// at the 32-bit x found and at its neighbours.
+#include "CalculateCommand.h"
+#include "CompiledPostfix.h"
+#include "CurveReading.h"
+#include "Der.h"
+#include "RecordingMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <string>
+
+using namespace pellitor;
+using graph::Feature;
+using graph::FeatureSearch;
+
+namespace {
+
+// The expression as the report's evaluator reads it.
+struct Reader {
+    explicit Reader(const std::u16string& expression)
+    {
+        pellitor::testing::RecordingMessages boxes;
+        translation = CalculateCommand::translate(expression, boxes).value();
+        compiled = std::make_unique<CompiledPostfix>(translation.postfix, False);
+    }
+    graph::ValueAt value()
+    {
+        return [this](float x) { return CalculateCommand::valueAt(*compiled, x); };
+    }
+    CalculateCommand::Translation translation;
+    std::unique_ptr<CompiledPostfix> compiled;
+};
+
+std::optional<Feature> search(const std::u16string& expression, FeatureSearch::Looking looking, float start,
+                              int direction = 1)
+{
+    Reader reader(expression);
+    FeatureSearch search(reader.value(), looking, start, direction, {-10.0, 10.0}, {-5.0, 5.0}, 800, 500);
+    while (search.step(1000) == FeatureSearch::State::Searching) {
+    }
+    return search.found();
+}
+
+std::string show(const std::u16string& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+// A zero is a 32-bit x where y is 0, or the one of two neighbours with the smaller |y| across
+// which y changes sign.
+TEST(CurveReading, ZerosAreExactTo32BitNeighbours)
+{
+    const struct {
+        std::u16string expression;
+        float start;
+        int direction;
+        double expected;
+        std::function<double(double)> y;
+    } cases[] = {
+        {u"2cos(x^2)/x", 0.5f, 1, std::sqrt(std::numbers::pi / 2), [](double x) { return 2 * std::cos(x * x) / x; }},
+        {u"2cos(x^2)/x", 0.5f, -1, -std::sqrt(std::numbers::pi / 2), [](double x) { return 2 * std::cos(x * x) / x; }},
+        {u"x^2-2", 0.0f, 1, std::sqrt(2.0), [](double x) { return x * x - 2; }},
+        {u"x^2-2", 0.0f, -1, -std::sqrt(2.0), [](double x) { return x * x - 2; }},
+        {u"sin(x)", 1.0f, 1, std::numbers::pi, [](double x) { return std::sin(x); }},
+        {u"sin(x)", -1.0f, 1, 0.0, [](double x) { return std::sin(x); }},
+        {u"x^3-x", 0.5f, 1, 1.0, [](double x) { return x * x * x - x; }},
+        {u"log(x)", 0.5f, 1, 1.0, [](double x) { return std::log(x); }},
+        {u"exp(x)-3", 0.0f, 1, std::log(3.0), [](double x) { return std::exp(x) - 3; }},
+        {u"atan(x)-1", 0.0f, 1, std::tan(1.0), [](double x) { return std::atan(x) - 1; }},
+        {u"cos(x)", 0.0f, -1, -std::numbers::pi / 2, [](double x) { return std::cos(x); }},
+        {u"1/x-2", 0.1f, 1, 0.5, [](double x) { return 1 / x - 2; }},
+        // beyond the view: found all the same, within 100 view widths
+        {u"x-150", 0.0f, 1, 150.0, [](double x) { return x - 150; }},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Feature> zero = search(c.expression, FeatureSearch::Looking::Zero, c.start, c.direction);
+        ASSERT_TRUE(zero) << show(c.expression);
+        EXPECT_EQ(zero->kind, Feature::Kind::Zero);
+        EXPECT_NEAR(zero->x, c.expected, 1e-6 * std::max(1.0, std::fabs(c.expected))) << show(c.expression);
+        const double here = c.y(zero->x);
+        if (here == 0.0)
+            continue;
+        // The sign changes towards one neighbour, whose |y| is not the smaller.
+        const double below = c.y(std::nextafter(zero->x, -INFINITY));
+        const double above = c.y(std::nextafter(zero->x, INFINITY));
+        const double other = (here < 0) != (below < 0) ? below : above;
+        EXPECT_NE(here < 0, other < 0) << show(c.expression);
+        EXPECT_LE(std::fabs(here), std::fabs(other)) << show(c.expression);
+    }
+}
+
+TEST(CurveReading, ExtremaAreNotBelowTheirNeighbours)
+{
+    const struct {
+        std::u16string expression;
+        float start;
+        Feature::Kind kind;
+        double expected;
+        std::function<double(double)> y;
+    } cases[] = {
+        {u"(x-1)^2", -1.0f, Feature::Kind::Minimum, 1.0, [](double x) { return (x - 1) * (x - 1); }},
+        {u"sin(x)", 0.0f, Feature::Kind::Maximum, std::numbers::pi / 2, [](double x) { return std::sin(x); }},
+        {u"sin(x)", 2.0f, Feature::Kind::Minimum, 3 * std::numbers::pi / 2, [](double x) { return std::sin(x); }},
+        {u"-(x-3)^2+1", 0.0f, Feature::Kind::Maximum, 3.0, [](double x) { return -(x - 3) * (x - 3) + 1; }},
+        {u"x^3-3x", -3.0f, Feature::Kind::Maximum, -1.0, [](double x) { return x * x * x - 3 * x; }},
+        {u"x*exp(-x)", 0.0f, Feature::Kind::Maximum, 1.0, [](double x) { return x * std::exp(-x); }},
+        {u"2cos(x^2)/x", 0.5f, Feature::Kind::Minimum, 1.7, [](double x) { return 2 * std::cos(x * x) / x; }},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Feature> turn = search(c.expression, FeatureSearch::Looking::Extremum, c.start);
+        ASSERT_TRUE(turn) << show(c.expression);
+        EXPECT_EQ(turn->kind, c.kind) << show(c.expression);
+        EXPECT_NEAR(turn->x, c.expected, 0.1) << show(c.expression);
+        // y as the report has it at the x found and at its neighbours.
+        Reader reader(c.expression);
+        const graph::ValueAt value = reader.value();
+        const float here = value(turn->x).value();
+        for (const int direction : {-1, 1}) {
+            const float neighbour = value(graph::nextSingle(turn->x, direction)).value();
+            if (c.kind == Feature::Kind::Maximum)
+                EXPECT_GE(here, neighbour) << show(c.expression);
+            else
+                EXPECT_LE(here, neighbour) << show(c.expression);
+        }
+        EXPECT_EQ(turn->y, here);
+    }
+}
+
+TEST(CurveReading, BreaksArePolesGapsAndJumps)
+{
+    const struct {
+        std::u16string expression;
+        float start;
+        int direction;
+        Feature::Kind kind;
+        double expected;
+    } cases[] = {
+        {u"1/(x-2)", 0.0f, 1, Feature::Kind::Pole, 2.0},
+        {u"tan(x)", 0.0f, 1, Feature::Kind::Pole, std::numbers::pi / 2},
+        {u"tan(x)", 0.0f, -1, Feature::Kind::Pole, -std::numbers::pi / 2},
+        {u"1/x^2", 1.0f, -1, Feature::Kind::Pole, 0.0}, // no value at 0 itself, huge beside it
+        {u"sqr(x)", -1.0f, 1, Feature::Kind::Gap, 0.0},
+        {u"sqr(x-3)", 5.0f, -1, Feature::Kind::Gap, 3.0},
+        {u"int(x)", 0.5f, 1, Feature::Kind::Jump, 1.0},
+        {u"log(x)", 1.0f, -1, Feature::Kind::Gap, 0.0},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Feature> found = search(c.expression, FeatureSearch::Looking::Break, c.start, c.direction);
+        ASSERT_TRUE(found) << show(c.expression);
+        EXPECT_EQ(found->kind, c.kind) << show(c.expression);
+        EXPECT_NEAR(found->x, c.expected, 1e-5) << show(c.expression);
+    }
+}
+
+TEST(CurveReading, ASearchStopsAfterAHundredViewWidths)
+{
+    Reader reader(u"x^2+1");
+    FeatureSearch zero(reader.value(), FeatureSearch::Looking::Zero, 0.0f, 1, {-10.0, 10.0}, {-5.0, 5.0}, 800, 500);
+    int slices = 0;
+    while (zero.step(1000) == FeatureSearch::State::Searching)
+        ++slices;
+    EXPECT_EQ(zero.state(), FeatureSearch::State::NotFound);
+    EXPECT_DOUBLE_EQ(zero.limit(), 2000.0);
+    EXPECT_GE(slices, 79); // 80,000 columns, 1,000 a slice
+}
+
+TEST(CurveReading, TheMiddleOfTwo32BitNumbersIsInTheirOrder)
+{
+    EXPECT_EQ(graph::middleSingle(1.0f, std::nextafter(1.0f, 2.0f)), 1.0f);
+    EXPECT_EQ(graph::middleSingle(-1.0f, 1.0f), 0.0f);
+    const float middle = graph::middleSingle(1.0f, 4.0f);
+    EXPECT_EQ(middle, 2.0f); // half of the 32-bit numbers from 1 to 4 lie below 2
+    EXPECT_LT(graph::middleSingle(-FLT_MAX, FLT_MAX), 1e-30f);
+}
