@@ -263,6 +263,93 @@
         <source>x from %1 to %2, y from %3 to %4</source>
         <translation>x von %1 bis %2, y von %3 bis %4</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Zeros at x = %1</source>
+        <translation>Nullstellen bei x = %1</translation>
+    </message>
+    <message>
+        <source>Minima at x = %1</source>
+        <translation>Minima bei x = %1</translation>
+    </message>
+    <message>
+        <source>Maxima at x = %1</source>
+        <translation>Maxima bei x = %1</translation>
+    </message>
+    <message>
+        <source>Poles, gaps and jumps near x = %1</source>
+        <translation>Pole, Lücken und Sprünge bei x = %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphTrace</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <translation>y = %1</translation>
+    </message>
+    <message>
+        <source>Can not calculate</source>
+        <translation>Nicht berechenbar</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>zero at x = %1</source>
+        <translation>Nullstelle bei x = %1</translation>
+    </message>
+    <message>
+        <source>minimum at x = %1, y = %2</source>
+        <translation>Minimum bei x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>maximum at x = %1, y = %2</source>
+        <translation>Maximum bei x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>pole near x = %1</source>
+        <translation>Pol bei x = %1</translation>
+    </message>
+    <message>
+        <source>gap at x = %1</source>
+        <translation>Lücke bei x = %1</translation>
+    </message>
+    <message>
+        <source>jump at x = %1</source>
+        <translation>Sprung bei x = %1</translation>
+    </message>
+    <message>
+        <source>no zero to the right within 100 view widths</source>
+        <translation>keine Nullstelle rechts innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>no zero to the left within 100 view widths</source>
+        <translation>keine Nullstelle links innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the right within 100 view widths</source>
+        <translation>kein Minimum oder Maximum rechts innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the left within 100 view widths</source>
+        <translation>kein Minimum oder Maximum links innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the right within 100 view widths</source>
+        <translation>kein Pol, keine Lücke und kein Sprung rechts innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the left within 100 view widths</source>
+        <translation>kein Pol, keine Lücke und kein Sprung links innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphWindow</name>
@@ -297,6 +384,10 @@
     <message>
         <source>The graph could not be copied: %1</source>
         <translation>Der Graph konnte nicht kopiert werden: %1</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
     </message>
 </context>
 </TS>

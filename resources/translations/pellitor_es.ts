@@ -263,6 +263,93 @@
         <source>x from %1 to %2, y from %3 to %4</source>
         <translation>x: de %1 a %2; y: de %3 a %4</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>Zeros at x = %1</source>
+        <translation>Ceros en x = %1</translation>
+    </message>
+    <message>
+        <source>Minima at x = %1</source>
+        <translation>Mínimos en x = %1</translation>
+    </message>
+    <message>
+        <source>Maxima at x = %1</source>
+        <translation>Máximos en x = %1</translation>
+    </message>
+    <message>
+        <source>Poles, gaps and jumps near x = %1</source>
+        <translation>Polos, huecos y saltos cerca de x = %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphTrace</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <translation>y = %1</translation>
+    </message>
+    <message>
+        <source>Can not calculate</source>
+        <translation>No se puede calcular</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>sin valor</translation>
+    </message>
+    <message>
+        <source>zero at x = %1</source>
+        <translation>cero en x = %1</translation>
+    </message>
+    <message>
+        <source>minimum at x = %1, y = %2</source>
+        <translation>mínimo en x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>maximum at x = %1, y = %2</source>
+        <translation>máximo en x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>pole near x = %1</source>
+        <translation>polo cerca de x = %1</translation>
+    </message>
+    <message>
+        <source>gap at x = %1</source>
+        <translation>hueco en x = %1</translation>
+    </message>
+    <message>
+        <source>jump at x = %1</source>
+        <translation>salto en x = %1</translation>
+    </message>
+    <message>
+        <source>no zero to the right within 100 view widths</source>
+        <translation>ningún cero a la derecha en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>no zero to the left within 100 view widths</source>
+        <translation>ningún cero a la izquierda en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the right within 100 view widths</source>
+        <translation>ningún mínimo ni máximo a la derecha en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the left within 100 view widths</source>
+        <translation>ningún mínimo ni máximo a la izquierda en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the right within 100 view widths</source>
+        <translation>ningún polo, hueco ni salto a la derecha en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the left within 100 view widths</source>
+        <translation>ningún polo, hueco ni salto a la izquierda en 100 anchos de vista</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphWindow</name>
@@ -297,6 +384,10 @@
     <message>
         <source>The graph could not be copied: %1</source>
         <translation>No se pudo copiar la gráfica: %1</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
     </message>
 </context>
 </TS>

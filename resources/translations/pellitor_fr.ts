@@ -263,6 +263,93 @@
         <source>x from %1 to %2, y from %3 to %4</source>
         <translation>x de %1 à %2, y de %3 à %4</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Zeros at x = %1</source>
+        <translation>Zéros en x = %1</translation>
+    </message>
+    <message>
+        <source>Minima at x = %1</source>
+        <translation>Minima en x = %1</translation>
+    </message>
+    <message>
+        <source>Maxima at x = %1</source>
+        <translation>Maxima en x = %1</translation>
+    </message>
+    <message>
+        <source>Poles, gaps and jumps near x = %1</source>
+        <translation>Pôles, lacunes et sauts près de x = %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphTrace</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <translation>y = %1</translation>
+    </message>
+    <message>
+        <source>Can not calculate</source>
+        <translation>Calcul impossible</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>zero at x = %1</source>
+        <translation>zéro en x = %1</translation>
+    </message>
+    <message>
+        <source>minimum at x = %1, y = %2</source>
+        <translation>minimum en x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>maximum at x = %1, y = %2</source>
+        <translation>maximum en x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>pole near x = %1</source>
+        <translation>pôle près de x = %1</translation>
+    </message>
+    <message>
+        <source>gap at x = %1</source>
+        <translation>lacune en x = %1</translation>
+    </message>
+    <message>
+        <source>jump at x = %1</source>
+        <translation>saut en x = %1</translation>
+    </message>
+    <message>
+        <source>no zero to the right within 100 view widths</source>
+        <translation>aucun zéro à droite sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>no zero to the left within 100 view widths</source>
+        <translation>aucun zéro à gauche sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the right within 100 view widths</source>
+        <translation>aucun minimum ni maximum à droite sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the left within 100 view widths</source>
+        <translation>aucun minimum ni maximum à gauche sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the right within 100 view widths</source>
+        <translation>aucun pôle, lacune ni saut à droite sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the left within 100 view widths</source>
+        <translation>aucun pôle, lacune ni saut à gauche sur 100 largeurs de vue</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphWindow</name>
@@ -297,6 +384,10 @@
     <message>
         <source>The graph could not be copied: %1</source>
         <translation>Impossible de copier le graphique : %1</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
     </message>
 </context>
 </TS>

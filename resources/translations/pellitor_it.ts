@@ -263,6 +263,93 @@
         <source>x from %1 to %2, y from %3 to %4</source>
         <translation>x da %1 a %2, y da %3 a %4</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>Zeros at x = %1</source>
+        <translation>Zeri in x = %1</translation>
+    </message>
+    <message>
+        <source>Minima at x = %1</source>
+        <translation>Minimi in x = %1</translation>
+    </message>
+    <message>
+        <source>Maxima at x = %1</source>
+        <translation>Massimi in x = %1</translation>
+    </message>
+    <message>
+        <source>Poles, gaps and jumps near x = %1</source>
+        <translation>Poli, lacune e salti vicino a x = %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphTrace</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <translation>y = %1</translation>
+    </message>
+    <message>
+        <source>Can not calculate</source>
+        <translation>Impossibile calcolare</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>nessun valore</translation>
+    </message>
+    <message>
+        <source>zero at x = %1</source>
+        <translation>zero in x = %1</translation>
+    </message>
+    <message>
+        <source>minimum at x = %1, y = %2</source>
+        <translation>minimo in x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>maximum at x = %1, y = %2</source>
+        <translation>massimo in x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>pole near x = %1</source>
+        <translation>polo vicino a x = %1</translation>
+    </message>
+    <message>
+        <source>gap at x = %1</source>
+        <translation>lacuna in x = %1</translation>
+    </message>
+    <message>
+        <source>jump at x = %1</source>
+        <translation>salto in x = %1</translation>
+    </message>
+    <message>
+        <source>no zero to the right within 100 view widths</source>
+        <translation>nessuno zero a destra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>no zero to the left within 100 view widths</source>
+        <translation>nessuno zero a sinistra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the right within 100 view widths</source>
+        <translation>nessun minimo o massimo a destra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the left within 100 view widths</source>
+        <translation>nessun minimo o massimo a sinistra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the right within 100 view widths</source>
+        <translation>nessun polo, lacuna o salto a destra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the left within 100 view widths</source>
+        <translation>nessun polo, lacuna o salto a sinistra entro 100 larghezze di vista</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphWindow</name>
@@ -297,6 +384,10 @@
     <message>
         <source>The graph could not be copied: %1</source>
         <translation>Impossibile copiare il grafico: %1</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,93 @@
         <source>x from %1 to %2, y from %3 to %4</source>
         <translation>x od %1 do %2, y od %3 do %4</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 więcej</translation>
+    </message>
+    <message>
+        <source>Zeros at x = %1</source>
+        <translation>Miejsca zerowe w x = %1</translation>
+    </message>
+    <message>
+        <source>Minima at x = %1</source>
+        <translation>Minima w x = %1</translation>
+    </message>
+    <message>
+        <source>Maxima at x = %1</source>
+        <translation>Maksima w x = %1</translation>
+    </message>
+    <message>
+        <source>Poles, gaps and jumps near x = %1</source>
+        <translation>Bieguny, luki i skoki w pobliżu x = %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphTrace</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <translation>y = %1</translation>
+    </message>
+    <message>
+        <source>Can not calculate</source>
+        <translation>Nie można obliczyć</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>brak wartości</translation>
+    </message>
+    <message>
+        <source>zero at x = %1</source>
+        <translation>miejsce zerowe w x = %1</translation>
+    </message>
+    <message>
+        <source>minimum at x = %1, y = %2</source>
+        <translation>minimum w x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>maximum at x = %1, y = %2</source>
+        <translation>maksimum w x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>pole near x = %1</source>
+        <translation>biegun w pobliżu x = %1</translation>
+    </message>
+    <message>
+        <source>gap at x = %1</source>
+        <translation>luka w x = %1</translation>
+    </message>
+    <message>
+        <source>jump at x = %1</source>
+        <translation>skok w x = %1</translation>
+    </message>
+    <message>
+        <source>no zero to the right within 100 view widths</source>
+        <translation>brak miejsca zerowego w prawo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>no zero to the left within 100 view widths</source>
+        <translation>brak miejsca zerowego w lewo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the right within 100 view widths</source>
+        <translation>brak minimum ani maksimum w prawo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the left within 100 view widths</source>
+        <translation>brak minimum ani maksimum w lewo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the right within 100 view widths</source>
+        <translation>brak bieguna, luki ani skoku w prawo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the left within 100 view widths</source>
+        <translation>brak bieguna, luki ani skoku w lewo w obrębie 100 szerokości widoku</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphWindow</name>
@@ -297,6 +384,10 @@
     <message>
         <source>The graph could not be copied: %1</source>
         <translation>Nie udało się skopiować wykresu: %1</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
     </message>
 </context>
 </TS>

@@ -263,6 +263,93 @@
         <source>x from %1 to %2, y from %3 to %4</source>
         <translation>x de %1 a %2, y de %3 a %4</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
+    </message>
+    <message>
+        <source>Zeros at x = %1</source>
+        <translation>Zeros em x = %1</translation>
+    </message>
+    <message>
+        <source>Minima at x = %1</source>
+        <translation>Mínimos em x = %1</translation>
+    </message>
+    <message>
+        <source>Maxima at x = %1</source>
+        <translation>Máximos em x = %1</translation>
+    </message>
+    <message>
+        <source>Poles, gaps and jumps near x = %1</source>
+        <translation>Polos, lacunas e saltos perto de x = %1</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphTrace</name>
+    <message>
+        <source>x = %1</source>
+        <translation>x = %1</translation>
+    </message>
+    <message>
+        <source>y = %1</source>
+        <translation>y = %1</translation>
+    </message>
+    <message>
+        <source>Can not calculate</source>
+        <translation>Não é possível calcular</translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation>sem valor</translation>
+    </message>
+    <message>
+        <source>zero at x = %1</source>
+        <translation>zero em x = %1</translation>
+    </message>
+    <message>
+        <source>minimum at x = %1, y = %2</source>
+        <translation>mínimo em x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>maximum at x = %1, y = %2</source>
+        <translation>máximo em x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>pole near x = %1</source>
+        <translation>polo perto de x = %1</translation>
+    </message>
+    <message>
+        <source>gap at x = %1</source>
+        <translation>lacuna em x = %1</translation>
+    </message>
+    <message>
+        <source>jump at x = %1</source>
+        <translation>salto em x = %1</translation>
+    </message>
+    <message>
+        <source>no zero to the right within 100 view widths</source>
+        <translation>nenhum zero à direita em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>no zero to the left within 100 view widths</source>
+        <translation>nenhum zero à esquerda em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the right within 100 view widths</source>
+        <translation>nenhum mínimo ou máximo à direita em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>no minimum or maximum to the left within 100 view widths</source>
+        <translation>nenhum mínimo ou máximo à esquerda em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the right within 100 view widths</source>
+        <translation>nenhum polo, lacuna ou salto à direita em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>no pole, gap or jump to the left within 100 view widths</source>
+        <translation>nenhum polo, lacuna ou salto à esquerda em 100 larguras de visualização</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphWindow</name>
@@ -297,6 +384,10 @@
     <message>
         <source>The graph could not be copied: %1</source>
         <translation>Não foi possível copiar o gráfico: %1</translation>
+    </message>
+    <message>
+        <source>x =</source>
+        <translation>x =</translation>
     </message>
 </context>
 </TS>
