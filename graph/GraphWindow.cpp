@@ -58,6 +58,8 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     m_readout->setObjectName(QStringLiteral("lblReadout"));
     m_readout->setTextFormat(Qt::PlainText);
     m_readout->setContentsMargins(6, 2, 6, 0);
+    m_readout->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_readout->setFocusPolicy(Qt::TabFocus);
     m_xField->setObjectName(QStringLiteral("txtX"));
     auto* xLabel = new QLabel(tr("x ="), m_xRow);
     xLabel->setBuddy(m_xField);
