@@ -1,8 +1,8 @@
 // Zeros, extrema and breaks found along a curve, against values computed here from the C library
 // at the 32-bit x found and at its neighbours.
+#include "CurveReading.h"
 #include "CalculateCommand.h"
 #include "CompiledPostfix.h"
-#include "CurveReading.h"
 #include "Der.h"
 #include "RecordingMessages.h"
 
