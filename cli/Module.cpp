@@ -53,10 +53,11 @@ std::uint16_t ownMachine()
 
 // Why the file cannot be a shared object of this machine that the loader maps safely, or nothing.
 // The loader maps each loadable segment from the file; a segment that reaches beyond its end
-// would be a fault (SIGBUS) at the first touch, not an error.
+// would be a fault (SIGBUS) at the first touch, not an error. The file is opened without
+// waiting, so that a FIFO or a device in its place is refused instead of waited on for ever.
 std::string unfit(const std::filesystem::path& path)
 {
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor < 0)
         return std::strerror(errno);
     struct stat status {};

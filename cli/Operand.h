@@ -16,6 +16,12 @@ inline constexpr int ExitMessage = 3;
 // Writes "pellitor-calc: TEXT" as one line to stderr.
 void complain(const std::string& text);
 
+// A text from the user as a message shows it, in one line that cannot steer the terminal: control
+// characters, direction controls, line separators, lone surrogates and U+FFFD (a byte that was no
+// UTF-8) escaped ("\x1b", "\u202e"), a backslash doubled, and "..." after the first limit
+// characters of a longer text.
+std::string printable(std::u16string_view text, std::size_t limit);
+
 // The message boxes of the Calculate command and the translator as pellitor-calc shows them: each
 // one line "TITLE: TEXT" on stderr.
 class StderrMessages final : public MessageSink {

@@ -2,11 +2,13 @@
 #include "OutputFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <variant>
 
 namespace pellitor::cli {
 
@@ -89,6 +91,31 @@ std::optional<std::string> create(const std::string& path, std::string_view byte
     return std::nullopt;
 }
 
+// The name that a new file for path takes, as the shell's ">" creates it: path itself, or the name
+// at the end of the chain of symbolic links that starts there and leads to nothing. A relative
+// link is read from the folder of the link. The errno when the chain does not end.
+std::variant<std::string, int> nameToCreate(std::string path)
+{
+    constexpr int MostLinks = 40; // the kernel's bound on a chain of links
+    for (int links = 0; links < MostLinks; ++links) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            return path;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length < 0)
+            return errno;
+        if (static_cast<std::size_t>(length) == target.size())
+            return ENAMETOOLONG;
+        target.resize(static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        if (!target.starts_with('/') && slash != std::string::npos)
+            target.insert(0, path, 0, slash + 1);
+        path = std::move(target);
+    }
+    return ELOOP;
+}
+
 } // namespace
 
 std::optional<std::string> writeOutput(const std::string& path, std::string_view bytes)
@@ -104,9 +131,13 @@ std::optional<std::string> writeOutput(const std::string& path, std::string_view
         return std::nullopt;
     }
     if (::stat(path.c_str(), &target) != 0) {
-        if (errno == ENOENT)
-            return create(path, bytes);
-        return reason(errno);
+        if (errno != ENOENT)
+            return reason(errno);
+        // A link that leads nowhere keeps its place: the new file appears where it leads.
+        const std::variant<std::string, int> name = nameToCreate(path);
+        if (const int* error = std::get_if<int>(&name))
+            return reason(*error);
+        return create(std::get<std::string>(name), bytes);
     }
     if (S_ISREG(target.st_mode))
         return overwrite(path, bytes, target);

@@ -2,10 +2,10 @@
 #include "Range.h"
 
 #include "Der.h"
+#include "NumberReader.h"
 #include "SingleSteps.h"
 #include "TextCodec.h"
 
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -27,9 +27,16 @@ std::vector<std::string_view> split(std::string_view text, char separator)
     }
 }
 
+// A number of a range: its decimal value in 64 bits, and the 32-bit number that the parameter box
+// reads from the same text, rounded once (nothing when it lies beyond the 32-bit range).
+struct RangeNumber {
+    double value = 0.0;
+    std::optional<float> single;
+};
+
 // The parameter box's check, then the whole cleaned text as one number: an optional "-", digits
 // and at most one point. An empty text is no number here (the box would read it as 0).
-std::optional<double> readNumber(std::string_view text)
+std::optional<RangeNumber> readNumber(std::string_view text)
 {
     std::u16string cleaned;
     if (!Der::CheckParameter(fromUtf8(text), cleaned) || text.find_first_not_of(' ') == std::string_view::npos)
@@ -45,12 +52,15 @@ std::optional<double> readNumber(std::string_view text)
     const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::fixed);
     if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
-    return ascii.front() == '-' ? -value : value;
+    return RangeNumber{ascii.front() == '-' ? -value : value, readLeadingSingle(cleaned)};
 }
 
-bool inSingleRange(double value)
+// A picture's end: the number itself, so that the picture of a range is the graph window's for the
+// same numbers, unless its 32-bit rounding differs from the text's (a value on a midpoint of the
+// floats): then the text's 32-bit number, which is then the first or the last sample's x.
+double spanEnd(const RangeNumber& number)
 {
-    return std::fabs(value) <= static_cast<double>(FLT_MAX);
+    return static_cast<float>(number.value) == *number.single ? number.value : static_cast<double>(*number.single);
 }
 
 std::string notANumber(std::string_view what, std::string_view text)
@@ -74,16 +84,16 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     if (parts.size() != 3)
         return "--table needs FROM:TO:STEP, not '" + std::string(text) + "'";
     const char* names[] = {"FROM", "TO", "STEP"};
-    double values[3];
+    RangeNumber numbers[3];
     for (int i = 0; i < 3; ++i) {
-        const std::optional<double> value = readNumber(parts[i]);
-        if (!value)
+        const std::optional<RangeNumber> number = readNumber(parts[i]);
+        if (!number)
             return notANumber(names[i], parts[i]);
-        values[i] = *value;
+        numbers[i] = *number;
     }
-    const auto [from, to, step] = values;
-    if (!inSingleRange(from) || !inSingleRange(to))
+    if (!numbers[0].single || !numbers[1].single)
         return "FROM and TO must lie within the range of a 32-bit number";
+    const double from = numbers[0].value, to = numbers[1].value, step = numbers[2].value;
     if (step == 0.0)
         return "STEP must not be 0";
     const double last = (to - from) / step;
@@ -93,7 +103,10 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     const double rows = std::floor(last + 1e-9) + 1.0;
     if (!(rows <= static_cast<double>(MaxRows)))
         return "the table would have more than 100000000 rows";
-    const Steps steps{from, step, static_cast<std::int64_t>(rows)};
+    Steps steps{from, step, static_cast<std::int64_t>(rows), *numbers[0].single, std::nullopt};
+    // A last row within the billionth of TO (on either side) is TO's row, and takes TO's x.
+    if (std::fabs(from + (rows - 1.0) * step - to) <= 1e-9 * std::fabs(step))
+        steps.last = *numbers[1].single;
     if (const std::optional<double> x = plot::repeatedSingle([&steps](std::int64_t i) { return steps.at(i); },
                                                              steps.rows, step))
         return "STEP " + std::string(parts[2]) + " cannot change a 32-bit x near " + shown(*x)
@@ -106,18 +119,18 @@ std::variant<plot::Span, std::string> readSpan(std::string_view text, std::strin
     const std::vector<std::string_view> parts = split(text, ':');
     if (parts.size() != 2)
         return std::string(what) + " needs FROM:TO, not '" + std::string(text) + "'";
-    const std::optional<double> from = readNumber(parts[0]);
+    const std::optional<RangeNumber> from = readNumber(parts[0]);
     if (!from)
         return notANumber("FROM", parts[0]);
-    const std::optional<double> to = readNumber(parts[1]);
+    const std::optional<RangeNumber> to = readNumber(parts[1]);
     if (!to)
         return notANumber("TO", parts[1]);
-    if (!inSingleRange(*from) || !inSingleRange(*to))
+    if (!from->single || !to->single)
         return std::string(what) + ": FROM and TO must lie within the range of a 32-bit number";
     // A range narrower than the 32-bit steps at its ends would draw one x over and over.
-    if (!(static_cast<float>(*from) < static_cast<float>(*to)))
+    if (!(*from->single < *to->single))
         return std::string(what) + ": FROM must be below TO, and apart from it as 32-bit numbers";
-    return plot::Span{*from, *to};
+    return plot::Span{spanEnd(*from), spanEnd(*to)};
 }
 
 std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns)

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace pellitor::cli {
@@ -21,6 +22,18 @@ namespace {
 
 // A line of --xs longer than this is no number anyone means, and would grow the buffer.
 constexpr std::size_t XsLineLimit = std::size_t(1) << 20;
+
+// Whether the rows would go into the file that the x come from, with lines still to read there:
+// each row written would be read again, and the table would grow without end. As with cat, only
+// a file with bytes left to read counts: a terminal, a FIFO or a socket has no size, and may well
+// be both ends of a co-process.
+bool readsItsOwnRows(int descriptor)
+{
+    struct stat input {};
+    struct stat output {};
+    return ::fstat(descriptor, &input) == 0 && ::fstat(STDOUT_FILENO, &output) == 0 && input.st_dev == output.st_dev
+           && input.st_ino == output.st_ino && ::lseek(descriptor, 0, SEEK_CUR) < input.st_size;
+}
 
 // Takes the message a check would show, to write it into the row instead of onto stderr.
 class RowMessage final : public MessageSink {
@@ -124,6 +137,10 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
         return ExitIoError;
     }
     LineReader reader(descriptor, XsLineLimit);
+    if (readsItsOwnRows(descriptor)) {
+        complain(name + " is the output file too: the table would read its own rows");
+        return ExitUsage;
+    }
     std::string text;
     const LineReader::Status first = reader.next(text);
     if (first == LineReader::Status::Line || first == LineReader::Status::End)

@@ -101,9 +101,13 @@ int calculate(const CommandLine& line, platform::StandardOutput& out)
     }
 }
 
+// The description may quote a bad token of the postfix text, which is the user's: it is shown as
+// printable() shows it, cut after 100 characters.
 int engineError(const EngineError& error)
 {
-    const std::string line = "Error " + std::to_string(error.number()) + ": " + toUtf8(error.description()) + "\n";
+    constexpr std::size_t Shown = 100;
+    const std::string line = "Error " + std::to_string(error.number()) + ": " + printable(error.description(), Shown)
+                             + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     return ExitEngineError;
 }
@@ -133,12 +137,9 @@ void warnUnreadTail(std::u16string_view text)
     const std::u16string_view tail = PostfixTokens(text).unreadTail();
     if (tail.empty())
         return;
-    std::string shown = toUtf8(tail.substr(0, Shown));
-    if (tail.size() > Shown)
-        shown += "...";
     complain(std::string(tail.size() == text.size() ? "ignored text with no blank after it: '"
                                                     : "ignored text after the last blank: '")
-             + shown + "'");
+             + printable(tail, Shown) + "'");
 }
 
 int evaluate(const CommandLine& line, platform::StandardOutput& out)

@@ -21,14 +21,18 @@ struct Size {
     int height = 500;
 };
 
-// The x of a picture's samples: two per pixel column and one more, evenly from FROM to TO.
+// The x of a picture's samples: two per pixel column and one more, evenly from FROM to TO. The
+// last is TO itself, which the arithmetic could miss by a rounding error.
 inline std::int64_t sampleCount(int columns)
 {
     return 2 * std::int64_t{columns} + 1;
 }
 inline double sampleAt(const Span& xs, int columns, std::int64_t i)
 {
-    return xs.from + (xs.to - xs.from) * static_cast<double>(i) / static_cast<double>(sampleCount(columns) - 1);
+    const std::int64_t last = sampleCount(columns) - 1;
+    if (i == last)
+        return xs.to;
+    return xs.from + (xs.to - xs.from) * static_cast<double>(i) / static_cast<double>(last);
 }
 
 } // namespace pellitor::plot

@@ -63,8 +63,9 @@ cli_case(hostile.lone_surrogate_postfix EXIT 3 STDIN ":x+\\xed\\xb8\\x80" ARGS -
     STDOUT ":XX \\n" STDERR ":Syntax Error: Character 2:  Unexpected character encountered\\n")
 cli_case(hostile.invalid_utf8 EXIT 3 STDIN ":2\\xff\\xc3(x" ARGS -
     STDOUT ":\\n" STDERR ":Error: The expression is illegal.\\n")
+# A byte that is no UTF-8 reaches the evaluator as U+FFFD, and its message names it so.
 cli_case(hostile.invalid_utf8_token EXIT 4 STDIN ":1 \\xc3 " ARGS --evaluate -
-    STDOUT ":" STDERR ":Error -2147220502: Bad token in Evaluate: \\xef\\xbf\\xbd\\n")
+    STDOUT ":" STDERR ":Error -2147220502: Bad token in Evaluate: \\\\ufffd\\n")
 
 # Parameters: beyond the range, no number at all, 400 digits.
 string(REPEAT "9" 400 nines)

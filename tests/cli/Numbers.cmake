@@ -4,7 +4,8 @@
 # invisible direction marks (U+061C, U+200E, U+200F) that some locales put before a minus.
 
 # LOCALE | x | y, for x*1000 at x = -1236.067 (y is -1236067 to 32 bits). Swedish groups with
-# U+00A0, French with U+202F, Swiss German with U+2019; Swedish and Persian write U+2212 as minus.
+# U+00A0, French with U+202F, Swiss German with U+2019. The Swedish, Finnish, Norwegian,
+# Lithuanian, Estonian, Basque, Slovene and Persian y write U+2212 as minus; x keeps "-".
 set(number_cases
     "C|-1236.067|-1236067.0000"
     "POSIX|-1236.067|-1236067.0000"
@@ -19,6 +20,12 @@ set(number_cases
     "he_IL.UTF-8|-1236.067|-1,236,067.0000"
     "hi_IN.UTF-8|-1236.067|-12,36,067.0000"
     "sv_SE.UTF-8|-1236,067|−1 236 067,0000"
+    "fi_FI.UTF-8|-1236,067|−1 236 067,0000"
+    "nb_NO.UTF-8|-1236,067|−1 236 067,0000"
+    "lt_LT.UTF-8|-1236,067|−1 236 067,0000"
+    "et_EE.UTF-8|-1236,067|−1236 067,0000"
+    "eu_ES.UTF-8|-1236,067|−1.236.067,0000"
+    "sl_SI.UTF-8|-1236,067|−1.236.067,0000"
     "fr_FR.UTF-8|-1236,067|-1 236 067,0000"
     "de_CH.UTF-8|-1236.067|-1’236’067.0000"
 )

@@ -10,6 +10,7 @@ function(cli_script name script)
 endfunction()
 
 cli_script(xs.coprocess xs-coprocess.sh TIMEOUT 90)
+cli_script(xs.own_output xs-own-output.sh TIMEOUT 120)
 cli_script(plot.output picture-output.sh TIMEOUT 120)
 cli_script(plot.broken_module broken-module.sh TIMEOUT 120)
 cli_script(table.no_qt no-qt.sh TIMEOUT 60)

@@ -1,7 +1,12 @@
-// The rule that a table's rows and a picture's samples must each have an x of their own in 32
-// bits, at its edges: the last exact integer 2^24, both ends of a range that passes 0, steps
-// just below and at the spacing of the floats, the subnormal numbers, and steps downwards.
+// The ends of the ranges as the parameter box reads them, and the rule that a table's rows and a
+// picture's samples must each have an x of their own in 32 bits, at its edges: the last exact
+// integer 2^24, both ends of a range that passes 0, steps just below and at the spacing of the
+// floats, the subnormal numbers, and steps downwards.
 #include "Range.h"
+
+#include "CalculateCommand.h"
+#include "RecordingMessages.h"
+#include "TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +15,60 @@
 
 using namespace pellitor::cli;
 using pellitor::plot::Span;
+
+namespace {
+float parameterBox(const std::string& text)
+{
+    pellitor::testing::RecordingMessages messages;
+    const std::optional<float> x = pellitor::CalculateCommand::readParameter(pellitor::fromUtf8(text), messages);
+    EXPECT_TRUE(x) << text;
+    return x.value_or(0.0f);
+}
+
+Steps steps(const std::string& range)
+{
+    std::variant<Steps, std::string> read = readSteps(range);
+    EXPECT_TRUE(std::holds_alternative<Steps>(read)) << range;
+    return std::holds_alternative<Steps>(read) ? std::get<Steps>(read) : Steps{};
+}
+} // namespace
+
+// The first and the last x of a table are the x that the parameter box reads from the texts of
+// FROM and TO, rounded once: texts whose 64-bit value lies on a midpoint of the floats, where
+// rounding that value again gives another float, and a text beyond the largest float that the
+// box rounds to it.
+TEST(Range, TableEndsAreTheParameterBoxNumbers)
+{
+    for (const std::string text :
+         {"16777217.0000000001", "1.00000005960464477539062501", "0,1", "340282356779733661637539395458142568447"}) {
+        const float box = parameterBox(text);
+        EXPECT_EQ(steps(text + ":" + text + ":1").at(0), box) << text;
+        EXPECT_EQ(steps("-" + text + ":-" + text + ":1").at(0), -box) << text;
+        const Steps toText = steps("0:" + text + ":" + text);
+        EXPECT_EQ(toText.rows, 2) << text;
+        EXPECT_EQ(toText.at(1), box) << text;
+    }
+}
+
+// The same for a picture's first and last samples; -1 + (1.000000059604645 - -1) is the midpoint
+// 1 + 2^-24 in 64 bits, where the text lies above it.
+TEST(Range, PictureEndsAreTheParameterBoxNumbers)
+{
+    const char* const ranges[][2] = {{"-16777217.0000000001", "16777217.0000000001"},
+                                     {"-1", "1.000000059604645"},
+                                     {"0,1", "0,3"},
+                                     {"-340282356779733661637539395458142568447", "1"}};
+    for (const auto& [from, to] : ranges) {
+        const std::variant<Span, std::string> span = readSpan(std::string(from) + ":" + to, "--plot");
+        ASSERT_TRUE(std::holds_alternative<Span>(span)) << from << ":" << to;
+        for (const int width : {160, 800, 8000}) {
+            const std::int64_t last = pellitor::plot::sampleCount(width) - 1;
+            EXPECT_EQ(static_cast<float>(pellitor::plot::sampleAt(std::get<Span>(span), width, 0)), parameterBox(from));
+            EXPECT_EQ(static_cast<float>(pellitor::plot::sampleAt(std::get<Span>(span), width, last)), parameterBox(to))
+                << from << ":" << to << " at " << width;
+        }
+    }
+}
 
 TEST(Range, StepsThatCannotChangeA32BitXAreRefused)
 {

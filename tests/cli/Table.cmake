@@ -6,6 +6,12 @@ cli_case(table.rows LOCALE C EXIT 0 ARGS --table -1:1:0.5 "1/x"
 # 3*0.1 is a little more than 0.3 in binary: the last row must still come
 cli_case(table.decimal_step LOCALE C EXIT 0 ARGS --table 0:0.3:0.1 x
     STDOUT ":x\\ty\\n0\\t0.0000\\n0.1\\t0.1000\\n0.2\\t0.2000\\n0.3\\t0.3000\\n" STDERR ":")
+# FROM and TO are the x that -x reads from the same text (2^24+2 here), not the 64-bit
+# number 2^24+1 rounded once more (to 2^24).
+cli_case(table.from_as_x LOCALE C EXIT 0 ARGS --table 16777217.0000000001:16777217.0000000001:1 "x-16777216"
+    STDOUT ":x\\ty\\n1.677722E+07\\t2.0000\\n" STDERR ":")
+cli_case(table.to_as_x LOCALE C EXIT 0 ARGS --table 0:16777217.0000000001:16777217.0000000001 "x-16777216"
+    STDOUT ":x\\ty\\n0\\t-16777216.0000\\n1.677722E+07\\t2.0000\\n" STDERR ":")
 cli_case(table.downwards LOCALE C EXIT 0 ARGS --angle --table 90:0:-45 "sin(x)"
     STDOUT ":x\\ty\\n90\\t1.0000\\n45\\t0.7071\\n0\\t0.0000\\n" STDERR ":")
 cli_case(table.one_row LOCALE C EXIT 0 ARGS --table 2:2:1 "x^2"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A picture module that is missing, empty, cut short or from another build: one line that says
-# so, status 3, never a crash (a module cut short used to end in SIGBUS). The numbers module too.
+# A picture module that is missing, empty, cut short, from another build or no file at all (a
+# FIFO, a folder): one line that says so, status 3, never a crash (a module cut short used to end
+# in SIGBUS) nor a wait (a FIFO used to be waited on for ever). The numbers module too.
 # Usage: broken-module.sh PROGRAM (the modules lie beside it)
 set -u
 program=$1
@@ -12,12 +13,16 @@ cp "$module" "$work/good.so"
 export LC_ALL=C
 failed=0
 
-# run NAME REASON: --plot with the module as it is now must fail with one line naming REASON
+# run NAME REASON [ARGUMENT...]: pellitor-calc (--plot unless the arguments say otherwise) with
+# the modules as they are now must fail at once with one line naming REASON
 run() {
-    "$work/pellitor-calc" --plot 0:1 --format png -o /dev/null x 2>"$work/err"
+    local name=$1 reason=$2
+    shift 2
+    [ $# -gt 0 ] || set -- --plot 0:1 --format png -o /dev/null x
+    timeout 20 "$work/pellitor-calc" "$@" 2>"$work/err" >/dev/null
     local status=$?
-    if [ "$status" != 3 ] || [ "$(wc -l <"$work/err")" != 1 ] || ! grep -q "$2" "$work/err"; then
-        echo "$1: status $status, stderr:"
+    if [ "$status" != 3 ] || [ "$(wc -l <"$work/err")" != 1 ] || ! grep -q "$reason" "$work/err"; then
+        echo "$name: status $status, stderr:"
         cat "$work/err"
         failed=1
     fi
@@ -39,14 +44,18 @@ other="${build%?}$([ "${build: -1}" = 0 ] && echo 1 || echo 0)"
 LC_ALL=C sed "s/$build/$other/" "$work/good.so" >"$module"
 run "another build" "it is from another build of pellitor"
 rm "$module"
+mkfifo "$module"
+run "a FIFO" "pellitor-plot.so: it is not a regular file"
+rm "$module"
+mkdir "$module"
+run "a folder" "pellitor-plot.so: it is not a regular file"
+rmdir "$module"
 run "missing" "no pellitor-plot.so beside the program"
 
 rm "$work/pellitor-numbers.so"
-LC_ALL=de_DE.UTF-8 "$work/pellitor-calc" x -x 1 2>"$work/err" >/dev/null
-status=$?
-if [ "$status" != 3 ] || ! grep -q "cannot load the numbers module: no pellitor-numbers.so" "$work/err"; then
-    echo "numbers module missing: status $status, $(cat "$work/err")"
-    failed=1
-fi
+mkfifo "$work/pellitor-numbers.so"
+LC_ALL=de_DE.UTF-8 run "numbers module a FIFO" "numbers module: .*pellitor-numbers.so: it is not a regular file" x
+rm "$work/pellitor-numbers.so"
+LC_ALL=de_DE.UTF-8 run "numbers module missing" "cannot load the numbers module: no pellitor-numbers.so" x
 LC_ALL=C "$work/pellitor-calc" x -x 1 >/dev/null || { echo "the C locale needs no numbers module: status $?"; failed=1; }
 exit "$failed"

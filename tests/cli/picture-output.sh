@@ -2,7 +2,8 @@
 # Where --plot writes its picture: standard output ("-", /dev/stdout, a link to it, in the middle
 # of a script's other output), an existing file overwritten in place with its owner, mode and
 # links, a file that a refused expression leaves as it was, a new file with the mode new files
-# get, and a device that cannot take it.
+# get, a symbolic link that leads nowhere (the file appears where it leads, as the shell's ">"
+# writes), and a device that cannot take it.
 # Usage: picture-output.sh PROGRAM
 set -u
 program=$(realpath "$1")
@@ -50,6 +51,33 @@ echo old >refused.png
 # A new file has the mode of a new file, and nothing else is left in the folder.
 (umask 027 && "$program" --plot 0:1 -o new.png x 2>err) || fail "a new file: status $?"
 [ "$(stat -c %a new.png)" = 640 ] || fail "a new file under umask 027 has mode $(stat -c %a new.png)"
+[ -z "$(find . -name '.*.png.*')" ] || fail "a temporary file was left: $(find . -name '.*.png.*')"
+
+# Links that lead nowhere stay links: the picture appears where the chain ends, a relative link
+# read from its own folder, as the shell's ">" would write it; a loop and a missing folder fail.
+mkdir -p far sub
+ln -s far/drawn.png dangling.png
+ln -s dangling.png chain.png
+ln -s ../far/up.png sub/relative.png
+ln -s loop.png loop.png
+# LINK | WHERE THE PICTURE MUST APPEAR
+for case in "dangling.png|far/drawn.png" "chain.png|far/drawn.png" "sub/relative.png|far/up.png"; do
+    link=${case%|*} drawn=${case#*|}
+    rm -f "$drawn"
+    (umask 027 && "$program" --plot 0:1 -o "$link" x 2>err) || fail "-o $link: status $?, $(cat err)"
+    [ -L "$link" ] || fail "-o $link: the link was replaced"
+    isPng "$drawn" || fail "-o $link: no PNG in $drawn"
+    [ "$(stat -c %a "$drawn")" = 640 ] || fail "-o $link: $drawn has mode $(stat -c %a "$drawn")"
+done
+"$program" --plot 0:1 -o loop.png x 2>err
+status=$?
+[ "$status" = 74 ] && [ -L loop.png ] && grep -q 'Too many levels of symbolic links' err ||
+    fail "a loop of links: status $status, $(cat err)"
+ln -s nowhere/gone.png lost.png
+"$program" --plot 0:1 -o lost.png x 2>err
+status=$?
+[ "$status" = 74 ] && [ -L lost.png ] && grep -q 'No such file or directory' err ||
+    fail "a link into a missing folder: status $status, $(cat err)"
 [ -z "$(find . -name '.*.png.*')" ] || fail "a temporary file was left: $(find . -name '.*.png.*')"
 
 # A device that cannot take the picture.
