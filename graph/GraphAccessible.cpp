@@ -2,6 +2,7 @@
 #include "GraphAccessible.h"
 
 #include "GraphCanvas.h"
+#include "GraphWindow.h"
 
 namespace pellitor::graph {
 
@@ -10,6 +11,10 @@ QAccessibleInterface* graphFactory(const QString&, QObject* object)
 {
     if (auto* canvas = qobject_cast<GraphCanvas*>(object))
         return new GraphAccessible(canvas);
+    // A window named by its title: Qt's own interface makes a widget with a parent a client area
+    // even when it is a window of its own.
+    if (auto* window = qobject_cast<GraphWindow*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
     return nullptr;
 }
 } // namespace

@@ -1,5 +1,6 @@
 // How assistive tools see the graph: a graphic named "Graph of y=" and the expression, described
-// by its view; both follow the widget's accessible name and description as they change.
+// by its view; both follow the widget's accessible name and description as they change. The
+// graph's window is a window to them, named by its title.
 #pragma once
 
 #include <QAccessibleWidget>

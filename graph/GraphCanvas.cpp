@@ -38,7 +38,7 @@ QString shortened(const QString& text, int most)
 
 GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
                          QWidget* parent)
-    : QWidget(parent), m_numbers(numbers), m_trace(numbers, std::move(translateMessage))
+    : QWidget(parent), m_numbers(numbers), m_trace(numbers, std::move(translateMessage)), m_sound(new GraphSound(this))
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // the pointer over the graph traces its x
@@ -47,6 +47,7 @@ GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::Messag
     GraphAccessible::installFactory();
     connect(&m_worker, &GraphWorker::finished, this, &GraphCanvas::received);
     connect(&m_trace, &GraphTrace::found, this, &GraphCanvas::foundFeature);
+    connect(m_sound, &GraphSound::note, this, &GraphCanvas::viewNote);
     describe();
 }
 
@@ -77,15 +78,18 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
         m_viewport.takeCurveRange(m_curve->ys);
     m_trace.setCurve(m_curve.get());
     if (m_trace.readable()) {
-        // The trace starts at the parameter's x where that is in view, else at the centre's.
+        // The trace starts at the parameter's x where that is in view, else at the centre's, and
+        // goes to the parameter's x when that changes.
         const plot::Span& xs = m_viewport.xs();
-        if (!m_traceX)
+        if (!m_traceX || (m_curve->markerX && m_curve->markerX != m_parameterX))
             m_traceX = m_curve->markerX ? *m_curve->markerX : static_cast<float>((xs.from + xs.to) / 2.0);
+        m_parameterX = m_curve->markerX;
         moveTrace(*m_traceX, false);
     }
     update();
     describe();
     emit curveChanged();
+    sweepWhenDrawn();
 }
 
 std::u16string GraphCanvas::title() const
@@ -219,7 +223,7 @@ void GraphCanvas::zoomAt(double factor, const QPointF& at)
 
 void GraphCanvas::keyPressEvent(QKeyEvent* event)
 {
-    if (traceKey(event))
+    if (soundKey(event) || traceKey(event))
         return;
     const bool control = event->modifiers() & Qt::ControlModifier;
     const QPointF centre = frame().center();
@@ -284,6 +288,48 @@ bool GraphCanvas::traceKey(const QKeyEvent* event)
     return false;
 }
 
+// H sweeps the curve in view, Shift+H turns the traced point's tone on or off.
+bool GraphCanvas::soundKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() != Qt::Key_H || (modifiers & ~Qt::ShiftModifier) != Qt::NoModifier)
+        return false;
+    if (!(modifiers & Qt::ShiftModifier)) {
+        m_sweepAsked = true;
+        sweepWhenDrawn();
+    } else if (m_sound->toneOn() || (m_traceX && m_trace.readable())) {
+        m_sound->toggleTone(tracedSound());
+    }
+    return true;
+}
+
+// The sweep that H asked for, once the drawing of the view as it is now has come: nothing for
+// a refused expression or a curve without a value in view.
+void GraphCanvas::sweepWhenDrawn()
+{
+    if (!m_sweepAsked || computing())
+        return;
+    m_sweepAsked = false;
+    if (!m_curve->refusal.empty() || !m_curve->anyValue)
+        return;
+    SoundCurve sound{m_viewport.xs(), m_viewport.ys(), &m_curve->pieces, {}};
+    for (const Feature& feature : m_curve->features)
+        if (feature.kind == Feature::Kind::Zero)
+            sound.zeros.push_back(feature.x);
+    m_sound->playSweep(sound);
+}
+
+SoundPoint GraphCanvas::tracedSound()
+{
+    if (!m_traceX || !m_trace.readable())
+        return soundAt(0.0, std::nullopt, m_viewport.xs(), m_viewport.ys());
+    const CalculateCommand::Evaluation reading = m_trace.readAt(*m_traceX);
+    std::optional<double> y;
+    if (reading.outcome == CalculateCommand::Outcome::Value)
+        y = reading.sngResult;
+    return soundAt(*m_traceX, y, m_viewport.xs(), m_viewport.ys());
+}
+
 void GraphCanvas::traceTo(float x)
 {
     if (m_trace.readable())
@@ -292,6 +338,7 @@ void GraphCanvas::traceTo(float x)
 
 void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
 {
+    const bool moving = m_traceX != x;
     m_traceX = x;
     const plot::Span& xs = m_viewport.xs();
     if (scroll && (x < xs.from || x > xs.to)) {
@@ -303,6 +350,8 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
                                                      : beyond + (beyond > 0 ? 0.1 : -0.1);
         moved(m_viewport.pan(right, 0.0, width()));
     }
+    if (moving && m_sound->toneOn())
+        m_sound->traceMoved(tracedSound());
     const QString readout = words.isEmpty() ? m_trace.readout(x) : words;
     update();
     if (readout != m_readout) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "GraphComputation.h"
+#include "GraphSound.h"
 #include "GraphTrace.h"
 #include "GraphViewport.h"
 #include "GraphWorker.h"
@@ -42,6 +43,8 @@ public:
     const QString& readout() const { return m_readout; }
     // Moves the trace to x, and the view with it when x lies outside.
     void traceTo(float x);
+    // The audio trace (H, Shift+H).
+    GraphSound* sound() const { return m_sound; }
 
     QSize sizeHint() const override { return {640, 400}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
@@ -82,6 +85,9 @@ private:
     void paintTrace(QPainter& painter, const QRectF& frame);
     // The trace's keys; false for a key they leave alone.
     bool traceKey(const QKeyEvent* event);
+    bool soundKey(const QKeyEvent* event);
+    void sweepWhenDrawn();
+    SoundPoint tracedSound();
     void moveTrace(float x, bool scroll, const QString& words = QString());
     void searchFor(FeatureSearch::Looking looking, int direction);
     void foundFeature(const std::optional<Feature>& feature, const QString& words);
@@ -98,7 +104,10 @@ private:
     std::optional<QPointF> m_dragFrom;
     GraphTrace m_trace;
     std::optional<float> m_traceX;
+    std::optional<float> m_parameterX; // the parameter's x in the latest drawing, where in view
     QString m_readout;
+    GraphSound* m_sound;
+    bool m_sweepAsked = false; // H waits for the drawing of the view
 };
 
 } // namespace pellitor::graph

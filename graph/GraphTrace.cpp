@@ -50,8 +50,9 @@ CalculateCommand::Evaluation GraphTrace::readAt(float x)
 QString GraphTrace::xText(float x) const
 {
     char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<double>(x), std::chars_format::general,
-                                   9);
+    // -0 is 0, as the report writes it.
+    const double value = x == 0.0f ? 0.0 : static_cast<double>(x);
+    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 9);
     QString text = QString::fromLatin1(digits, int(end.ptr - digits));
     // The user's decimal separator and minus, as the report's general form of a number shows them.
     const QString half = QString::fromStdU16String(m_numbers.general(0.5f));

@@ -183,8 +183,12 @@ void GraphWindow::updateStatus()
         text = m_viewNote;
     else if (curve && !curve->anyValue)
         text = tr("No value at any x in view.");
-    if (text != m_status->text())
+    if (text != m_status->text()) {
         m_status->setText(text);
+        // Qt's interface of a label with a name of its own does not give its text: a screen
+        // reader finds the message as the description of "Status".
+        m_status->setAccessibleDescription(text);
+    }
 }
 
 void GraphWindow::savePicture()

@@ -41,8 +41,10 @@ GraphLink::~GraphLink()
 void GraphLink::showGraph()
 {
     if (!m_graph) {
-        // A window of its own, which ends with the main window.
-        m_graph = new graph::GraphWindow(m_numbers, &TranslatedMessageBox::translate, m_window);
+        // A window of its own, with no parent: a Wayland compositor gives the keys of a window
+        // with an open child to the child, and the expression box must take them. It ends with
+        // the main window all the same (this link's end, and the main window's closing).
+        m_graph = new graph::GraphWindow(m_numbers, &TranslatedMessageBox::translate);
         m_graph->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_graph, &graph::GraphWindow::xChosen, this, &GraphLink::chooseX);
         placeBeside();

@@ -285,6 +285,17 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::GraphSound</name>
+    <message>
+        <source>No sound device.</source>
+        <translation>No hay dispositivo de sonido.</translation>
+    </message>
+    <message>
+        <source>The sound device could not play the sound.</source>
+        <translation>El dispositivo de sonido no pudo reproducir el sonido.</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphTrace</name>
     <message>
         <source>x = %1</source>

@@ -285,6 +285,17 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::GraphSound</name>
+    <message>
+        <source>No sound device.</source>
+        <translation>Aucun périphérique audio.</translation>
+    </message>
+    <message>
+        <source>The sound device could not play the sound.</source>
+        <translation>Le périphérique audio n'a pas pu jouer le son.</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphTrace</name>
     <message>
         <source>x = %1</source>

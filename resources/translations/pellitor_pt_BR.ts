@@ -285,6 +285,17 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::GraphSound</name>
+    <message>
+        <source>No sound device.</source>
+        <translation>Nenhum dispositivo de som.</translation>
+    </message>
+    <message>
+        <source>The sound device could not play the sound.</source>
+        <translation>O dispositivo de som não pôde reproduzir o som.</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphTrace</name>
     <message>
         <source>x = %1</source>

@@ -8,6 +8,13 @@
 //                      prints the milliseconds it took, exit status 1 when it never did
 //   count X Y W H RRGGBB
 //                      prints how many pixels of the rectangle show the colour
+//   outline RRGGBB MIN prints "X Y W H": the rectangle drawn in the colour on the screen, found by
+//                      its sides, the first and last rows and columns with at least MIN pixels of
+//                      it; exit status 1 when there is none
+//   columns X Y W H RRGGBB
+//                      prints a line for each column of the rectangle: how many of its pixels show
+//                      the colour, and the rows (counted from Y) of the topmost and the bottommost
+//                      of them ("0 -1 -1" when none)
 //   grab FILE          saves the whole screen as a PNG
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -16,7 +23,9 @@
 #include <QScreen>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 // The keypad's first key "1" sits 120 px from the client area's left edge and 53 px from its top.
@@ -56,16 +65,70 @@ QString colourAt(int x, int y)
     return QStringLiteral("%1").arg(screenshot().pixel(x, y) & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
 }
 
+QRgb colourOf(const QString& colour)
+{
+    return 0xFF000000 | colour.toUInt(nullptr, 16);
+}
+
 int count(const QRect& box, const QString& colour)
 {
     const QImage image = screenshot();
-    const QRgb wanted = 0xFF000000 | colour.toUInt(nullptr, 16);
+    const QRgb wanted = colourOf(colour);
     int found = 0;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         for (int x = box.left(); x <= box.right(); ++x)
             found += image.valid(x, y) && image.pixel(x, y) == wanted;
     }
     std::printf("%d\n", found);
+    return 0;
+}
+
+int outline(const QString& colour, int least)
+{
+    const QImage image = screenshot();
+    const QRgb wanted = colourOf(colour);
+    QList<int> inRow(image.height()), inColumn(image.width());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (row[x] == wanted) {
+                ++inRow[y];
+                ++inColumn[x];
+            }
+        }
+    }
+    const auto side = [least](auto from, auto to) {
+        const auto found = std::find_if(from, to, [least](int n) { return n >= least; });
+        return found == to ? -1 : int(std::distance(from, found));
+    };
+    const int top = side(inRow.cbegin(), inRow.cend());
+    const int left = side(inColumn.cbegin(), inColumn.cend());
+    const int bottom = image.height() - 1 - side(inRow.crbegin(), inRow.crend());
+    const int right = image.width() - 1 - side(inColumn.crbegin(), inColumn.crend());
+    if (top < 0 || left < 0 || bottom <= top || right <= left) {
+        std::fprintf(stderr, "desktop-probe: no outline of %s on the screen\n", qPrintable(colour));
+        return 1;
+    }
+    std::printf("%d %d %d %d\n", left, top, right - left + 1, bottom - top + 1);
+    return 0;
+}
+
+int columns(const QRect& box, const QString& colour)
+{
+    const QImage image = screenshot();
+    const QRgb wanted = colourOf(colour);
+    for (int x = box.left(); x <= box.right(); ++x) {
+        int found = 0, topmost = -1, bottommost = -1;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            if (image.valid(x, y) && image.pixel(x, y) == wanted) {
+                ++found;
+                bottommost = y - box.top();
+                if (topmost < 0)
+                    topmost = bottommost;
+            }
+        }
+        std::printf("%d %d %d\n", found, topmost, bottommost);
+    }
     return 0;
 }
 
@@ -103,6 +166,10 @@ int main(int argc, char* argv[])
     }
     if (command == u"count" && args.size() == 6)
         return count(QRect(args[1].toInt(), args[2].toInt(), args[3].toInt(), args[4].toInt()), args[5]);
+    if (command == u"outline" && args.size() == 3)
+        return outline(args[1], args[2].toInt());
+    if (command == u"columns" && args.size() == 6)
+        return columns(QRect(args[1].toInt(), args[2].toInt(), args[3].toInt(), args[4].toInt()), args[5]);
     if (command == u"grab" && args.size() == 2)
         return screenshot().save(args[1]) ? 0 : 1;
     std::fprintf(stderr, "usage: desktop-probe locate | pixel X Y | wait X Y RRGGBB [not] MS | count X Y W H RRGGBB | "

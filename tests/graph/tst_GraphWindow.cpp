@@ -342,7 +342,8 @@ private slots:
     {
         Opened opened = openGraph();
         opened.expression->setText("2cos(x^2)/x");
-        opened.parameter->setText("0.5");
+        QVERIFY(settled(opened.canvas));
+        opened.parameter->setText("0.5"); // the trace goes to the parameter's new x
         QVERIFY(settled(opened.canvas));
         opened.canvas->setFocus();
         QCOMPARE(*opened.canvas->traceX(), 0.5f);
@@ -392,6 +393,37 @@ private slots:
         QTRY_COMPARE(label->text(), opened.canvas->readout()); // the latest wins
         QVERIFY2(changes >= 1 && changes <= 5 * seconds + 1,
                  qPrintable(QString("%1 in %2 s").arg(changes).arg(seconds)));
+    }
+
+    // At any scale (the test runs at 1 and, with QT_SCALE_FACTOR=2, at 2), the grid's lines cover
+    // whole device pixels, as many as the scale: painted at the screen's pixels, not a bitmap
+    // scaled up.
+    void crispAtTheScreensScale()
+    {
+        Opened opened = openGraph();
+        opened.expression->setText("5"); // flat, in the middle
+        QVERIFY(settled(opened.canvas));
+        const QImage image = opened.canvas->grab().toImage();
+        const int scale = qRound(opened.canvas->devicePixelRatioF());
+        QCOMPARE(image.width(), opened.canvas->width() * scale);
+        // Along a row above the curve: the frame's sides, the vertical grid lines and the y axis.
+        int runs = 0;
+        const int row = image.height() / 3;
+        for (int x = 1; x < image.width(); ++x) {
+            const QRgb colour = image.pixel(x, row);
+            if (colour != plot::GridColour && colour != plot::AxisColour && colour != plot::FrameColour)
+                continue;
+            int end = x;
+            while (end < image.width() && image.pixel(end, row) == colour)
+                ++end;
+            QCOMPARE(end - x, scale);
+            // Beside a line, the background, untouched by smoothing.
+            QCOMPARE(image.pixel(x - 1, row), plot::Background);
+            QCOMPARE(image.pixel(end, row), plot::Background);
+            ++runs;
+            x = end;
+        }
+        QVERIFY(runs >= 3);
     }
 
     void savesThePictureThatPellitorCalcDraws()

@@ -1,0 +1,179 @@
+"""The graph window as a screen reader meets it, for scripts/a11y-check and scripts/l10n-check:
+opened with Ctrl+G in the main window, read through the accessibility bus, and checked against the
+texts that the build's translation shows.
+
+The texts a language shows come from its Qt Linguist source, read by lrelease's rules, so that the
+checks follow the translations as they are written: a message counts with its translation (finished
+or not) unless that is empty, vanished or obsolete, and otherwise with its source text, as the window
+then shows it.
+"""
+import os
+import subprocess
+import time
+import xml.etree.ElementTree as ElementTree
+
+import atspi
+from atspi import Atspi
+from gi.repository import GLib
+
+TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "resources", "translations")
+WINDOW = "pellitor::graph::GraphWindow"
+CANVAS = "pellitor::graph::GraphCanvas"
+TRACE = "pellitor::graph::GraphTrace"
+# The expression box in the main window's client area, which desktop-probe finds on the screen.
+TEXT1_CENTRE = (6 + 387 // 2, 23 + 22 // 2)
+# y=x/4 over x from -10 to 10: y from -2.5 to 2.5, shown with a twentieth of that as margin.
+EXPRESSION = "x/4"
+VIEW = ("-10", "10", "-2.75", "2.75")
+MOVED_VIEW = ("-8", "12", "-2.75", "2.75")  # Ctrl+Right: a tenth of the width to the right
+REFUSED = "2+y"
+
+
+def translations(file_name):
+    """{(context, source): translation} of what lrelease compiles from the source file; {} for
+    None (the program's own language)."""
+    if file_name is None:
+        return {}
+    found = {}
+    for context in ElementTree.parse(os.path.join(TRANSLATIONS, file_name)).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if message.find("comment") is not None or translation is None or not translation.text:
+                continue
+            if translation.get("type") in ("vanished", "obsolete"):
+                continue
+            found[(name, message.findtext("source"))] = translation.text
+    return found
+
+
+def texts(file_name, decimal, refusal):
+    """What the graph shows in a language: its window's title and its texts' templates filled,
+    numbers with the language's decimal separator; refusal is the engine's message for "2+y"."""
+    words = translations(file_name)
+
+    def tr(context, source):
+        return words.get((context, source), source)
+
+    def view(ends):
+        numbers = [end.replace(".", decimal) for end in ends]
+        description = tr(CANVAS, "x from %1 to %2, y from %3 to %4")
+        for index, number in enumerate(numbers, 1):
+            description = description.replace(f"%{index}", number)
+        # then what the view holds: y=x/4 has its one zero at 0
+        return description + ". " + tr(CANVAS, "Zeros at x = %1").replace("%1", "0")
+
+    return {
+        "title": tr(WINDOW, "Graph"),
+        "status": tr(WINDOW, "Status"),
+        "name": tr(CANVAS, "Graph of y=%1").replace("%1", EXPRESSION),
+        "refused name": tr(CANVAS, "Graph of y=%1").replace("%1", REFUSED),
+        "description": view(VIEW),
+        "moved description": view(MOVED_VIEW),
+        "refusal": refusal,
+        "trace": tr(TRACE, "x = %1").split("%1")[0],
+        "zero": tr(TRACE, "zero at x = %1").replace("%1", "0"),
+    }
+
+
+def polled(read, expected):
+    """What read() gives, polled until it is expected."""
+    deadline = time.monotonic() + atspi.WAIT_S
+    while True:
+        value = read()
+        if value == expected or time.monotonic() > deadline:
+            return value
+        time.sleep(0.05)
+
+
+class Announcements:
+    """The names that labels take while it listens, as a screen reader hears them: Qt's bridge
+    sends object:property-change:accessible-name for each."""
+
+    def __init__(self):
+        self.heard = []
+        self.listener = Atspi.EventListener.new(
+            lambda event: self.heard.append(event.source.get_name() if event.source else ""))
+        self.listener.register("object:property-change:accessible-name")
+
+    def wait_for(self, wanted):
+        """The first name heard since the last call that wanted(name) accepts, or None."""
+        deadline = time.monotonic() + atspi.WAIT_S
+        context = GLib.MainContext.default()
+        while time.monotonic() < deadline:
+            while context.iteration(False):
+                pass
+            for index, name in enumerate(self.heard):
+                if wanted(name):
+                    del self.heard[:index + 1]
+                    return name
+            time.sleep(0.05)
+        return None
+
+    def close(self):
+        self.listener.deregister("object:property-change:accessible-name")
+
+
+def xdotool(xvfb, *args):
+    subprocess.run(["xdotool", *map(str, args)], env=xvfb.environment(), check=True)
+
+
+def open_graph(app, xvfb, probe, title):
+    """Ctrl+G, typed into the main window once a click in its expression box has made it the
+    active window; the graph's frame, or None."""
+    located = subprocess.run([probe, "locate"], env=xvfb.environment(), capture_output=True, text=True)
+    if located.returncode != 0:
+        return None
+    x, y = map(int, located.stdout.split())
+    xdotool(xvfb, "mousemove", x + TEXT1_CENTRE[0], y + TEXT1_CENTRE[1])
+    time.sleep(0.1)  # weston's X11 backend takes the pointer's entry before the click
+    xdotool(xvfb, "click", "1")
+    xdotool(xvfb, "key", "ctrl+g")
+    return atspi.find(app, Atspi.Role.FRAME, title)
+
+
+def check_graph(verify, app, xvfb, probe, expression, words):
+    """The graph of the expression box's text opened with Ctrl+G and read through the bus: a frame
+    named by its title; a graphic named after the expression and described by its view, which
+    follows a move by the keyboard; the status line, which gives the message of a refused
+    expression. verify(what, passed, detail) reports each finding."""
+    atspi.type_into(expression, EXPRESSION)
+    frame = open_graph(app, xvfb, probe, words["title"])
+    if not verify(f'Ctrl+G opens a frame named "{words["title"]}"', frame is not None):
+        return
+    graphic = next((a for a in atspi.walk(frame) if a.get_role() == Atspi.Role.IMAGE), None)
+    # Qt's bridge gives a graphic the role image.
+    if not verify('  a graphic in it, of the role "image"', graphic is not None,
+                  repr([(a.get_role_name(), a.get_name()) for a in atspi.walk(frame)])):
+        return
+    name = polled(graphic.get_name, words["name"])
+    verify("  named after the expression", name == words["name"], repr(name))
+    description = polled(graphic.get_description, words["description"])
+    verify("  described by its view", description == words["description"], repr(description))
+    xdotool(xvfb, "key", "ctrl+Right")
+    description = polled(graphic.get_description, words["moved description"])
+    verify("  Ctrl+Right moves the view, and the description follows", description == words["moved description"],
+           repr(description))
+
+    # A move of the trace and a jump, each heard as the readout's new text.
+    announcements = Announcements()
+    try:
+        xdotool(xvfb, "key", "Right")
+        heard = announcements.wait_for(lambda name: name.startswith(words["trace"]))
+        verify("  a move of the trace (Right) is announced", heard is not None, repr(heard))
+        xdotool(xvfb, "key", "shift+z")
+        heard = announcements.wait_for(lambda name: name == words["zero"])
+        verify("  a jump to the zero on the left (Shift+Z) is announced", heard is not None,
+               repr(heard) + " of " + repr(announcements.heard[-3:]))
+    finally:
+        announcements.close()
+
+    status = atspi.find(app, Atspi.Role.LABEL, words["status"], frame)
+    if not verify(f'  a label named "{words["status"]}"', status is not None):
+        return
+    atspi.type_into(expression, REFUSED)
+    name = polled(graphic.get_name, words["refused name"])
+    verify(f'  "{REFUSED}" typed into the expression box: the graph named after it', name == words["refused name"],
+           repr(name))
+    message = polled(status.get_description, words["refusal"])
+    verify("  the status gives its message as description", message == words["refusal"], repr(message))

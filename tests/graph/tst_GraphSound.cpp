@@ -1,0 +1,142 @@
+// The audio trace's keys in the real graph window (offscreen): what H and Shift+H hand to the
+// sound output, and with no sound device (as in CI) the status line's word and nothing else.
+#include "GraphCanvas.h"
+#include "GraphWindow.h"
+#include "LocaleNumberText.h"
+
+#include <QtTest>
+
+#include <memory>
+
+using namespace pellitor;
+using namespace pellitor::graph;
+
+namespace {
+
+// Kept by the window's sound; the test reads it while the window lives.
+struct RecordingOutput final : SoundOutput {
+    std::vector<std::vector<std::int16_t>> sweeps;
+    std::vector<SoundPoint> tones;
+    int stops = 0;
+    Outcome play(std::vector<std::int16_t> pcm) override
+    {
+        sweeps.push_back(std::move(pcm));
+        return Outcome::Playing;
+    }
+    Outcome hold(const SoundPoint& point) override
+    {
+        tones.push_back(point);
+        return Outcome::Playing;
+    }
+    void stop() override { ++stops; }
+};
+
+const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
+
+// The graph of expression, its sound recorded into heard unless that is null.
+std::unique_ptr<GraphWindow> graphOf(const QString& expression, RecordingOutput** heard = nullptr)
+{
+    auto window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
+    if (heard) {
+        *heard = new RecordingOutput;
+        window->canvas()->sound()->setOutput(std::unique_ptr<SoundOutput>(*heard));
+    }
+    window->setInputs({expression, QString(), false});
+    window->show();
+    return window;
+}
+
+bool settled(const GraphCanvas* canvas)
+{
+    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 5000);
+}
+
+} // namespace
+
+class tst_GraphSound : public QObject {
+    Q_OBJECT
+private slots:
+    void noSoundDeviceIsSaidAndNothingElseChanges()
+    {
+        const auto window = graphOf("x");
+        GraphCanvas* canvas = window->canvas();
+        QVERIFY(settled(canvas));
+        const QString readout = canvas->readout();
+        const std::optional<float> x = canvas->traceX();
+        const plot::Span xs = canvas->viewport().xs();
+        for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier}) {
+            QTest::keyClick(canvas, Qt::Key_H, modifiers);
+            QCOMPARE(window->statusText(), "No sound device.");
+            QCOMPARE(canvas->readout(), readout);
+            QCOMPARE(canvas->traceX(), x);
+            QCOMPARE(canvas->viewport().xs().from, xs.from);
+        }
+        QVERIFY(!canvas->sound()->toneOn());
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QVERIFY(*canvas->traceX() > *x);
+    }
+
+    void hSweepsTheCurveInView()
+    {
+        RecordingOutput* heard;
+        const auto window = graphOf("x", &heard);
+        GraphCanvas* canvas = window->canvas();
+        // Asked before the drawing came (it comes through the event loop): played once it has.
+        QVERIFY(canvas->computing());
+        QTest::keyClick(canvas, Qt::Key_H);
+        QVERIFY(settled(canvas));
+        QTRY_COMPARE(heard->sweeps.size(), std::size_t(1));
+        const GraphCurve& curve = *canvas->curve();
+        std::vector<double> zeros;
+        for (const Feature& feature : curve.features)
+            if (feature.kind == Feature::Kind::Zero)
+                zeros.push_back(feature.x);
+        QCOMPARE(zeros.size(), std::size_t(1));
+        QVERIFY(heard->sweeps[0]
+                == renderSweep({canvas->viewport().xs(), canvas->viewport().ys(), &curve.pieces, zeros}));
+        QCOMPARE(window->statusText(), "");
+    }
+
+    void nothingPlaysForARefusedExpression()
+    {
+        RecordingOutput* heard;
+        const auto window = graphOf("2+", &heard);
+        QVERIFY(settled(window->canvas()));
+        QTest::keyClick(window->canvas(), Qt::Key_H);
+        QTest::keyClick(window->canvas(), Qt::Key_H, Qt::ShiftModifier);
+        QVERIFY(heard->sweeps.empty() && heard->tones.empty());
+        QCOMPARE(window->statusText(), "Character 2:  Operand expected");
+    }
+
+    void shiftHTurnsTheToneOnForEachMoveOfTheTrace()
+    {
+        RecordingOutput* heard;
+        const auto window = graphOf("x", &heard);
+        GraphCanvas* canvas = window->canvas();
+        QVERIFY(settled(canvas));
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QVERIFY(heard->tones.empty());
+        QTest::keyClick(canvas, Qt::Key_H, Qt::ShiftModifier);
+        QCOMPARE(heard->tones.size(), std::size_t(1));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(canvas, Qt::Key_Right, i == 1 ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(heard->tones.size(), std::size_t(4));
+        for (std::size_t i = 1; i < heard->tones.size(); ++i) {
+            QCOMPARE(heard->tones[i].kind, SoundPoint::Kind::Tone);
+            QVERIFY(heard->tones[i].pan > heard->tones[i - 1].pan || i == 2); // Shift: a 32-bit step
+            QVERIFY(heard->tones[i].pitch > heard->tones[i - 1].pitch || i == 2);
+        }
+        QTest::keyClick(canvas, Qt::Key_H, Qt::ShiftModifier);
+        QCOMPARE(heard->stops, 1);
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QCOMPARE(heard->tones.size(), std::size_t(4));
+        // Hidden, the graph falls silent and the tone is off.
+        QTest::keyClick(canvas, Qt::Key_H, Qt::ShiftModifier);
+        window->hide();
+        QCOMPARE(heard->stops, 2);
+        QVERIFY(!canvas->sound()->toneOn());
+    }
+};
+
+QTEST_MAIN(tst_GraphSound)
+#include "tst_GraphSound.moc"
