@@ -4,6 +4,7 @@
 #include "GraphAccessible.h"
 #include "PlotCurve.h"
 #include "PlotPainter.h"
+#include "ShortText.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -27,13 +28,6 @@ constexpr int LongestNamedExpression = 200;
 constexpr QRgb TraceColour = 0xffc0392b;
 // The most features of each kind that the description names.
 constexpr std::size_t NamedFeatures = 10;
-
-QString shortened(const QString& text, int most)
-{
-    if (text.size() <= most)
-        return text;
-    return text.left(most / 2) + QChar(0x2026) + text.right(most / 2);
-}
 } // namespace
 
 GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
@@ -431,9 +425,9 @@ bool GraphCanvas::event(QEvent* event)
 
 void GraphCanvas::describe()
 {
-    const QString expression = m_curve && m_curve->refusal.empty() ? QString::fromStdU16String(m_curve->expression)
-                                                                   : m_inputs.expression;
-    setAccessibleName(tr("Graph of y=%1").arg(shortened(expression, LongestNamedExpression)));
+    const QStringView expression = m_curve && m_curve->refusal.empty() ? QStringView(m_curve->expression)
+                                                                       : QStringView(m_inputs.expression);
+    setAccessibleName(tr("Graph of y=%1").arg(shortenedInTheMiddle(expression, LongestNamedExpression)));
     const auto number = [this](double value) {
         return QString::fromStdU16String(m_numbers.general(static_cast<float>(value)));
     };

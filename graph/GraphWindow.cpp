@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "PlotPainter.h"
 #include "SaveDialog.h"
+#include "ShortText.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -23,6 +24,18 @@
 namespace pellitor::graph {
 
 namespace {
+// The status line quotes at most this much of a message (a refused expression's may quote a name
+// of millions of characters), shortened in the middle.
+constexpr qsizetype LongestStatus = 200;
+
+// A label whose text wraps at its width and never widens the window: the window keeps its
+// smallest size in every language, and a long message takes more lines instead.
+void wrapWithinTheWindow(QLabel* label)
+{
+    label->setWordWrap(true);
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+}
+
 // The picture as it shows, computed afresh for its own size so that it is the one pellitor-calc
 // draws for the same view and size.
 plot::PlotPicture exportedPicture(const GraphCanvas& canvas, const GraphInputs& inputs)
@@ -54,12 +67,14 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     m_status->setFocusPolicy(Qt::TabFocus);
     m_status->setAccessibleName(tr("Status"));
     m_status->setContentsMargins(6, 2, 6, 2);
+    wrapWithinTheWindow(m_status);
 
     m_readout->setObjectName(QStringLiteral("lblReadout"));
     m_readout->setTextFormat(Qt::PlainText);
     m_readout->setContentsMargins(6, 2, 6, 0);
     m_readout->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_readout->setFocusPolicy(Qt::TabFocus);
+    wrapWithinTheWindow(m_readout);
     m_xField->setObjectName(QStringLiteral("txtX"));
     auto* xLabel = new QLabel(tr("x ="), m_xRow);
     xLabel->setBuddy(m_xField);
@@ -178,7 +193,7 @@ void GraphWindow::updateStatus()
     const GraphCurve* curve = m_canvas->curve();
     QString text;
     if (curve && !curve->refusal.empty())
-        text = m_translateMessage(QString::fromStdU16String(curve->refusal));
+        text = m_translateMessage(shortenedInTheMiddle(curve->refusal, LongestStatus));
     else if (!m_viewNote.isEmpty())
         text = m_viewNote;
     else if (curve && !curve->anyValue)

@@ -181,6 +181,11 @@ private slots:
                                << "The expression is illegal.";
         QTest::newRow("symbol") << "2+y"
                                 << "Character 2:  Undefined symbol : 'y'";
+        // A name of a million letters is quoted shortened in the middle: laying it all out in the
+        // label took seconds at every key.
+        const QString longName = "Character 2:  Undefined symbol : '" + QString(1'000'000, 'y') + "'";
+        QTest::newRow("a long name") << "2+" + QString(1'000'000, 'y')
+                                     << longName.left(100) + QChar(0x2026) + longName.right(100);
         QTest::newRow("no value") << "sqr(x-100)"
                                   << "No value at any x in view.";
         QTest::newRow("a curve") << "x"
@@ -196,6 +201,8 @@ private slots:
         QVERIFY(settled(opened.canvas));
         QCOMPARE(opened.graph->statusText(), status);
         QVERIFY(boxes.empty());
+        // A message takes lines, never width: the window keeps its smallest size.
+        QVERIFY(opened.graph->minimumSizeHint().width() <= opened.graph->minimumWidth());
         QCOMPARE(curvePixels(opened.canvas).empty(), !status.isEmpty());
     }
 

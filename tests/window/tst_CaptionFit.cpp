@@ -3,6 +3,8 @@
 // text and over no other control. The controls keep their fixed sizes; a translation that does
 // not fit must be shortened.
 #include "CaptionFrame.h"
+#include "GraphLink.h"
+#include "GraphWindow.h"
 #include "Translations.h"
 #include "WindowDriver.h"
 #include "frmF2.h"
@@ -10,6 +12,7 @@
 
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QtTest>
@@ -159,6 +162,41 @@ QStringList problems(const QWidget& window)
     return found;
 }
 
+// The longest texts that the graph window's readout and status line show, with numbers as long as
+// a readout's get.
+QStringList longestGraphTexts()
+{
+    const auto trace = [](const char* source) {
+        return QCoreApplication::translate("pellitor::graph::GraphTrace", source);
+    };
+    const QString x = QStringLiteral("-1.23456791E-05");
+    const QString y = QStringLiteral("-1,234,567.0000");
+    return {trace("x = %1").arg(x) + "   " + trace("y = %1").arg(y),
+            trace("minimum at x = %1, y = %2").arg(x, y),
+            trace("maximum at x = %1, y = %2").arg(x, y),
+            trace("no minimum or maximum to the right within 100 view widths"),
+            trace("no pole, gap or jump to the left within 100 view widths"),
+            QCoreApplication::translate("pellitor::graph::GraphCanvas",
+                                        "Finest view: neighbouring pixels would show the same 32-bit x."),
+            QCoreApplication::translate("pellitor::graph::GraphSound", "The sound device could not play the sound.")};
+}
+
+// Why label at its size cannot show text whole: the label reaches beyond its window, a line is
+// wider than its room, or it has more lines than its height holds.
+QString cutShort(QLabel& label, const QString& text)
+{
+    label.setText(text);
+    if (!label.window()->rect().contains(label.geometry()))
+        return QStringLiteral("the label reaches beyond the window");
+    const QRect room = label.contentsRect();
+    const QRect ink = label.fontMetrics().boundingRect(room, label.wordWrap() ? Qt::TextWordWrap : 0, text);
+    if (ink.width() > room.width())
+        return QStringLiteral("a line %1 px wide in %2 px").arg(ink.width()).arg(room.width());
+    if (ink.height() > room.height())
+        return QStringLiteral("%1 px high in %2 px").arg(ink.height()).arg(room.height());
+    return {};
+}
+
 } // namespace
 
 class tst_CaptionFit : public QObject {
@@ -189,6 +227,36 @@ private slots:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         const QStringList found = problems(window) + problems(about);
+        QVERIFY2(found.isEmpty(), qPrintable(language + ": " + found.join("; ")));
+    }
+
+    // The graph window at its smallest size shows its longest readout and status texts whole,
+    // in more lines where they need them.
+    void graphTexts_data() { captions_data(); }
+    void graphTexts()
+    {
+        QFETCH(QString, language);
+        const Translations translations({language}, QCoreApplication::applicationDirPath());
+        frmMain window;
+        window.show();
+        window.showGraph();
+        graph::GraphWindow* graph = window.graphLink()->graphWindow();
+        QVERIFY(graph);
+        graph->resize(graph->minimumSize());
+        QVERIFY(QTest::qWaitForWindowExposed(graph));
+        auto* readout = graph->findChild<QLabel*>("lblReadout");
+        auto* status = graph->findChild<QLabel*>("lblStatus");
+        QStringList found;
+        for (const QString& text : longestGraphTexts()) {
+            // Both labels hold a long text at once, as they may.
+            readout->setText(text);
+            status->setText(text);
+            graph->layout()->activate();
+            for (QLabel* label : {readout, status}) {
+                if (const QString why = cutShort(*label, text); !why.isEmpty())
+                    found << label->objectName() + " \"" + text + "\": " + why;
+            }
+        }
         QVERIFY2(found.isEmpty(), qPrintable(language + ": " + found.join("; ")));
     }
 };
