@@ -3,10 +3,12 @@
 // program is built, so an evaluation does no text work.
 #pragma once
 
+#include "EngineError.h"
 #include "Variant.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +28,25 @@ public:
     // Not for two threads at once: an evaluation works in the object's own stack.
     Truth evaluate(float sngX, float& sngResult);
 
+    // How one evaluation of a block ended: evaluate returned True (Result: the value or the
+    // failure value) or False (NoResult), or raised an error.
+    enum class Returned : std::uint8_t { Result, NoResult, Raised };
+
+    // evaluate at each x of sngXs in turn, to the bit, with RND drawing in the same order:
+    // returned[i] and sngResults[i] (written only for Result) for sngXs[i], and for each Raised
+    // the error, appended to errors in the order of the x. Both spans are as long as sngXs.
+    // The steps run over a block of x at a time (CompiledBlock.cpp), so that a step is chosen
+    // once per block and the arithmetic runs in vector registers.
+    void evaluate(std::span<const float> sngXs, std::span<float> sngResults, std::span<Returned> returned,
+                  std::vector<EngineError>& errors);
+
     // The number of operations an evaluation runs at most, for tests and measurements.
     std::size_t size() const { return m_operations.size(); }
 
 private:
     enum class Operation : std::uint8_t;
     class Builder;
+    class BlockRun;
 
     template <bool StopBeforeX>
     Truth run(double x, float& sngResult);
@@ -44,7 +59,10 @@ private:
     bool m_degrees = false;
     bool m_constant = false; // every evaluation gives m_constantResult
     float m_constantResult = 0.0f;
-    std::vector<double> m_stack; // every value below the top, at the deepest point
+    std::vector<double> m_stack;   // every value below the top, at the deepest point
+    std::size_t m_depth = 0;       // computed values on the stack at the deepest point
+    bool m_draws = false;          // whether a step draws from RND's sequence
+    std::vector<double> m_columns; // the block road's stack: a column of values per stack slot
 };
 
 } // namespace pellitor

@@ -263,13 +263,14 @@ inline double functionValue(Token op, double v, bool degrees)
     }
 }
 
+// FLT_MAX plus half a unit in its last place: from here on, rounding to 32 bits gives infinity.
+inline constexpr double SingleLimit = static_cast<double>(FLT_MAX) + 0x1p103;
+
 // The 64-bit value converted to the nearest 32-bit float, or the overflow error when it rounds
 // beyond the 32-bit range.
 inline float toSingle(double value)
 {
-    // FLT_MAX plus half a unit in its last place: from here on, rounding gives infinity.
-    constexpr double Limit = static_cast<double>(FLT_MAX) + 0x1p103;
-    if (std::fabs(value) >= Limit) [[unlikely]]
+    if (std::fabs(value) >= SingleLimit) [[unlikely]]
         throw EngineError::overflow();
     if (std::fabs(value) > FLT_MAX)
         return std::copysign(FLT_MAX, static_cast<float>(value > 0 ? 1 : -1));

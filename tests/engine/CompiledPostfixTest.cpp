@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <limits>
 #include <random>
+#include <span>
 #include <string>
+#include <vector>
 
 using namespace pellitor;
 
@@ -27,6 +30,23 @@ void expectSame(const std::u16string& text, CompiledPostfix& compiled, Truth bol
     EXPECT_TRUE(got.sequence == expected.sequence) << "x=" << x << ": another number of draws";
 }
 
+// The block road against the text at each x of xs in turn; the first x that differs is named.
+void expectSameBlock(const std::u16string& text, CompiledPostfix& compiled, Truth bolDegree, std::span<const float> xs)
+{
+    const pellitor::testing::BlockOutcomes both = pellitor::testing::evaluateBlock(text, compiled, bolDegree, xs);
+    ASSERT_EQ(both.compiled.size(), both.text.size()) << "errors without their x";
+    EXPECT_TRUE(both.compiledSequence == both.textSequence) << "another number of draws";
+    const auto differs = std::mismatch(both.text.begin(), both.text.end(), both.compiled.begin());
+    if (differs.first != both.text.end()) {
+        const std::size_t at = static_cast<std::size_t>(differs.first - both.text.begin());
+        ADD_FAILURE() << "block of " << xs.size() << ", x[" << at << "]=" << xs[at] << ": returned "
+                      << differs.second->returned << " for " << differs.first->returned << ", result "
+                      << std::bit_cast<float>(differs.second->result) << " for "
+                      << std::bit_cast<float>(differs.first->result) << ", error " << differs.second->error << " for "
+                      << differs.first->error;
+    }
+}
+
 constexpr float Infinity = std::numeric_limits<float>::infinity();
 const float NotANumber = std::numeric_limits<float>::quiet_NaN();
 
@@ -35,6 +55,19 @@ const float NotANumber = std::numeric_limits<float>::quiet_NaN();
 const float Xs[] = {0.0f,           1.0f,           -1.0f,          0.5f,     2.0f,      30.0f,
                     90.0f,          180.0f,         -2.5f,          1e-45f,   3.4e38f,   -3.4e38f,
                     0x1.001ff8p+0f, -0x1.fffc8p+0f, 0x1.1187e6p+0f, Infinity, -Infinity, NotANumber};
+
+// A block longer than one of the block road's: the x above among ordinary values, -0 and
+// subnormals, so that every kind of x meets every kind of neighbour in a block.
+std::vector<float> blockOfXs()
+{
+    std::vector<float> block;
+    for (int i = 0; i < 150; ++i) {
+        block.push_back(Xs[static_cast<std::size_t>(i * 7) % std::size(Xs)]);
+        block.push_back(i % 5 == 0 ? -0.0f : (i % 5 == 1 ? 0x1p-140f * static_cast<float>(i) : 0.37f * (i - 75)));
+    }
+    return block;
+}
+const std::vector<float> BlockOfXs = blockOfXs();
 } // namespace
 
 TEST(CompiledPostfix, GivesWhatTheTextGivesToTheBit)
@@ -124,6 +157,7 @@ TEST(CompiledPostfix, GivesWhatTheTextGivesToTheBit)
             CompiledPostfix compiled(text, bolDegree);
             for (const float x : Xs)
                 expectSame(text, compiled, bolDegree, x);
+            expectSameBlock(text, compiled, bolDegree, BlockOfXs);
         }
     }
 }
@@ -150,21 +184,55 @@ TEST(CompiledPostfix, RandomTextsAtManyX)
         CompiledPostfix compiled(text, bolDegree);
         for (const float x : Xs)
             expectSame(text, compiled, bolDegree, x);
+        expectSameBlock(text, compiled, bolDegree, BlockOfXs);
+    }
+}
+
+// Every step a program can have, at the block of x: each operator between x, a constant and a
+// computed value (exponents 2 and 3 give squares and cubes, 0.5 pow), and each function of x and of a
+// computed value, in both angle units.
+TEST(CompiledPostfix, EveryStepOnABlock)
+{
+    const std::u16string operands[] = {u"XX ", u"2 ", u"3 ", u"0.5 ", u"XX 3 * SIN "};
+    std::vector<std::u16string> texts;
+    for (const std::u16string& a : operands) {
+        for (const std::u16string& b : operands) {
+            for (const std::u16string op : {u"+ ", u"- ", u"* ", u"/ ", u"^ "})
+                texts.push_back(a + b + op);
+        }
+    }
+    for (const std::u16string name :
+         {u"SIN",   u"COS",  u"LOG",   u"EXP",   u"ABS",   u"ATAN",  u"INT",   u"SQR",    u"TAN",   u"SEC",
+          u"CSEC",  u"CTAN", u"ASIN",  u"ACOS",  u"ASEC",  u"ACSEC", u"ACTAN", u"SINH",   u"COSH",  u"TANH",
+          u"CTANH", u"SECH", u"CSECH", u"ASINH", u"ACOSH", u"ATANH", u"ASECH", u"ACSECH", u"ACTANH"}) {
+        texts.push_back(u"XX " + name + u" ");
+        texts.push_back(u"XX 0.5 * " + name + u" ");
+    }
+    for (const std::u16string& text : texts) {
+        for (const Truth bolDegree : {False, True}) {
+            SCOPED_TRACE(std::string(text.begin(), text.end()) + (bolDegree ? " (degrees)" : ""));
+            CompiledPostfix compiled(text, bolDegree);
+            expectSameBlock(text, compiled, bolDegree, BlockOfXs);
+        }
     }
 }
 
 TEST(CompiledPostfix, DeepStacksAgainAndAgain)
 {
-    // 1 - (1 - (1 - ... x)): every 1 waits on the stack until the end.
-    std::u16string text;
-    for (int i = 0; i < 5000; ++i)
-        text += u"1 ";
-    text += u"XX ";
-    for (int i = 0; i < 5000; ++i)
-        text += u"- ";
-    CompiledPostfix compiled(text, False);
-    for (const float x : {3.0f, -7.5f, 0.25f})
-        expectSame(text, compiled, False, x);
+    // 1 - (1 - (1 - ... x)): every 1 waits on the stack until the end. At 5000 the block road's
+    // blocks are narrow; at 10000 each x of a block runs on the one-x road.
+    for (const int depth : {5000, 10000}) {
+        std::u16string text;
+        for (int i = 0; i < depth; ++i)
+            text += u"1 ";
+        text += u"XX ";
+        for (int i = 0; i < depth; ++i)
+            text += u"- ";
+        CompiledPostfix compiled(text, False);
+        for (const float x : {3.0f, -7.5f, 0.25f})
+            expectSame(text, compiled, False, x);
+        expectSameBlock(text, compiled, False, std::span(BlockOfXs).first(40));
+    }
 }
 
 TEST(CompiledPostfix, StepsOnConstantsAreDoneOnceUnlessTheyFail)
