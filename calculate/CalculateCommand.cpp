@@ -219,4 +219,39 @@ std::optional<float> CalculateCommand::valueAt(CompiledPostfix& compiled, float 
     return sngResult;
 }
 
+void CalculateCommand::evaluate(CompiledPostfix& compiled, std::span<const float> sngXs, Evaluations& into)
+{
+    const std::size_t n = sngXs.size();
+    into.outcomes.resize(n);
+    into.sngResults.resize(n);
+    into.returned.resize(n);
+    into.raised.clear();
+    into.errors.clear();
+    compiled.evaluate(sngXs, into.sngResults, into.returned, into.raised);
+    for (std::size_t i = 0; i < n; ++i) {
+        switch (into.returned[i]) {
+        case CompiledPostfix::Returned::Result:
+            into.outcomes[i] = isFailureValue(into.sngResults[i]) ? Outcome::CannotCalculate : Outcome::Value;
+            break;
+        case CompiledPostfix::Returned::NoResult: into.outcomes[i] = Outcome::NoValue; break;
+        case CompiledPostfix::Returned::Raised: into.outcomes[i] = Outcome::EngineFault; break;
+        }
+    }
+    for (const EngineError& error : into.raised)
+        into.errors.push_back(error.description());
+}
+
+void CalculateCommand::valuesAt(CompiledPostfix& compiled, std::span<const float> sngXs,
+                                std::span<std::optional<double>> ys)
+{
+    Evaluations evaluations;
+    evaluate(compiled, sngXs, evaluations);
+    for (std::size_t i = 0; i < sngXs.size(); ++i) {
+        if (evaluations.outcomes[i] == Outcome::Value)
+            ys[i] = evaluations.sngResults[i];
+        else
+            ys[i] = std::nullopt;
+    }
+}
+
 } // namespace pellitor

@@ -9,8 +9,10 @@
 #include "NumberText.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pellitor {
 
@@ -70,6 +72,21 @@ public:
     // The y that the report gives at sngX, or nothing where it gives none (the failure value,
     // a raised error, no value): a curve's value, and its gaps.
     static std::optional<float> valueAt(CompiledPostfix& compiled, float sngX);
+
+    // Evaluations at many x, each as evaluate judges it, on the compiled form's block road: for
+    // tables and curves. outcomes[i] and sngResults[i] belong to sngXs[i] (sngResults[i] is read
+    // for Value and CannotCalculate only); errors holds the description of each EngineFault, in
+    // order. Kept between calls, so that its room is taken once.
+    struct Evaluations {
+        std::vector<Outcome> outcomes;
+        std::vector<float> sngResults;
+        std::vector<std::u16string> errors;
+        std::vector<CompiledPostfix::Returned> returned;
+        std::vector<EngineError> raised;
+    };
+    static void evaluate(CompiledPostfix& compiled, std::span<const float> sngXs, Evaluations& into);
+    // valueAt at each x of sngXs, into ys[i].
+    static void valuesAt(CompiledPostfix& compiled, std::span<const float> sngXs, std::span<std::optional<double>> ys);
 
     static constexpr std::u16string_view LineBreak = u"\r\n";
 

@@ -1,5 +1,6 @@
 // The table: the expression checked and translated once as the Calculate command does it, then
-// evaluated row by row with the command's own evaluation, so every y is the one its report gives.
+// evaluated a block of rows at a time with the command's own judgement of each evaluation, so
+// every y is the one its report gives.
 #include "TableCommand.h"
 
 #include "CalculateCommand.h"
@@ -13,8 +14,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace pellitor::cli {
 
@@ -48,43 +51,91 @@ private:
     std::u16string m_text;
 };
 
-struct Table {
-    CompiledPostfix& compiled;
-    RowWriter& rows;
-    platform::StandardOutput& out;
-
-    void row(float sngX)
+// Rows are evaluated a block at a time on the compiled form's block road, and written in order.
+class Table {
+public:
+    Table(CompiledPostfix& compiled, RowWriter& rows, platform::StandardOutput& out)
+        : m_compiled(compiled), m_rows(rows), m_out(out)
     {
-        const CalculateCommand::Evaluation result = CalculateCommand::evaluate(compiled, sngX);
-        rows.write(sngX, result.outcome, result.sngResult, result.error);
     }
+
+    static constexpr std::size_t BlockRows = 1024;
+
+    bool failed() const { return m_out.error() != 0; }
+    bool full() const { return m_lines.size() >= BlockRows; }
+    void add(float sngX)
+    {
+        m_xs.push_back(sngX);
+        m_lines.emplace_back();
+    }
+    // A line that the parameter check refused, with its message.
+    void addRefused(std::u16string message) { m_lines.push_back(std::move(message)); }
+
+    // Evaluates the rows added and writes them; a table that cannot be written stops.
+    void write()
+    {
+        if (m_lines.empty())
+            return;
+        CalculateCommand::evaluate(m_compiled, m_xs, m_evaluations);
+        std::size_t row = 0;
+        std::size_t error = 0;
+        for (std::size_t line = 0; line < m_lines.size() && !failed(); ++line) {
+            if (!m_lines[line].empty()) {
+                m_rows.write(u"", m_lines[line]);
+                continue;
+            }
+            const CalculateCommand::Outcome outcome = m_evaluations.outcomes[row];
+            const bool fault = outcome == CalculateCommand::Outcome::EngineFault;
+            m_rows.write(m_xs[row], outcome, m_evaluations.sngResults[row],
+                         fault ? std::u16string_view(m_evaluations.errors[error++]) : std::u16string_view());
+            ++row;
+        }
+        m_xs.clear();
+        m_lines.clear();
+    }
+
+private:
+    CompiledPostfix& m_compiled;
+    RowWriter& m_rows;
+    platform::StandardOutput& m_out;
+    std::vector<float> m_xs;             // the x of the rows to come
+    std::vector<std::u16string> m_lines; // per row to come: empty, or a refused line's message
+    CalculateCommand::Evaluations m_evaluations;
 };
 
-// The rows of a range, each written as soon as it is evaluated, on this one thread: a row costs
-// less than handing it to a second thread would (measured with bench/table), and the table's
-// memory stays the same however many rows there are. A table that cannot be written stops.
-void overSteps(Table& table, const Steps& steps)
+// The rows of a range, each block written as soon as it is evaluated, on this one thread: a row
+// costs less than handing it to a second thread would (measured with bench/table), and the
+// table's memory stays the same however many rows there are.
+void overSteps(Table& table, RowWriter& rows, const Steps& steps)
 {
-    for (std::int64_t i = 0; i < steps.rows && table.out.error() == 0; ++i)
-        table.row(static_cast<float>(steps.at(i)));
-    table.rows.flush();
+    for (std::int64_t i = 0; i < steps.rows && !table.failed(); ++i) {
+        table.add(steps.at(i));
+        if (table.full() || i + 1 == steps.rows)
+            table.write();
+    }
+    rows.flush();
 }
 
-int overLines(Table& table, LineReader& reader, std::string& line, LineReader::Status status, const std::string& name)
+int overLines(Table& table, RowWriter& rows, LineReader& reader, std::string& line, LineReader::Status status,
+              const std::string& name)
 {
-    // The rows so far go out before the program waits for more input, so that a reader at the
-    // other end of a pipe gets each row as soon as its line came (a co-process).
-    reader.beforeWaiting([&table] { table.rows.flush(true); });
-    for (; status == LineReader::Status::Line && table.out.error() == 0; status = reader.next(line)) {
-        std::optional<float> x;
+    // The rows of the lines read so far go out before the program waits for more input, so that
+    // a reader at the other end of a pipe gets each row as soon as its line came (a co-process).
+    reader.beforeWaiting([&] {
+        table.write();
+        rows.flush(true);
+    });
+    for (; status == LineReader::Status::Line && !table.failed(); status = reader.next(line)) {
         RowMessage message;
-        x = CalculateCommand::readParameter(fromUtf8(line), message);
-        if (x)
-            table.row(*x);
+        if (const std::optional<float> x = CalculateCommand::readParameter(fromUtf8(line), message))
+            table.add(*x);
         else
-            table.rows.write(u"", message.text());
+            table.addRefused(message.text());
+        if (table.full())
+            table.write();
     }
-    table.rows.flush();
+    table.write();
+    rows.flush();
     switch (status) {
     case LineReader::Status::Failed:
         complain("cannot read " + name + ": " + std::strerror(reader.error()));
@@ -120,10 +171,10 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
     }
     CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
     RowWriter rows(out, *std::get<const platform::NumberText*>(numbers), line.csv);
-    Table table{compiled, rows, out};
+    Table table(compiled, rows, out);
     if (!line.xsFile) {
         rows.header();
-        overSteps(table, steps);
+        overSteps(table, rows, steps);
         return 0;
     }
 
@@ -145,7 +196,7 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
     const LineReader::Status first = reader.next(text);
     if (first == LineReader::Status::Line || first == LineReader::Status::End)
         rows.header();
-    return overLines(table, reader, text, first, name);
+    return overLines(table, rows, reader, text, first, name);
 }
 
 } // namespace pellitor::cli
