@@ -85,7 +85,10 @@ int runPlot(const CommandLine& line)
     const plot::Curve curve = [&compiled](float x) -> std::optional<double> {
         return CalculateCommand::valueAt(compiled, x);
     };
-    const plot::CurveShape shape = plot::shapeCurve(curve, picture.xs, ys, picture.size);
+    const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
+        CalculateCommand::valuesAt(compiled, xs, values);
+    };
+    const plot::CurveShape shape = plot::shapeCurve(curve, curves, picture.xs, ys, picture.size);
     if (!shape.ys) {
         complain("the expression has no value at any x of " + *line.range + ": no picture");
         return 1;

@@ -66,7 +66,12 @@ GraphCurve computeGraph(const GraphRequest& request, const std::function<bool()>
         return CalculateCommand::valueAt(compiled, x);
     };
     const plot::Curve values = [&value](float x) -> std::optional<double> { return value(x); };
-    plot::CurveShape shape = plot::shapeCurve(values, request.xs, request.ys, request.size);
+    const plot::Curves blocks = [&](std::span<const float> xs, std::span<std::optional<double>> ys) {
+        if (superseded())
+            throw Superseded{};
+        CalculateCommand::valuesAt(compiled, xs, ys);
+    };
+    plot::CurveShape shape = plot::shapeCurve(values, blocks, request.xs, request.ys, request.size);
     curve.anyValue = shape.ys.has_value();
     if (shape.ys)
         curve.ys = *shape.ys;

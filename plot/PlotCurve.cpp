@@ -5,9 +5,10 @@
 
 namespace pellitor::plot {
 
-CurveShape shapeCurve(const Curve& curve, const Span& xs, const std::optional<Span>& ys, const Size& size)
+CurveShape shapeCurve(const Curve& curve, const Curves& curves, const Span& xs, const std::optional<Span>& ys,
+                      const Size& size)
 {
-    const std::vector<std::optional<Point>> samples = sample(curve, xs, size.width);
+    const std::vector<std::optional<Point>> samples = sample(curves, xs, size.width);
     CurveShape shape{ys ? ys : automaticRange(samples), {}};
     if (shape.ys)
         shape.pieces = pieces(curve, samples, *shape.ys, size.height);

@@ -18,7 +18,9 @@ struct CurveShape {
     std::vector<std::vector<Point>> pieces;
 };
 
-CurveShape shapeCurve(const Curve& curve, const Span& xs, const std::optional<Span>& ys, const Size& size);
+// The curve's samples come from curves, a block at a time; its jumps are looked into with curve.
+CurveShape shapeCurve(const Curve& curve, const Curves& curves, const Span& xs, const std::optional<Span>& ys,
+                      const Size& size);
 
 // Whether a curve has a line to draw: a piece of one point is none.
 bool drawsALine(const CurveShape& shape);

@@ -34,16 +34,30 @@ std::optional<Break> breakBetween(const Curve& curve, Point a, Point b, const Sp
     }
 }
 
-std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int columns)
+Curves eachOf(Curve curve)
+{
+    return [curve = std::move(curve)](std::span<const float> xs, std::span<std::optional<double>> ys) {
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            ys[i] = curve(xs[i]);
+    };
+}
+
+std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, int columns)
 {
     // Two samples per column find more of a curve that turns within a column.
     const std::int64_t count = sampleCount(columns);
     std::vector<std::optional<Point>> samples;
     samples.reserve(static_cast<std::size_t>(count));
-    for (std::int64_t i = 0; i < count; ++i) {
-        const float x = static_cast<float>(sampleAt(xs, columns, i));
-        const std::optional<double> y = curve(x);
-        samples.push_back(y ? std::optional<Point>(Point{x, *y}) : std::nullopt);
+    std::vector<float> blockXs;
+    std::vector<std::optional<double>> ys;
+    for (std::int64_t start = 0; start < count; start += SampleBlock) {
+        blockXs.clear();
+        for (std::int64_t i = start; i < std::min<std::int64_t>(count, start + SampleBlock); ++i)
+            blockXs.push_back(static_cast<float>(sampleAt(xs, columns, i)));
+        ys.resize(blockXs.size());
+        curves(blockXs, ys);
+        for (std::size_t i = 0; i < blockXs.size(); ++i)
+            samples.push_back(ys[i] ? std::optional<Point>(Point{blockXs[i], *ys[i]}) : std::nullopt);
     }
     return samples;
 }

@@ -4,8 +4,10 @@
 
 #include "PlotSpan.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace pellitor::plot {
@@ -17,9 +19,16 @@ struct Point {
 
 // y at a 32-bit x, or nothing where the evaluation gives no value.
 using Curve = std::function<std::optional<double>(float)>;
+// y at many 32-bit x at once: ys[i] for xs[i], as a Curve gives each.
+using Curves = std::function<void(std::span<const float> xs, std::span<std::optional<double>> ys)>;
 
-// y over xs at samples evenly spaced, at least one per pixel column of a picture columns wide.
-std::vector<std::optional<Point>> sample(const Curve& curve, const Span& xs, int columns);
+// The values of curve, taken one x at a time.
+Curves eachOf(Curve curve);
+
+// y over xs at samples evenly spaced, at least one per pixel column of a picture columns wide,
+// taken SampleBlock at a time: a caller that must stop (by throwing) can do so between blocks.
+inline constexpr std::size_t SampleBlock = 256;
+std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, int columns);
 
 // The y range of the values that were found, with a margin. Poles and huge values must not flatten
 // the rest: it spans the middle 90% of the values, widened by a quarter of that on each side but

@@ -20,7 +20,7 @@ std::vector<std::vector<Point>> piecesOf(const std::function<double(double)>& f,
             return std::nullopt;
         return y;
     };
-    const auto samples = sample(curve, xs, 400);
+    const auto samples = sample(eachOf(curve), xs, 400);
     return pieces(curve, samples, *automaticRange(samples), 400);
 }
 
@@ -53,7 +53,7 @@ TEST(PlotSamples, RangeShowsTheCurveNotItsPoles)
         const Curve curve = [&f](float x) -> std::optional<double> {
             return std::isfinite(f(x)) ? std::optional<double>(f(x)) : std::nullopt;
         };
-        return automaticRange(sample(curve, xs, 400));
+        return automaticRange(sample(eachOf(curve), xs, 400));
     };
     const std::optional<Span> line = rangeOf([](double x) { return x; }, {-1, 1});
     ASSERT_TRUE(line);
