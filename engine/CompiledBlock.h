@@ -61,6 +61,8 @@ template <typename Value>
 [[gnu::always_inline]] inline bool store(double* __restrict out, std::size_t n, Value value)
 {
     std::uint64_t notFinite = 0;
+    // Two vectors a turn: a long chain of steps on one column (a sum of x) is bound by the loop.
+#pragma GCC unroll 2
     for (std::size_t i = 0; i < n; ++i) {
         const double v = value(i);
         out[i] = v;
