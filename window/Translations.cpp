@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 
@@ -120,6 +121,10 @@ Translations::Translations(const QStringList& languages, const QString& programF
         }
         break;
     }
+    // Qt's translation for a right-to-left language would mirror every window: the keypad's "("
+    // and ")" would swap places and the function list would read "()abs". Set explicitly, the
+    // direction stays whatever a translation installed now or later says.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     s_current = m_language;
 }
 

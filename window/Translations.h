@@ -17,7 +17,8 @@ public:
     // translations lie in translations/ beside the program (a build tree) or in the installed
     // data folder; Qt's own in Qt's translations folder, where they are installed. A file that
     // fails its check (TranslationCheck.h) is skipped, with one line on stderr, as if it were
-    // not there.
+    // not there. Whatever a translation says, the windows stay left to right: their layout is
+    // fixed and their texts are formulas.
     Translations(const QStringList& languages, const QString& programFolder);
     // The same with Qt's translations taken from qtFolder.
     Translations(const QStringList& languages, const QString& programFolder, const QString& qtFolder);

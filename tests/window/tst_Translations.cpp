@@ -279,6 +279,25 @@ private slots:
                      : QString("pellitor: skipped the translation %1: %2\n").arg(root.filePath(file), fault));
     }
 
+    // Qt's translation for a right-to-left language (Hebrew's, in the place of Qt's German) turns
+    // no window right to left: the main window shows the same pixels as with Qt's German.
+    void staysLeftToRight()
+    {
+        QTemporaryDir root;
+        copyChanged(qtTranslation("he"), root.filePath("qtbase_de.qm"));
+        QImage shown[2];
+        for (const QString& qtFolder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), root.path()}) {
+            const Translations translations({"de"}, programFolder(), qtFolder);
+            frmMain window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCoreApplication::processEvents(); // the translators' change of language
+            QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+            shown[qtFolder == root.path()] = window.grab().toImage();
+        }
+        QCOMPARE(shown[1], shown[0]);
+    }
+
     // Messages in the C or POSIX locale keep the program's own texts whatever LANGUAGE asks for,
     // as gettext does; the first of LC_ALL, LC_MESSAGES and LANG that is set decides.
     void cLocale_data()
