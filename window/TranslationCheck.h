@@ -10,7 +10,8 @@
 
 namespace pellitor::translationCheck {
 
-// A translation file holds no more than this: Qt's hold a few hundred KiB.
+// A translation file holds no more than this (Qt's hold a few hundred KiB): a larger one fails
+// either check.
 inline constexpr qsizetype LargestFile = qsizetype(16) << 20;
 
 // The SHA-256 (lower-case hex) of the translation fileName ("pellitor_de.qm") as the build
