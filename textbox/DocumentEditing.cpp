@@ -177,12 +177,17 @@ void DocumentEditing::insertRuns(int position, const std::vector<Run>& runs, boo
 {
     QString text;
     std::vector<Piece> pieces;
+    pieces.reserve(runs.size());
     for (const Run& run : runs) {
         text += run.lineBreak ? QStringLiteral("\n") : run.text;
         pieces.push_back({run.lineBreak ? 1 : int(run.text.size()), run.origin, run.lineBreak});
     }
     splicePieces(position, pieces, text, false);
-    // The steps as the document records them, one insertion after the other.
+    // The steps as the document records them, one insertion after the other; room for them all at
+    // once, as the history grows by half again at least.
+    const std::size_t needed = m_undoState + runs.size() + 2;
+    if (m_stack.capacity() < needed)
+        m_stack.reserve(std::max(needed, m_stack.capacity() * 3 / 2));
     int at = position;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const Run& run = runs[i];
