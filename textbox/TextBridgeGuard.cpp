@@ -93,18 +93,18 @@ int codePointAt(QAccessibleTextInterface* text, int offset)
     return around[0].unicode();
 }
 
-// Whether the text holds exactly one selection from start to end (in either order, clamped to
-// the text), as AddSelection asked for.
+// Whether a selection of the text runs from start to end (in either order, within the text), as
+// AddSelection asked for; an empty one is none.
 bool selected(QAccessibleTextInterface* text, int start, int end)
 {
     const int count = text->characterCount();
     const int first = std::clamp(std::min(start, end), 0, count);
     const int last = std::clamp(std::max(start, end), 0, count);
-    for (int i = 0; i < text->selectionCount(); ++i) {
+    for (int i = 0; first < last && i < text->selectionCount(); ++i) {
         int from = -1;
         int to = -1;
         text->selection(i, &from, &to);
-        if (first < last && from == first && to == last)
+        if (from == first && to == last)
             return true;
     }
     return false;

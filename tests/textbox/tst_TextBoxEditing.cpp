@@ -11,7 +11,6 @@
 #include <QMimeData>
 #include <QtTest>
 
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -326,13 +325,13 @@ private slots:
         EditableText content;
         DocumentEditing document(content);
         document.insertFragment(pasted);
-        const auto steps = std::to_array<std::pair<const char*, std::function<void()>>>({
+        const std::pair<const char*, std::function<void()>> steps[] = {
             {"paste", [&] { content.moveCaret(int(where * content.size()) / 2 * 2), document.insertFragment(pasted); }},
             {"undo", [&] { QVERIFY(document.undo()); }},
             {"redo", [&] { QVERIFY(document.redo()); }},
             {"delete", [&] { content.select(0, content.size()), document.removeSelectedText(); }},
             {"undo the deletion", [&] { QVERIFY(document.undo()); }},
-        });
+        };
         for (const auto& [name, step] : steps) {
             const std::size_t before = document.movedPieces();
             step();

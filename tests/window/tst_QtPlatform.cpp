@@ -89,9 +89,6 @@ private slots:
     {
         QFETCH(int, length);
         QFETCH(QString, quoted);
-        QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowActive(&owner));
         QString shownText;
         QRect shown, screen;
         whenModal([&](QWidget* modal) {
