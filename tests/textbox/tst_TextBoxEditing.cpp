@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace pellitor;
@@ -304,6 +305,41 @@ private slots:
         QVERIFY(undone < 19);
         QVERIFY(multiLine ? document.redo() : line.redo());
         QCOMPARE(content.text(), pasted[pasted.size() - undone]);
+    }
+
+    // A paste of many lines, its undo and its redo, anywhere in the result box, and the undo of
+    // their deletion: each moves no more pieces along than the text holds (a line is two pieces,
+    // its characters and its break), where one piece at a time moved all after it every time.
+    void manyLinesCostLinear_data()
+    {
+        QTest::addColumn<double>("where");
+        QTest::newRow("at the start") << 0.0;
+        QTest::newRow("in the middle") << 0.5;
+        QTest::newRow("at the end") << 1.0;
+    }
+    void manyLinesCostLinear()
+    {
+        QFETCH(double, where);
+        constexpr int lines = 20'000;
+        const QString pasted = QString("1\n").repeated(lines);
+        EditableText content;
+        DocumentEditing document(content);
+        document.insertFragment(pasted);
+        const std::pair<const char*, std::function<void()>> steps[] = {
+            {"paste", [&] { content.moveCaret(int(where * content.size()) / 2 * 2), document.insertFragment(pasted); }},
+            {"undo", [&] { QVERIFY(document.undo()); }},
+            {"redo", [&] { QVERIFY(document.redo()); }},
+            {"delete", [&] { content.select(0, content.size()), document.removeSelectedText(); }},
+            {"undo the deletion", [&] { QVERIFY(document.undo()); }},
+        };
+        for (const auto& [name, step] : steps) {
+            const std::size_t before = document.movedPieces();
+            step();
+            const std::size_t moved = document.movedPieces() - before;
+            QVERIFY2(moved <= 2 * std::size_t(content.size()) + 8,
+                     qPrintable(QStringLiteral("%1 moved %2").arg(name).arg(moved)));
+        }
+        QCOMPARE(content.text(), pasted + pasted);
     }
 };
 
