@@ -1,5 +1,5 @@
 // The windows in the user's language: which translation the user's languages choose, the words
-// of both windows, the report and the messages in a translation, English where the design's
+// of both windows, the report and the messages in a translation, English where the window's
 // texts stay, and the help page in the window's language.
 #include "AboutLayout.h"
 #include "GraphCanvas.h"
@@ -339,7 +339,7 @@ private slots:
         QCOMPARE(child<QListWidget>(*window, "List1")->item(0)->text(), "abs()");
     }
 
-    // Without a translation every word is the design's own, as the tables hold it.
+    // Without a translation every word is the English one, as the tables hold it.
     void mainWindowInEnglish()
     {
         std::optional<Translations> english;
