@@ -1,7 +1,8 @@
 // The result box. Keys, mouse, input methods and drops follow Qt's plain text box; the editing
 // itself is DocumentEditing's, the lines ResultLines'. A line is laid out only when it shows, and
-// its layout kept until the text changes. Kerning is off, so that a laid-out line is as wide as
-// the sum of widths that placed its break.
+// its layout kept until the text changes. Lines are laid out kerned, as in Qt's text box, so that
+// Up and Down keep the same column as there; their breaks were placed by the characters' own
+// widths, which kerning changes by a fraction of a pixel a pair, mostly narrowing the line.
 #include "ResultBox.h"
 
 #include <QApplication>
@@ -51,13 +52,6 @@ void ResultBox::clearContent()
     content().select(0, content().size());
     m_editing.removeSelectedText();
     changed(true, false);
-}
-
-QFont ResultBox::textFont() const
-{
-    QFont unkerned = font();
-    unkerned.setKerning(false);
-    return unkerned;
 }
 
 qreal ResultBox::wrapWidth() const

@@ -53,7 +53,6 @@ protected:
     int lineStart(int position) override;
     int lineEnd(int position) override;
     bool isMultiLine() const override { return true; }
-    QFont textFont() const override;
 
     void forgetHistory() override;
     bool undoStep() override;

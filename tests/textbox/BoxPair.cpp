@@ -134,7 +134,7 @@ void drop(QWidget* target, const QString& text, QPoint at)
 template <class Reference, class Ours>
 class Pair : public BoxPair {
 public:
-    Pair(QSize size) : m_size(size)
+    Pair(QSize size, const QFont& font) : m_size(size), m_font(font)
     {
         // Shown but not mapped: the boxes get every event and lay out for their size, and
         // nothing is painted.
@@ -152,7 +152,7 @@ protected:
         m_ours = std::make_unique<Ours>(&m_window);
         int top = 5;
         for (QWidget* box : {static_cast<QWidget*>(m_reference.get()), static_cast<QWidget*>(m_ours.get())}) {
-            box->setFont(boxFont());
+            box->setFont(m_font);
             box->setGeometry(QRect(QPoint(5, top), m_size));
             box->show();
             top += m_size.height() + 10;
@@ -161,6 +161,7 @@ protected:
 
     QWidget m_window;
     QSize m_size;
+    QFont m_font;
     std::unique_ptr<Reference> m_reference;
     std::unique_ptr<Ours> m_ours;
 };
@@ -168,7 +169,7 @@ protected:
 // A Qt line edit with its selection draggable, as ours is.
 class LinePair final : public Pair<QLineEdit, InputBox> {
 public:
-    LinePair() : Pair({900, 30}) {}
+    LinePair() : Pair({900, 30}, boxFont()) {}
     void reset(const QString& text, int anchor, int caret) override
     {
         renew();
@@ -230,7 +231,7 @@ public:
 // A Qt plain text box laid out left to right, whose Tab key moves the focus, as ours does.
 class PlainPair final : public Pair<QPlainTextEdit, ResultBox> {
 public:
-    PlainPair() : Pair({900, 300}) {}
+    explicit PlainPair(const QFont& font) : Pair({900, 300}, font) {}
     void resetBoxes(const QString& text, int anchor, int caret)
     {
         renew();
@@ -490,9 +491,9 @@ std::unique_ptr<BoxPair> makeLinePair()
     return std::make_unique<LinePair>();
 }
 
-std::unique_ptr<BoxPair> makePlainPair()
+std::unique_ptr<BoxPair> makePlainPair(std::optional<QFont> font)
 {
-    return std::make_unique<PlainPair>();
+    return std::make_unique<PlainPair>(font.value_or(boxFont()));
 }
 
 } // namespace pellitor::testing

@@ -4,6 +4,7 @@
 // X11 selection. First every editing key Qt binds, on texts with surrogate pairs, combining marks
 // and right-to-left letters; then a seeded random walk. A difference is shrunk to its fewest steps.
 #include "BoxPair.h"
+#include "DesignFont.h"
 
 #include <QClipboard>
 #include <QtTest>
@@ -213,6 +214,30 @@ std::vector<Sequence> everyKey(const QString* texts, std::size_t count)
     return sequences;
 }
 
+// Up, Down and the page keys from every position of lines of different widths, there and back: a
+// proportional font puts the kept column between two characters of the other line.
+std::vector<Sequence> verticalMoves()
+{
+    const QString texts[] = {
+        QStringLiteral("Fun\n  ="),
+        QStringLiteral("Func\n  y=0"),
+        QStringLiteral("Function y=2cos(x^2)/x\n  x=1\n  y=1.0806"),
+        QStringLiteral("iiil\nWWmw\n.,;:\n\nxy"),
+    };
+    const std::pair<QKeySequence::StandardKey, QKeySequence::StandardKey> keys[] = {
+        {QKeySequence::MoveToPreviousLine, QKeySequence::MoveToNextLine},
+        {QKeySequence::SelectNextLine, QKeySequence::SelectPreviousLine},
+        {QKeySequence::MoveToNextPage, QKeySequence::MoveToPreviousPage},
+        {QKeySequence::SelectPreviousPage, QKeySequence::SelectNextPage},
+    };
+    std::vector<Sequence> sequences;
+    for (const QString& text : texts)
+        for (const int at : positions(text))
+            for (const auto& [there, back] : keys)
+                sequences.push_back({text, at, at, {Step::pressed(there), Step::pressed(there), Step::pressed(back)}});
+    return sequences;
+}
+
 std::vector<Sequence> walk(quint32 seed, bool multiLine)
 {
     Walk random(seed, multiLine);
@@ -251,6 +276,13 @@ private slots:
     {
         auto pair = makePlainPair();
         compare(*pair, everyKey(PlainTexts, std::size(PlainTexts)));
+    }
+
+    void plainVerticalMovesInTheDesignFont()
+    {
+        pellitor::platform::registerDesignFonts();
+        auto pair = makePlainPair(pellitor::platform::designFont());
+        compare(*pair, verticalMoves());
     }
 
     // The cases the random walk meets only now and then, spelled out.
