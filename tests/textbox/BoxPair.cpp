@@ -166,7 +166,7 @@ protected:
     std::unique_ptr<Ours> m_ours;
 };
 
-// A Qt line edit with its selection draggable, as ours is.
+// A Qt line edit with its selection draggable, as ours is (for a drag; see beforeStep).
 class LinePair final : public Pair<QLineEdit, InputBox> {
 public:
     LinePair() : Pair({900, 30}, boxFont()) {}
@@ -217,15 +217,33 @@ public:
         return QPoint(bestStart + bestLength / 2, y);
     }
     QWidget* mouseTarget(QWidget* box) const override { return box == m_ours.get() ? m_ours->viewport() : box; }
+    void beforeStep(const Step& step) override
+    {
+        // Deliberate difference (README): a press in the selection of Qt's line edit whose
+        // selection can be dragged, released without a drag, drops the selection and leaves the
+        // caret; ours puts the caret where the button went up, as a line edit with nothing to
+        // drag does on a click. So a click goes to such a line edit, and a drag to a draggable
+        // one, which ends the comparison when it started no drag.
+        m_reference->setDragEnabled(step.kind == Step::Drag);
+        m_dragFromSelection = step.kind == Step::Drag && m_reference->hasSelectedText();
+        m_caretBefore = m_reference->cursorPosition();
+    }
     bool comparable() const override
     {
+        const bool pressedWithoutDrag = m_dragFromSelection && !m_reference->hasSelectedText()
+                                        && m_reference->cursorPosition() == m_caretBefore;
         // Deliberate differences (README): Qt's line edit turns right to left when its text starts
         // with a right-to-left letter, ours stays left to right; after some redos it leaves its
         // caret past the end of the text, or a broken selection (starting at -1, after redoing
         // the deletion of one character selected leftwards); ours keeps both within the text.
-        return !m_reference->text().isRightToLeft() && m_reference->cursorPosition() <= m_reference->text().size()
+        return !pressedWithoutDrag && !m_reference->text().isRightToLeft()
+               && m_reference->cursorPosition() <= m_reference->text().size()
                && !(m_reference->hasSelectedText() && m_reference->selectionStart() < 0);
     }
+
+private:
+    bool m_dragFromSelection = false;
+    int m_caretBefore = 0;
 };
 
 // A Qt plain text box laid out left to right, whose Tab key moves the focus, as ours does.

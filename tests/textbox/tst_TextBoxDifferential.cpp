@@ -334,6 +334,8 @@ private:
             << Sequence{"abcdef", 0, 0, {key(QKeySequence::Delete), key(QKeySequence::Delete), undo}};
         QTest::newRow("click, double click, triple click")
             << Sequence{"ab cd ef", 0, 0, {at(Step::Click, 4), at(Step::DoubleClick, 4), at(Step::TripleClick, 1)}};
+        QTest::newRow("click inside a selection")
+            << Sequence{"sin(x) + cos(yy)*12.5", 2, 8, {at(Step::Click, 5), at(Step::Click, 4)}};
         QTest::newRow("shift click") << Sequence{"ab cd ef", 1, 1, {Step::mouse(Step::Click, 5, 0, Qt::ShiftModifier)}};
         QTest::newRow("drag select") << Sequence{"ab cd ef", 0, 0, {at(Step::Drag, 1, 6)}};
         QTest::newRow("middle click") << Sequence{"ab cd",
