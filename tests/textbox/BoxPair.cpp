@@ -292,12 +292,11 @@ public:
     }
     void beforeStep(const Step& step) override
     {
-        // Deliberate difference (README): Enter over a selection made rightwards across a line
-        // break makes Qt's box record extra undo steps that only move the caret.
-        const QTextCursor cursor = m_reference->textCursor();
+        // Deliberate difference (README): Enter with the caret on an empty line makes Qt's box
+        // first reset the line's formats, steps of its undo history that change no character.
         const bool enter = step.kind == Step::Key && step.key.keyboardModifiers() == Qt::NoModifier
                            && (step.key.key() == Qt::Key_Return || step.key.key() == Qt::Key_Enter);
-        if (enter && cursor.position() > cursor.anchor() && cursor.selectedText().contains(QChar::ParagraphSeparator))
+        if (enter && m_reference->textCursor().block().text().isEmpty())
             m_left = true;
     }
     bool comparable() const override { return !m_left; }
