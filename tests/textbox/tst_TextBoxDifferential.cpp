@@ -60,6 +60,7 @@ const QKeySequence::StandardKey EditingKeys[] = {
     QKeySequence::DeleteEndOfLine,
     QKeySequence::DeleteCompleteLine,
     QKeySequence::InsertParagraphSeparator,
+    QKeySequence::InsertLineSeparator,
     QKeySequence::Backspace,
 };
 
@@ -377,6 +378,12 @@ private:
                             3,
                             3,
                             {at(Step::DoubleClick, 13), at(Step::Drag, 13, 0), key(QKeySequence::SelectNextLine)}};
+            QTest::newRow("Shift+Enter, then everything copied")
+                << Sequence{"ab",
+                            1,
+                            1,
+                            {Step::pressed(QKeyCombination(Qt::SHIFT | Qt::Key_Return)), type("c"),
+                             key(QKeySequence::SelectAll), key(QKeySequence::Copy), undo}};
             QTest::newRow("paste at the start")
                 << Sequence{"ab\ncd",
                             0,
