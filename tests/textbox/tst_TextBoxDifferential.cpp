@@ -384,6 +384,22 @@ private:
                             1,
                             {Step::pressed(QKeyCombination(Qt::SHIFT | Qt::Key_Return)), type("c"),
                              key(QKeySequence::SelectAll), key(QKeySequence::Copy), undo}};
+            const Step shiftEnter = Step::pressed(QKeyCombination(Qt::SHIFT | Qt::Key_Return));
+            QTest::newRow("blanks before a Shift+Enter break, reached by Up and by a click")
+                << Sequence{"a  bcd",
+                            3,
+                            3,
+                            {shiftEnter, key(QKeySequence::MoveToNextChar), key(QKeySequence::MoveToNextChar),
+                             key(QKeySequence::MoveToPreviousLine), at(Step::Click, 0), at(Step::Click, 2)}};
+            QTest::newRow("double click on a line that holds only its Shift+Enter break")
+                << Sequence{"ab", 2, 2, {shiftEnter, shiftEnter, at(Step::DoubleClick, 3)}};
+            QTest::newRow("Delete over characters typed at different times")
+                << Sequence{"ab",
+                            1,
+                            1,
+                            {type("x"), key(QKeySequence::MoveToEndOfLine), type("y"),
+                             key(QKeySequence::MoveToStartOfLine), key(QKeySequence::Delete), key(QKeySequence::Delete),
+                             key(QKeySequence::Delete), undo, undo}};
             QTest::newRow("paste at the start")
                 << Sequence{"ab\ncd",
                             0,
