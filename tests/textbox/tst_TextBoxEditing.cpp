@@ -266,6 +266,44 @@ private slots:
         QTRY_VERIFY(paints.count > settled);
     }
 
+    void enterOnAnEmptyLineIsOneStep_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("undone"); // the text after each undo, until none is left
+        QTest::newRow("cut to an empty box") << "x" << 1 << 0 << "cut" << QStringList{"", "x"};
+        QTest::newRow("Backspace to an empty box") << "x" << 1 << 1 << "backspace" << QStringList{"", "x"};
+        QTest::newRow("an empty line between two") << "a\n\nb" << 2 << 2 << "" << QStringList{"a\n\nb"};
+        QTest::newRow("a selection that ends on an empty line")
+            << "ab\n\ncd" << 1 << 3 << "" << QStringList{"ab\n\ncd"};
+    }
+    // Deliberate (README): Enter with the caret on an empty line is one undo step, where Qt's
+    // plain text box first records a reset of the line's formats that changes no character.
+    void enterOnAnEmptyLineIsOneStep()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, anchor);
+        QFETCH(int, caret);
+        QFETCH(QString, edit);
+        QFETCH(QStringList, undone);
+        ResultBox box;
+        box.setPlainText(text);
+        box.setSelection(anchor, caret - anchor);
+        if (edit == "cut")
+            box.cut();
+        else if (edit == "backspace")
+            QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Return);
+        for (const QString& expected : undone) {
+            QVERIFY(box.isUndoAvailable());
+            box.undo();
+            QCOMPARE(box.text(), expected);
+        }
+        QVERIFY(!box.isUndoAvailable());
+    }
+
     void historyIsBounded_data()
     {
         QTest::addColumn<bool>("multiLine");
