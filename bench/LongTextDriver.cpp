@@ -17,6 +17,10 @@
 // types a key there, then clicks into the result box, pastes it there too and types a key, with
 // the same idle spells, and clicks on "Arc".
 //
+// The kind "lines" brings N lines of "1" (a pasted report) into the result box: the driver clicks
+// into it, pastes them at its end, goes to its start with Ctrl+Home, pastes them there, undoes
+// that paste with Ctrl+Z and redoes it with Ctrl+Shift+Z, and clicks on "Arc".
+//
 // Before each input the driver waits until the window has sent no frame (but a caret's blink)
 // for 0.3 s. The input goes through the XTEST extension; "shown" is the first DAMAGE
 // notification, after the input was sent, of a rectangle that overlaps the control which must
@@ -353,7 +357,7 @@ std::string hostile(const std::string& kind, long length)
         for (char32_t code = 1; code < 0x20; ++code)
             pattern.push_back(code);
     else if (kind != "marks" && kind != "wide")
-        fail("--kind is one of expression, rtl, mixed, marks, wide, controls");
+        fail("--kind is one of expression, rtl, mixed, marks, wide, controls, lines");
     std::string text;
     long units = 0;
     for (long i = 0; units < length; ++i) {
@@ -400,6 +404,23 @@ void report(const char* name, double milliseconds)
 int main(int argc, char** argv)
 {
     const Options options = parse(argc, argv);
+    if (options.kind == "lines") {
+        std::string lines;
+        for (long i = 0; i < options.length; ++i)
+            lines += "1\n";
+        Driver driver(options.window, lines);
+        driver.click(Text4);
+        driver.settle(0.5);
+        report("paste_end_ms", driver.keys({XK_Control_L, XK_v}, Text4));
+        driver.keys({XK_Control_L, XK_Home}, Text4);
+        report("paste_start_ms", driver.keys({XK_Control_L, XK_v}, Text4));
+        report("undo_ms", driver.keys({XK_Control_L, XK_z}, Text4));
+        report("redo_ms", driver.keys({XK_Control_L, XK_Shift_L, XK_z}, Text4));
+        idleSpell(driver, options, "text4");
+        report("click_arc_ms", driver.click(Option1));
+        std::printf("peak_rss_kib %ld\n", peakResidentKiB(options.pid));
+        return 0;
+    }
     if (options.kind != "expression") {
         Driver driver(options.window, hostile(options.kind, options.length));
         driver.click(Text1);

@@ -1,13 +1,17 @@
 // The Calculate command through the real window (offscreen): the expression and the parameter put
 // into their boxes, Enter in the expression box, the report laid out in the result box. Lengths
-// from 1,000 to 1,000,000 characters, so that Google Benchmark fits the cost against the length.
+// from 1,000 to 1,000,000 characters, so that Google Benchmark fits the cost against the length;
+// and a syntax error's box for an undefined symbol of up to 10^7 letters.
 #include "GraphLink.h"
 #include "InputBox.h"
+#include "QtMessageBox.h"
 #include "ResultBox.h"
+#include "TranslatedMessageBox.h"
 #include "frmMain.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -91,6 +95,40 @@ BENCHMARK_CAPTURE(BM_KeyAtTheEnd, graph_closed, false)
 BENCHMARK_CAPTURE(BM_KeyAtTheEnd, graph_open, true)
     ->RangeMultiplier(10)
     ->Range(1'000'000, 10'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A syntax error whose undefined symbol is a name of that many letters ("2+yy...y"), shown in
+// the real message box as the program shows it: from Enter (the whole Calculate command) and from
+// the message alone, each to the box on the screen. The box closes as soon as it shows.
+void BM_UndefinedSymbol(benchmark::State& state, bool fromEnter)
+{
+    platform::QtMessageBox qtBoxes;
+    TranslatedMessageBox boxes(qtBoxes);
+    const platform::InstallGuard<platform::MessageBox> shown(boxes);
+    auto* text1 = window->findChild<InputBox*>("Text1");
+    const QString name(static_cast<qsizetype>(state.range(0)), u'y');
+    const std::u16string message = u"Character 1:  Undefined symbol : '" + name.toStdU16String() + u"'";
+    for (auto _ : state) {
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        if (fromEnter) {
+            text1->setText("2+" + name);
+            emit text1->enterPressed();
+        } else {
+            boxes.present(message, u"Syntax Error", 16);
+        }
+    }
+    state.SetComplexityN(state.range(0));
+}
+
+BENCHMARK_CAPTURE(BM_UndefinedSymbol, from_enter, true)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 10'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_UndefinedSymbol, box_alone, false)
+    ->RangeMultiplier(10)
+    ->Range(1'000, 10'000'000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

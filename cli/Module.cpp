@@ -106,10 +106,11 @@ std::variant<void*, std::string> loadModuleSymbol(const std::string& name, const
         if (module == nullptr)
             return std::string(::dlerror());
         const auto* build = static_cast<const char* const*>(::dlsym(module, ModuleBuildSymbol));
-        if (build == nullptr || std::strcmp(*build, ModuleBuild) != 0) {
-            ::dlclose(module);
+        // A module from another build stays loaded: the program ends with the message, and the
+        // libraries that came with it (Qt, the GL dispatch) do not all give back their memory
+        // when they are unloaded.
+        if (build == nullptr || std::strcmp(*build, ModuleBuild) != 0)
             return where + ": it is from another build of pellitor";
-        }
         if (void* const entry = ::dlsym(module, symbol))
             return entry;
         return where + ": " + ::dlerror();

@@ -212,6 +212,61 @@ void paintTitle(QPainter& painter, const Layout& layout)
     painter.drawText(QPointF((width - titleMetrics.horizontalAdvance(title)) / 2, Gap + titleMetrics.ascent()), title);
 }
 
+// A piece in the picture's pixels with the points left out that lie within Tolerance of the
+// straight line through their neighbours that stay: a curve sampled twice per pixel column is
+// mostly runs of nearly straight steps, and each step costs the stroker a join. Each run grows
+// while the slope from its first point to the next candidate keeps every point between within
+// Tolerance vertically (which bounds their distance from the line too), in one pass.
+std::vector<QPointF> simplified(const Layout& layout, const std::vector<Point>& piece)
+{
+    constexpr double Tolerance = 0.05;
+    std::vector<QPointF> kept;
+    kept.reserve(piece.size());
+    QPointF anchor; // where the run starts, a point that stays
+    QPointF last;   // the run's end so far
+    bool open = false;
+    // The slopes from anchor that keep every point of the run within Tolerance.
+    double lowest = 0.0;
+    double highest = 0.0;
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        const QPointF point(layout.px(piece[i].x), layout.py(piece[i].y));
+        if (i == 0) {
+            kept.push_back(point);
+            anchor = point;
+            continue;
+        }
+        if (open) {
+            const double slope = (point.y() - anchor.y()) / (point.x() - anchor.x());
+            if (!(point.x() > anchor.x() && slope >= lowest && slope <= highest)) {
+                kept.push_back(last);
+                anchor = last;
+                open = false;
+            }
+        }
+        const double across = point.x() - anchor.x();
+        const double rise = point.y() - anchor.y();
+        if (!(across > 0.0) || !std::isfinite(rise / across)) {
+            // No straight run goes through it (a point beyond the picture's reach of numbers):
+            // it stays, as it is.
+            kept.push_back(point);
+            anchor = point;
+            open = false;
+            continue;
+        }
+        if (!open) {
+            lowest = -HUGE_VAL;
+            highest = HUGE_VAL;
+            open = true;
+        }
+        lowest = std::max(lowest, (rise - Tolerance) / across);
+        highest = std::min(highest, (rise + Tolerance) / across);
+        last = point;
+    }
+    if (open)
+        kept.push_back(last);
+    return kept;
+}
+
 // The curve: each piece one path, cut to the frame, so that a far value never becomes a
 // coordinate the rasteriser must cope with.
 void paintCurve(QPainter& painter, const Layout& layout)
@@ -247,10 +302,11 @@ void paintCurve(QPainter& painter, const Layout& layout)
         path.clear();
         travel = 0.0;
     };
-    for (const std::vector<Point>& piece : layout.picture.pieces) {
+    for (const std::vector<Point>& samples : layout.picture.pieces) {
+        const std::vector<QPointF> piece = simplified(layout, samples);
         for (std::size_t i = 1; i < piece.size(); ++i) {
-            QPointF a(layout.px(piece[i - 1].x), layout.py(piece[i - 1].y));
-            QPointF b(layout.px(piece[i].x), layout.py(piece[i].y));
+            QPointF a = piece[i - 1];
+            QPointF b = piece[i];
             if (!clip(a, b, reach))
                 continue;
             if (std::fabs(b.x() - a.x()) <= 1.0 && std::fabs(b.y() - a.y()) > Steep) {

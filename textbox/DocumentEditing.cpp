@@ -137,6 +137,7 @@ std::size_t DocumentEditing::splitAt(int position)
             const int before = position - start;
             Piece after{piece.length - before, piece.origin + before, false};
             piece.length = before;
+            m_moved += m_pieces.size() - i - 1;
             m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(i) + 1, after);
             return i + 1;
         }
@@ -147,19 +148,21 @@ std::size_t DocumentEditing::splitAt(int position)
 
 void DocumentEditing::splicePieces(int position, const std::vector<Piece>& pieces, const QString& text, bool keepCursor)
 {
-    std::size_t at = splitAt(position);
+    const std::size_t at = splitAt(position);
+    // A text joins the piece before it when it follows on from it in the buffer; the rest go in
+    // with one insertion, so that a paste of many lines moves the pieces after it once.
+    std::vector<Piece> joined;
+    joined.reserve(pieces.size());
     for (const Piece& piece : pieces) {
-        // A text joins the piece before it when it follows on from it in the buffer.
-        if (!piece.lineBreak && at > 0) {
-            Piece& before = m_pieces[at - 1];
-            if (!before.lineBreak && before.origin + before.length == piece.origin) {
-                before.length += piece.length;
-                continue;
-            }
+        Piece* before = !joined.empty() ? &joined.back() : at > 0 ? &m_pieces[at - 1] : nullptr;
+        if (!piece.lineBreak && before && !before->lineBreak && before->origin + before->length == piece.origin) {
+            before->length += piece.length;
+            continue;
         }
-        m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(at), piece);
-        ++at;
+        joined.push_back(piece);
     }
+    m_moved += m_pieces.size() - at;
+    m_pieces.insert(m_pieces.begin() + std::ptrdiff_t(at), joined.begin(), joined.end());
     m_content.replace(position, 0, text);
     adjustTracked(position, int(text.size()), keepCursor);
 }
@@ -174,12 +177,17 @@ void DocumentEditing::insertRuns(int position, const std::vector<Run>& runs, boo
 {
     QString text;
     std::vector<Piece> pieces;
+    pieces.reserve(runs.size());
     for (const Run& run : runs) {
         text += run.lineBreak ? QStringLiteral("\n") : run.text;
         pieces.push_back({run.lineBreak ? 1 : int(run.text.size()), run.origin, run.lineBreak});
     }
     splicePieces(position, pieces, text, false);
-    // The steps as the document records them, one insertion after the other.
+    // The steps as the document records them, one insertion after the other; room for them all at
+    // once, as the history grows by half again at least.
+    const std::size_t needed = m_undoState + runs.size() + 2;
+    if (m_stack.capacity() < needed)
+        m_stack.reserve(std::max(needed, m_stack.capacity() * 3 / 2));
     int at = position;
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const Run& run = runs[i];
@@ -201,6 +209,7 @@ std::vector<DocumentEditing::Piece> DocumentEditing::takePieces(int position, in
     const std::size_t first = splitAt(position);
     const std::size_t last = splitAt(position + length);
     std::vector<Piece> taken(m_pieces.begin() + std::ptrdiff_t(first), m_pieces.begin() + std::ptrdiff_t(last));
+    m_moved += m_pieces.size() - last;
     m_pieces.erase(m_pieces.begin() + std::ptrdiff_t(first), m_pieces.begin() + std::ptrdiff_t(last));
     // The pieces on either side join when they follow on from each other in the buffer.
     if (first > 0 && first < m_pieces.size()) {
@@ -208,6 +217,7 @@ std::vector<DocumentEditing::Piece> DocumentEditing::takePieces(int position, in
         const Piece& after = m_pieces[first];
         if (!before.lineBreak && !after.lineBreak && before.origin + before.length == after.origin) {
             before.length += after.length;
+            m_moved += m_pieces.size() - first - 1;
             m_pieces.erase(m_pieces.begin() + std::ptrdiff_t(first));
         }
     }
@@ -474,10 +484,19 @@ void DocumentEditing::applyPending(PendingChange& pending)
 {
     if (pending.position < 0)
         return;
-    if (pending.removal)
+    if (pending.removal) {
         takePieces(pending.position, pending.length, pending.keepCursor);
-    else
-        splicePieces(pending.position, pending.pieces, pending.text, pending.keepCursor);
+    } else {
+        std::vector<Piece> pieces(pending.front.rbegin(), pending.front.rend());
+        pieces.insert(pieces.end(), pending.back.begin(), pending.back.end());
+        QString text;
+        text.reserve(pending.length);
+        for (auto it = pending.frontTexts.rbegin(); it != pending.frontTexts.rend(); ++it)
+            text += *it;
+        for (const QString& part : pending.backTexts)
+            text += part;
+        splicePieces(pending.position, pieces, text, pending.keepCursor);
+    }
     pending = {};
 }
 
@@ -488,7 +507,7 @@ void DocumentEditing::gatherRemoval(PendingChange& pending, const Command& comma
     if (!(before || after) || pending.keepCursor != command.keepCursor)
         applyPending(pending);
     if (pending.position < 0)
-        pending = {true, command.position, 0, command.keepCursor, {}, {}};
+        pending = {true, command.position, 0, command.keepCursor, {}, {}, {}, {}};
     if (before)
         pending.position = command.position;
     pending.length += command.length;
@@ -502,13 +521,13 @@ void DocumentEditing::gatherInsertion(PendingChange& pending, const Command& com
     if (!(atEnd || atStart) || pending.keepCursor != command.keepCursor)
         applyPending(pending);
     if (pending.position < 0)
-        pending = {false, command.position, 0, command.keepCursor, {}, {}};
+        pending = {false, command.position, 0, command.keepCursor, {}, {}, {}, {}};
     if (pending.length > 0 && command.position == pending.position) {
-        pending.pieces.insert(pending.pieces.begin(), piece);
-        pending.text.prepend(command.text);
+        pending.front.push_back(piece);
+        pending.frontTexts.push_back(command.text);
     } else {
-        pending.pieces.push_back(piece);
-        pending.text += command.text;
+        pending.back.push_back(piece);
+        pending.backTexts.push_back(command.text);
     }
     pending.length += command.length;
 }

@@ -53,6 +53,9 @@ public:
     bool canUndo() const { return m_undoState > 0; }
     bool canRedo() const { return m_undoState < m_stack.size(); }
     std::size_t historySize() const { return m_held; }
+    // How many pieces insertions and removals have shifted along the list of pieces since this
+    // was made: what an edit costs besides its own text.
+    std::size_t movedPieces() const { return m_moved; }
 
     // A selection kept apart from the caret's (the word a double click chose): it moves with the
     // text as the document's own cursors do, and shrinks to nothing when its text goes.
@@ -115,8 +118,13 @@ private:
         int position = -1; // -1: nothing gathered yet
         int length = 0;
         bool keepCursor = false;
-        std::vector<Piece> pieces;
-        QString text;
+        // An insertion's pieces and their texts; those that went in front of the others (an undo
+        // takes a removal's steps back from the last) are kept in reverse, so that none costs
+        // more than the one before it.
+        std::vector<Piece> front;
+        std::vector<QString> frontTexts;
+        std::vector<Piece> back;
+        std::vector<QString> backTexts;
     };
     // The text an undo or redo touched last, which the caret goes after; position -1 after a
     // format change.
@@ -142,6 +150,7 @@ private:
     EditableText& m_content;
     std::size_t m_budget;
     std::vector<Piece> m_pieces;
+    std::size_t m_moved = 0;
     int m_bufferEnd = 0;
     std::vector<Command> m_stack;
     std::size_t m_undoState = 0;

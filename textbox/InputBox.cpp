@@ -275,8 +275,11 @@ void InputBox::mouseMoveEvent(QMouseEvent* event)
 void InputBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_dragDelay.isActive()) {
+        // The press in the selection started no drag: it was a click, which puts the caret where
+        // it landed, with nothing selected.
         m_dragDelay.stop();
-        userEdit([this] { m_editing.deselect(); });
+        const QPoint at = event->position().toPoint();
+        userEdit([&] { m_editing.moveCursor(positionAt(at), false); });
         return;
     }
     if (!QGuiApplication::clipboard()->supportsSelection())

@@ -1,7 +1,8 @@
 // The result box. Keys, mouse, input methods and drops follow Qt's plain text box; the editing
 // itself is DocumentEditing's, the lines ResultLines'. A line is laid out only when it shows, and
-// its layout kept until the text changes. Kerning is off, so that a laid-out line is as wide as
-// the sum of widths that placed its break.
+// its layout kept until the text changes. Lines are laid out kerned, as in Qt's text box, so that
+// Up and Down keep the same column as there; their breaks were placed by the characters' own
+// widths, which kerning changes by a fraction of a pixel a pair, mostly narrowing the line.
 #include "ResultBox.h"
 
 #include <QApplication>
@@ -51,13 +52,6 @@ void ResultBox::clearContent()
     content().select(0, content().size());
     m_editing.removeSelectedText();
     changed(true, false);
-}
-
-QFont ResultBox::textFont() const
-{
-    QFont unkerned = font();
-    unkerned.setKerning(false);
-    return unkerned;
 }
 
 qreal ResultBox::wrapWidth() const
@@ -125,9 +119,25 @@ int ResultBox::positionAt(const QPoint& point)
 {
     const int offset = int(std::floor(qreal(point.y() - Margin) / m_lineHeight));
     const int line = std::clamp(verticalScrollBar()->value() + offset, 0, visualLineCount() - 1);
+    return positionInLine(line, point.x() - Margin);
+}
+
+int ResultBox::positionInLine(int line, qreal x)
+{
     const auto [start, end] = visualLine(line);
-    const int at = start + lineLayout(line).lineAt(0).xToCursor(point.x() - Margin, QTextLine::CursorBetweenCharacters);
-    return std::clamp(at, start, end);
+    const QTextLine laidOut = lineLayout(line).lineAt(0);
+    // The blanks that end a line broken with Shift+Enter take no position of their own, as in
+    // Qt's text layouts: right of the line's start and from where they start, x falls before the
+    // line separator.
+    const QString& text = content().text();
+    if (end < content().size() && text.at(end) == QChar::LineSeparator) {
+        int blanks = end;
+        while (blanks > start && text.at(blanks - 1).isSpace())
+            --blanks;
+        if (blanks < end && x > 0 && x >= laidOut.cursorToX(blanks - start))
+            return end;
+    }
+    return std::clamp(start + laidOut.xToCursor(x, QTextLine::CursorBetweenCharacters), start, end);
 }
 
 qreal ResultBox::caretX(int position)
@@ -187,8 +197,7 @@ int ResultBox::verticalMove(int position, int lines)
         return -1;
     if (!m_column)
         m_column = caretX(position);
-    const auto [start, end] = visualLine(target);
-    return std::clamp(start + lineLayout(target).lineAt(0).xToCursor(*m_column), start, end);
+    return positionInLine(target, *m_column);
 }
 
 void ResultBox::move(int position, bool select, bool vertical)
@@ -560,7 +569,9 @@ void ResultBox::mouseDoubleClickEvent(QMouseEvent* event)
         EditableText& c = content();
         c.moveCaret(positionAt(at));
         const auto [start, end] = visualLine(lineOf(c.caret()));
-        if (end > start) {
+        // A line ended by Shift+Enter holds its line separator, as in Qt's text document, so
+        // the word around it is selected even where nothing else is on the line.
+        if (end > start || (end < c.size() && c.text().at(end) == QChar::LineSeparator)) {
             const auto [wordStart, wordEnd] = m_editing.wordUnder(c.caret());
             c.select(wordStart, wordEnd);
             selected = true;

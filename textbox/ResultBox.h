@@ -27,7 +27,7 @@ public:
     void clearContent();
     // The lines as the box shows them: [start, end) of each, without its line break.
     int visualLineCount() const { return m_lines.count(); }
-    std::pair<int, int> visualLine(int line) const { return m_lines.line(text(), line); }
+    std::pair<int, int> visualLine(int line) const { return m_lines.line(content().text(), line); }
     // How many characters the box has wrapped into lines since it was made: what an edit costs
     // besides laying out (TextBoxBase::laidOutCharacters).
     qint64 wrappedCharacters() const { return m_lines.wrapped(); }
@@ -53,7 +53,6 @@ protected:
     int lineStart(int position) override;
     int lineEnd(int position) override;
     bool isMultiLine() const override { return true; }
-    QFont textFont() const override;
 
     void forgetHistory() override;
     bool undoStep() override;
@@ -75,6 +74,8 @@ private:
     void move(int position, bool select, bool vertical = false);
     // The position lines visual lines away at the kept column, or -1 past the first or last line.
     int verticalMove(int position, int lines);
+    // The position nearest to x (from the text's left edge) on a visual line.
+    int positionInLine(int line, qreal x);
     int linesPerPage() const;
     void extendByWords(int position, qreal x);
     void extendByLines(int position);

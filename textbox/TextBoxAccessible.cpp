@@ -2,6 +2,7 @@
 // the offset outwards, never by scanning the whole text.
 #include "TextBoxAccessible.h"
 
+#include "ModalBlocking.h"
 #include "TextBoxBase.h"
 #include "TextBridgeGuard.h"
 
@@ -56,9 +57,12 @@ void* TextBoxAccessible::interface_cast(QAccessible::InterfaceType type)
 QAccessible::State TextBoxAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    // Both kinds of box take typing, the result box too.
-    state.editable = true;
-    state.readOnly = false;
+    // Both kinds of box take typing, the result box too; behind a modal window neither takes any
+    // input, as a mouse and the keyboard find them.
+    const bool blocked = platform::isBlockedByModalWindow(box());
+    state.disabled = state.disabled || blocked;
+    state.editable = !state.disabled;
+    state.readOnly = state.disabled;
     state.selectableText = true;
     state.multiLine = box()->isMultiLine();
     return state;
@@ -74,7 +78,7 @@ QString TextBoxAccessible::text(QAccessible::Text t) const
 void TextBoxAccessible::setText(QAccessible::Text t, const QString& text)
 {
     if (t == QAccessible::Value)
-        box()->replaceRange(0, characterCount(), text);
+        replaceText(0, characterCount(), text);
     else
         QAccessibleWidget::setText(t, text);
 }
@@ -308,12 +312,14 @@ void TextBoxAccessible::deleteText(int startOffset, int endOffset)
 
 void TextBoxAccessible::insertText(int offset, const QString& text)
 {
-    box()->replaceRange(offset, offset, text);
+    if (!state().readOnly)
+        box()->replaceRange(offset, offset, text);
 }
 
 void TextBoxAccessible::replaceText(int startOffset, int endOffset, const QString& text)
 {
-    box()->replaceRange(startOffset, endOffset == EndOffset ? characterCount() : endOffset, text);
+    if (!state().readOnly)
+        box()->replaceRange(startOffset, endOffset == EndOffset ? characterCount() : endOffset, text);
 }
 
 } // namespace pellitor

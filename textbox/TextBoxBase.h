@@ -23,7 +23,10 @@ class TextBoxBase : public QAbstractScrollArea {
 public:
     explicit TextBoxBase(QWidget* parent = nullptr);
 
-    QString text() const { return m_content.text(); }
+    // The text as the box hands it out (so also selectedText(), the clipboards and a drag): a
+    // multi-line box keeps a line broken with Shift+Enter as a line separator within its
+    // paragraph, as Qt's text document does, and reads it back as a line break, as Qt's does.
+    QString text() const { return handedOut(m_content.text()); }
     // Replaces the content and forgets the undo history (the program set it); the caret goes to
     // the end.
     void setText(const QString& text);
@@ -33,7 +36,7 @@ public:
     // caret at the selection's start.
     void setSelection(int start, int length);
     bool hasSelectedText() const { return m_content.hasSelection(); }
-    QString selectedText() const { return m_content.selectedText(); }
+    QString selectedText() const { return handedOut(m_content.selectedText()); }
     // The first selected position, or -1 with nothing selected.
     int selectionStart() const { return hasSelectedText() ? m_content.selectionStart() : -1; }
     // What an input method is composing at the caret: shown there, not yet part of the text.
@@ -172,6 +175,13 @@ protected:
 
 private:
     friend class TextBoxAccessible;
+
+    QString handedOut(QString text) const
+    {
+        if (isMultiLine())
+            text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        return text;
+    }
 
     void ensureCaretVisible() { ensureVisible(m_content.caret()); }
     // Tells assistive tools what changed in the text, and where the caret and selection went.

@@ -1,8 +1,12 @@
-// Stands between Qt's accessibility bridge (AT-SPI on the desktop's bus) and the text boxes, for
-// the two text calls whose arguments the bridge takes on trust: a range's extents, which it
-// measures one offset at a time over whatever range it is given (a range up to the largest int
-// never ends), and an insertion whose length it takes from the caller (it pads the text with
-// memory it does not own). Both reach the bridge clamped; every other call passes unchanged.
+// Stands between Qt's accessibility bridge (AT-SPI on the desktop's bus) and the program's
+// accessible objects. Two text calls whose arguments the bridge takes on trust reach it clamped: a
+// range's extents, which it measures one offset at a time over whatever range it is given (a
+// range up to the largest int never ends), and an insertion whose length it takes from the caller
+// (it pads the text with memory it does not own). Five calls that the bridge answers wrongly are
+// answered here instead, as the state is: the character at an offset (the bridge gives the first
+// byte of its UTF-8, sign-extended), the ranges within a rectangle (never answered), an action
+// (true even when refused), an added selection (false although made), and an edit of a text that
+// takes none (the bridge makes it). Every other call passes unchanged.
 #pragma once
 
 #include <QDBusVirtualObject>
@@ -26,6 +30,13 @@ public:
     // insertion's length no longer than its text, a range of extents no wider than the
     // characters that can show.
     static std::optional<QList<QVariant>> clamped(const QDBusMessage& message);
+    // The reply to a call answered here instead of by the bridge, doing what it asks if anything:
+    // GetCharacterAtOffset gives the character's code point (0 outside the text);
+    // GetBoundedRanges no range; DoAction false, doing nothing, on an object that is disabled or
+    // behind a modal window; AddSelection whether the selection now is the one asked for; an edit
+    // false, doing nothing, when the text takes no edits (not editable, read-only, disabled, or
+    // behind a modal window).
+    static std::optional<QDBusMessage> answered(const QDBusMessage& message);
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

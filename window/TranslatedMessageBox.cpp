@@ -1,6 +1,8 @@
 // The messages that the engine and the Calculate command show, and their translations.
 #include "TranslatedMessageBox.h"
 
+#include "ShortText.h"
+
 #include <QRegularExpression>
 
 #include <array>
@@ -52,8 +54,23 @@ TranslatedMessageBox::TranslatedMessageBox(platform::MessageBox& shown) : m_show
 
 void TranslatedMessageBox::present(const std::u16string& text, const std::u16string& title, std::int32_t style)
 {
-    m_shown.present(translate(QString::fromStdU16String(text)).toStdU16String(),
+    m_shown.present(translate(withShortenedName(QString::fromStdU16String(text))).toStdU16String(),
                     translate(QString::fromStdU16String(title)).toStdU16String(), style);
+}
+
+QString TranslatedMessageBox::withShortenedName(const QString& text)
+{
+    // "Character N:  Undefined symbol : '" + the name + "'": the name is letters and underscores.
+    static const QLatin1String quote("Undefined symbol : '");
+    const qsizetype at = text.indexOf(quote);
+    if (at < 0 || !text.endsWith(u'\''))
+        return text;
+    const qsizetype from = at + quote.size();
+    const qsizetype length = text.size() - 1 - from;
+    if (length <= LongestQuotedName)
+        return text;
+    return text.left(from) + graph::shortenedInTheMiddle(QStringView(text).sliced(from, length), LongestQuotedName)
+           + u'\'';
 }
 
 QString TranslatedMessageBox::translate(const QString& text)

@@ -15,8 +15,13 @@ public:
     // English, the program's own language, ends the search where it stands in the list, so an
     // English user whose later choices include German keeps the English texts. Pellitor's
     // translations lie in translations/ beside the program (a build tree) or in the installed
-    // data folder; Qt's own in Qt's translations folder, where they are installed.
+    // data folder; Qt's own in Qt's translations folder, where they are installed. A file that
+    // fails its check (TranslationCheck.h) is skipped, with one line on stderr, as if it were
+    // not there. Whatever a translation says, the windows stay left to right: their layout is
+    // fixed and their texts are formulas.
     Translations(const QStringList& languages, const QString& programFolder);
+    // The same with Qt's translations taken from qtFolder.
+    Translations(const QStringList& languages, const QString& programFolder, const QString& qtFolder);
     // Removes what it installed: the window speaks English again.
     ~Translations();
     Translations(const Translations&) = delete;
@@ -34,6 +39,9 @@ public:
     static QStringList userLanguages();
 
 private:
+    // The bytes a translator reads: checked, then kept for as long as it is installed.
+    QByteArray m_pellitorData;
+    QByteArray m_qtData;
     QTranslator m_pellitor;
     QTranslator m_qt;
     QString m_language;

@@ -36,6 +36,8 @@ TEST(Der, InsertMultiplication)
         {u"(x+1)(x-1)", u"(x+1)*(x-1)"},
         {u"(x+1)2", u"(x+1)*2"},
         {u"(2)3", u"(2)*3"},
+        {u"(2).5", u"(2)*.5"}, // a decimal separator starts a number too
+        {u"(2),5", u"(2)*,5"},
         {u"2sin(x)cos(x)", u"2*sin(x)*cos(x)"},
         {u"x2", u"x*2"},
         {u"x(x+1)", u"x*(x+1)"},

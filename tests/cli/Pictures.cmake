@@ -33,5 +33,16 @@ cli_case(plot.one_value LOCALE C EXIT 1 ARGS --plot -1:0 --format png -o /dev/nu
 # Samples that a 32-bit x cannot follow are refused as a table's rows are.
 cli_case(plot.range_too_narrow LOCALE C EXIT 64 ARGS --plot 1:1.0000001 --format png -o /dev/null x STDOUT ":"
     STDERR ":pellitor-calc: --plot: a picture 800 pixels wide samples x in steps of 6.25e-11, which cannot change a 32-bit x near 1: two samples would be the same\\n")
+# Ends that are not apart as 32-bit numbers (1.00000001 is 1 there) are refused as they are read.
+# NAME | ARGUMENTS | OPTION
+foreach(case "plot_one_number|--plot;1:1.00000001|--plot" "plot_reversed|--plot;2:1|--plot"
+             "y_one_number|--plot;0:1;--y;1:1.00000001|--y")
+    string(REPLACE "|" ";" case "${case}")
+    list(GET case 0 id)
+    list(GET case -1 option)
+    list(REMOVE_AT case 0 -1)
+    cli_case(plot.ends_not_apart.${id} LOCALE C EXIT 64 ARGS ${case} --format png -o /dev/null x STDOUT ":"
+        STDERR ":pellitor-calc: ${option}: FROM must be below TO, and apart from it as 32-bit numbers\\n")
+endforeach()
 cli_case(plot.format_unknown LOCALE C EXIT 64 ARGS --plot 0:1 --format gif -o /dev/null x STDOUT ":"
     STDERR ":pellitor-calc: --format must be png or svg, not 'gif'\\n")

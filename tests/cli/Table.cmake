@@ -63,6 +63,20 @@ cli_case(xs.directory LOCALE C EXIT 74 STDIN "<@dir" ARGS --xs - x
     STDOUT ":" STDERR ":pellitor-calc: cannot read standard input: Is a directory\\n")
 cli_case(xs.long_line LOCALE C EXIT 65 STDIN "!printf '1\\n'\; printf '%01100000d' 0" ARGS --xs - x
     STDOUT ":x\\ty\\n1\\t1.0000\\n" STDERR ":pellitor-calc: a line of standard input is longer than 1 MiB\\n")
+# A line holds at most 1 MiB, the last one too, with its line feed or without.
+# NAME | DIGITS | END
+foreach(case "limit|1048576|" "limit_line_feed|1048576|\\n" "over|1048577|" "over_line_feed|1048577|\\n")
+    string(REPLACE "|" ";" case "${case}")
+    list(GET case 0 id)
+    list(GET case 1 digits)
+    list(GET case 2 end)
+    if(digits EQUAL 1048576)
+        set(outcome EXIT 0 STDOUT ":x\\ty\\n0\\t0.0000\\n" STDERR ":")
+    else()
+        set(outcome EXIT 65 STDOUT ":" STDERR ":pellitor-calc: a line of standard input is longer than 1 MiB\\n")
+    endif()
+    cli_case(xs.line_limit.${id} LOCALE C ${outcome} STDIN "!printf '%0${digits}d${end}' 0" ARGS --xs - x)
+endforeach()
 
 # A table that cannot be written stops with 74, as the report does.
 cli_case(table.full LOCALE C EXIT 74 ARGS --table 1:10000000:1 x STDOUT !full

@@ -1,6 +1,7 @@
 // The painter as a window will call it: the frame lies where pictureFrame says, and the curve in
 // the frame's coordinates, so that a mouse position can be turned into x and y; and paintPicture
-// on any painter, also one moved within a larger device, paints the pixels of the PNG file.
+// on any painter, also one moved within a larger device, paints the pixels of the PNG file, every
+// channel of them, alpha included.
 #include "PlotPainter.h"
 #include "SymbolNumberText.h"
 
@@ -43,8 +44,9 @@ QImage png(const PlotPicture& picture)
     std::string bytes;
     std::string error;
     EXPECT_TRUE(encodePicture(picture, PictureFormat::Png, bytes, error)) << error;
+    // All four channels: a picture with a transparent pixel is not the painter's opaque one.
     return QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), "PNG")
-        .convertToFormat(QImage::Format_RGB32);
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
 bool isCurve(QRgb pixel)
@@ -120,7 +122,8 @@ TEST(PlotPainter, PaintsOnAnyPainterWhatTheFileHolds)
             painter.translate(30, 20);
             paintPicture(painter, picture);
         }
-        EXPECT_TRUE(device.copy(30, 20, size.width, size.height) == png(picture)) << size.width << "x" << size.height;
+        EXPECT_TRUE(device.copy(30, 20, size.width, size.height).convertToFormat(QImage::Format_ARGB32) == png(picture))
+            << size.width << "x" << size.height;
         EXPECT_EQ(device.pixel(29, 19), QColor(Qt::black).rgb());
     }
 }

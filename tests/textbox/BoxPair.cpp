@@ -68,8 +68,10 @@ private:
         connect(board, &QClipboard::changed, this, [this, board](QClipboard::Mode mode) {
             (mode == QClipboard::Clipboard ? m_clipboard : m_selection) = board->text(mode);
         });
-        m_clipboard = board->text(QClipboard::Clipboard);
-        m_selection = board->text(QClipboard::Selection);
+        // Both start empty and ours: under Xvfb, Qt's plain text box crashed pasting from a
+        // clipboard that no program owned.
+        board->setText(QString(), QClipboard::Clipboard);
+        board->setText(QString(), QClipboard::Selection);
     }
     QString m_clipboard;
     QString m_selection;
@@ -134,7 +136,7 @@ void drop(QWidget* target, const QString& text, QPoint at)
 template <class Reference, class Ours>
 class Pair : public BoxPair {
 public:
-    Pair(QSize size) : m_size(size)
+    Pair(QSize size, const QFont& font) : m_size(size), m_font(font)
     {
         // Shown but not mapped: the boxes get every event and lay out for their size, and
         // nothing is painted.
@@ -152,7 +154,7 @@ protected:
         m_ours = std::make_unique<Ours>(&m_window);
         int top = 5;
         for (QWidget* box : {static_cast<QWidget*>(m_reference.get()), static_cast<QWidget*>(m_ours.get())}) {
-            box->setFont(boxFont());
+            box->setFont(m_font);
             box->setGeometry(QRect(QPoint(5, top), m_size));
             box->show();
             top += m_size.height() + 10;
@@ -161,14 +163,15 @@ protected:
 
     QWidget m_window;
     QSize m_size;
+    QFont m_font;
     std::unique_ptr<Reference> m_reference;
     std::unique_ptr<Ours> m_ours;
 };
 
-// A Qt line edit with its selection draggable, as ours is.
+// A Qt line edit with its selection draggable, as ours is (for a drag; see beforeStep).
 class LinePair final : public Pair<QLineEdit, InputBox> {
 public:
-    LinePair() : Pair({900, 30}) {}
+    LinePair() : Pair({900, 30}, boxFont()) {}
     void reset(const QString& text, int anchor, int caret) override
     {
         renew();
@@ -216,21 +219,54 @@ public:
         return QPoint(bestStart + bestLength / 2, y);
     }
     QWidget* mouseTarget(QWidget* box) const override { return box == m_ours.get() ? m_ours->viewport() : box; }
+    void beforeStep(const Step& step) override
+    {
+        // Deliberate difference (README): a press in the selection of Qt's line edit whose
+        // selection can be dragged, released without a drag, drops the selection and leaves the
+        // caret; ours puts the caret where the button went up, as a line edit with nothing to
+        // drag does on a click. So a click goes to such a line edit, and a drag to a draggable
+        // one, which ends the comparison when it started no drag.
+        m_reference->setDragEnabled(step.kind == Step::Drag);
+        m_dragFromSelection = step.kind == Step::Drag && m_reference->hasSelectedText();
+        m_caretBefore = m_reference->cursorPosition();
+    }
     bool comparable() const override
     {
+        const bool pressedWithoutDrag = m_dragFromSelection && !m_reference->hasSelectedText()
+                                        && m_reference->cursorPosition() == m_caretBefore;
         // Deliberate differences (README): Qt's line edit turns right to left when its text starts
         // with a right-to-left letter, ours stays left to right; after some redos it leaves its
         // caret past the end of the text, or a broken selection (starting at -1, after redoing
         // the deletion of one character selected leftwards); ours keeps both within the text.
-        return !m_reference->text().isRightToLeft() && m_reference->cursorPosition() <= m_reference->text().size()
+        return !pressedWithoutDrag && !m_reference->text().isRightToLeft()
+               && m_reference->cursorPosition() <= m_reference->text().size()
                && !(m_reference->hasSelectedText() && m_reference->selectionStart() < 0);
     }
+
+private:
+    bool m_dragFromSelection = false;
+    int m_caretBefore = 0;
 };
+
+// Deliberate difference (README): Qt's box orders right-to-left letters as one paragraph across
+// the line breaks of Shift+Enter (line separators), ours orders each line on its own.
+bool ordersAcrossLineSeparators(const QTextDocument& document)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (!text.contains(QChar::LineSeparator))
+            continue;
+        for (const char32_t c : text.toUcs4())
+            if (QChar::direction(c) == QChar::DirR || QChar::direction(c) == QChar::DirAL)
+                return true;
+    }
+    return false;
+}
 
 // A Qt plain text box laid out left to right, whose Tab key moves the focus, as ours does.
 class PlainPair final : public Pair<QPlainTextEdit, ResultBox> {
 public:
-    PlainPair() : Pair({900, 300}) {}
+    explicit PlainPair(const QFont& font) : Pair({900, 300}, font) {}
     void resetBoxes(const QString& text, int anchor, int caret)
     {
         renew();
@@ -250,8 +286,13 @@ public:
     {
         if (box != m_reference.get())
             return ourState(*m_ours);
+        // The text as the box reads it back: line breaks, those of Shift+Enter too, as "\n" (but
+        // no-break spaces kept, see README).
         BoxState state;
-        state.text = m_reference->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        state.text = m_reference->document()
+                         ->toRawText()
+                         .replace(QChar::ParagraphSeparator, QLatin1Char('\n'))
+                         .replace(QChar::LineSeparator, QLatin1Char('\n'));
         state.caret = m_reference->textCursor().position();
         state.anchor = m_reference->textCursor().anchor();
         return withClipboards(state);
@@ -273,15 +314,14 @@ public:
     }
     void beforeStep(const Step& step) override
     {
-        // Deliberate difference (README): Enter over a selection made rightwards across a line
-        // break makes Qt's box record extra undo steps that only move the caret.
-        const QTextCursor cursor = m_reference->textCursor();
+        // Deliberate difference (README): Enter with the caret on an empty line makes Qt's box
+        // first reset the line's formats, steps of its undo history that change no character.
         const bool enter = step.kind == Step::Key && step.key.keyboardModifiers() == Qt::NoModifier
                            && (step.key.key() == Qt::Key_Return || step.key.key() == Qt::Key_Enter);
-        if (enter && cursor.position() > cursor.anchor() && cursor.selectedText().contains(QChar::ParagraphSeparator))
+        if (enter && m_reference->textCursor().block().text().isEmpty())
             m_left = true;
     }
-    bool comparable() const override { return !m_left; }
+    bool comparable() const override { return !m_left && !ordersAcrossLineSeparators(*m_reference->document()); }
     void reset(const QString& text, int anchor, int caret) override;
 
 private:
@@ -490,9 +530,9 @@ std::unique_ptr<BoxPair> makeLinePair()
     return std::make_unique<LinePair>();
 }
 
-std::unique_ptr<BoxPair> makePlainPair()
+std::unique_ptr<BoxPair> makePlainPair(std::optional<QFont> font)
 {
-    return std::make_unique<PlainPair>();
+    return std::make_unique<PlainPair>(font.value_or(boxFont()));
 }
 
 } // namespace pellitor::testing

@@ -4,6 +4,7 @@
 // buffer; a sequence that ends differently is shrunk to the fewest events that still differ.
 #pragma once
 
+#include <QFont>
 #include <QKeyCombination>
 #include <QKeySequence>
 #include <QString>
@@ -121,7 +122,8 @@ private:
     int m_leftEarly = 0;
 };
 
-std::unique_ptr<BoxPair> makeLinePair();  // QLineEdit beside InputBox
-std::unique_ptr<BoxPair> makePlainPair(); // QPlainTextEdit beside ResultBox
+std::unique_ptr<BoxPair> makeLinePair(); // QLineEdit beside InputBox
+// QPlainTextEdit beside ResultBox, in a monospaced font unless given another.
+std::unique_ptr<BoxPair> makePlainPair(std::optional<QFont> font = std::nullopt);
 
 } // namespace pellitor::testing

@@ -4,6 +4,7 @@
 // X11 selection. First every editing key Qt binds, on texts with surrogate pairs, combining marks
 // and right-to-left letters; then a seeded random walk. A difference is shrunk to its fewest steps.
 #include "BoxPair.h"
+#include "DesignFont.h"
 
 #include <QClipboard>
 #include <QtTest>
@@ -59,6 +60,7 @@ const QKeySequence::StandardKey EditingKeys[] = {
     QKeySequence::DeleteEndOfLine,
     QKeySequence::DeleteCompleteLine,
     QKeySequence::InsertParagraphSeparator,
+    QKeySequence::InsertLineSeparator,
     QKeySequence::Backspace,
 };
 
@@ -213,6 +215,30 @@ std::vector<Sequence> everyKey(const QString* texts, std::size_t count)
     return sequences;
 }
 
+// Up, Down and the page keys from every position of lines of different widths, there and back: a
+// proportional font puts the kept column between two characters of the other line.
+std::vector<Sequence> verticalMoves()
+{
+    const QString texts[] = {
+        QStringLiteral("Fun\n  ="),
+        QStringLiteral("Func\n  y=0"),
+        QStringLiteral("Function y=2cos(x^2)/x\n  x=1\n  y=1.0806"),
+        QStringLiteral("iiil\nWWmw\n.,;:\n\nxy"),
+    };
+    const std::pair<QKeySequence::StandardKey, QKeySequence::StandardKey> keys[] = {
+        {QKeySequence::MoveToPreviousLine, QKeySequence::MoveToNextLine},
+        {QKeySequence::SelectNextLine, QKeySequence::SelectPreviousLine},
+        {QKeySequence::MoveToNextPage, QKeySequence::MoveToPreviousPage},
+        {QKeySequence::SelectPreviousPage, QKeySequence::SelectNextPage},
+    };
+    std::vector<Sequence> sequences;
+    for (const QString& text : texts)
+        for (const int at : positions(text))
+            for (const auto& [there, back] : keys)
+                sequences.push_back({text, at, at, {Step::pressed(there), Step::pressed(there), Step::pressed(back)}});
+    return sequences;
+}
+
 std::vector<Sequence> walk(quint32 seed, bool multiLine)
 {
     Walk random(seed, multiLine);
@@ -251,6 +277,13 @@ private slots:
     {
         auto pair = makePlainPair();
         compare(*pair, everyKey(PlainTexts, std::size(PlainTexts)));
+    }
+
+    void plainVerticalMovesInTheDesignFont()
+    {
+        pellitor::platform::registerDesignFonts();
+        auto pair = makePlainPair(pellitor::platform::designFont());
+        compare(*pair, verticalMoves());
     }
 
     // The cases the random walk meets only now and then, spelled out.
@@ -302,6 +335,8 @@ private:
             << Sequence{"abcdef", 0, 0, {key(QKeySequence::Delete), key(QKeySequence::Delete), undo}};
         QTest::newRow("click, double click, triple click")
             << Sequence{"ab cd ef", 0, 0, {at(Step::Click, 4), at(Step::DoubleClick, 4), at(Step::TripleClick, 1)}};
+        QTest::newRow("click inside a selection")
+            << Sequence{"sin(x) + cos(yy)*12.5", 2, 8, {at(Step::Click, 5), at(Step::Click, 4)}};
         QTest::newRow("shift click") << Sequence{"ab cd ef", 1, 1, {Step::mouse(Step::Click, 5, 0, Qt::ShiftModifier)}};
         QTest::newRow("drag select") << Sequence{"ab cd ef", 0, 0, {at(Step::Drag, 1, 6)}};
         QTest::newRow("middle click") << Sequence{"ab cd",
@@ -343,6 +378,28 @@ private:
                             3,
                             3,
                             {at(Step::DoubleClick, 13), at(Step::Drag, 13, 0), key(QKeySequence::SelectNextLine)}};
+            QTest::newRow("Shift+Enter, then everything copied")
+                << Sequence{"ab",
+                            1,
+                            1,
+                            {Step::pressed(QKeyCombination(Qt::SHIFT | Qt::Key_Return)), type("c"),
+                             key(QKeySequence::SelectAll), key(QKeySequence::Copy), undo}};
+            const Step shiftEnter = Step::pressed(QKeyCombination(Qt::SHIFT | Qt::Key_Return));
+            QTest::newRow("blanks before a Shift+Enter break, reached by Up and by a click")
+                << Sequence{"a  bcd",
+                            3,
+                            3,
+                            {shiftEnter, key(QKeySequence::MoveToNextChar), key(QKeySequence::MoveToNextChar),
+                             key(QKeySequence::MoveToPreviousLine), at(Step::Click, 0), at(Step::Click, 2)}};
+            QTest::newRow("double click on a line that holds only its Shift+Enter break")
+                << Sequence{"ab", 2, 2, {shiftEnter, shiftEnter, at(Step::DoubleClick, 3)}};
+            QTest::newRow("Delete over characters typed at different times")
+                << Sequence{"ab",
+                            1,
+                            1,
+                            {type("x"), key(QKeySequence::MoveToEndOfLine), type("y"),
+                             key(QKeySequence::MoveToStartOfLine), key(QKeySequence::Delete), key(QKeySequence::Delete),
+                             key(QKeySequence::Delete), undo, undo}};
             QTest::newRow("paste at the start")
                 << Sequence{"ab\ncd",
                             0,

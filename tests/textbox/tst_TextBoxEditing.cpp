@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace pellitor;
@@ -265,6 +266,44 @@ private slots:
         QTRY_VERIFY(paints.count > settled);
     }
 
+    void enterOnAnEmptyLineIsOneStep_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QStringList>("undone"); // the text after each undo, until none is left
+        QTest::newRow("cut to an empty box") << "x" << 1 << 0 << "cut" << QStringList{"", "x"};
+        QTest::newRow("Backspace to an empty box") << "x" << 1 << 1 << "backspace" << QStringList{"", "x"};
+        QTest::newRow("an empty line between two") << "a\n\nb" << 2 << 2 << "" << QStringList{"a\n\nb"};
+        QTest::newRow("a selection that ends on an empty line")
+            << "ab\n\ncd" << 1 << 3 << "" << QStringList{"ab\n\ncd"};
+    }
+    // Deliberate (README): Enter with the caret on an empty line is one undo step, where Qt's
+    // plain text box first records a reset of the line's formats that changes no character.
+    void enterOnAnEmptyLineIsOneStep()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, anchor);
+        QFETCH(int, caret);
+        QFETCH(QString, edit);
+        QFETCH(QStringList, undone);
+        ResultBox box;
+        box.setPlainText(text);
+        box.setSelection(anchor, caret - anchor);
+        if (edit == "cut")
+            box.cut();
+        else if (edit == "backspace")
+            QTest::keyClick(&box, Qt::Key_Backspace);
+        QTest::keyClick(&box, Qt::Key_Return);
+        for (const QString& expected : undone) {
+            QVERIFY(box.isUndoAvailable());
+            box.undo();
+            QCOMPARE(box.text(), expected);
+        }
+        QVERIFY(!box.isUndoAvailable());
+    }
+
     void historyIsBounded_data()
     {
         QTest::addColumn<bool>("multiLine");
@@ -304,6 +343,41 @@ private slots:
         QVERIFY(undone < 19);
         QVERIFY(multiLine ? document.redo() : line.redo());
         QCOMPARE(content.text(), pasted[pasted.size() - undone]);
+    }
+
+    // A paste of many lines, its undo and its redo, anywhere in the result box, and the undo of
+    // their deletion: each moves no more pieces along than the text holds (a line is two pieces,
+    // its characters and its break), where one piece at a time moved all after it every time.
+    void manyLinesCostLinear_data()
+    {
+        QTest::addColumn<double>("where");
+        QTest::newRow("at the start") << 0.0;
+        QTest::newRow("in the middle") << 0.5;
+        QTest::newRow("at the end") << 1.0;
+    }
+    void manyLinesCostLinear()
+    {
+        QFETCH(double, where);
+        constexpr int lines = 20'000;
+        const QString pasted = QString("1\n").repeated(lines);
+        EditableText content;
+        DocumentEditing document(content);
+        document.insertFragment(pasted);
+        const std::pair<const char*, std::function<void()>> steps[] = {
+            {"paste", [&] { content.moveCaret(int(where * content.size()) / 2 * 2), document.insertFragment(pasted); }},
+            {"undo", [&] { QVERIFY(document.undo()); }},
+            {"redo", [&] { QVERIFY(document.redo()); }},
+            {"delete", [&] { content.select(0, content.size()), document.removeSelectedText(); }},
+            {"undo the deletion", [&] { QVERIFY(document.undo()); }},
+        };
+        for (const auto& [name, step] : steps) {
+            const std::size_t before = document.movedPieces();
+            step();
+            const std::size_t moved = document.movedPieces() - before;
+            QVERIFY2(moved <= 2 * std::size_t(content.size()) + 8,
+                     qPrintable(QStringLiteral("%1 moved %2").arg(name).arg(moved)));
+        }
+        QCOMPARE(content.text(), pasted + pasted);
     }
 };
 

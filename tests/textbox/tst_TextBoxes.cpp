@@ -133,6 +133,47 @@ private slots:
         QCOMPARE(box.visualLineCount(), int(box.toPlainText().count(u'\n')) + 1);
     }
 
+    void resultBoxRewraps_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("wide and narrow letters") << QString("Wi").repeated(80) + "\n" + QString("iiW").repeated(60);
+        QTest::newRow("a report") << "Function y=" + QString("2cos(x^2)/x+").repeated(12) + "\n  x=1\n  y=1.0806";
+    }
+    // After an edit the lines are where a fresh wrap of the whole text puts them: deleting the
+    // first character of a line lets the line before take what now fits, and undo gives the
+    // lines back.
+    void resultBoxRewraps()
+    {
+        QFETCH(QString, text);
+        const auto lines = [](const QString& wrapped, const ResultBox* edited) {
+            ResultBox fresh;
+            fresh.resize(edited->size());
+            fresh.show();
+            fresh.setPlainText(wrapped);
+            QList<std::pair<int, int>> expected, actual;
+            for (int line = 0; line < fresh.visualLineCount(); ++line)
+                expected << fresh.visualLine(line);
+            for (int line = 0; line < edited->visualLineCount(); ++line)
+                actual << edited->visualLine(line);
+            return std::pair(actual, expected);
+        };
+        ResultBox box;
+        box.resize(150, 100);
+        box.show();
+        box.setPlainText(text);
+        QVERIFY(box.visualLineCount() > 10);
+        for (int line = 1; line < box.visualLineCount(); ++line) {
+            box.setSelection(box.visualLine(line).first, 1);
+            QTest::keyClick(&box, Qt::Key_Delete);
+            const auto [deleted, wrapped] = lines(box.toPlainText(), &box);
+            QCOMPARE(deleted, wrapped);
+            box.undo();
+            QCOMPARE(box.toPlainText(), text);
+            const auto [undone, original] = lines(text, &box);
+            QCOMPARE(undone, original);
+        }
+    }
+
     // Up and Down keep to the visual lines; Enter breaks the line; Tab leaves the box.
     void resultBoxKeys()
     {

@@ -6,6 +6,9 @@
 #include <QAccessible>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDialog>
+#include <QPushButton>
 #include <QtTest>
 
 #include <climits>
@@ -138,6 +141,68 @@ private slots:
         QCOMPARE(whole.isNull(), (start == 0 && end == 10) || last <= start);
         if (end == 50'000)
             QVERIFY(!whole.isNull()); // the caret's character, at the left edge, only
+    }
+
+    // The calls answered here, as the state is, where the bridge answers wrongly or never; with a
+    // modal window open the box takes no edit and a button no press. "[" and "]" mark a selection.
+    void answered_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QList<QVariant>>("arguments");
+        QTest::addColumn<QVariant>("reply");
+        QTest::addColumn<QString>("after");
+        const auto row = [](const char* name, const QString& text, bool modal, const char* call,
+                            const QList<QVariant>& arguments, const QVariant& reply, const QString& after) {
+            QTest::newRow(name) << text << modal << call << arguments << reply << after;
+        };
+        const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+        row("a letter beyond ASCII", "é", false, "Text.GetCharacterAtOffset", {0}, 0xE9, "é");
+        row("a surrogate pair", "a" + emoji, false, "Text.GetCharacterAtOffset", {1}, 0x1F600, "a" + emoji);
+        row("past the end", "ab", false, "Text.GetCharacterAtOffset", {5}, 0, "ab");
+        row("ranges in a rectangle", "ab", false, "Text.GetBoundedRanges", {0, 0, 99, 99, 0u, 0u, 0u},
+            QVariant::fromValue(QDBusArgument()), "ab");
+        row("a selection replaced", "[12]34", false, "Text.AddSelection", {3, 1}, true, "1[23]4");
+        row("an empty selection", "1234", false, "Text.AddSelection", {2, 2}, false, "1234");
+        row("an edit behind a modal window", "12", true, "EditableText.SetTextContents", {"x"}, false, "12");
+        row("an insertion behind a modal window", "12", true, "EditableText.InsertText", {0, "x", 1}, false, "12");
+        row("an edit", "12", false, "EditableText.DeleteText", {0, 1}, QVariant(), "12");
+        row("a press behind a modal window", "", true, "Action.DoAction", {0}, false, "");
+        row("a press", "", false, "Action.DoAction", {0}, QVariant(), "");
+    }
+    void answered()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, modal);
+        QFETCH(QString, call);
+        QFETCH(QList<QVariant>, arguments);
+        QFETCH(QVariant, reply);
+        QFETCH(QString, after);
+        Box box(QString(text).remove('[').remove(']'));
+        if (text.contains('['))
+            box.input->setSelection(int(text.indexOf('[')), int(text.indexOf(']') - text.indexOf('[') - 1));
+        auto* button = new QPushButton("1", &box.window);
+        QDialog dialog;
+        dialog.setModal(true);
+        dialog.setVisible(modal);
+        QAccessibleInterface* target = call.startsWith("Action") ? QAccessible::queryAccessibleInterface(button)
+                                                                 : box.iface();
+        const std::optional<QDBusMessage> answer = TextBridgeGuard::answered(
+            ::call(QStringLiteral("/org/a11y/atspi/accessible/%1").arg(QAccessible::uniqueId(target)),
+                   qPrintable("org.a11y.atspi." + call.section('.', 0, 0)), qPrintable(call.section('.', 1)),
+                   arguments));
+        QCOMPARE(answer.has_value(), reply.isValid());
+        if (answer && reply.metaType() == QMetaType::fromType<QDBusArgument>()) // no ranges, as a(iisv)
+            QCOMPARE(QDBusMetaType::typeToSignature(answer->arguments().at(0).metaType()), "a(iisv)");
+        else if (answer)
+            QCOMPARE(answer->arguments(), QList<QVariant>{reply});
+        QString shown = box.input->text();
+        if (box.input->hasSelectedText())
+            shown.insert(box.input->selectionStart() + box.input->selectedText().size(), ']')
+                .insert(box.input->selectionStart(), '[');
+        QCOMPARE(shown, after);
+        QCOMPARE(box.iface()->state().editable, !modal);
     }
 
     // Everything else passes as the caller sent it.

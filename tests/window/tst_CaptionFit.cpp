@@ -26,7 +26,7 @@ using namespace pellitor::testing;
 
 namespace {
 
-// English, the design's own, and every language the build compiled a translation for.
+// English, the window's own, and every language the build compiled a translation for.
 QStringList languages()
 {
     QStringList found{"en"};
@@ -50,7 +50,7 @@ std::optional<Captioned> captioned(QWidget* widget)
     const QRect inside = widget->rect().adjusted(0, 0, -1, -1);
     if (auto* button = qobject_cast<XPButton*>(widget)) {
         // Inside the border and the two-pixel ring of hover, focus and pressed lines; vertically
-        // inside the ring's outer line only, which the design's own caption of the 16-pixel
+        // inside the ring's outer line only, which the English caption of the 16-pixel
         // Insert button reaches.
         return Captioned{button->Caption(), [button](const QString& text) { button->setCaption(text); },
                          widget->rect().adjusted(3, 2, -3, -2)};

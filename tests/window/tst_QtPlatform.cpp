@@ -4,10 +4,12 @@
 #include "InputBox.h"
 #include "QtMessageBox.h"
 #include "ResultBox.h"
+#include "TranslatedMessageBox.h"
 #include "WindowDriver.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QScreen>
 #include <QtTest>
 
 using namespace pellitor;
@@ -70,6 +72,36 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
         QCOMPARE(buttons, QStringList{"OK"});
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // A syntax error quoting a long name, as the window shows it: the name shortened in the middle
+    // to its first and last 32 letters, the box no wider than the screen; 64 letters stay whole.
+    void longName_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("quoted");
+        const QString ends = QString(32, 'a') + QChar(0x2026) + QString(32, 'z');
+        QTest::newRow("64 letters") << 64 << QString(32, 'a') + QString(32, 'z');
+        QTest::newRow("65 letters") << 65 << ends;
+        QTest::newRow("10^7 letters") << 10'000'000 << ends;
+    }
+    void longName()
+    {
+        QFETCH(int, length);
+        QFETCH(QString, quoted);
+        QString shownText;
+        QRect shown, screen;
+        whenModal([&](QWidget* modal) {
+            shownText = static_cast<QMessageBox*>(modal)->text();
+            shown = modal->frameGeometry();
+            screen = modal->screen()->availableGeometry();
+        });
+        platform::QtMessageBox qtBoxes;
+        const QString name = QString(length / 2, 'a') + QString(length - length / 2, 'z');
+        TranslatedMessageBox(qtBoxes).present(u"Character 2:  Undefined symbol : '" + name.toStdU16String() + u"'",
+                                              u"Syntax Error", 16);
+        QCOMPARE(shownText, "Character 2:  Undefined symbol : '" + quoted + "'");
+        QVERIFY2(shown.width() <= screen.width(), qPrintable(QString::number(shown.width())));
     }
 
     // An idle text box of the window stops repainting its caret; input makes it blink again.

@@ -1,5 +1,5 @@
 // The windows in the user's language: which translation the user's languages choose, the words
-// of both windows, the report and the messages in a translation, English where the design's
+// of both windows, the report and the messages in a translation, English where the window's
 // texts stay, and the help page in the window's language.
 #include "AboutLayout.h"
 #include "GraphCanvas.h"
@@ -17,6 +17,7 @@
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
@@ -84,6 +85,22 @@ private:
     const char* m_name;
     std::optional<QByteArray> m_previous;
 };
+
+// A copy of from at to, with the byte at offset (if any) changed.
+void copyChanged(const QString& from, const QString& to, qsizetype offset = -1)
+{
+    QFile in(from), out(to);
+    QVERIFY(in.open(QIODevice::ReadOnly) && QDir().mkpath(QFileInfo(to).path()) && out.open(QIODevice::WriteOnly));
+    QByteArray data = in.readAll();
+    if (offset >= 0)
+        data[offset] = char(0xF3);
+    out.write(data);
+}
+
+QString qtTranslation(const QString& language)
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_" + language + ".qm";
+}
 
 } // namespace
 
@@ -184,6 +201,62 @@ private slots:
         QCOMPARE(none.language(), QString());
     }
 
+    // Only a checked translation loads: Pellitor's own must be the file its build made, Qt's must
+    // hold together. Any other is skipped, as if it were not there (the reasons and the line on
+    // stderr: tst_TranslationCheck, scripts/l10n-check).
+    void checkedFiles_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qsizetype>("offset");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("intact") << "bin/translations/pellitor_de.qm" << qsizetype(-1) << "de"
+                                << "Abbrechen";
+        QTest::newRow("Pellitor's, one byte changed") << "bin/translations/pellitor_de.qm" << qsizetype(5876) << ""
+                                                      << "Cancel";
+        QTest::newRow("Pellitor's, not made by the build")
+            << "bin/translations/pellitor_de_CH.qm" << qsizetype(-1) << "de"
+            << "Abbrechen";
+        QTest::newRow("Qt's, a section past the end") << "qt/qtbase_de.qm" << qsizetype(17) << "de"
+                                                      << "Cancel";
+    }
+    void checkedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(qsizetype, offset);
+        QFETCH(QString, language);
+        QFETCH(QString, cancel);
+        QTemporaryDir root;
+        const QString own = programFolder() + "/translations/pellitor_de.qm";
+        copyChanged(own, root.filePath("bin/translations/pellitor_de.qm"));
+        copyChanged(qtTranslation("de"), root.filePath("qt/qtbase_de.qm"));
+        copyChanged(file.startsWith("qt") ? qtTranslation("de") : own, root.filePath(file), offset);
+        const Translations translations({"de-CH", "de"}, root.filePath("bin"), root.filePath("qt"));
+        QCOMPARE(translations.language(), language);
+        QCOMPARE(QCoreApplication::translate("pellitor::frmMain", "Calculate"),
+                 language.isEmpty() ? "Calculate" : "Berechnen");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+    }
+
+    // Qt's translation for a right-to-left language (Hebrew's, in the place of Qt's German) turns
+    // no window right to left: the main window shows the same pixels as with Qt's German.
+    void staysLeftToRight()
+    {
+        QTemporaryDir root;
+        copyChanged(qtTranslation("he"), root.filePath("qtbase_de.qm"));
+        QImage shown[2];
+        for (const QString& qtFolder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath), root.path()}) {
+            const Translations translations({"de"}, programFolder(), qtFolder);
+            frmMain window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QCoreApplication::processEvents(); // the translators' change of language
+            QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+            shown[qtFolder == root.path()] = window.grab().toImage();
+        }
+        QCOMPARE(shown[1], shown[0]);
+    }
+
     // Messages in the C or POSIX locale keep the program's own texts whatever LANGUAGE asks for,
     // as gettext does; the first of LC_ALL, LC_MESSAGES and LANG that is set decides.
     void cLocale_data()
@@ -266,7 +339,7 @@ private slots:
         QCOMPARE(child<QListWidget>(*window, "List1")->item(0)->text(), "abs()");
     }
 
-    // Without a translation every word is the design's own, as the tables hold it.
+    // Without a translation every word is the English one, as the tables hold it.
     void mainWindowInEnglish()
     {
         std::optional<Translations> english;
