@@ -1,28 +1,44 @@
 // The input checks and the rewriting of implied multiplication.
 #include "Der.h"
 
+#include <array>
 #include <string_view>
 
 namespace pellitor::Der {
 
 namespace {
 
-constexpr std::u16string_view ExpressionSet = u"-1234567890.+*/^()abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-constexpr std::u16string_view ParameterSet = u"-1234567890.";
+// A set of ASCII characters as a table built while compiling: a character is looked up in one
+// step, so that the checks and the rewriting of a text of millions of characters stay a plain pass.
+class CharSet {
+public:
+    consteval explicit CharSet(std::u16string_view members)
+    {
+        for (const char16_t c : members)
+            m_member[c] = true;
+    }
+    bool contains(char16_t c) const { return c < m_member.size() && m_member[c]; }
 
-constexpr std::u16string_view DigitOrClose = u"1234567890)";
-constexpr std::u16string_view LetterOrOpen = u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ(";
-constexpr std::u16string_view OneLetterName = u"abnrtxyziABNRTXYZI";
-constexpr std::u16string_view NumberStartOrOpen = u"1234567890.,(";
-constexpr std::u16string_view BeforeOneLetterName = u"1234567890+-*/^()pP";
-constexpr std::u16string_view NumberStart = u"1234567890.,";
+private:
+    std::array<bool, 128> m_member{};
+};
 
-bool in(std::u16string_view set, char16_t c)
+constexpr CharSet ExpressionSet{u"-1234567890.+*/^()abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"};
+constexpr CharSet ParameterSet{u"-1234567890."};
+
+constexpr CharSet DigitOrClose{u"1234567890)"};
+constexpr CharSet LetterOrOpen{u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ("};
+constexpr CharSet OneLetterName{u"abnrtxyziABNRTXYZI"};
+constexpr CharSet NumberStartOrOpen{u"1234567890.,("};
+constexpr CharSet BeforeOneLetterName{u"1234567890+-*/^()pP"};
+constexpr CharSet NumberStart{u"1234567890.,"};
+
+bool in(const CharSet& set, char16_t c)
 {
-    return set.find(c) != std::u16string_view::npos;
+    return set.contains(c);
 }
 
-Truth check(const std::u16string& sInput, std::u16string& sOutput, std::u16string_view allowed)
+Truth check(const std::u16string& sInput, std::u16string& sOutput, const CharSet& allowed)
 {
     sOutput.clear();
     sOutput.reserve(sInput.size());

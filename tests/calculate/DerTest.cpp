@@ -79,6 +79,7 @@ TEST(Der, CheckExpression)
         {u"  ", True, u""},          {u"x=1", False, u"x"},    {u"x\t+1", False, u"x"},
         {u"2\u00e9", False, u"2"}, // a letter outside A to Z
         {u"\uff12x", False, u""},  // a digit of another script
+        {u"\uff58", False, u""},   // a fullwidth x, whose low seven bits are "X"
         {u"x_1", False, u"x"},       {u"1\r\n", False, u"1"},  {std::u16string(u"1\0", 2), False, u"1"},
     };
     for (const auto& c : cases) {
