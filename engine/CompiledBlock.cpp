@@ -164,7 +164,7 @@ void CompiledPostfix::BlockRun::smallPowers()
         if (m_lanes[i] != Lane::Live || isPowersResult(product.rounded, product.error))
             continue;
         try {
-            out[i] = power(t[i], Exponent);
+            out[i] = powerOfHiddenExponent(t[i], Exponent);
         } catch (const EngineError&) {
             m_lanes[i] = Lane::Alone;
         }

@@ -92,7 +92,7 @@ inline double smallPower(double a, int exponent)
     const Product power = smallPowerProduct(a, exponent);
     if (isPowersResult(power.rounded, power.error))
         return power.rounded;
-    return evaluator::power(a, exponent);
+    return evaluator::powerOfHiddenExponent(a, exponent);
 }
 
 // The value of one function, in a function of its own: the compiler keeps only that case of

@@ -97,6 +97,15 @@ inline double power(double a, double b)
     return checked(std::pow(a, b));
 }
 
+// power(a, b) for an exponent that the compiler may know where the call is inlined: it turns
+// pow(a, 2.0) into a*a, which is not pow's result where a*a lies within a hair of a tie, so the
+// exponent is read back from memory that it cannot see through.
+inline double powerOfHiddenExponent(double a, double b)
+{
+    const volatile double hidden = b;
+    return power(a, hidden);
+}
+
 inline constexpr double Pi = 3.1415926;            // the seven-decimal pi of degree conversions and ASIN/ACOS
 inline const double HalfPi = 2.0 * std::atan(1.0); // full precision, for the formulas with 2*atan(1)
 
