@@ -111,7 +111,7 @@ TranslatedOperand translateOperand(const std::string& operand)
             return result;
         }
         StderrMessages messages;
-        result.translation = CalculateCommand::translate(fromUtf8(expression.bytes), messages);
+        result.translation = translate(fromUtf8(expression.bytes), messages);
     }
     if (!result.translation)
         result.failure = ExitMessage;

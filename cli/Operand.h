@@ -2,7 +2,7 @@
 // its operand, which "-" takes from standard input.
 #pragma once
 
-#include "CalculateCommand.h"
+#include "Evaluation.h"
 
 #include <optional>
 #include <string>
@@ -41,7 +41,7 @@ Operand readOperand(const std::string& operand);
 // The expression operand read and translated once, with the Calculate command's checks and
 // messages; failure is a failed read's exit status, or ExitMessage for a refused expression.
 struct TranslatedOperand {
-    std::optional<CalculateCommand::Translation> translation;
+    std::optional<Translation> translation;
     int failure = 0;
 };
 

@@ -2,7 +2,7 @@
 // the command's own evaluation; the picture module paints it.
 #include "PlotCommand.h"
 
-#include "CalculateCommand.h"
+#include "Evaluation.h"
 #include "Module.h"
 #include "Operand.h"
 #include "OutputFile.h"
@@ -79,14 +79,12 @@ int runPlot(const CommandLine& line)
     const TranslatedOperand expression = translateOperand(line.operands.front());
     if (expression.failure != 0)
         return expression.failure;
-    const CalculateCommand::Translation& translation = *expression.translation;
+    const Translation& translation = *expression.translation;
 
     CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
-    const plot::Curve curve = [&compiled](float x) -> std::optional<double> {
-        return CalculateCommand::valueAt(compiled, x);
-    };
+    const plot::Curve curve = [&compiled](float x) -> std::optional<double> { return valueAt(compiled, x); };
     const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
-        CalculateCommand::valuesAt(compiled, xs, values);
+        valuesAt(compiled, xs, values);
     };
     const plot::CurveShape shape = plot::shapeCurve(curve, curves, picture.xs, ys, picture.size);
     if (!shape.ys) {

@@ -9,36 +9,36 @@
 
 namespace pellitor::cli {
 
-using Outcome = CalculateCommand::Outcome;
+using Outcome = Evaluation::Outcome;
 
 RowWriter::RowWriter(platform::StandardOutput& out, const platform::NumberText& numbers, bool csv)
     : m_out(out), m_numbers(numbers), m_csv(csv), m_buffer(new char[Capacity]), m_at(m_buffer.get())
 {
 }
 
-void RowWriter::write(float sngX, Outcome outcome, float sngResult, std::u16string_view error)
+void RowWriter::write(float x, Outcome outcome, float y, std::u16string_view error)
 {
     if (outcome != Outcome::Value) {
         // Words that no number reads like.
-        const std::u16string y = outcome == Outcome::CannotCalculate ? u"Can not calculate"
-                                 : outcome == Outcome::EngineFault   ? u"Error: " + std::u16string(error)
-                                                                     : u"no value";
+        const std::u16string words = outcome == Outcome::CannotCalculate ? u"Can not calculate"
+                                     : outcome == Outcome::EngineFault   ? u"Error: " + std::u16string(error)
+                                                                         : u"no value";
         makeRoom(platform::NumberText::LongestUtf8 + 4);
         char* const start = m_at;
-        m_at = m_numbers.writeGeneral(m_at, sngX);
+        m_at = m_numbers.writeGeneral(m_at, x);
         quoteIfComma(start);
         *m_at++ = separator();
-        text(y);
+        text(words);
         end();
         return;
     }
     makeRoom(RowBytes);
     char* start = m_at;
-    m_at = m_numbers.writeGeneral(m_at, sngX);
+    m_at = m_numbers.writeGeneral(m_at, x);
     quoteIfComma(start);
     *m_at++ = separator();
     start = m_at;
-    m_at = m_numbers.writeFourDecimals(m_at, sngResult);
+    m_at = m_numbers.writeFourDecimals(m_at, y);
     quoteIfComma(start);
     end();
 }

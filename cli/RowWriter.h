@@ -3,7 +3,7 @@
 // grouping). Rows are gathered in a buffer and written a block at a time.
 #pragma once
 
-#include "CalculateCommand.h"
+#include "Evaluation.h"
 #include "NumberText.h"
 #include "StandardStreams.h"
 
@@ -18,7 +18,7 @@ public:
 
     void header() { write(u"x", u"y"); }
     // The row of y at x: its value, or words that no number reads like.
-    void write(float sngX, CalculateCommand::Outcome outcome, float sngResult, std::u16string_view error = {});
+    void write(float x, Evaluation::Outcome outcome, float y, std::u16string_view error = {});
     // A row of two texts: the header, or an empty x and the message of a refused line of --xs.
     void write(std::u16string_view x, std::u16string_view y);
 

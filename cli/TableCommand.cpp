@@ -3,7 +3,7 @@
 // every y is the one its report gives.
 #include "TableCommand.h"
 
-#include "CalculateCommand.h"
+#include "Evaluation.h"
 #include "LineReader.h"
 #include "Operand.h"
 #include "Range.h"
@@ -76,7 +76,7 @@ public:
     {
         if (m_lines.empty())
             return;
-        CalculateCommand::evaluate(m_compiled, m_xs, m_evaluations);
+        evaluate(m_compiled, m_xs, m_evaluations);
         std::size_t row = 0;
         std::size_t error = 0;
         for (std::size_t line = 0; line < m_lines.size() && !failed(); ++line) {
@@ -84,9 +84,9 @@ public:
                 m_rows.write(u"", m_lines[line]);
                 continue;
             }
-            const CalculateCommand::Outcome outcome = m_evaluations.outcomes[row];
-            const bool fault = outcome == CalculateCommand::Outcome::EngineFault;
-            m_rows.write(m_xs[row], outcome, m_evaluations.sngResults[row],
+            const Evaluation::Outcome outcome = m_evaluations.outcomes[row];
+            const bool fault = outcome == Evaluation::Outcome::EngineFault;
+            m_rows.write(m_xs[row], outcome, m_evaluations.values[row],
                          fault ? std::u16string_view(m_evaluations.errors[error++]) : std::u16string_view());
             ++row;
         }
@@ -100,7 +100,7 @@ private:
     platform::StandardOutput& m_out;
     std::vector<float> m_xs;             // the x of the rows to come
     std::vector<std::u16string> m_lines; // per row to come: empty, or a refused line's message
-    CalculateCommand::Evaluations m_evaluations;
+    Evaluations m_evaluations;
 };
 
 // The rows of a range, each block written as soon as it is evaluated, on this one thread: a row
@@ -127,7 +127,7 @@ int overLines(Table& table, RowWriter& rows, LineReader& reader, std::string& li
     });
     for (; status == LineReader::Status::Line && !table.failed(); status = reader.next(line)) {
         RowMessage message;
-        if (const std::optional<float> x = CalculateCommand::readParameter(fromUtf8(line), message))
+        if (const std::optional<float> x = readParameter(fromUtf8(line), message))
             table.add(*x);
         else
             table.addRefused(message.text());
@@ -162,7 +162,7 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
     const TranslatedOperand expression = translateOperand(line.operands.front());
     if (expression.failure != 0)
         return expression.failure;
-    const CalculateCommand::Translation& translation = *expression.translation;
+    const Translation& translation = *expression.translation;
 
     std::variant<const platform::NumberText*, std::string> numbers = userNumbers();
     if (const std::string* reason = std::get_if<std::string>(&numbers)) {

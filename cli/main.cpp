@@ -5,6 +5,7 @@
 #include "Cls6.h"
 #include "CommandLine.h"
 #include "EngineError.h"
+#include "Evaluation.h"
 #include "Operand.h"
 #include "PlotCommand.h"
 #include "PostfixTokens.h"
@@ -146,7 +147,7 @@ int evaluate(const CommandLine& line, platform::StandardOutput& out)
 {
     // -x is read exactly as the Calculate command reads the parameter box, refusals included.
     StderrMessages messages;
-    const std::optional<float> x = CalculateCommand::readParameter(fromUtf8(line.value.value_or("0")), messages);
+    const std::optional<float> x = readParameter(fromUtf8(line.value.value_or("0")), messages);
     if (!x)
         return ExitMessage;
     std::u16string postfixText;

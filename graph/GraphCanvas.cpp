@@ -142,9 +142,9 @@ void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame)
     const double across = frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width();
     painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing);
-    const CalculateCommand::Evaluation reading = m_trace.readAt(*m_traceX);
-    const double y = reading.sngResult;
-    if (reading.outcome == CalculateCommand::Outcome::Value && y >= ys.from && y <= ys.to) {
+    const Evaluation reading = m_trace.readAt(*m_traceX);
+    const double y = reading.value;
+    if (reading.outcome == Evaluation::Outcome::Value && y >= ys.from && y <= ys.to) {
         const QPointF at(across, frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
         painter.setPen(QPen(QColor(TraceColour), 2.0));
         painter.setBrush(Qt::NoBrush);
@@ -317,10 +317,10 @@ SoundPoint GraphCanvas::tracedSound()
 {
     if (!m_traceX || !m_trace.readable())
         return soundAt(0.0, std::nullopt, m_viewport.xs(), m_viewport.ys());
-    const CalculateCommand::Evaluation reading = m_trace.readAt(*m_traceX);
+    const Evaluation reading = m_trace.readAt(*m_traceX);
     std::optional<double> y;
-    if (reading.outcome == CalculateCommand::Outcome::Value)
-        y = reading.sngResult;
+    if (reading.outcome == Evaluation::Outcome::Value)
+        y = reading.value;
     return soundAt(*m_traceX, y, m_viewport.xs(), m_viewport.ys());
 }
 

@@ -40,11 +40,11 @@ CompiledPostfix& GraphTrace::compiled()
     return *m_compiled;
 }
 
-CalculateCommand::Evaluation GraphTrace::readAt(float x)
+Evaluation GraphTrace::readAt(float x)
 {
     if (!readable())
         return {};
-    return CalculateCommand::evaluate(compiled(), x);
+    return evaluate(compiled(), x);
 }
 
 QString GraphTrace::xText(float x) const
@@ -72,13 +72,12 @@ QString GraphTrace::yText(float y) const
 
 QString GraphTrace::readout(float x)
 {
-    const CalculateCommand::Evaluation reading = readAt(x);
+    const Evaluation reading = readAt(x);
     const QString at = tr("x = %1").arg(xText(x));
     switch (reading.outcome) {
-    case CalculateCommand::Outcome::Value:
-        return at + QStringLiteral("   ") + tr("y = %1").arg(yText(reading.sngResult));
-    case CalculateCommand::Outcome::CannotCalculate: return at + QStringLiteral("   ") + tr("Can not calculate");
-    case CalculateCommand::Outcome::EngineFault:
+    case Evaluation::Outcome::Value: return at + QStringLiteral("   ") + tr("y = %1").arg(yText(reading.value));
+    case Evaluation::Outcome::CannotCalculate: return at + QStringLiteral("   ") + tr("Can not calculate");
+    case Evaluation::Outcome::EngineFault:
         return at + QStringLiteral("   ") + m_translateMessage(QString::fromStdU16String(reading.error));
     default: return at + QStringLiteral("   ") + tr("no value");
     }
@@ -107,8 +106,8 @@ void GraphTrace::search(FeatureSearch::Looking looking, int direction, float x, 
         return;
     m_looking = looking;
     m_searchDirection = direction;
-    m_search = std::make_unique<FeatureSearch>([this](float at) { return CalculateCommand::valueAt(compiled(), at); },
-                                               looking, x, direction, xs, ys, columns, rows);
+    m_search = std::make_unique<FeatureSearch>([this](float at) { return valueAt(compiled(), at); }, looking, x,
+                                               direction, xs, ys, columns, rows);
     searchOn();
 }
 

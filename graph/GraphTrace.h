@@ -4,9 +4,9 @@
 // slices so that the window never waits more than a moment.
 #pragma once
 
-#include "CalculateCommand.h"
 #include "CompiledPostfix.h"
 #include "CurveReading.h"
+#include "Evaluation.h"
 #include "NumberText.h"
 
 #include <QElapsedTimer>
@@ -34,7 +34,7 @@ public:
     bool readable() const { return !m_postfix.empty(); }
 
     // What the report gives at x.
-    CalculateCommand::Evaluation readAt(float x);
+    Evaluation readAt(float x);
     // "x = 0.5   y = 3.8756", or the report's words where it has no y.
     QString readout(float x);
     // A 32-bit x with all its digits (nine significant), in the user's number format.

@@ -1,7 +1,7 @@
 // The graph window, its status line, and the picture saved or copied.
 #include "GraphWindow.h"
 
-#include "CalculateCommand.h"
+#include "Evaluation.h"
 #include "GraphCanvas.h"
 #include "MessageBox.h"
 #include "PlotPainter.h"
@@ -161,16 +161,10 @@ void GraphWindow::closeXField()
 // The typed x, read as the parameter box reads it.
 void GraphWindow::goToTypedX()
 {
-    struct Kept final : MessageSink {
-        QString text;
-        void showMessage(const std::u16string& shown, const std::u16string&, std::int32_t) override
-        {
-            text = QString::fromStdU16String(shown);
-        }
-    } refusal;
-    const std::optional<float> x = CalculateCommand::readParameter(m_xField->text().toStdU16String(), refusal);
+    std::u16string refusal;
+    const std::optional<float> x = readParameter(m_xField->text().toStdU16String(), refusal);
     if (!x) {
-        m_viewNote = m_translateMessage(refusal.text);
+        m_viewNote = m_translateMessage(QString::fromStdU16String(refusal));
         updateStatus();
         return;
     }

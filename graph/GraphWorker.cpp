@@ -1,6 +1,8 @@
 // The graph's thread.
 #include "GraphWorker.h"
 
+#include "Evaluation.h"
+
 #include <QMetaObject>
 
 #include <new>
@@ -55,7 +57,7 @@ void GraphWorker::run()
             // The Calculate command's word for it; the next request tries afresh.
             curve = std::make_shared<GraphCurve>();
             curve->serial = request.serial;
-            curve->refusal = u"Out of memory.";
+            curve->refusal = ErrorMessage::OutOfMemory;
         }
         // Queued to the window's thread; dropped there if this object is gone by then.
         QMetaObject::invokeMethod(

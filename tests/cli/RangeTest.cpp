@@ -4,7 +4,7 @@
 // floats, the subnormal numbers, and steps downwards.
 #include "Range.h"
 
-#include "CalculateCommand.h"
+#include "Evaluation.h"
 #include "RecordingMessages.h"
 #include "TextCodec.h"
 
@@ -20,7 +20,7 @@ namespace {
 float parameterBox(const std::string& text)
 {
     pellitor::testing::RecordingMessages messages;
-    const std::optional<float> x = pellitor::CalculateCommand::readParameter(pellitor::fromUtf8(text), messages);
+    const std::optional<float> x = pellitor::readParameter(pellitor::fromUtf8(text), messages);
     EXPECT_TRUE(x) << text;
     return x.value_or(0.0f);
 }

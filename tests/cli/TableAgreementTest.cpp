@@ -1,6 +1,7 @@
 // Every row of pellitor-calc's tables against the Calculate command's report for the same x:
 // random expressions and x, the real program on one side, the command in this process on the other.
 #include "CalculateCommand.h"
+#include "Evaluation.h"
 #include "FakeCalculateView.h"
 #include "LocaleNumberText.h"
 #include "RecordingMessages.h"
@@ -118,8 +119,7 @@ std::string expectedRow(const std::string& expression, const std::string& parame
     case Outcome::EngineFault: {
         // The command shows the error in a box and keeps only the first line; x is read as it reads it.
         RecordingMessages ignored;
-        const std::optional<float> x =
-            CalculateCommand::readParameter(QString::fromStdString(parameter).toStdU16String(), ignored);
+        const std::optional<float> x = readParameter(QString::fromStdString(parameter).toStdU16String(), ignored);
         return join(QString::fromStdU16String(plain.general(*x)).toStdString(), "\t", box());
     }
     case Outcome::ParameterRefused:
@@ -181,8 +181,7 @@ TEST(TableAgreement, EveryXsRowIsTheReport)
         if (run.status == 3) { // refused: the command refuses it too, with no row printed
             EXPECT_EQ(run.out, "") << expression;
             RecordingMessages boxes;
-            EXPECT_FALSE(CalculateCommand::translate(QString::fromStdString(expression).toStdU16String(), boxes))
-                << expression;
+            EXPECT_FALSE(translate(QString::fromStdString(expression).toStdU16String(), boxes)) << expression;
             continue;
         }
         ASSERT_EQ(run.status, 0) << expression;

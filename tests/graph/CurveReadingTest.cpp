@@ -1,9 +1,9 @@
 // Zeros, extrema and breaks found along a curve, against values computed here from the C library
 // at the 32-bit x found and at its neighbours.
 #include "CurveReading.h"
-#include "CalculateCommand.h"
 #include "CompiledPostfix.h"
 #include "Der.h"
+#include "Evaluation.h"
 #include "RecordingMessages.h"
 
 #include <gtest/gtest.h>
@@ -25,14 +25,14 @@ struct Reader {
     explicit Reader(const std::u16string& expression)
     {
         pellitor::testing::RecordingMessages boxes;
-        translation = CalculateCommand::translate(expression, boxes).value();
+        translation = translate(expression, boxes).value();
         compiled = std::make_unique<CompiledPostfix>(translation.postfix, False);
     }
     graph::ValueAt value()
     {
-        return [this](float x) { return CalculateCommand::valueAt(*compiled, x); };
+        return [this](float x) { return valueAt(*compiled, x); };
     }
-    CalculateCommand::Translation translation;
+    Translation translation;
     std::unique_ptr<CompiledPostfix> compiled;
 };
 
