@@ -115,7 +115,7 @@ void BM_UndefinedSymbol(benchmark::State& state, bool fromEnter)
             text1->setText("2+" + name);
             emit text1->enterPressed();
         } else {
-            boxes.present(message, u"Syntax Error", 16);
+            boxes.showMessage(message, u"Syntax Error", 16);
         }
     }
     state.SetComplexityN(state.range(0));

@@ -2,6 +2,7 @@
 #include "Operand.h"
 
 #include "CommandLine.h"
+#include "MessageBox.h"
 #include "StandardStreams.h"
 #include "TextCodec.h"
 
@@ -70,13 +71,6 @@ std::string printable(std::u16string_view text, std::size_t limit)
     return toUtf8(out) + (shown < text.size() ? "..." : "");
 }
 
-void StderrMessages::showMessage(const std::u16string& text, const std::u16string& title, std::int32_t)
-{
-    const std::string line = toUtf8(title) + ": " + toUtf8(text) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fflush(stderr);
-}
-
 Operand readOperand(const std::string& operand)
 {
     if (operand != "-")
@@ -110,8 +104,8 @@ TranslatedOperand translateOperand(const std::string& operand)
             result.failure = expression.failure;
             return result;
         }
-        StderrMessages messages;
-        result.translation = translate(fromUtf8(expression.bytes), messages);
+        // The boxes of the check and the translator: "TITLE: TEXT" lines on stderr.
+        result.translation = translate(fromUtf8(expression.bytes), platform::MessageBox::current());
     }
     if (!result.translation)
         result.failure = ExitMessage;

@@ -22,13 +22,6 @@ void complain(const std::string& text);
 // characters of a longer text.
 std::string printable(std::u16string_view text, std::size_t limit);
 
-// The message boxes of the Calculate command and the translator as pellitor-calc shows them: each
-// one line "TITLE: TEXT" on stderr.
-class StderrMessages final : public MessageSink {
-public:
-    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
-};
-
 // An operand's UTF-8 text, or the exit status of a read that failed; "-" reads standard input
 // less one final LF or CR LF.
 struct Operand {

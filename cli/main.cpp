@@ -1,11 +1,12 @@
 // pellitor-calc: runs the calculator's Calculate command, or the translator or the evaluator alone,
 // from a terminal or a script, or writes a table or a picture of the expression over a range of x.
-// Message boxes become "TITLE: TEXT" lines on stderr.
+// Message boxes become "TITLE: TEXT" lines on stderr: the message box's default.
 #include "CalculateCommand.h"
 #include "Cls6.h"
 #include "CommandLine.h"
 #include "EngineError.h"
 #include "Evaluation.h"
+#include "MessageBox.h"
 #include "Operand.h"
 #include "PlotCommand.h"
 #include "PostfixTokens.h"
@@ -52,7 +53,7 @@ public:
 
     void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override
     {
-        m_messages.showMessage(text, title, style);
+        platform::MessageBox::show(text, title, style);
     }
 
     const std::string& resultText() const { return m_result; }
@@ -74,7 +75,6 @@ private:
     std::string m_parameter;
     std::string m_result;
     bool m_degree;
-    StderrMessages m_messages;
 };
 
 int calculate(const CommandLine& line, platform::StandardOutput& out)
@@ -121,8 +121,7 @@ int postfix(const CommandLine& line, platform::StandardOutput& out)
     const std::u16string expression = fromUtf8(operand.bytes);
     std::u16string buffer;
     try {
-        StderrMessages messages;
-        const std::int32_t result = Cls6(messages).InfixToPostfix(expression, buffer);
+        const std::int32_t result = Cls6(platform::MessageBox::current()).InfixToPostfix(expression, buffer);
         out.write(toUtf8(buffer));
         out.write("\n");
         return result == 0 ? 0 : ExitMessage;
@@ -146,8 +145,7 @@ void warnUnreadTail(std::u16string_view text)
 int evaluate(const CommandLine& line, platform::StandardOutput& out)
 {
     // -x is read exactly as the Calculate command reads the parameter box, refusals included.
-    StderrMessages messages;
-    const std::optional<float> x = readParameter(fromUtf8(line.value.value_or("0")), messages);
+    const std::optional<float> x = readParameter(fromUtf8(line.value.value_or("0")), platform::MessageBox::current());
     if (!x)
         return ExitMessage;
     std::u16string postfixText;

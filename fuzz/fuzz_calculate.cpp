@@ -19,7 +19,7 @@
 #include "FuzzSupport.h"
 #include "NumberText.h"
 #include "PostfixShape.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 
 #include <charconv>
 #include <cmath>
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     view.parameter = split == std::string_view::npos ? u"" : fuzz::decodeText(rest.substr(split + 1));
     const FakeView before = view;
 
-    const testing::RecordingMessages& boxes = view.messages;
+    const testing::RecordingMessageBox& boxes = view.messages;
     const CheckingNumbers numbers;
     const Outcome outcome = CalculateCommand(view, numbers).run();
 
@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The translator, run once more on what the command gave it, agrees with the outcome.
     if (outcome != Outcome::ParameterOutOfRange) {
-        testing::RecordingMessages again;
+        testing::RecordingMessageBox again;
         std::u16string postfix;
         const std::int32_t translated = Cls6(again).InfixToPostfix(Der::InsertMultiplication(cleaned), postfix);
         FUZZ_CHECK((translated == 0) == again.empty());

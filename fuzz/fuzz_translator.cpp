@@ -10,7 +10,7 @@
 #include "EngineError.h"
 #include "FuzzSupport.h"
 #include "PostfixShape.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 
 #include <array>
 #include <string>
@@ -59,14 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::ByteReader input(data, size);
     const std::u16string expression = fuzz::decodeText(input.rest());
 
-    testing::RecordingMessages boxes;
+    testing::RecordingMessageBox boxes;
     std::u16string buffer(Prefix);
     const std::int32_t result = Cls6(boxes).InfixToPostfix(expression, buffer);
 
     FUZZ_CHECK(buffer.starts_with(Prefix));
     FUZZ_CHECK((result == 0) == boxes.empty());
     {
-        testing::RecordingMessages again;
+        testing::RecordingMessageBox again;
         std::u16string fresh;
         FUZZ_CHECK(Cls6(again).InfixToPostfix(expression, fresh) == result);
         FUZZ_CHECK(fresh == std::u16string_view(buffer).substr(Prefix.size()));

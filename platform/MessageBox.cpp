@@ -10,7 +10,7 @@ namespace pellitor::platform {
 namespace {
 class StderrMessageBox final : public MessageBox {
 public:
-    void present(const std::u16string& text, const std::u16string& title, std::int32_t) override
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t) override
     {
         const std::string line = toUtf8(title) + ": " + toUtf8(text) + "\n";
         std::fwrite(line.data(), 1, line.size(), stderr);
@@ -22,7 +22,7 @@ public:
 
 void MessageBox::show(const std::u16string& text, const std::u16string& title, std::int32_t style)
 {
-    current().present(text, title, style);
+    current().showMessage(text, title, style);
 }
 
 MessageBox& MessageBox::standard()

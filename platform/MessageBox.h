@@ -1,8 +1,11 @@
-// The modal message box of the desktop, behind a seam: the engine and the Calculate command show
-// their messages through it, the window installs a Qt box, and tests install a recorder.
+// The desktop's modal message box: where the engine, the Calculate command and the window's own
+// code show their messages. The engine and the command are handed a MessageSink; the window's is
+// this box, which the window installs as a Qt box, pellitor-calc leaves at its default (a line on
+// stderr), and tests replace with a recorder.
 #pragma once
 
 #include "Installable.h"
+#include "MessageSink.h"
 
 #include <cstdint>
 #include <string>
@@ -16,13 +19,8 @@ inline constexpr std::int32_t Critical = 16;    // the critical-stop icon
 inline constexpr std::int32_t Exclamation = 48; // the warning icon
 } // namespace MessageStyle
 
-class MessageBox : public Installable<MessageBox> {
+class MessageBox : public MessageSink, public Installable<MessageBox> {
 public:
-    virtual ~MessageBox() = default;
-
-    // Shows the box and returns when the user has closed it.
-    virtual void present(const std::u16string& text, const std::u16string& title, std::int32_t style) = 0;
-
     // Shows a box through the current implementation.
     static void show(const std::u16string& text, const std::u16string& title, std::int32_t style);
 

@@ -17,7 +17,7 @@ QMessageBox::Icon QtMessageBox::iconFor(std::int32_t style)
     }
 }
 
-void QtMessageBox::present(const std::u16string& text, const std::u16string& title, std::int32_t style)
+void QtMessageBox::showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style)
 {
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)

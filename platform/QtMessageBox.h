@@ -11,7 +11,7 @@ namespace pellitor::platform {
 class QtMessageBox final : public MessageBox {
 public:
     // Modal over the active window; returns when the user has pressed OK or closed the box.
-    void present(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
 
     // The icon part of style: 16 critical stop, 32 question, 48 warning, 64 information.
     static QMessageBox::Icon iconFor(std::int32_t style);

@@ -52,9 +52,9 @@ constexpr std::array WithArgument{
 
 TranslatedMessageBox::TranslatedMessageBox(platform::MessageBox& shown) : m_shown(shown) {}
 
-void TranslatedMessageBox::present(const std::u16string& text, const std::u16string& title, std::int32_t style)
+void TranslatedMessageBox::showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style)
 {
-    m_shown.present(translate(withShortenedName(QString::fromStdU16String(text))).toStdU16String(),
+    m_shown.showMessage(translate(withShortenedName(QString::fromStdU16String(text))).toStdU16String(),
                     translate(QString::fromStdU16String(title)).toStdU16String(), style);
 }
 

@@ -18,7 +18,7 @@ public:
     // shown is the box that shows the translated texts; the caller keeps it.
     explicit TranslatedMessageBox(platform::MessageBox& shown);
 
-    void present(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override;
 
     // The translation of a message's text or title. A syntax error's position, a symbol as the
     // user typed it and a token stay as they are, inside the translated words; a text this box

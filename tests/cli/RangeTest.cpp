@@ -5,7 +5,7 @@
 #include "Range.h"
 
 #include "Evaluation.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 #include "TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,7 @@ using pellitor::plot::Span;
 namespace {
 float parameterBox(const std::string& text)
 {
-    pellitor::testing::RecordingMessages messages;
+    pellitor::testing::RecordingMessageBox messages;
     const std::optional<float> x = pellitor::readParameter(pellitor::fromUtf8(text), messages);
     EXPECT_TRUE(x) << text;
     return x.value_or(0.0f);

@@ -4,7 +4,7 @@
 #include "Evaluation.h"
 #include "FakeCalculateView.h"
 #include "LocaleNumberText.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -20,7 +20,7 @@
 
 using namespace pellitor;
 using pellitor::testing::FakeCalculateView;
-using pellitor::testing::RecordingMessages;
+using pellitor::testing::RecordingMessageBox;
 
 namespace {
 
@@ -105,7 +105,7 @@ std::string expectedRow(const std::string& expression, const std::string& parame
     view.parameter = QString::fromStdString(parameter).toStdU16String();
     view.arc = !degree;
     view.angle = degree;
-    const RecordingMessages& boxes = view.messages;
+    const RecordingMessageBox& boxes = view.messages;
     const CalculateCommand::Outcome outcome = CalculateCommand(view, plain).run();
     const QString report = QString::fromStdU16String(view.result);
     const QStringList lines = report.split(QStringLiteral("\r\n"));
@@ -118,7 +118,7 @@ std::string expectedRow(const std::string& expression, const std::string& parame
     case Outcome::CannotCalculate: return join(lines[1].mid(4).toStdString(), "\tCan not calculate");
     case Outcome::EngineFault: {
         // The command shows the error in a box and keeps only the first line; x is read as it reads it.
-        RecordingMessages ignored;
+        RecordingMessageBox ignored;
         const std::optional<float> x = readParameter(QString::fromStdString(parameter).toStdU16String(), ignored);
         return join(QString::fromStdU16String(plain.general(*x)).toStdString(), "\t", box());
     }
@@ -180,7 +180,7 @@ TEST(TableAgreement, EveryXsRowIsTheReport)
         const Output run = calc(arguments);
         if (run.status == 3) { // refused: the command refuses it too, with no row printed
             EXPECT_EQ(run.out, "") << expression;
-            RecordingMessages boxes;
+            RecordingMessageBox boxes;
             EXPECT_FALSE(translate(QString::fromStdString(expression).toStdU16String(), boxes)) << expression;
             continue;
         }

@@ -1,7 +1,7 @@
 // The infix-to-postfix translator: postfix texts, grouping, and every syntax fault with its
 // message, position and the tokens written before it.
 #include "Cls6.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 
 using namespace pellitor;
-using pellitor::testing::RecordingMessages;
+using pellitor::testing::RecordingMessageBox;
 
 namespace {
 std::string narrow(const std::u16string& text)
@@ -63,7 +63,7 @@ TEST(Translator, WritesPostfixTokensEachFollowedByOneBlank)
         {u"2^-x", u"2 XX (-) ^ "},
     };
     for (const auto& c : cases) {
-        RecordingMessages boxes;
+        RecordingMessageBox boxes;
         std::u16string buffer;
         EXPECT_EQ(Cls6{boxes}.InfixToPostfix(c.infix, buffer), 0) << narrow(c.infix);
         EXPECT_EQ(buffer, c.postfix) << narrow(c.infix);
@@ -115,7 +115,7 @@ TEST(Translator, RefusesWithMessagePositionAndTheTokensWrittenBefore)
         {u"1+\xd83d\xde00", 2, u"Unexpected character encountered", u"1 "},
     };
     for (const auto& c : cases) {
-        RecordingMessages boxes;
+        RecordingMessageBox boxes;
         std::u16string buffer;
         Cls6 engine(boxes);
         EXPECT_EQ(engine.InfixToPostfix(c.infix, buffer), c.result) << narrow(c.infix);
@@ -147,7 +147,7 @@ TEST(Translator, AFaultAtCharacterZeroDoesNotReturnSuccess)
         {u"5 .", u"Operator expected", u"5 "},
     };
     for (const auto& c : cases) {
-        RecordingMessages boxes;
+        RecordingMessageBox boxes;
         std::u16string buffer;
         EXPECT_EQ(Cls6{boxes}.InfixToPostfix(c.infix, buffer), Cls6::FailureAtStart) << narrow(c.infix);
         ASSERT_EQ(boxes.shown().size(), 1u);

@@ -4,7 +4,7 @@
 #include "CompiledPostfix.h"
 #include "Der.h"
 #include "Evaluation.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ namespace {
 struct Reader {
     explicit Reader(const std::u16string& expression)
     {
-        pellitor::testing::RecordingMessages boxes;
+        pellitor::testing::RecordingMessageBox boxes;
         translation = translate(expression, boxes).value();
         compiled = std::make_unique<CompiledPostfix>(translation.postfix, False);
     }

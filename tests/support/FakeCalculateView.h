@@ -3,7 +3,7 @@
 #pragma once
 
 #include "CalculateCommand.h"
-#include "RecordingMessages.h"
+#include "RecordingMessageBox.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ public:
     bool angle = false;
     std::u16string result;
     int resultWrites = 0; // how often the command replaced or appended to the result box
-    RecordingMessages messages;
+    RecordingMessageBox messages;
 
     std::u16string expressionText() const override { return expression; }
     void setExpressionText(const std::u16string& text) override { expression = text; }

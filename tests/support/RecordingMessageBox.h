@@ -1,5 +1,6 @@
-// A message box that records what it is asked to show instead of showing it. It installs itself
-// on construction and restores the box it replaced when it goes out of scope.
+// A message box that records what it is asked to show instead of showing it: the window's box,
+// which it installs on construction and restores when it goes out of scope, and a sink that the
+// engine and the Calculate command can be handed.
 #pragma once
 
 #include "MessageBox.h"
@@ -18,7 +19,12 @@ public:
         std::int32_t style = 0;
     };
 
-    void present(const std::u16string& text, const std::u16string& title, std::int32_t style) override
+    RecordingMessageBox() = default;
+    // A copy records on its own from what the original had, and is the installed box while it lives.
+    RecordingMessageBox(const RecordingMessageBox& other) : platform::MessageBox(), m_shown(other.m_shown) {}
+    RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
+
+    void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override
     {
         m_shown.push_back({text, title, style});
     }

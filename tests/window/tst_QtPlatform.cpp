@@ -65,7 +65,7 @@ private slots:
                 buttons << button->text();
             box->button(QMessageBox::Ok)->click();
         });
-        platform::QtMessageBox().present(text.toStdU16String(), u"Error", style);
+        platform::QtMessageBox().showMessage(text.toStdU16String(), u"Error", style);
         QCOMPARE(shownIcon, icon);
         QCOMPARE(title, "Error");
         QCOMPARE(shownText, text);
@@ -98,7 +98,7 @@ private slots:
         });
         platform::QtMessageBox qtBoxes;
         const QString name = QString(length / 2, 'a') + QString(length - length / 2, 'z');
-        TranslatedMessageBox(qtBoxes).present(u"Character 2:  Undefined symbol : '" + name.toStdU16String() + u"'",
+        TranslatedMessageBox(qtBoxes).showMessage(u"Character 2:  Undefined symbol : '" + name.toStdU16String() + u"'",
                                               u"Syntax Error", 16);
         QCOMPARE(shownText, "Character 2:  Undefined symbol : '" + quoted + "'");
         QVERIFY2(shown.width() <= screen.width(), qPrintable(QString::number(shown.width())));
