@@ -44,7 +44,7 @@ void BM_GraphRedraw(benchmark::State& state, const QString& expression)
     for (auto _ : state) {
         // The angle unit changes each time, so that every round is a new drawing.
         degrees = !degrees;
-        canvas.setInputs({expression, QStringLiteral("0.5"), degrees});
+        canvas.setInputs({expression.toStdU16String(), u"0.5", degrees});
         waitForCurve(canvas);
         canvas.render(&image);
     }
@@ -66,7 +66,7 @@ void BM_GraphPanFrame(benchmark::State& state, const QString& expression)
 {
     graph::GraphCanvas canvas(numbers(), [](const QString& text) { return text; });
     canvas.resize(3840, 2160);
-    canvas.setInputs({expression, QStringLiteral("0.5"), false});
+    canvas.setInputs({expression.toStdU16String(), u"0.5", false});
     waitForCurve(canvas);
     QImage image(canvas.size(), QImage::Format_RGB32);
     const QPointF centre(1920, 1080);

@@ -86,18 +86,18 @@ int runPlot(const CommandLine& line)
     const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
         valuesAt(compiled, xs, values);
     };
-    const plot::CurveShape shape = plot::shapeCurve(curve, curves, picture.xs, ys, picture.size);
+    plot::CurveShape shape = plot::shapeCurve(curve, curves, picture.xs, ys, picture.size);
     if (!shape.ys) {
         complain("the expression has no value at any x of " + *line.range + ": no picture");
         return 1;
     }
-    picture.ys = *shape.ys;
-    picture.pieces = shape.pieces;
     // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
     if (!plot::drawsALine(shape)) {
         complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
         return 1;
     }
+    picture.ys = *shape.ys;
+    picture.pieces = std::make_shared<const plot::Pieces>(std::move(shape.pieces));
 
     std::variant<void*, std::string> entry = loadModuleSymbol(PictureModuleName, DrawPictureSymbol);
     if (const std::string* reason = std::get_if<std::string>(&entry)) {

@@ -32,31 +32,37 @@ constexpr std::size_t NamedFeatures = 10;
 
 GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
                          QWidget* parent)
-    : QWidget(parent), m_numbers(numbers), m_trace(numbers, std::move(translateMessage)), m_sound(new GraphSound(this))
+    : QWidget(parent), m_numbers(numbers), m_trace(numbers, std::move(translateMessage)), m_sound(new GraphSound(this)),
+      m_worker([this](std::shared_ptr<const GraphCurve> curve) {
+          // From the worker's thread to this widget's; the thread has ended before this is gone.
+          QMetaObject::invokeMethod(
+              this, [this, finished = std::move(curve)]() mutable { received(std::move(finished)); },
+              Qt::QueuedConnection);
+      })
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true); // the pointer over the graph traces its x
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(plot::MinSide, plot::MinSide);
     GraphAccessible::installFactory();
-    connect(&m_worker, &GraphWorker::finished, this, &GraphCanvas::received);
     connect(&m_trace, &GraphTrace::found, this, &GraphCanvas::foundFeature);
     connect(m_sound, &GraphSound::note, this, &GraphCanvas::viewNote);
     describe();
 }
 
-void GraphCanvas::setInputs(const GraphInputs& inputs)
+void GraphCanvas::setInputs(GraphInputs inputs)
 {
-    m_inputs = inputs;
+    m_inputs = std::make_shared<const GraphInputs>(std::move(inputs));
     requestCurve();
 }
 
-void GraphCanvas::requestCurve()
+void GraphCanvas::requestCurve(bool shownYs)
 {
     GraphRequest request;
     request.inputs = m_inputs;
     request.xs = m_viewport.xs();
-    if (!m_viewport.followsCurve())
+    m_askedShownYs = shownYs || !m_viewport.followsCurve();
+    if (m_askedShownYs)
         request.ys = m_viewport.ys();
     request.size = {std::max(width(), plot::MinSide), std::max(height(), plot::MinSide)};
     request.serial = ++m_requested;
@@ -84,17 +90,46 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
     describe();
     emit curveChanged();
     sweepWhenDrawn();
+    serveWaiting();
+}
+
+bool GraphCanvas::drawnAsShown() const
+{
+    const plot::Span& xs = m_viewport.xs();
+    const plot::Span& ys = m_viewport.ys();
+    return m_curve->xs.from == xs.from && m_curve->xs.to == xs.to && m_curve->size.width == width()
+           && m_curve->size.height == height()
+           && (m_curve->pieces.empty() || (m_curve->ys.from == ys.from && m_curve->ys.to == ys.to));
+}
+
+void GraphCanvas::whenDrawn(std::function<void(const plot::PlotPicture&)> use)
+{
+    m_waiting.push_back(std::move(use));
+    serveWaiting();
+}
+
+void GraphCanvas::serveWaiting()
+{
+    if (m_waiting.empty() || computing())
+        return;
+    // A curve whose automatic y the view could not take was drawn for other y than it shows.
+    if (!drawnAsShown() && !m_askedShownYs) {
+        requestCurve(true);
+        return;
+    }
+    const plot::PlotPicture shown = shownPicture();
+    for (const auto& use : std::exchange(m_waiting, {}))
+        use(shown);
 }
 
 std::u16string GraphCanvas::title() const
 {
     // The painter shows no more than LongestTitle characters of it.
-    const QString& typed = m_inputs.expression;
-    std::u16string_view expression(reinterpret_cast<const char16_t*>(typed.utf16()), std::size_t(typed.size()));
+    std::u16string_view expression = m_inputs->expression;
     if (m_curve && m_curve->refusal.empty())
         expression = m_curve->expression;
     return plot::pictureTitle(expression.substr(0, std::min(expression.size(), plot::LongestTitle)),
-                              m_curve ? m_curve->degrees : m_inputs.degrees);
+                              m_curve ? m_curve->degrees : m_inputs->degrees);
 }
 
 plot::PlotPicture GraphCanvas::picture(const plot::Size& size) const
@@ -106,7 +141,7 @@ plot::PlotPicture GraphCanvas::picture(const plot::Size& size) const
     picture.size = size;
     picture.numbers = &m_numbers;
     if (m_curve && m_curve->refusal.empty())
-        picture.pieces = m_curve->pieces;
+        picture.pieces = std::shared_ptr<const plot::Pieces>(m_curve, &m_curve->pieces);
     return picture;
 }
 
@@ -142,7 +177,7 @@ void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame)
     const double across = frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width();
     painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing);
-    const Evaluation reading = m_trace.readAt(*m_traceX);
+    const Evaluation& reading = m_trace.reading();
     const double y = reading.value;
     if (reading.outcome == Evaluation::Outcome::Value && y >= ys.from && y <= ys.to) {
         const QPointF at(across, frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
@@ -317,7 +352,7 @@ SoundPoint GraphCanvas::tracedSound()
 {
     if (!m_traceX || !m_trace.readable())
         return soundAt(0.0, std::nullopt, m_viewport.xs(), m_viewport.ys());
-    const Evaluation reading = m_trace.readAt(*m_traceX);
+    const Evaluation& reading = m_trace.reading();
     std::optional<double> y;
     if (reading.outcome == Evaluation::Outcome::Value)
         y = reading.value;
@@ -334,6 +369,7 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
 {
     const bool moving = m_traceX != x;
     m_traceX = x;
+    m_trace.moveTo(x);
     const plot::Span& xs = m_viewport.xs();
     if (scroll && (x < xs.from || x > xs.to)) {
         // The view follows the trace, which then stands a tenth of the view inside it; to a trace
@@ -346,7 +382,7 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
     }
     if (moving && m_sound->toneOn())
         m_sound->traceMoved(tracedSound());
-    const QString readout = words.isEmpty() ? m_trace.readout(x) : words;
+    const QString readout = words.isEmpty() ? m_trace.readout() : words;
     update();
     if (readout != m_readout) {
         m_readout = readout;
@@ -426,7 +462,7 @@ bool GraphCanvas::event(QEvent* event)
 void GraphCanvas::describe()
 {
     const QStringView expression = m_curve && m_curve->refusal.empty() ? QStringView(m_curve->expression)
-                                                                       : QStringView(m_inputs.expression);
+                                                                       : QStringView(m_inputs->expression);
     setAccessibleName(tr("Graph of y=%1").arg(shortenedInTheMiddle(expression, LongestNamedExpression)));
     const auto number = [this](double value) {
         return QString::fromStdU16String(m_numbers.general(static_cast<float>(value)));

@@ -1,7 +1,8 @@
 // The graph itself: y over x for the main window's three inputs, painted as pellitor-calc paints
 // its picture, live as the inputs change, and moved by the pointer, the wheel, a touchpad's pinch
 // and the keyboard. The curves are computed on the graph's own thread; this widget paints the
-// latest one over the current view, so that a move shows at once and the curve follows.
+// latest one over the current view, so that a move shows at once and the curve follows. Painting
+// evaluates nothing and copies no curve.
 #pragma once
 
 #include "GraphComputation.h"
@@ -16,7 +17,9 @@
 #include <QRectF>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace pellitor::graph {
 
@@ -27,16 +30,19 @@ public:
     GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
                 QWidget* parent = nullptr);
 
-    void setInputs(const GraphInputs& inputs);
+    void setInputs(GraphInputs inputs);
     const GraphViewport& viewport() const { return m_viewport; }
     // The latest drawing, or nullptr before the first one came.
     const GraphCurve* curve() const { return m_curve.get(); }
     // Whether a drawing for the current inputs, view and size is still being computed.
     bool computing() const { return !m_curve || m_curve->serial != m_requested; }
 
-    // The picture as it shows now, at size (the view, the curve computed for it at that size).
+    // The picture as it shows now, at size (the view, and the latest curve, shared).
     plot::PlotPicture picture(const plot::Size& size) const;
     plot::PlotPicture shownPicture() const { return picture({width(), height()}); }
+    // Calls use with the picture as it shows, drawn for the view as it is now, at once or when
+    // the worker has drawn it: the picture that pellitor-calc draws for the same view and size.
+    void whenDrawn(std::function<void(const plot::PlotPicture&)> use);
 
     // The traced x, once there is a curve; the readout at it.
     std::optional<float> traceX() const { return m_traceX; }
@@ -76,7 +82,11 @@ protected:
 
 private:
     void received(std::shared_ptr<const GraphCurve> curve);
-    void requestCurve();
+    // Asks for the curve of the view; with shownYs, at the y in view even while y follows the curve.
+    void requestCurve(bool shownYs = false);
+    // Whether the latest curve was drawn for the view and the size as they show.
+    bool drawnAsShown() const;
+    void serveWaiting();
     void moved(GraphViewport::Move move);
     void zoomAt(double factor, const QPointF& at);
     // The frame of the picture as it shows now, where the view's x and y lie.
@@ -97,10 +107,11 @@ private:
 
     const platform::NumberText& m_numbers;
     GraphViewport m_viewport;
-    GraphInputs m_inputs;
+    std::shared_ptr<const GraphInputs> m_inputs = std::make_shared<const GraphInputs>();
     std::shared_ptr<const GraphCurve> m_curve;
-    GraphWorker m_worker;
     std::uint64_t m_requested = 0;
+    bool m_askedShownYs = false;                                          // the latest request gave the y in view
+    std::vector<std::function<void(const plot::PlotPicture&)>> m_waiting; // whenDrawn's
     std::optional<QPointF> m_dragFrom;
     GraphTrace m_trace;
     std::optional<float> m_traceX;
@@ -108,6 +119,8 @@ private:
     QString m_readout;
     GraphSound* m_sound;
     bool m_sweepAsked = false; // H waits for the drawing of the view
+    // Last, so that its thread ends before the members it hands its drawings to.
+    GraphWorker m_worker;
 };
 
 } // namespace pellitor::graph

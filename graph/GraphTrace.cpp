@@ -31,6 +31,7 @@ void GraphTrace::setCurve(const GraphCurve* curve)
     m_postfix = postfix;
     m_degrees = degrees;
     m_compiled.reset();
+    m_reading = {};
 }
 
 CompiledPostfix& GraphTrace::compiled()
@@ -40,11 +41,10 @@ CompiledPostfix& GraphTrace::compiled()
     return *m_compiled;
 }
 
-Evaluation GraphTrace::readAt(float x)
+void GraphTrace::moveTo(float x)
 {
-    if (!readable())
-        return {};
-    return evaluate(compiled(), x);
+    m_x = x;
+    m_reading = readable() ? evaluate(compiled(), x) : Evaluation{};
 }
 
 QString GraphTrace::xText(float x) const
@@ -70,15 +70,14 @@ QString GraphTrace::yText(float y) const
     return QString::fromStdU16String(m_numbers.fourDecimals(y));
 }
 
-QString GraphTrace::readout(float x)
+QString GraphTrace::readout() const
 {
-    const Evaluation reading = readAt(x);
-    const QString at = tr("x = %1").arg(xText(x));
-    switch (reading.outcome) {
-    case Evaluation::Outcome::Value: return at + QStringLiteral("   ") + tr("y = %1").arg(yText(reading.value));
+    const QString at = tr("x = %1").arg(xText(m_x));
+    switch (m_reading.outcome) {
+    case Evaluation::Outcome::Value: return at + QStringLiteral("   ") + tr("y = %1").arg(yText(m_reading.value));
     case Evaluation::Outcome::CannotCalculate: return at + QStringLiteral("   ") + tr("Can not calculate");
     case Evaluation::Outcome::EngineFault:
-        return at + QStringLiteral("   ") + m_translateMessage(QString::fromStdU16String(reading.error));
+        return at + QStringLiteral("   ") + m_translateMessage(QString::fromStdU16String(m_reading.error));
     default: return at + QStringLiteral("   ") + tr("no value");
     }
 }

@@ -1,7 +1,7 @@
 // The traced point and what is read there: the y that the report gives at a 32-bit x, read on the
 // window's thread with an evaluator of its own (built from the drawing's postfix text when first
-// needed), the readout's words, and the searches for the next zero, extremum or break, run in
-// slices so that the window never waits more than a moment.
+// needed) once each time the trace moves, the readout's words, and the searches for the next
+// zero, extremum or break, run in slices so that the window never waits more than a moment.
 #pragma once
 
 #include "CompiledPostfix.h"
@@ -33,10 +33,12 @@ public:
     void setCurve(const GraphCurve* curve);
     bool readable() const { return !m_postfix.empty(); }
 
-    // What the report gives at x.
-    Evaluation readAt(float x);
-    // "x = 0.5   y = 3.8756", or the report's words where it has no y.
-    QString readout(float x);
+    // Reads what the report gives at x, for reading() and readout() until the next move.
+    void moveTo(float x);
+    // What the report gives at the traced x; no value before the first move to a readable curve.
+    const Evaluation& reading() const { return m_reading; }
+    // "x = 0.5   y = 3.8756" at the traced x, or the report's words where it has no y.
+    QString readout() const;
     // A 32-bit x with all its digits (nine significant), in the user's number format.
     QString xText(float x) const;
 
@@ -64,6 +66,8 @@ private:
     std::u16string m_postfix;
     bool m_degrees = false;
     std::unique_ptr<CompiledPostfix> m_compiled;
+    float m_x = 0.0f;
+    Evaluation m_reading;
     std::unique_ptr<FeatureSearch> m_search;
     int m_searchDirection = 1;
     FeatureSearch::Looking m_looking = FeatureSearch::Looking::Zero;

@@ -35,21 +35,6 @@ void wrapWithinTheWindow(QLabel* label)
     label->setWordWrap(true);
     label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
-
-// The picture as it shows, computed afresh for its own size so that it is the one pellitor-calc
-// draws for the same view and size.
-plot::PlotPicture exportedPicture(const GraphCanvas& canvas, const GraphInputs& inputs)
-{
-    plot::PlotPicture picture = canvas.shownPicture();
-    GraphRequest request;
-    request.inputs = inputs;
-    request.xs = picture.xs;
-    request.ys = picture.ys;
-    request.size = picture.size;
-    const GraphCurve curve = computeGraph(request, [] { return false; });
-    picture.pieces = curve.refusal.empty() ? curve.pieces : decltype(curve.pieces){};
-    return picture;
-}
 } // namespace
 
 GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent)
@@ -110,12 +95,11 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GraphWindow::copyPicture);
 }
 
-void GraphWindow::setInputs(const GraphInputs& inputs)
+void GraphWindow::setInputs(GraphInputs inputs)
 {
-    m_inputs = inputs;
     // A word on the view belongs to the move that was refused, not to a new curve.
     m_viewNote.clear();
-    m_canvas->setInputs(inputs);
+    m_canvas->setInputs(std::move(inputs));
 }
 
 QString GraphWindow::statusText() const
@@ -215,11 +199,16 @@ void GraphWindow::savePicture()
         format = plot::PictureFormat::Svg;
     if (suffix != u"png" && suffix != u"svg")
         path += format == plot::PictureFormat::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    m_canvas->whenDrawn(
+        [this, path, format](const plot::PlotPicture& picture) { writePicture(picture, path, format); });
+}
 
+void GraphWindow::writePicture(const plot::PlotPicture& picture, const QString& path, plot::PictureFormat format)
+{
     std::string bytes;
     std::string error;
     QString reason;
-    if (!plot::encodePicture(exportedPicture(*m_canvas, m_inputs), format, bytes, error)) {
+    if (!plot::encodePicture(picture, format, bytes, error)) {
         reason = QString::fromStdString(error);
     } else {
         // Written beside the file and renamed over it when complete: a failed save leaves no
@@ -237,18 +226,23 @@ void GraphWindow::savePicture()
 
 void GraphWindow::copyPicture()
 {
+    m_canvas->whenDrawn([this](const plot::PlotPicture& picture) { putOnClipboard(picture); });
+}
+
+void GraphWindow::putOnClipboard(const plot::PlotPicture& picture)
+{
     std::string bytes;
     std::string error;
-    if (!plot::encodePicture(exportedPicture(*m_canvas, m_inputs), plot::PictureFormat::Png, bytes, error)) {
+    if (!plot::encodePicture(picture, plot::PictureFormat::Png, bytes, error)) {
         m_viewNote = tr("The graph could not be copied: %1").arg(QString::fromStdString(error));
         updateStatus();
         return;
     }
     const QByteArray png(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    auto* picture = new QMimeData;
-    picture->setImageData(QImage::fromData(png, "PNG"));
-    picture->setData(QStringLiteral("image/png"), png);
-    QGuiApplication::clipboard()->setMimeData(picture);
+    auto* image = new QMimeData;
+    image->setImageData(QImage::fromData(png, "PNG"));
+    image->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(image);
 }
 
 } // namespace pellitor::graph

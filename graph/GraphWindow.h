@@ -5,6 +5,7 @@
 
 #include "GraphComputation.h"
 #include "NumberText.h"
+#include "PlotPicture.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -27,14 +28,15 @@ public:
 
     GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent = nullptr);
 
-    void setInputs(const GraphInputs& inputs);
+    void setInputs(GraphInputs inputs);
     GraphCanvas* canvas() const { return m_canvas; }
     QString statusText() const;
 
     // Asks where to save the picture as it shows (PNG or SVG, by the extension or the filter)
-    // and saves it; a failure says why in a message box.
+    // and saves it once the worker has drawn the view; a failure says why in a message box.
     void savePicture();
-    // Puts the picture as it shows on the clipboard, as an image (image/png).
+    // Puts the picture as it shows on the clipboard, as an image (image/png), once the worker
+    // has drawn the view.
     void copyPicture();
 
     // The trace's readout as the window shows it and a screen reader hears it.
@@ -52,8 +54,10 @@ private:
     void goToTypedX();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    void writePicture(const plot::PlotPicture& picture, const QString& path, plot::PictureFormat format);
+    void putOnClipboard(const plot::PlotPicture& picture);
+
     MessageTranslator m_translateMessage;
-    GraphInputs m_inputs;
     GraphCanvas* m_canvas;
     QLabel* m_readout;
     QWidget* m_xRow;

@@ -6,12 +6,12 @@
 namespace pellitor::plot {
 
 CurveShape shapeCurve(const Curve& curve, const Curves& curves, const Span& xs, const std::optional<Span>& ys,
-                      const Size& size)
+                      const Size& size, std::stop_token stop)
 {
-    const std::vector<std::optional<Point>> samples = sample(curves, xs, size.width);
+    const std::vector<std::optional<Point>> samples = sample(curves, xs, size.width, stop);
     CurveShape shape{ys ? ys : automaticRange(samples), {}};
     if (shape.ys)
-        shape.pieces = pieces(curve, samples, *shape.ys, size.height);
+        shape.pieces = pieces(curve, samples, *shape.ys, size.height, stop);
     return shape;
 }
 

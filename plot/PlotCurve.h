@@ -15,12 +15,13 @@ namespace pellitor::plot {
 
 struct CurveShape {
     std::optional<Span> ys; // as given, or the automatic range; nothing when no sample has a value
-    std::vector<std::vector<Point>> pieces;
+    Pieces pieces;
 };
 
 // The curve's samples come from curves, a block at a time; its jumps are looked into with curve.
+// A stop requested through stop ends the work at its next check, with a shape that is not whole.
 CurveShape shapeCurve(const Curve& curve, const Curves& curves, const Span& xs, const std::optional<Span>& ys,
-                      const Size& size);
+                      const Size& size, std::stop_token stop = {});
 
 // Whether a curve has a line to draw: a piece of one point is none.
 bool drawsALine(const CurveShape& shape);

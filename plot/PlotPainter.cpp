@@ -302,7 +302,9 @@ void paintCurve(QPainter& painter, const Layout& layout)
         path.clear();
         travel = 0.0;
     };
-    for (const std::vector<Point>& samples : layout.picture.pieces) {
+    if (!layout.picture.pieces)
+        return;
+    for (const std::vector<Point>& samples : *layout.picture.pieces) {
         const std::vector<QPointF> piece = simplified(layout, samples);
         for (std::size_t i = 1; i < piece.size(); ++i) {
             QPointF a = piece[i - 1];

@@ -7,8 +7,8 @@
 #include "PlotSamples.h"
 #include "PlotSpan.h"
 
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace pellitor::plot {
 
@@ -17,7 +17,8 @@ struct PlotPicture {
     Span xs;
     Span ys;
     Size size;
-    std::vector<std::vector<Point>> pieces;
+    // Shared, not copied: a window paints the pieces of a finished curve as they are.
+    std::shared_ptr<const Pieces> pieces;
     const platform::NumberText* numbers = nullptr;
 };
 

@@ -42,7 +42,7 @@ Curves eachOf(Curve curve)
     };
 }
 
-std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, int columns)
+std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, int columns, std::stop_token stop)
 {
     // Two samples per column find more of a curve that turns within a column.
     const std::int64_t count = sampleCount(columns);
@@ -50,7 +50,7 @@ std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, i
     samples.reserve(static_cast<std::size_t>(count));
     std::vector<float> blockXs;
     std::vector<std::optional<double>> ys;
-    for (std::int64_t start = 0; start < count; start += SampleBlock) {
+    for (std::int64_t start = 0; start < count && !stop.stop_requested(); start += SampleBlock) {
         blockXs.clear();
         for (std::int64_t i = start; i < std::min<std::int64_t>(count, start + SampleBlock); ++i)
             blockXs.push_back(static_cast<float>(sampleAt(xs, columns, i)));
@@ -87,11 +87,11 @@ std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samp
     return Span{from - margin, to + margin};
 }
 
-std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples,
-                                       const Span& ys, int rows)
+Pieces pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples, const Span& ys, int rows,
+              std::stop_token stop)
 {
     const double pixelsPerUnit = rows / (ys.to - ys.from);
-    std::vector<std::vector<Point>> result;
+    Pieces result;
     std::vector<Point> piece;
     const auto close = [&] {
         if (!piece.empty())
@@ -99,6 +99,8 @@ std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std
         piece.clear();
     };
     for (const std::optional<Point>& point : samples) {
+        if (stop.stop_requested())
+            break;
         if (!point) {
             close();
             continue;

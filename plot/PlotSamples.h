@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <vector>
 
 namespace pellitor::plot {
@@ -16,6 +17,9 @@ struct Point {
     double x;
     double y;
 };
+
+// A curve's pieces, each in order of x and all in order of x; no line joins two of them.
+using Pieces = std::vector<std::vector<Point>>;
 
 // y at a 32-bit x, or nothing where the evaluation gives no value.
 using Curve = std::function<std::optional<double>(float)>;
@@ -26,9 +30,10 @@ using Curves = std::function<void(std::span<const float> xs, std::span<std::opti
 Curves eachOf(Curve curve);
 
 // y over xs at samples evenly spaced, at least one per pixel column of a picture columns wide,
-// taken SampleBlock at a time: a caller that must stop (by throwing) can do so between blocks.
+// taken SampleBlock at a time. A stop requested through stop ends it between two blocks, with the
+// samples taken so far.
 inline constexpr std::size_t SampleBlock = 256;
-std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, int columns);
+std::vector<std::optional<Point>> sample(const Curves& curves, const Span& xs, int columns, std::stop_token stop = {});
 
 // The y range of the values that were found, with a margin. Poles and huge values must not flatten
 // the rest: it spans the middle 90% of the values, widened by a quarter of that on each side but
@@ -51,7 +56,8 @@ std::optional<Break> breakBetween(const Curve& curve, Point a, Point b, const Sp
 // is halved towards the larger step until the step is small, which a continuous curve reaches;
 // a step that stays large down to neighbouring 32-bit x is a jump or a pole, and breaks the curve.
 // A step whose ends both lie beyond the same edge of ys is drawn as it is: nothing of it shows.
-std::vector<std::vector<Point>> pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples,
-                                       const Span& ys, int rows);
+// A stop requested through stop ends it between two samples, with the pieces found so far.
+Pieces pieces(const Curve& curve, const std::vector<std::optional<Point>>& samples, const Span& ys, int rows,
+              std::stop_token stop = {});
 
 } // namespace pellitor::plot

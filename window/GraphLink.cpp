@@ -96,7 +96,8 @@ void GraphLink::closeGraph()
 void GraphLink::handOver()
 {
     if (m_graph)
-        m_graph->setInputs({m_expression->text(), m_parameter->text(), m_angle->isChecked()});
+        m_graph->setInputs(
+            {m_expression->text().toStdU16String(), m_parameter->text().toStdU16String(), m_angle->isChecked()});
 }
 
 } // namespace pellitor

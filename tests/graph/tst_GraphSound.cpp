@@ -41,7 +41,7 @@ std::unique_ptr<GraphWindow> graphOf(const QString& expression, RecordingOutput*
         *heard = new RecordingOutput;
         window->canvas()->sound()->setOutput(std::unique_ptr<SoundOutput>(*heard));
     }
-    window->setInputs({expression, QString(), false});
+    window->setInputs({expression.toStdU16String(), {}, false});
     window->show();
     return window;
 }

@@ -2,6 +2,7 @@
 // three inputs, its messages in the status line and never in a box, moved by the keyboard, told to
 // assistive tools, and saved as the very PNG that pellitor-calc draws for the same view and size.
 #include "CalculateCommand.h"
+#include "EvaluatorMath.h"
 #include "FakeCalculateView.h"
 #include "GraphCanvas.h"
 #include "GraphLink.h"
@@ -25,6 +26,7 @@
 
 #include <charconv>
 #include <memory>
+#include <random>
 
 using namespace pellitor;
 using graph::GraphCanvas;
@@ -169,6 +171,26 @@ private slots:
         QVERIFY(settled(opened.canvas));
         QVERIFY(opened.canvas->curve()->degrees);
         QVERIFY(curvePixels(opened.canvas).size() != radians);
+    }
+
+    // The trace is read when it moves and the curve is the worker's: a paint, here of a 3840x2160
+    // graph of a sum of 1,000 x, evaluates nothing (RND's sequence on this thread stays where it
+    // was) and paints the finished pieces themselves.
+    void paintingEvaluatesNothing()
+    {
+        static const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
+        GraphCanvas canvas(english, [](const QString& text) { return text; });
+        canvas.resize(3840, 2160);
+        canvas.setInputs({u"rnd(x)*0" + QString("+x").repeated(1000).toStdU16String(), u"0.5", false});
+        QVERIFY(settled(&canvas));
+        QCOMPARE(canvas.traceX(), std::optional(0.5f));
+        QCOMPARE(canvas.shownPicture().pieces.get(), &canvas.curve()->pieces);
+        const std::mt19937 before = evaluator::randomSequence();
+        QCOMPARE(canvas.grab().size(), QSize(3840, 2160));
+        canvas.grab();
+        QVERIFY(evaluator::randomSequence() == before);
+        canvas.traceTo(0.25f); // the check sees an evaluation where there is one
+        QVERIFY(evaluator::randomSequence() != before);
     }
 
     void refusalsGoToTheStatusLineNotIntoABox_data()
@@ -433,33 +455,58 @@ private slots:
         QVERIFY(runs >= 3);
     }
 
+    // Saved as soon as the worker has drawn the view, whether the save waits for it (a move just
+    // made) or the curve that shows was drawn for other y (an automatic range the view refused).
+    void savesThePictureThatPellitorCalcDraws_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("a view just moved") << QString() << "2cos(x^2)/x" << true << "png";
+        // Its steps of 10^36 break the curve at the y of 3*10^38 that stay, not at its automatic y,
+        // which reach beyond the 32-bit range.
+        QTest::newRow("y the view could not take") << "3*10^38"
+                                                   << "x*3.3*10^38+10^36*int(20x)" << false << "png";
+    }
+
     void savesThePictureThatPellitorCalcDraws()
     {
+        QFETCH(QString, before);
+        QFETCH(QString, expression);
+        QFETCH(bool, move);
+        QFETCH(QString, format);
         QTemporaryDir folder;
         Opened opened = openGraph();
         opened.graph->resize(700, 460);
-        opened.expression->setText("2cos(x^2)/x");
+        if (!before.isEmpty()) {
+            opened.expression->setText(before);
+            QVERIFY(settled(opened.canvas));
+        }
+        opened.expression->setText(expression);
         QVERIFY(settled(opened.canvas));
-        QTest::keyClick(opened.canvas, Qt::Key_Right, Qt::ControlModifier); // a view of its own
-        QTest::keyClick(opened.canvas, Qt::Key_Plus, Qt::ControlModifier);
-        QVERIFY(settled(opened.canvas));
+        if (move) {
+            QTest::keyClick(opened.canvas, Qt::Key_Right, Qt::ControlModifier); // a view of its own
+            QTest::keyClick(opened.canvas, Qt::Key_Plus, Qt::ControlModifier);
+        }
 
         const QString saved = folder.filePath("graph"); // the filter gives the extension
-        testing::RecordingSaveDialog dialog({saved, "PNG image (*.png)"});
+        testing::RecordingSaveDialog dialog({saved, format.toUpper() + " image (*." + format + ")"});
         QTest::keyClick(opened.canvas, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(dialog.asked(), 1);
+        QTRY_VERIFY(QFile::exists(saved + "." + format));
 
         const plot::Span xs = opened.canvas->viewport().xs();
         const plot::Span ys = opened.canvas->viewport().ys();
-        const QString drawn = folder.filePath("calc.png");
+        const QString drawn = folder.filePath("calc." + format);
         QProcess calc;
         calc.start(QCoreApplication::applicationDirPath() + "/pellitor-calc",
                    {"--plot", number(xs.from) + ":" + number(xs.to), "--y", number(ys.from) + ":" + number(ys.to),
                     "--size", QString("%1x%2").arg(opened.canvas->width()).arg(opened.canvas->height()), "-o", drawn,
-                    "--", "2cos(x^2)/x"});
+                    "--", expression});
         QVERIFY(calc.waitForFinished(30000));
         QCOMPARE(calc.exitCode(), 0);
-        QFile mine(saved + ".png");
+        QFile mine(saved + "." + format);
         QFile theirs(drawn);
         QVERIFY(mine.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
         const QByteArray bytes = mine.readAll();

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,7 @@ PlotPicture parabola(Size size)
         const double x = -2.0 + i * 0.01;
         piece.push_back({x, x * x});
     }
-    picture.pieces = {piece};
+    picture.pieces = std::make_shared<const Pieces>(Pieces{piece});
     picture.numbers = &Numbers;
     return picture;
 }

@@ -1,18 +1,17 @@
 // One drawing of the graph, computed away from the window: the expression checked, rewritten and
-// translated as the Calculate command does it (its fault kept as a value, no box shown), compiled,
-// sampled over the view and broken into pieces as pellitor-calc's picture is, and the parameter's
-// x with the y the report gives for it.
+// translated as the Calculate command does it (its refusal kept as a value, no box shown),
+// compiled, sampled over the view and broken into pieces as pellitor-calc's picture is, and the
+// parameter's x with the y the report gives for it.
 #pragma once
 
 #include "CurveReading.h"
 #include "PlotSamples.h"
 #include "PlotSpan.h"
 
-#include <QString>
-
 #include <cstdint>
-#include <functional>
+#include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -20,13 +19,14 @@ namespace pellitor::graph {
 
 // What the graph draws from: the three inputs of the main window.
 struct GraphInputs {
-    QString expression;
-    QString parameter;
+    std::u16string expression;
+    std::u16string parameter;
     bool degrees = false;
 };
 
 struct GraphRequest {
-    GraphInputs inputs;
+    // Shared by the requests of one set of inputs: a long expression is not copied for each view.
+    std::shared_ptr<const GraphInputs> inputs;
     plot::Span xs;
     std::optional<plot::Span> ys; // nothing: the automatic range of the curve
     plot::Size size;
@@ -44,7 +44,7 @@ struct GraphCurve {
     plot::Span ys; // as asked, or the automatic range; the asked one when no value
     plot::Size size;
     bool anyValue = false; // whether some sample in view has a value
-    std::vector<std::vector<plot::Point>> pieces;
+    plot::Pieces pieces;
     std::u16string postfix;        // what the window reads the curve with, exactly as the report
     std::vector<Feature> features; // the zeros, extrema and breaks in view
     // The parameter's x when it reads as a number and lies in view, with the report's y there
@@ -53,10 +53,8 @@ struct GraphCurve {
     std::optional<float> markerY;
 };
 
-// Thrown out of computeGraph when superseded() says a newer request waits.
-struct Superseded {};
-
-// Computes the drawing of request; superseded is asked between evaluations.
-GraphCurve computeGraph(const GraphRequest& request, const std::function<bool()>& superseded);
+// Computes the drawing of request; nothing when a stop was requested through stop, which the
+// computation looks at between blocks of evaluations.
+std::optional<GraphCurve> computeGraph(const GraphRequest& request, std::stop_token stop = {});
 
 } // namespace pellitor::graph

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace pellitor::graph {
@@ -37,9 +38,10 @@ std::optional<Feature> zeroBetween(const ValueAt& value, float a, float b, doubl
 std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, bool maximum);
 
 // The zeros, extrema and breaks of a drawing's pieces, in order of x: zeros and extrema where
-// consecutive points show them, breaks between pieces.
-std::vector<Feature> featuresOf(const std::vector<std::vector<plot::Point>>& pieces, const ValueAt& value,
-                                const plot::Span& ys, int rows);
+// consecutive points show them, breaks between pieces. A stop requested through stop ends it
+// between two points, with the features found so far.
+std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value, const plot::Span& ys, int rows,
+                                std::stop_token stop = {});
 
 // A search along x from a start, column by column, for the next feature of one kind, in slices
 // so that the window never waits long: step() goes on until the feature is found or the search

@@ -165,8 +165,8 @@ std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, b
     return Feature{maximum ? Feature::Kind::Maximum : Feature::Kind::Minimum, best, bestY};
 }
 
-std::vector<Feature> featuresOf(const std::vector<std::vector<plot::Point>>& pieces, const ValueAt& value,
-                                const plot::Span& ys, int rows)
+std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value, const plot::Span& ys, int rows,
+                                std::stop_token stop)
 {
     const double pixelsPerUnit = rows / (ys.to - ys.from);
     const double largestStep = 2.0 / pixelsPerUnit;
@@ -174,7 +174,7 @@ std::vector<Feature> featuresOf(const std::vector<std::vector<plot::Point>>& pie
     std::vector<Feature> found;
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         const std::vector<plot::Point>& piece = pieces[k];
-        for (std::size_t i = 1; i < piece.size(); ++i) {
+        for (std::size_t i = 1; i < piece.size() && !stop.stop_requested(); ++i) {
             const plot::Point& p = piece[i - 1];
             const plot::Point& q = piece[i];
             if (p.y == 0.0 && (found.empty() || found.back().x != float(p.x)))

@@ -11,7 +11,7 @@ namespace {
 // piece, nothing beyond its ends.
 class PieceWalk {
 public:
-    explicit PieceWalk(const std::vector<std::vector<plot::Point>>* pieces) : m_pieces(pieces) {}
+    explicit PieceWalk(const plot::Pieces* pieces) : m_pieces(pieces) {}
 
     std::optional<double> at(double x)
     {
@@ -34,7 +34,7 @@ public:
     }
 
 private:
-    const std::vector<std::vector<plot::Point>>* m_pieces;
+    const plot::Pieces* m_pieces;
     std::size_t m_piece = 0;
     std::size_t m_point = 0;
 };

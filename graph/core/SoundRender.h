@@ -21,7 +21,7 @@ struct SoundCurve {
     plot::Span xs;
     plot::Span ys;
     // The drawing's pieces, each in order of x and all in order of x; no value between them.
-    const std::vector<std::vector<plot::Point>>* pieces = nullptr;
+    const plot::Pieces* pieces = nullptr;
     std::vector<double> zeros; // the x of the zeros in view
 };
 

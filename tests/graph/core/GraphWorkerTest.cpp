@@ -1,0 +1,151 @@
+// The graph's worker: the latest request wins, the requests between are skipped, and a worker
+// destroyed during a run stops it at once, for a stand-in computation and for the real one.
+#include "GraphWorker.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <latch>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+using namespace pellitor::graph;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The serials the worker hands back, as its thread delivers them.
+class Deliveries {
+public:
+    GraphWorker::Deliver sink()
+    {
+        return [this](std::shared_ptr<const GraphCurve> curve) {
+            const std::lock_guard lock(m_mutex);
+            m_serials.push_back(curve->serial);
+            m_came.notify_all();
+        };
+    }
+    bool waitFor(std::size_t count)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_came.wait_for(lock, 10s, [&] { return m_serials.size() >= count; });
+    }
+    std::vector<std::uint64_t> serials()
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_serials;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_came;
+    std::vector<std::uint64_t> m_serials;
+};
+
+GraphRequest requestOf(std::uint64_t serial, std::u16string expression = u"x")
+{
+    GraphRequest request;
+    request.inputs = std::make_shared<const GraphInputs>(GraphInputs{std::move(expression), u"0", false});
+    request.xs = {-10.0, 10.0};
+    request.size = {640, 400};
+    request.serial = serial;
+    return request;
+}
+
+// Waits for stop, at most a while, as a long computation that looks at its stop now and then.
+std::optional<GraphCurve> untilStopped(std::stop_token stop, std::chrono::milliseconds most)
+{
+    const auto end = std::chrono::steady_clock::now() + most;
+    while (!stop.stop_requested() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(1ms);
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(GraphWorker, TheLatestRequestWinsAndThoseBetweenAreSkipped)
+{
+    std::mutex mutex;
+    std::vector<std::uint64_t> started;
+    bool firstStopped = false;
+    std::latch firstRunning(1);
+    std::latch allAsked(1);
+    Deliveries delivered;
+    {
+        GraphWorker worker(delivered.sink(), [&](const GraphRequest& request, std::stop_token stop) {
+            {
+                const std::lock_guard lock(mutex);
+                started.push_back(request.serial);
+            }
+            if (request.serial == 1) {
+                firstRunning.count_down();
+                untilStopped(stop, 10s);
+                firstStopped = stop.stop_requested();
+                allAsked.wait(); // the requests after it all come while it still runs
+                return std::optional<GraphCurve>();
+            }
+            GraphCurve curve;
+            curve.serial = request.serial;
+            return std::optional(curve);
+        });
+        worker.request(requestOf(1));
+        firstRunning.wait();
+        for (std::uint64_t serial = 2; serial <= 4; ++serial)
+            worker.request(requestOf(serial));
+        allAsked.count_down();
+        ASSERT_TRUE(delivered.waitFor(1));
+    }
+    EXPECT_TRUE(firstStopped);
+    EXPECT_EQ(started, (std::vector<std::uint64_t>{1, 4}));
+    EXPECT_EQ(delivered.serials(), (std::vector<std::uint64_t>{4}));
+}
+
+TEST(GraphWorker, DestroyedDuringARunStopsItAtOnce)
+{
+    // A sum of 5,000 x over 8,000 columns takes far longer than the 50 ms allowed, in any build.
+    std::u16string sum = u"x";
+    for (int term = 1; term < 5000; ++term)
+        sum += u"+x";
+    GraphRequest heavy = requestOf(1, sum);
+    heavy.size = {8000, 500};
+    const struct {
+        const char* name;
+        GraphWorker::Compute compute;
+    } cases[] = {
+        {"a stand-in that looks at its stop each millisecond",
+         [](const GraphRequest&, std::stop_token stop) { return untilStopped(stop, 10s); }},
+        {"the real computation", computeGraph},
+    };
+    for (const auto& c : cases) {
+        Deliveries delivered;
+        std::latch running(1);
+        std::chrono::steady_clock::time_point asked;
+        {
+            GraphWorker worker(delivered.sink(), [&](const GraphRequest& request, std::stop_token stop) {
+                running.count_down();
+                return c.compute(request, stop);
+            });
+            worker.request(heavy);
+            running.wait();
+            std::this_thread::sleep_for(5ms);
+            asked = std::chrono::steady_clock::now();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - asked, 50ms) << c.name;
+        EXPECT_TRUE(delivered.serials().empty()) << c.name;
+    }
+}
+
+TEST(GraphComputation, AStopBeforeTheEndGivesNoDrawing)
+{
+    const GraphRequest request = requestOf(7, u"2cos(x^2)/x");
+    std::stop_source stop;
+    const std::optional<GraphCurve> whole = computeGraph(request, stop.get_token());
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->serial, 7u);
+    EXPECT_FALSE(whole->pieces.empty());
+    stop.request_stop();
+    EXPECT_FALSE(computeGraph(request, stop.get_token()));
+}
