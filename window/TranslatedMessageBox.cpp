@@ -55,7 +55,7 @@ TranslatedMessageBox::TranslatedMessageBox(platform::MessageBox& shown) : m_show
 void TranslatedMessageBox::showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style)
 {
     m_shown.showMessage(translate(withShortenedName(QString::fromStdU16String(text))).toStdU16String(),
-                    translate(QString::fromStdU16String(title)).toStdU16String(), style);
+                        translate(QString::fromStdU16String(title)).toStdU16String(), style);
 }
 
 QString TranslatedMessageBox::withShortenedName(const QString& text)

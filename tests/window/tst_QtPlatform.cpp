@@ -99,7 +99,7 @@ private slots:
         platform::QtMessageBox qtBoxes;
         const QString name = QString(length / 2, 'a') + QString(length - length / 2, 'z');
         TranslatedMessageBox(qtBoxes).showMessage(u"Character 2:  Undefined symbol : '" + name.toStdU16String() + u"'",
-                                              u"Syntax Error", 16);
+                                                  u"Syntax Error", 16);
         QCOMPARE(shownText, "Character 2:  Undefined symbol : '" + quoted + "'");
         QVERIFY2(shown.width() <= screen.width(), qPrintable(QString::number(shown.width())));
     }
