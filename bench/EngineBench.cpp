@@ -92,7 +92,7 @@ void repeatedCompiled(benchmark::State& state, const std::u16string& expression)
 {
     std::u16string postfix;
     Cls6().InfixToPostfix(expression, postfix);
-    CompiledPostfix compiled(postfix, False);
+    CompiledPostfix compiled(postfix, false);
     for (auto _ : state) {
         for (int i = 0; i < RepeatedXs; ++i) {
             float result = 0.0f;
@@ -107,7 +107,7 @@ void repeatedBlock(benchmark::State& state, const std::u16string& expression)
 {
     std::u16string postfix;
     Cls6().InfixToPostfix(expression, postfix);
-    CompiledPostfix compiled(postfix, False);
+    CompiledPostfix compiled(postfix, false);
     std::vector<float> xs(RepeatedXs);
     for (int i = 0; i < RepeatedXs; ++i)
         xs[static_cast<std::size_t>(i)] = repeatedX(i);

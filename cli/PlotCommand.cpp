@@ -2,9 +2,10 @@
 // the command's own evaluation; the picture module paints it.
 #include "PlotCommand.h"
 
+#include "Complaints.h"
 #include "Evaluation.h"
-#include "Module.h"
-#include "Operand.h"
+#include "ModuleLoader.h"
+#include "OperandReader.h"
 #include "OutputFile.h"
 #include "PictureModule.h"
 #include "PlotCurve.h"
@@ -81,7 +82,7 @@ int runPlot(const CommandLine& line)
         return expression.failure;
     const Translation& translation = *expression.translation;
 
-    CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
+    CompiledPostfix compiled(translation.postfix, line.degree);
     const plot::Curve curve = [&compiled](float x) -> std::optional<double> { return valueAt(compiled, x); };
     const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
         valuesAt(compiled, xs, values);

@@ -3,7 +3,7 @@
 
 #include "Der.h"
 #include "NumberReader.h"
-#include "SingleSteps.h"
+#include "RepeatedSingles.h"
 #include "TextCodec.h"
 
 #include <charconv>

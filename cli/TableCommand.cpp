@@ -3,9 +3,10 @@
 // every y is the one its report gives.
 #include "TableCommand.h"
 
+#include "Complaints.h"
 #include "Evaluation.h"
 #include "LineReader.h"
-#include "Operand.h"
+#include "OperandReader.h"
 #include "Range.h"
 #include "RowWriter.h"
 #include "TextCodec.h"
@@ -51,7 +52,7 @@ private:
     std::u16string m_text;
 };
 
-// Rows are evaluated a block at a time on the compiled form's block road, and written in order.
+// Rows are evaluated a block at a time by the compiled form's block evaluation, and written in order.
 class Table {
 public:
     Table(CompiledPostfix& compiled, RowWriter& rows, platform::StandardOutput& out)
@@ -169,7 +170,7 @@ int runTable(const CommandLine& line, platform::StandardOutput& out)
         complain(*reason);
         return ExitMessage;
     }
-    CompiledPostfix compiled(translation.postfix, line.degree ? True : False);
+    CompiledPostfix compiled(translation.postfix, line.degree);
     RowWriter rows(out, *std::get<const platform::NumberText*>(numbers), line.csv);
     Table table(compiled, rows, out);
     if (!line.xsFile) {

@@ -4,7 +4,7 @@
 // (a name that no locale knows is the C locale there too).
 #include "UserNumbers.h"
 
-#include "Module.h"
+#include "ModuleLoader.h"
 #include "SymbolNumberText.h"
 
 #include <cstdlib>

@@ -1,10 +1,10 @@
-// The block road of the compiled evaluator: each step of the program runs over a block of x at
+// The block evaluation of the compiled evaluator: each step of the program runs over a block of x at
 // once, with a column of values per stack slot, so that a step is chosen once per block and the
 // plain arithmetic runs in vector registers (AVX2 where the processor has it, chosen at run time).
 //
 // Each x of the block is a lane. A lane stays live while its values are finite; a step that meets
-// a domain failure in a live lane marks it failed, as the one-x road stops there with the failure
-// value. Every lane the block road cannot finish to the bit runs again on the one-x road, which
+// a domain failure in a live lane marks it failed, as the one-x evaluation stops there with the failure
+// value. Every lane the block evaluation cannot finish to the bit runs again in the one-x evaluation, which
 // then gives its outcome, error and all: an x that is no finite number, and a lane whose step
 // raised (an overflow, or an error that a function raised). A lane that is not live goes on being
 // computed with harmless values, never read. These steps run element by element, for the live
@@ -12,7 +12,7 @@
 //   - the C library's functions and pow (Pow and its kin, the thirty functions but ABS, INT and
 //     SQR), whose results must stay the library's own;
 //   - a square or cube of a computed value where the exact product is not pow's result;
-//   - a whole program that draws from RND's sequence: every lane on the one-x road, in the order
+//   - a whole program that draws from RND's sequence: every lane in the one-x evaluation, in the order
 //     of the x, so that each draws the numbers a call for its x alone would draw.
 #include "CompiledPostfix.h"
 
@@ -35,7 +35,7 @@ using namespace evaluator;
 using namespace compiled;
 using namespace block;
 
-// x into its column, then the steps as the one-x road's, over the block. A step that takes a
+// x into its column, then the steps as the one-x evaluation's, over the block. A step that takes a
 // constant reads it once per block.
 __attribute__((target_clones("avx2", "default"))) void CompiledPostfix::BlockRun::steps(const float* xs)
 {
@@ -110,7 +110,7 @@ __attribute__((target_clones("avx2", "default"))) void CompiledPostfix::BlockRun
         case Operation::Cube: smallPowers<3>(); break;
         case Operation::SetConstant: onTop<Gives::Finite>([k](double, double) { return k; }); break;
         case Operation::PushRandom:
-        case Operation::SetRandom: break; // never reached: a program that draws runs on the one-x road
+        case Operation::SetRandom: break; // never reached: a program that draws runs in the one-x evaluation
 #define PELLITOR_FUNCTION(name)                                                                                        \
     case Operation::name: function<Token::name>(false); break;                                                         \
     case Operation::name##OfX: function<Token::name>(true); break;
@@ -172,7 +172,7 @@ void CompiledPostfix::BlockRun::smallPowers()
     settle(out, false);
 }
 
-// x into its column; an x that is no finite number raises at its first "XX" on the one-x road.
+// x into its column; an x that is no finite number raises at its first "XX" in the one-x evaluation.
 inline void CompiledPostfix::BlockRun::load(const float* __restrict xs)
 {
     double* __restrict const x = m_x;
@@ -267,24 +267,24 @@ void CompiledPostfix::BlockRun::finish(std::span<const float> xs, float* results
     }
 }
 
-void CompiledPostfix::evaluate(std::span<const float> sngXs, std::span<float> sngResults, std::span<Returned> returned,
+void CompiledPostfix::evaluate(std::span<const float> xs, std::span<float> results, std::span<Returned> returned,
                                std::vector<EngineError>& errors)
 {
     if (m_constant) {
-        std::fill_n(sngResults.begin(), sngXs.size(), m_constantResult);
-        std::fill_n(returned.begin(), sngXs.size(), Returned::Result);
+        std::fill_n(results.begin(), xs.size(), m_constantResult);
+        std::fill_n(returned.begin(), xs.size(), Returned::Result);
         return;
     }
     const std::size_t width = std::min(Widest, Room / (m_depth + 3));
     if (width < Narrowest) {
-        for (std::size_t i = 0; i < sngXs.size(); ++i)
-            returned[i] = alone(*this, sngXs[i], sngResults[i], errors);
+        for (std::size_t i = 0; i < xs.size(); ++i)
+            returned[i] = alone(*this, xs[i], results[i], errors);
         return;
     }
     BlockRun block(*this, width);
-    for (std::size_t at = 0; at < sngXs.size(); at += width) {
-        const std::size_t n = std::min(width, sngXs.size() - at);
-        block.run(sngXs.subspan(at, n), sngResults.data() + at, returned.data() + at, errors);
+    for (std::size_t at = 0; at < xs.size(); at += width) {
+        const std::size_t n = std::min(width, xs.size() - at);
+        block.run(xs.subspan(at, n), results.data() + at, returned.data() + at, errors);
     }
 }
 

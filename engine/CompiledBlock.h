@@ -1,4 +1,4 @@
-// The block road's machinery (CompiledBlock.cpp): a block's columns and lanes, and the loops that
+// The block evaluation's machinery (CompiledBlock.cpp): a block's columns and lanes, and the loops that
 // run one step over them. Read by CompiledBlock.cpp alone, whose options let its loops vectorize.
 #pragma once
 
@@ -34,7 +34,7 @@ enum class Lane : std::uint8_t {
     Live = 0, // its value is on top of the stack
     Failed,   // a step met a domain failure: the failure value
     NoValue,  // the program left no value
-    Alone,    // finished on the one-x road
+    Alone,    // finished by the one-x evaluation
 };
 
 // What a step may give besides a finite value, which says how its results are checked.
@@ -182,7 +182,7 @@ private:
     static bool takesConstant(Operation operation);
 
     // value(i) for each live lane, called alone: an error it raises leaves the lane to the one-x
-    // road. Whether one value is no finite number.
+    // evaluation. Whether one value is no finite number.
     template <typename Value>
     bool eachLive(double* out, Value value)
     {

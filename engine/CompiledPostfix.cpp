@@ -331,9 +331,9 @@ private:
     std::size_t m_depth = 0;
 };
 
-CompiledPostfix::CompiledPostfix(std::u16string_view sExpression, Truth bolDegree) : m_degrees(bolDegree != 0)
+CompiledPostfix::CompiledPostfix(std::u16string_view postfix, bool degrees) : m_degrees(degrees)
 {
-    Builder(*this).build(sExpression);
+    Builder(*this).build(postfix);
     // A constant that reads no x and converts to 32 bits is the result of every evaluation.
     if (m_operations.size() == 1 && m_operations.front() == Operation::ReturnConstant && !m_readsX) {
         try {
@@ -344,24 +344,24 @@ CompiledPostfix::CompiledPostfix(std::u16string_view sExpression, Truth bolDegre
     }
 }
 
-Truth CompiledPostfix::evaluate(float sngX, float& sngResult)
+Truth CompiledPostfix::evaluate(float x, float& result)
 {
     if (m_constant) {
-        sngResult = m_constantResult;
+        result = m_constantResult;
         return True;
     }
     // An x that is no finite number raises at the first "XX", as the text evaluator does: the
     // steps before it still run, since they may fail or raise first.
-    if (m_readsX && !std::isfinite(sngX)) [[unlikely]]
-        return run<true>(sngX, sngResult);
-    return run<false>(sngX, sngResult);
+    if (m_readsX && !std::isfinite(x)) [[unlikely]]
+        return run<true>(x, result);
+    return run<false>(x, result);
 }
 
 // Each step ends by jumping to the next one through the table of steps (GCC's and Clang's
 // labels as values): a jump of its own per step predicts better than one shared switch, and
 // saves the loop. A step that can fail goes through the test for the failure first.
 template <bool StopBeforeX>
-Truth CompiledPostfix::run(double x, float& sngResult)
+Truth CompiledPostfix::run(double x, float& result)
 {
     static constexpr void* Steps[] = {
 #define PELLITOR_LABEL(name) &&name,
@@ -455,13 +455,13 @@ SetRandom: top = nextRandom(); PELLITOR_NEXT;
 #undef PELLITOR_CHECKED_NEXT
 #undef PELLITOR_NEXT
 ReturnTop:
-    sngResult = toSingle(top);
+    result = toSingle(top);
     return True;
 ReturnConstant:
-    sngResult = toSingle(*constant);
+    result = toSingle(*constant);
     return True;
 ReturnX:
-    sngResult = toSingle(x);
+    result = toSingle(x);
     return True;
 ReturnNothing:
     return False;
@@ -472,7 +472,7 @@ RaiseOverflow:
 RaiseBadToken:
     throw EngineError(ErrorNumber::BadToken, u"Bad token in Evaluate: " + m_badToken);
 failed:
-    sngResult = Cls6::FailureValue;
+    result = Cls6::FailureValue;
     return True;
     // clang-format on
 }

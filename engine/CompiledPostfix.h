@@ -17,27 +17,27 @@ namespace pellitor {
 
 class CompiledPostfix {
 public:
-    // Reads the postfix text sExpression for evaluations with trigonometric arguments in degrees
-    // when bolDegree is non-zero. Reading raises nothing: a bad token, a missing operand or a
+    // Reads the postfix text for evaluations with trigonometric arguments in degrees when degrees
+    // is set. Reading raises nothing: a bad token, a missing operand or a
     // number beyond the 64-bit range becomes a step that raises when an evaluation reaches it.
-    CompiledPostfix(std::u16string_view sExpression, Truth bolDegree);
+    CompiledPostfix(std::u16string_view postfix, bool degrees);
 
     // What Cls6::DoEvaluate gives for the same text, angle unit and x, to the bit: True with the
-    // value or the failure value in sngResult, False (sngResult untouched) when no value is left,
+    // value or the failure value in result, False (result untouched) when no value is left,
     // or the same EngineError, raised at the same step. RND draws from the same sequence.
     // Not for two threads at once: an evaluation works in the object's own stack.
-    Truth evaluate(float sngX, float& sngResult);
+    Truth evaluate(float x, float& result);
 
     // How one evaluation of a block ended: evaluate returned True (Result: the value or the
     // failure value) or False (NoResult), or raised an error.
     enum class Returned : std::uint8_t { Result, NoResult, Raised };
 
-    // evaluate at each x of sngXs in turn, to the bit, with RND drawing in the same order:
-    // returned[i] and sngResults[i] (written only for Result) for sngXs[i], and for each Raised
-    // the error, appended to errors in the order of the x. Both spans are as long as sngXs.
+    // evaluate at each x of xs in turn, to the bit, with RND drawing in the same order:
+    // returned[i] and results[i] (written only for Result) for xs[i], and for each Raised the
+    // error, appended to errors in the order of the x. Both spans are as long as xs.
     // The steps run over a block of x at a time (CompiledBlock.cpp), so that a step is chosen
     // once per block and the arithmetic runs in vector registers.
-    void evaluate(std::span<const float> sngXs, std::span<float> sngResults, std::span<Returned> returned,
+    void evaluate(std::span<const float> xs, std::span<float> results, std::span<Returned> returned,
                   std::vector<EngineError>& errors);
 
     // The number of operations an evaluation runs at most, for tests and measurements.
@@ -49,7 +49,7 @@ private:
     class BlockRun;
 
     template <bool StopBeforeX>
-    Truth run(double x, float& sngResult);
+    Truth run(double x, float& result);
 
     std::vector<Operation> m_operations;
     std::vector<double> m_constants; // one for each operation that takes a constant, in order
@@ -62,7 +62,7 @@ private:
     std::vector<double> m_stack;   // every value below the top, at the deepest point
     std::size_t m_depth = 0;       // computed values on the stack at the deepest point
     bool m_draws = false;          // whether a step draws from RND's sequence
-    std::vector<double> m_columns; // the block road's stack: a column of values per stack slot
+    std::vector<double> m_columns; // the block evaluation's stack: a column of values per stack slot
 };
 
 } // namespace pellitor

@@ -1,4 +1,4 @@
-// The steps of a compiled program, shared by its two roads: one x at a time (CompiledPostfix.cpp)
+// The steps of a compiled program, shared by its two evaluations: one x at a time (CompiledPostfix.cpp)
 // and a block of x at a time (CompiledBlock.cpp). Their list, and the exact products that stand
 // in for pow where they are what pow gives.
 #pragma once

@@ -1,4 +1,4 @@
-// Fuzzes the whole Calculate road: any expression text and parameter text, either, both or
+// Fuzzes the whole Calculate command: any expression text and parameter text, either, both or
 // neither angle option, through the same widget-free command the window runs, with a fake view,
 // recording number texts and a recording message box.
 //

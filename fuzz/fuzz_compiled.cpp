@@ -1,6 +1,6 @@
 // Fuzzes the compiled evaluator against the text evaluator: one postfix text, read once into a
 // CompiledPostfix, evaluated at three values of x, each beside Cls6::DoEvaluate of the same text,
-// angle unit and x; then on the block road at a block of x drawn from the three, beside
+// angle unit and x; then in the block evaluation at a block of x drawn from the three, beside
 // DoEvaluate at each x of the block in turn.
 //
 // Input: a byte of flags (1: degrees; 2: the text is raw bytes, decoded as FuzzSupport.h says;
@@ -67,7 +67,7 @@ constexpr std::size_t VocabularySize = sizeof Vocabulary / sizeof Vocabulary[0];
 
 // A block of x seeded by the three: each of them, their neighbours and their sums, zeros of both
 // signs, subnormals, the infinities and NaN, and any 32-bit pattern, up to three blocks of the
-// block road long, so that lanes of every kind meet in one block. A long text gets a short block,
+// block evaluation long, so that lanes of every kind meet in one block. A long text gets a short block,
 // so that the text evaluator's time at each x stays bounded.
 std::vector<float> blockOf(const float (&xs)[3], std::size_t textLength)
 {

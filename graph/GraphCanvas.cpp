@@ -4,7 +4,7 @@
 #include "GraphAccessible.h"
 #include "PlotCurve.h"
 #include "PlotPainter.h"
-#include "ShortText.h"
+#include "MiddleEllipsis.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -37,7 +37,7 @@ void GraphTrace::setCurve(const GraphCurve* curve)
 CompiledPostfix& GraphTrace::compiled()
 {
     if (!m_compiled)
-        m_compiled = std::make_unique<CompiledPostfix>(m_postfix, m_degrees ? True : False);
+        m_compiled = std::make_unique<CompiledPostfix>(m_postfix, m_degrees);
     return *m_compiled;
 }
 

@@ -6,7 +6,7 @@
 #include "MessageBox.h"
 #include "PlotPainter.h"
 #include "SaveDialog.h"
-#include "ShortText.h"
+#include "MiddleEllipsis.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -42,11 +42,11 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
       m_canvas(new GraphCanvas(numbers, m_translateMessage, this)), m_readout(new QLabel(this)),
       m_xRow(new QWidget(this)), m_xField(new QLineEdit(m_xRow)), m_status(new QLabel(this))
 {
-    setObjectName(QStringLiteral("frmGraph"));
+    setObjectName(QStringLiteral("graphWindow"));
     setWindowTitle(tr("Graph"));
     setMinimumSize(320, 200);
-    m_canvas->setObjectName(QStringLiteral("picGraph"));
-    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_canvas->setObjectName(QStringLiteral("graph"));
+    m_status->setObjectName(QStringLiteral("status"));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_status->setFocusPolicy(Qt::TabFocus);
@@ -54,13 +54,13 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     m_status->setContentsMargins(6, 2, 6, 2);
     wrapWithinTheWindow(m_status);
 
-    m_readout->setObjectName(QStringLiteral("lblReadout"));
+    m_readout->setObjectName(QStringLiteral("readout"));
     m_readout->setTextFormat(Qt::PlainText);
     m_readout->setContentsMargins(6, 2, 6, 0);
     m_readout->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_readout->setFocusPolicy(Qt::TabFocus);
     wrapWithinTheWindow(m_readout);
-    m_xField->setObjectName(QStringLiteral("txtX"));
+    m_xField->setObjectName(QStringLiteral("xField"));
     auto* xLabel = new QLabel(tr("x ="), m_xRow);
     xLabel->setBuddy(m_xField);
     auto* xLayout = new QHBoxLayout(m_xRow);

@@ -1,4 +1,4 @@
-// The main window's road to the graph: the "Graph" action (Ctrl+G anywhere in the window, and
+// The main window's way to the graph: the "Graph" action (Ctrl+G anywhere in the window, and
 // the last entry of the expression box's menu), which opens the graph window or raises it, and
 // the three inputs handed to the graph as they change while it shows.
 #pragma once

@@ -1,7 +1,7 @@
 // The messages that the engine and the Calculate command show, and their translations.
 #include "TranslatedMessageBox.h"
 
-#include "ShortText.h"
+#include "MiddleEllipsis.h"
 
 #include <QRegularExpression>
 

@@ -60,7 +60,7 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     m_graph = std::make_unique<GraphLink>(this, Text1, Text2, Option1, Option2, m_numbers, [this] { calculate(); });
     connectButtons();
 
-    Form_Load();
+    setStartingState();
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -107,7 +107,7 @@ void frmMain::connectButton(XPButton* button, layout::ButtonRole role)
     Q_ASSERT_X(false, "frmMain::connectButton", "a role that the main window has no command for");
 }
 
-void frmMain::Form_Load()
+void frmMain::setStartingState()
 {
     QPalette white = Option1->palette();
     white.setColor(QPalette::Window, Qt::white);

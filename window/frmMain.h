@@ -52,7 +52,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Load();
+    // What the window shows when it has loaded: the angle options, the filled function list, the
+    // caret in the expression box.
+    void setStartingState();
     void connectButtons();
     // Connects the button's Click to the command of its role.
     void connectButton(XPButton* button, layout::ButtonRole role);

@@ -37,7 +37,7 @@ std::optional<GraphCurve> computeGraph(const GraphRequest& request, std::stop_to
     std::u16string postfix = std::move(translation->postfix);
 
     // Failures, raised errors and no value all leave a gap in the curve, as in pellitor-calc's.
-    CompiledPostfix compiled(postfix, request.inputs->degrees ? True : False);
+    CompiledPostfix compiled(postfix, request.inputs->degrees);
     const ValueAt value = [&compiled](float x) { return valueAt(compiled, x); };
     const plot::Curve values = [&value](float x) -> std::optional<double> { return value(x); };
     const plot::Curves blocks = [&compiled](std::span<const float> xs, std::span<std::optional<double>> ys) {

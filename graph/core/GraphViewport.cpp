@@ -1,7 +1,7 @@
 // The graph's view and its moves.
 #include "GraphViewport.h"
 
-#include "SingleSteps.h"
+#include "RepeatedSingles.h"
 
 #include <cfloat>
 #include <cmath>

@@ -30,7 +30,7 @@ void expectSame(const std::u16string& text, CompiledPostfix& compiled, Truth bol
     EXPECT_TRUE(got.sequence == expected.sequence) << "x=" << x << ": another number of draws";
 }
 
-// The block road against the text at each x of xs in turn; the first x that differs is named.
+// The block evaluation against the text at each x of xs in turn; the first x that differs is named.
 void expectSameBlock(const std::u16string& text, CompiledPostfix& compiled, Truth bolDegree, std::span<const float> xs)
 {
     const pellitor::testing::BlockOutcomes both = pellitor::testing::evaluateBlock(text, compiled, bolDegree, xs);
@@ -56,7 +56,7 @@ const float Xs[] = {0.0f,           1.0f,           -1.0f,          0.5f,     2.
                     90.0f,          180.0f,         -2.5f,          1e-45f,   3.4e38f,   -3.4e38f,
                     0x1.001ff8p+0f, -0x1.fffc8p+0f, 0x1.1187e6p+0f, Infinity, -Infinity, NotANumber};
 
-// A block longer than one of the block road's: the x above among ordinary values, -0 and
+// A block longer than one of the block evaluation's: the x above among ordinary values, -0 and
 // subnormals, so that every kind of x meets every kind of neighbour in a block.
 std::vector<float> blockOfXs()
 {
@@ -219,8 +219,8 @@ TEST(CompiledPostfix, EveryStepOnABlock)
 
 TEST(CompiledPostfix, DeepStacksAgainAndAgain)
 {
-    // 1 - (1 - (1 - ... x)): every 1 waits on the stack until the end. At 5000 the block road's
-    // blocks are narrow; at 10000 each x of a block runs on the one-x road.
+    // 1 - (1 - (1 - ... x)): every 1 waits on the stack until the end. At 5000 the block evaluation's
+    // blocks are narrow; at 10000 each x of a block runs in the one-x evaluation.
     for (const int depth : {5000, 10000}) {
         std::u16string text;
         for (int i = 0; i < depth; ++i)
@@ -228,7 +228,7 @@ TEST(CompiledPostfix, DeepStacksAgainAndAgain)
         text += u"XX ";
         for (int i = 0; i < depth; ++i)
             text += u"- ";
-        CompiledPostfix compiled(text, False);
+        CompiledPostfix compiled(text, false);
         for (const float x : {3.0f, -7.5f, 0.25f})
             expectSame(text, compiled, False, x);
         expectSameBlock(text, compiled, False, std::span(BlockOfXs).first(40));
@@ -248,5 +248,5 @@ TEST(CompiledPostfix, StepsOnConstantsAreDoneOnceUnlessTheyFail)
         {u"XX XX + XX + XX + ", 5}, // x, three additions of x, the return
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CompiledPostfix(c.text, False).size(), c.operations) << std::string(c.text.begin(), c.text.end());
+        EXPECT_EQ(CompiledPostfix(c.text, false).size(), c.operations) << std::string(c.text.begin(), c.text.end());
 }

@@ -117,7 +117,7 @@ TEST(NumberReader, IgnoresTheLocale)
     } german;
     if (!german.installed)
         GTEST_SKIP() << "de_DE.UTF-8 is not installed";
-    // Short decimals, exponents and long digit runs take different roads through the reader.
+    // Short decimals, exponents and long digit runs take different paths through the reader.
     const struct {
         std::u16string text;
         double value;

@@ -347,7 +347,7 @@ private slots:
         QVERIFY(settled(opened.canvas));
         opened.canvas->setFocus();
         QTest::keyClicks(opened.canvas, "3");
-        auto* field = opened.graph->findChild<QLineEdit*>("txtX");
+        auto* field = opened.graph->findChild<QLineEdit*>("xField");
         QVERIFY(field && field->isVisible());
         QTest::keyClicks(field, ".5");
         QTest::keyClick(field, Qt::Key_Return);
@@ -404,7 +404,7 @@ private slots:
         opened.expression->setText("x");
         QVERIFY(settled(opened.canvas));
         opened.canvas->setFocus();
-        auto* label = opened.graph->findChild<QLabel*>("lblReadout");
+        auto* label = opened.graph->findChild<QLabel*>("readout");
         QTest::qWait(250);
         QString heard = label->text();
         int changes = 0;

@@ -78,7 +78,7 @@ inline BothOutcomes evaluateBoth(const std::u16string& text, CompiledPostfix& co
     return both;
 }
 
-// The text evaluated at each x in turn, and the compiled form's block road over all of them, both
+// The text evaluated at each x in turn, and the compiled form's block evaluation over all of them, both
 // from the same state of RND's sequence, each with the sequence after the whole run.
 struct BlockOutcomes {
     std::vector<Ending> text;

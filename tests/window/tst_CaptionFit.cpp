@@ -244,8 +244,8 @@ private slots:
         QVERIFY(graph);
         graph->resize(graph->minimumSize());
         QVERIFY(QTest::qWaitForWindowExposed(graph));
-        auto* readout = graph->findChild<QLabel*>("lblReadout");
-        auto* status = graph->findChild<QLabel*>("lblStatus");
+        auto* readout = graph->findChild<QLabel*>("readout");
+        auto* status = graph->findChild<QLabel*>("status");
         QStringList found;
         for (const QString& text : longestGraphTexts()) {
             // Both labels hold a long text at once, as they may.

@@ -568,7 +568,7 @@ private slots:
         QTRY_VERIFY(!graph->canvas()->computing());
         QCOMPARE(graph->canvas()->accessibleName(), "Graph von y=x");
         QVERIFY(graph->canvas()->accessibleDescription().startsWith("x von -10 bis 10, y von "));
-        QCOMPARE(child<QLabel>(*graph, "lblStatus")->accessibleName(), "Status");
+        QCOMPARE(child<QLabel>(*graph, "status")->accessibleName(), "Status");
     }
 
     // Help opens the page in the window's language where there is one: the build puts the

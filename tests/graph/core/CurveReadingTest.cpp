@@ -26,7 +26,7 @@ struct Reader {
     {
         pellitor::testing::RecordingMessageBox boxes;
         translation = translate(expression, boxes).value();
-        compiled = std::make_unique<CompiledPostfix>(translation.postfix, False);
+        compiled = std::make_unique<CompiledPostfix>(translation.postfix, false);
     }
     graph::ValueAt value()
     {

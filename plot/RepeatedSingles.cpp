@@ -1,5 +1,5 @@
 // The 32-bit rule for neighbouring x.
-#include "SingleSteps.h"
+#include "RepeatedSingles.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Finding, checking and loading a module.
-#include "Module.h"
+#include "ModuleLoader.h"
 
 #include "ModuleBuild.h"
 

@@ -1,5 +1,5 @@
 // Texts cut in the middle.
-#include "ShortText.h"
+#include "MiddleEllipsis.h"
 
 namespace pellitor::graph {
 
