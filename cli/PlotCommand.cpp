@@ -44,11 +44,18 @@ bool take(std::variant<T, std::string> read, T& value)
     return true;
 }
 
-} // namespace
+// What the options ask for: the format, the x range, the size and the y range if given.
+struct PictureOptions {
+    plot::PictureFormat format = plot::PictureFormat::Png;
+    plot::Span xs;
+    plot::Size size;
+    std::optional<plot::Span> ys;
+};
 
-int runPlot(const CommandLine& line)
+// The options read, or the exit status of a usage error that was complained of.
+std::variant<PictureOptions, int> readOptions(const CommandLine& line)
 {
-    plot::PlotPicture picture;
+    PictureOptions options;
     std::optional<plot::PictureFormat> format = formatOf(*line.output);
     if (line.format) {
         format = *line.format == "png"   ? std::optional(plot::PictureFormat::Png)
@@ -63,43 +70,25 @@ int runPlot(const CommandLine& line)
         complain("-o FILE must end in .png or .svg, or --format must give the format");
         return ExitUsage;
     }
-    if (!take(readSpan(*line.range, "--plot"), picture.xs) || (line.size && !take(readSize(*line.size), picture.size)))
+    options.format = *format;
+    if (!take(readSpan(*line.range, "--plot"), options.xs) || (line.size && !take(readSize(*line.size), options.size)))
         return ExitUsage;
-    if (const std::optional<std::string> reason = sampleStepsTooSmall(picture.xs, picture.size.width)) {
+    if (const std::optional<std::string> reason = sampleStepsTooSmall(options.xs, options.size.width)) {
         complain(*reason);
         return ExitUsage;
     }
-    std::optional<plot::Span> ys;
     if (line.yRange) {
         plot::Span given;
         if (!take(readSpan(*line.yRange, "--y"), given))
             return ExitUsage;
-        ys = given;
+        options.ys = given;
     }
+    return options;
+}
 
-    const TranslatedOperand expression = translateOperand(line.operands.front());
-    if (expression.failure != 0)
-        return expression.failure;
-    const Translation& translation = *expression.translation;
-
-    CompiledPostfix compiled(translation.postfix, line.degree);
-    const plot::Curve curve = [&compiled](float x) -> std::optional<double> { return valueAt(compiled, x); };
-    const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
-        valuesAt(compiled, xs, values);
-    };
-    plot::CurveShape shape = plot::shapeCurve(curve, curves, picture.xs, ys, picture.size);
-    if (!shape.ys) {
-        complain("the expression has no value at any x of " + *line.range + ": no picture");
-        return 1;
-    }
-    // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
-    if (!plot::drawsALine(shape)) {
-        complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
-        return 1;
-    }
-    picture.ys = *shape.ys;
-    picture.pieces = std::make_shared<const plot::Pieces>(std::move(shape.pieces));
-
+// Paints picture with the picture module in the user's numbers and writes it: the exit status.
+int drawAndWrite(plot::PlotPicture& picture, plot::PictureFormat format, const std::string& output)
+{
     std::variant<void*, std::string> entry = loadModuleSymbol(PictureModuleName, DrawPictureSymbol);
     if (const std::string* reason = std::get_if<std::string>(&entry)) {
         complain("cannot load the picture module: " + *reason);
@@ -112,19 +101,55 @@ int runPlot(const CommandLine& line)
         return ExitMessage;
     }
     picture.numbers = std::get<const platform::NumberText*>(numbers);
-    picture.title = plot::pictureTitle(translation.expression, line.degree);
     std::string bytes;
     std::string error;
-    if (!drawPicture(picture, *format, bytes, error)) {
+    if (!drawPicture(picture, format, bytes, error)) {
         complain("cannot draw the picture: " + error);
         return ExitMessage;
     }
-    if (const std::optional<std::string> reason = writeOutput(*line.output, bytes)) {
-        complain("cannot write " + (*line.output == "-" ? std::string("standard output") : *line.output) + ": "
-                 + *reason);
+    if (const std::optional<std::string> reason = writeOutput(output, bytes)) {
+        complain("cannot write " + (output == "-" ? std::string("standard output") : output) + ": " + *reason);
         return ExitIoError;
     }
     return 0;
+}
+
+} // namespace
+
+int runPlot(const CommandLine& line)
+{
+    const std::variant<PictureOptions, int> read = readOptions(line);
+    if (const int* failure = std::get_if<int>(&read))
+        return *failure;
+    const PictureOptions& options = std::get<PictureOptions>(read);
+
+    const TranslatedOperand expression = translateOperand(line.operands.front());
+    if (expression.failure != 0)
+        return expression.failure;
+    const Translation& translation = *expression.translation;
+
+    CompiledPostfix compiled(translation.postfix, line.degree);
+    const plot::Curve curve = [&compiled](float x) -> std::optional<double> { return valueAt(compiled, x); };
+    const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
+        valuesAt(compiled, xs, values);
+    };
+    plot::CurveShape shape = plot::shapeCurve(curve, curves, options.xs, options.ys, options.size);
+    if (!shape.ys) {
+        complain("the expression has no value at any x of " + *line.range + ": no picture");
+        return 1;
+    }
+    // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
+    if (!plot::drawsALine(shape)) {
+        complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
+        return 1;
+    }
+    plot::PlotPicture picture;
+    picture.title = plot::pictureTitle(translation.expression, line.degree);
+    picture.xs = options.xs;
+    picture.ys = *shape.ys;
+    picture.size = options.size;
+    picture.pieces = std::make_shared<const plot::Pieces>(std::move(shape.pieces));
+    return drawAndWrite(picture, options.format, *line.output);
 }
 
 } // namespace pellitor::cli
