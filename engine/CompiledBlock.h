@@ -18,6 +18,15 @@
 #include <span>
 #include <vector>
 
+// The variants of the block's steps, one of which the loader chooses when the program starts:
+// AVX2 where the processor has it, else the build's baseline. ThreadSanitizer's runtime is not
+// ready when the loader runs the chooser, so its build takes the baseline alone.
+#if defined(__SANITIZE_THREAD__)
+#define PELLITOR_STEP_VARIANTS
+#else
+#define PELLITOR_STEP_VARIANTS __attribute__((target_clones("avx2", "default")))
+#endif
+
 namespace pellitor {
 
 namespace block {
@@ -104,9 +113,11 @@ public:
     }
 
 private:
-    // Chosen at run time: AVX2 where the processor has it, else the build's baseline.
-    __attribute__((target_clones("avx2", "default"))) void steps(const float* xs);
+    PELLITOR_STEP_VARIANTS void steps(const float* xs);
     [[gnu::always_inline]] void load(const float* __restrict xs);
+    // One step over the block, inlined into each of steps' variants.
+    [[gnu::always_inline]] bool pushOrCombine(Operation operation, double k);
+    [[gnu::always_inline]] bool onTopStep(Operation operation, double k);
     [[gnu::always_inline]] void end(Operation last, const double* constant);
     void finish(std::span<const float> xs, float* results, Returned* returned, std::vector<EngineError>& errors);
 
