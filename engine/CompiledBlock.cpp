@@ -35,6 +35,19 @@ using namespace evaluator;
 using namespace compiled;
 using namespace block;
 
+namespace {
+// The two-operand steps that can fail: a division by zero is a domain failure, and a power is the
+// C library's, judged as the text evaluator judges it.
+[[gnu::always_inline]] inline double quotient(double a, double b)
+{
+    return b == 0.0 ? Failure : a / b;
+}
+[[gnu::always_inline]] inline double raised(double a, double b)
+{
+    return binaryValue(Token::Pow, a, b);
+}
+} // namespace
+
 // x into its column, then the steps as the one-x evaluation's, over the block. A step that takes a
 // constant reads it once per block.
 PELLITOR_STEP_VARIANTS void CompiledPostfix::BlockRun::steps(const float* xs)
@@ -47,94 +60,53 @@ PELLITOR_STEP_VARIANTS void CompiledPostfix::BlockRun::steps(const float* xs)
     for (;;) {
         const Operation operation = *next++;
         const double k = takesConstant(operation) ? *constant++ : 0.0;
-        if (!pushOrCombine(operation, k) && !onTopStep(operation, k)) {
-            end(operation, constant);
-            return;
-        }
-    }
-}
-
-// The steps that push a value, and those that take the two values on top; false for another.
-inline bool CompiledPostfix::BlockRun::pushOrCombine(Operation operation, double k)
-{
-    switch (operation) {
-    case Operation::PushConstant: push<Gives::Finite>([k](double) { return k; }); return true;
-    case Operation::PushX: push<Gives::Finite>([](double x) { return x; }); return true;
-    case Operation::PushNegatedX: push<Gives::Finite>([](double x) { return -x; }); return true;
-    // A 32-bit x has an exact square and a cube that one rounding gives: pow's results.
-    case Operation::PushSquaredX: push<Gives::Finite>([](double x) { return x * x; }); return true;
-    case Operation::PushCubedX: push<Gives::Finite>([](double x) { return cubeOfSingle(x); }); return true;
-    case Operation::PushXAddConstant: push<Gives::Overflow>([k](double x) { return x + k; }); return true;
-    case Operation::PushXSubConstant: push<Gives::Overflow>([k](double x) { return x - k; }); return true;
-    case Operation::PushXMulConstant: push<Gives::Overflow>([k](double x) { return x * k; }); return true;
-    case Operation::PushXDivConstant:
-        push<Gives::Failure>([k](double x) { return k == 0.0 ? Failure : x / k; });
-        return true;
-    case Operation::PushConstantSubX: push<Gives::Overflow>([k](double x) { return k - x; }); return true;
-    case Operation::PushConstantDivX:
-        push<Gives::Failure>([k](double x) { return x == 0.0 ? Failure : k / x; });
-        return true;
-    case Operation::Add: onTwo<Gives::Overflow>([](double a, double b) { return a + b; }); return true;
-    case Operation::Sub: onTwo<Gives::Overflow>([](double a, double b) { return a - b; }); return true;
-    case Operation::Mul: onTwo<Gives::Overflow>([](double a, double b) { return a * b; }); return true;
-    case Operation::Div:
-        onTwo<Gives::Failure>([](double a, double b) { return b == 0.0 ? Failure : a / b; });
-        return true;
-    case Operation::Pow:
-        onTwo<Gives::PerElement>([](double a, double b) { return binaryValue(Token::Pow, a, b); });
-        return true;
-    default: return false;
-    }
-}
-
-// The steps that replace the top value; false for another (a return).
-inline bool CompiledPostfix::BlockRun::onTopStep(Operation operation, double k)
-{
-    switch (operation) {
-    case Operation::AddConstant: onTop<Gives::Overflow>([k](double t, double) { return t + k; }); return true;
-    case Operation::SubConstant: onTop<Gives::Overflow>([k](double t, double) { return t - k; }); return true;
-    case Operation::MulConstant: onTop<Gives::Overflow>([k](double t, double) { return t * k; }); return true;
-    case Operation::DivConstant:
-        onTop<Gives::Failure>([k](double t, double) { return k == 0.0 ? Failure : t / k; });
-        return true;
-    case Operation::PowConstant:
-        onTop<Gives::PerElement>([k](double t, double) { return binaryValue(Token::Pow, t, k); });
-        return true;
-    case Operation::ConstantSub: onTop<Gives::Overflow>([k](double t, double) { return k - t; }); return true;
-    case Operation::ConstantDiv:
-        onTop<Gives::Failure>([k](double t, double) { return t == 0.0 ? Failure : k / t; });
-        return true;
-    case Operation::ConstantPow:
-        onTop<Gives::PerElement>([k](double t, double) { return binaryValue(Token::Pow, k, t); });
-        return true;
-    case Operation::AddX: onTop<Gives::Overflow>([](double t, double x) { return t + x; }); return true;
-    case Operation::SubX: onTop<Gives::Overflow>([](double t, double x) { return t - x; }); return true;
-    case Operation::MulX: onTop<Gives::Overflow>([](double t, double x) { return t * x; }); return true;
-    case Operation::DivX:
-        onTop<Gives::Failure>([](double t, double x) { return x == 0.0 ? Failure : t / x; });
-        return true;
-    case Operation::PowX:
-        onTop<Gives::PerElement>([](double t, double x) { return binaryValue(Token::Pow, t, x); });
-        return true;
-    case Operation::XSub: onTop<Gives::Overflow>([](double t, double x) { return x - t; }); return true;
-    case Operation::XDiv:
-        onTop<Gives::Failure>([](double t, double x) { return t == 0.0 ? Failure : x / t; });
-        return true;
-    case Operation::XPow:
-        onTop<Gives::PerElement>([](double t, double x) { return binaryValue(Token::Pow, x, t); });
-        return true;
-    case Operation::Negate: onTop<Gives::Finite>([](double t, double) { return -t; }); return true;
-    case Operation::Square: smallPowers<2>(); return true;
-    case Operation::Cube: smallPowers<3>(); return true;
-    case Operation::SetConstant: onTop<Gives::Finite>([k](double, double) { return k; }); return true;
-    case Operation::PushRandom:
-    case Operation::SetRandom: return true; // never reached: a program that draws runs in the one-x evaluation
+        switch (operation) {
+        case Operation::PushConstant: push<Gives::Finite>([k](double) { return k; }); break;
+        case Operation::PushX: push<Gives::Finite>([](double x) { return x; }); break;
+        case Operation::PushNegatedX: push<Gives::Finite>([](double x) { return -x; }); break;
+        // A 32-bit x has an exact square and a cube that one rounding gives: pow's results.
+        case Operation::PushSquaredX: push<Gives::Finite>([](double x) { return x * x; }); break;
+        case Operation::PushCubedX: push<Gives::Finite>([](double x) { return cubeOfSingle(x); }); break;
+        case Operation::PushXAddConstant: push<Gives::Overflow>([k](double x) { return x + k; }); break;
+        case Operation::PushXSubConstant: push<Gives::Overflow>([k](double x) { return x - k; }); break;
+        case Operation::PushXMulConstant: push<Gives::Overflow>([k](double x) { return x * k; }); break;
+        case Operation::PushXDivConstant: push<Gives::Failure>([k](double x) { return quotient(x, k); }); break;
+        case Operation::PushConstantSubX: push<Gives::Overflow>([k](double x) { return k - x; }); break;
+        case Operation::PushConstantDivX: push<Gives::Failure>([k](double x) { return quotient(k, x); }); break;
+        case Operation::Add: onTwo<Gives::Overflow>([](double a, double b) { return a + b; }); break;
+        case Operation::Sub: onTwo<Gives::Overflow>([](double a, double b) { return a - b; }); break;
+        case Operation::Mul: onTwo<Gives::Overflow>([](double a, double b) { return a * b; }); break;
+        case Operation::Div: onTwo<Gives::Failure>([](double a, double b) { return quotient(a, b); }); break;
+        case Operation::Pow: onTwo<Gives::PerElement>([](double a, double b) { return raised(a, b); }); break;
+        case Operation::AddConstant: onTop<Gives::Overflow>([k](double t, double) { return t + k; }); break;
+        case Operation::SubConstant: onTop<Gives::Overflow>([k](double t, double) { return t - k; }); break;
+        case Operation::MulConstant: onTop<Gives::Overflow>([k](double t, double) { return t * k; }); break;
+        case Operation::DivConstant: onTop<Gives::Failure>([k](double t, double) { return quotient(t, k); }); break;
+        case Operation::PowConstant: onTop<Gives::PerElement>([k](double t, double) { return raised(t, k); }); break;
+        case Operation::ConstantSub: onTop<Gives::Overflow>([k](double t, double) { return k - t; }); break;
+        case Operation::ConstantDiv: onTop<Gives::Failure>([k](double t, double) { return quotient(k, t); }); break;
+        case Operation::ConstantPow: onTop<Gives::PerElement>([k](double t, double) { return raised(k, t); }); break;
+        case Operation::AddX: onTop<Gives::Overflow>([](double t, double x) { return t + x; }); break;
+        case Operation::SubX: onTop<Gives::Overflow>([](double t, double x) { return t - x; }); break;
+        case Operation::MulX: onTop<Gives::Overflow>([](double t, double x) { return t * x; }); break;
+        case Operation::DivX: onTop<Gives::Failure>([](double t, double x) { return quotient(t, x); }); break;
+        case Operation::PowX: onTop<Gives::PerElement>([](double t, double x) { return raised(t, x); }); break;
+        case Operation::XSub: onTop<Gives::Overflow>([](double t, double x) { return x - t; }); break;
+        case Operation::XDiv: onTop<Gives::Failure>([](double t, double x) { return quotient(x, t); }); break;
+        case Operation::XPow: onTop<Gives::PerElement>([](double t, double x) { return raised(x, t); }); break;
+        case Operation::Negate: onTop<Gives::Finite>([](double t, double) { return -t; }); break;
+        case Operation::Square: smallPowers<2>(); break;
+        case Operation::Cube: smallPowers<3>(); break;
+        case Operation::SetConstant: onTop<Gives::Finite>([k](double, double) { return k; }); break;
+        case Operation::PushRandom:
+        case Operation::SetRandom: break; // never reached: a program that draws runs in the one-x evaluation
 #define PELLITOR_FUNCTION(name)                                                                                        \
-    case Operation::name: function<Token::name>(false); return true;                                                   \
-    case Operation::name##OfX: function<Token::name>(true); return true;
-        PELLITOR_FUNCTIONS(PELLITOR_FUNCTION, )
+    case Operation::name: function<Token::name>(false); break;                                                         \
+    case Operation::name##OfX: function<Token::name>(true); break;
+            PELLITOR_FUNCTIONS(PELLITOR_FUNCTION, )
 #undef PELLITOR_FUNCTION
-    default: return false;
+        default: end(operation, constant); return;
+        }
     }
 }
 

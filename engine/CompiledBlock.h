@@ -115,9 +115,6 @@ public:
 private:
     PELLITOR_STEP_VARIANTS void steps(const float* xs);
     [[gnu::always_inline]] void load(const float* __restrict xs);
-    // One step over the block, inlined into each of steps' variants.
-    [[gnu::always_inline]] bool pushOrCombine(Operation operation, double k);
-    [[gnu::always_inline]] bool onTopStep(Operation operation, double k);
     [[gnu::always_inline]] void end(Operation last, const double* constant);
     void finish(std::span<const float> xs, float* results, Returned* returned, std::vector<EngineError>& errors);
 
@@ -193,9 +190,11 @@ private:
     static bool takesConstant(Operation operation);
 
     // value(i) for each live lane, called alone: an error it raises leaves the lane to the one-x
-    // evaluation. Whether one value is no finite number.
+    // evaluation. Whether one value is no finite number. Inlined as every loop here is, so that
+    // an AVX2 variant of the steps never calls a loop built for the baseline (and pays for the
+    // switch between the two).
     template <typename Value>
-    bool eachLive(double* out, Value value)
+    [[gnu::always_inline]] bool eachLive(double* out, Value value)
     {
         bool notFinite = false;
         for (std::size_t i = 0; i < m_n; ++i) {
