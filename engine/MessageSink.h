@@ -1,5 +1,6 @@
-// Where the engine and the Calculate command show a message: the window shows a modal box,
-// pellitor-calc writes a line, tests record it. The engine itself knows no desktop.
+// Where the engine and the Calculate command show a message. The desktop's message box
+// (platform::MessageBox) is one: the window's shows a modal box, pellitor-calc's default writes a
+// line on stderr, and the tests' records it. The engine itself knows no desktop.
 #pragma once
 
 #include <cstdint>
