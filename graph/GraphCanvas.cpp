@@ -2,9 +2,9 @@
 #include "GraphCanvas.h"
 
 #include "GraphAccessible.h"
+#include "MiddleEllipsis.h"
 #include "PlotCurve.h"
 #include "PlotPainter.h"
-#include "MiddleEllipsis.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

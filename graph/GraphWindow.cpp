@@ -4,9 +4,9 @@
 #include "Evaluation.h"
 #include "GraphCanvas.h"
 #include "MessageBox.h"
+#include "MiddleEllipsis.h"
 #include "PlotPainter.h"
 #include "SaveDialog.h"
-#include "MiddleEllipsis.h"
 
 #include <QClipboard>
 #include <QFileInfo>
