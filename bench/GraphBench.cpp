@@ -1,8 +1,9 @@
 // The graph's costs through the real widget (offscreen, release): a full redraw, from new inputs
 // to the curve computed on the graph's thread and painted, at 1920x1080; and a frame of a pan at
 // 3840x2160, from a drag of a few pixels to the curve computed for the moved view and painted;
-// for 2cos(x^2)/x and a sum of 1,000 x; and the redraw of the longest expression the live graph
-// promises to follow within 100 ms, 10^4 characters (a sum of 5,000 x).
+// for 2cos(x^2)/x, sin(200x) (a band: the curve swings faster than a column) and a sum of 1,000 x;
+// and the redraw of the longest expression the live graph promises to follow within 100 ms, 10^4
+// characters (a sum of 5,000 x).
 #include "GraphCanvas.h"
 #include "LocaleNumberText.h"
 
@@ -40,11 +41,11 @@ void BM_GraphRedraw(benchmark::State& state, const QString& expression)
     graph::GraphCanvas canvas(numbers(), [](const QString& text) { return text; });
     canvas.resize(1920, 1080);
     QImage image(canvas.size(), QImage::Format_RGB32);
-    bool degrees = false;
+    bool other = false;
     for (auto _ : state) {
-        // The angle unit changes each time, so that every round is a new drawing.
-        degrees = !degrees;
-        canvas.setInputs({expression.toStdU16String(), u"0.5", degrees});
+        // The parameter changes each time, so that every round is a new drawing of the same view.
+        other = !other;
+        canvas.setInputs({expression.toStdU16String(), other ? u"0.5" : u"0.25", false});
         waitForCurve(canvas);
         canvas.render(&image);
     }
@@ -80,6 +81,7 @@ void BM_GraphPanFrame(benchmark::State& state, const QString& expression)
 BENCHMARK_CAPTURE(BM_GraphRedraw, 2cos_x2_over_x, QStringLiteral("2cos(x^2)/x"))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK_CAPTURE(BM_GraphRedraw, sin_200x, QStringLiteral("sin(200x)"))->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_GraphRedraw, sum_of_1000_x, sumOfXs(1000))->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_GraphRedraw, sum_of_5000_x, sumOfXs(5000))->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(BM_GraphPanFrame, 2cos_x2_over_x, QStringLiteral("2cos(x^2)/x"))

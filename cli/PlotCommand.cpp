@@ -129,11 +129,10 @@ int runPlot(const CommandLine& line)
     const Translation& translation = *expression.translation;
 
     CompiledPostfix compiled(translation.postfix, line.degree);
-    const plot::Curve curve = [&compiled](float x) -> std::optional<double> { return valueAt(compiled, x); };
     const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
         valuesAt(compiled, xs, values);
     };
-    plot::CurveShape shape = plot::shapeCurve(curve, curves, options.xs, options.ys, options.size);
+    plot::CurveShape shape = plot::shapeCurve(curves, options.xs, options.ys, options.size);
     if (!shape.ys) {
         complain("the expression has no value at any x of " + *line.range + ": no picture");
         return 1;

@@ -1,17 +1,19 @@
 // The curve of a picture.
 #include "PlotCurve.h"
 
+#include "ColumnSamples.h"
+
 #include <algorithm>
 
 namespace pellitor::plot {
 
-CurveShape shapeCurve(const Curve& curve, const Curves& curves, const Span& xs, const std::optional<Span>& ys,
-                      const Size& size, std::stop_token stop)
+CurveShape shapeCurve(const Curves& curves, const Span& xs, const std::optional<Span>& ys, const Size& size,
+                      std::stop_token stop)
 {
-    const std::vector<std::optional<Point>> samples = sample(curves, xs, size.width, stop);
+    const std::vector<std::optional<Point>> samples = columnSamples(curves, xs, size.width, stop);
     CurveShape shape{ys ? ys : automaticRange(samples), {}};
     if (shape.ys)
-        shape.pieces = pieces(curve, samples, *shape.ys, size.height, stop);
+        shape.pieces = perColumn(pieces(curves, samples, *shape.ys, size.height, stop), xs, size.width);
     return shape;
 }
 

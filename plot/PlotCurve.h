@@ -18,10 +18,10 @@ struct CurveShape {
     Pieces pieces;
 };
 
-// The curve's samples come from curves, a block at a time; its jumps are looked into with curve.
-// A stop requested through stop ends the work at its next check, with a shape that is not whole.
-CurveShape shapeCurve(const Curve& curve, const Curves& curves, const Span& xs, const std::optional<Span>& ys,
-                      const Size& size, std::stop_token stop = {});
+// Every evaluation is one of a block taken with curves. A stop requested through stop ends the
+// work at its next check, with a shape that is not whole.
+CurveShape shapeCurve(const Curves& curves, const Span& xs, const std::optional<Span>& ys, const Size& size,
+                      std::stop_token stop = {});
 
 // Whether a curve has a line to draw: a piece of one point is none.
 bool drawsALine(const CurveShape& shape);

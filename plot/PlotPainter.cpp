@@ -267,13 +267,130 @@ std::vector<QPointF> simplified(const Layout& layout, const std::vector<Point>& 
     return kept;
 }
 
+// The bars of a curve: a segment that is all but upright (a steep curve between two samples half a
+// pixel apart) is painted as the bar of the pen's width that it looks like, which fills many times
+// faster than a stroke. A steep curve that only climbs or falls keeps its bars' smoothed edges.
+// Where the curve swings up and down faster than a column (a band), its bars are gathered by
+// pixel column, and a run of columns that cover the same rows is one rectangle on whole pixels:
+// a band of a fast sine is a few rectangles, not thousands.
+class Bars {
+public:
+    explicit Bars(const QRectF& reach)
+        : m_first(static_cast<int>(std::floor(reach.left()))),
+          m_columns(static_cast<std::size_t>(std::ceil(reach.width())) + 3, {HUGE_VAL, -HUGE_VAL})
+    {
+    }
+
+    // Whether the segment from a to b is a bar: a pixel wide at most and, in a zigzag, over 8
+    // pixels high, else over 64.
+    static bool upright(const QPointF& a, const QPointF& b, bool zigzag)
+    {
+        return std::fabs(b.x() - a.x()) <= 1.0 && std::fabs(b.y() - a.y()) > (zigzag ? 8.0 : 64.0);
+    }
+
+    void add(const QPointF& a, const QPointF& b, bool zigzag)
+    {
+        const QRectF bar(QPointF(std::min(a.x(), b.x()) - 1.0, std::min(a.y(), b.y())),
+                         QPointF(std::max(a.x(), b.x()) + 1.0, std::max(a.y(), b.y())));
+        if (!zigzag) {
+            m_smooth.push_back(bar);
+            return;
+        }
+        for (int column = static_cast<int>(std::floor(bar.left())); column < static_cast<int>(std::ceil(bar.right()));
+             ++column) {
+            std::pair<double, double>& rows = at(column);
+            rows = {std::min(rows.first, bar.top()), std::max(rows.second, bar.bottom())};
+        }
+    }
+
+    // Whether the zigzag's bars hold the whole stroke from a to b, the pen's width around it.
+    bool covers(const QPointF& a, const QPointF& b) const
+    {
+        const double top = std::min(a.y(), b.y()) - 1.0;
+        const double bottom = std::max(a.y(), b.y()) + 1.0;
+        const int last = static_cast<int>(std::ceil(std::max(a.x(), b.x()) + 1.0));
+        for (int column = static_cast<int>(std::floor(std::min(a.x(), b.x()) - 1.0)); column < last; ++column) {
+            const int index = column - m_first;
+            if (index < 0 || index >= int(m_columns.size()) || m_columns[std::size_t(index)].first > top
+                || m_columns[std::size_t(index)].second < bottom)
+                return false;
+        }
+        return true;
+    }
+
+    // With the brush the curve's colour and no pen.
+    void paint(QPainter& painter) const
+    {
+        painter.drawRects(m_smooth.data(), static_cast<int>(m_smooth.size()));
+        std::vector<QRect> runs;
+        const auto rows = [&](std::size_t index) {
+            return std::pair(static_cast<int>(std::floor(m_columns[index].first)),
+                             static_cast<int>(std::ceil(m_columns[index].second)));
+        };
+        for (std::size_t column = 0; column < m_columns.size();) {
+            std::size_t end = column + 1;
+            while (end < m_columns.size() && rows(end) == rows(column))
+                ++end;
+            if (m_columns[column].first <= m_columns[column].second) {
+                const auto [top, bottom] = rows(column);
+                runs.emplace_back(m_first + int(column), top, int(end - column), bottom - top);
+            }
+            column = end;
+        }
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.drawRects(runs.data(), static_cast<int>(runs.size()));
+        painter.restore();
+    }
+
+private:
+    std::pair<double, double>& at(int column)
+    {
+        return m_columns[static_cast<std::size_t>(std::clamp(column - m_first, 0, int(m_columns.size()) - 1))];
+    }
+
+    int m_first;
+    std::vector<std::pair<double, double>> m_columns; // the rows a zigzag's bars cover, per column
+    std::vector<QRectF> m_smooth;                     // the bars of a curve that climbs or falls
+};
+
+// The curve's pieces simplified, in the picture's pixels; the segments that are bars go to bars,
+// and barOf says which they are.
+std::vector<std::vector<QPointF>> withBars(const Layout& layout, const QRectF& reach, Bars& bars,
+                                           std::vector<std::vector<bool>>& barOf)
+{
+    std::vector<std::vector<QPointF>> simplifiedPieces;
+    for (const std::vector<Point>& samples : *layout.picture.pieces) {
+        std::vector<QPointF> piece = simplified(layout, samples);
+        std::vector<bool>& isBar = barOf.emplace_back(piece.size(), false);
+        const auto rise = [&](std::size_t i) {
+            return i >= 1 && i < piece.size() ? piece[i].y() - piece[i - 1].y() : 0.0;
+        };
+        for (std::size_t i = 1; i < piece.size(); ++i) {
+            QPointF a = piece[i - 1];
+            QPointF b = piece[i];
+            // A segment within three of one that runs the other way is one of a zigzag.
+            bool zigzag = false;
+            for (std::size_t j = i > 3 ? i - 3 : 1; j <= i + 3 && !zigzag; ++j)
+                zigzag = rise(i) * rise(j) < 0.0;
+            if (clip(a, b, reach) && Bars::upright(a, b, zigzag)) {
+                bars.add(a, b, zigzag);
+                isBar[i] = true;
+            }
+        }
+        simplifiedPieces.push_back(std::move(piece));
+    }
+    return simplifiedPieces;
+}
+
 // The curve: each piece one path, cut to the frame, so that a far value never becomes a
 // coordinate the rasteriser must cope with.
 void paintCurve(QPainter& painter, const Layout& layout)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(layout.frame);
-    QPen pen{QColor(CurveColour)};
+    const QColor colour(layout.picture.dimmed ? DimmedCurveColour : CurveColour);
+    QPen pen{colour};
     pen.setWidthF(2.0);
     pen.setCapStyle(Qt::FlatCap);
     // Bevelled joins: between segments of a pixel or less they look as round ones do, and the
@@ -287,15 +404,12 @@ void paintCurve(QPainter& painter, const Layout& layout)
     // drawn separately a fifth of a second). So a path ends once its segments have travelled a
     // tenth of the frame's height (which made a full-height graph of 2cos(x^2)/x paint in half
     // the time of twice its height), and the next one goes on from the same point; a dot there
-    // joins the two paths. A segment that is all but upright (a steep
-    // curve between two samples half a pixel apart) is the bar of the pen's width that it looks
-    // like, which fills many times faster than a stroke.
-    constexpr double Steep = 64.0;
+    // joins the two paths.
     const double longestTravel = layout.frame.height() / 10;
     QPainterPath path;
     double travel = 0.0;
     std::vector<QPointF> joins;
-    std::vector<QRectF> bars;
+    Bars bars(reach);
     const auto drawPath = [&] {
         if (!path.isEmpty())
             painter.drawPath(path);
@@ -304,19 +418,16 @@ void paintCurve(QPainter& painter, const Layout& layout)
     };
     if (!layout.picture.pieces)
         return;
-    for (const std::vector<Point>& samples : *layout.picture.pieces) {
-        const std::vector<QPointF> piece = simplified(layout, samples);
+    // First the bars, then the strokes that they do not cover already (within a band, all).
+    std::vector<std::vector<bool>> barOf; // for each segment of each piece
+    const std::vector<std::vector<QPointF>> simplifiedPieces = withBars(layout, reach, bars, barOf);
+    for (std::size_t k = 0; k < simplifiedPieces.size(); ++k) {
+        const std::vector<QPointF>& piece = simplifiedPieces[k];
         for (std::size_t i = 1; i < piece.size(); ++i) {
             QPointF a = piece[i - 1];
             QPointF b = piece[i];
-            if (!clip(a, b, reach))
+            if (barOf[k][i] || !clip(a, b, reach) || bars.covers(a, b))
                 continue;
-            if (std::fabs(b.x() - a.x()) <= 1.0 && std::fabs(b.y() - a.y()) > Steep) {
-                drawPath();
-                bars.emplace_back(QPointF(std::min(a.x(), b.x()) - 1.0, std::min(a.y(), b.y())),
-                                  QPointF(std::max(a.x(), b.x()) + 1.0, std::max(a.y(), b.y())));
-                continue;
-            }
             const bool continues = !path.isEmpty() && path.currentPosition() == a;
             if (continues && travel > longestTravel) {
                 drawPath();
@@ -330,11 +441,10 @@ void paintCurve(QPainter& painter, const Layout& layout)
         drawPath();
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(CurveColour));
+    painter.setBrush(colour);
     for (const QPointF& join : joins)
         painter.drawEllipse(join, pen.widthF() / 2, pen.widthF() / 2);
-    for (const QRectF& bar : bars)
-        painter.drawRect(bar);
+    bars.paint(painter);
 }
 
 } // namespace

@@ -20,6 +20,9 @@ struct PlotPicture {
     // Shared, not copied: a window paints the pieces of a finished curve as they are.
     std::shared_ptr<const Pieces> pieces;
     const platform::NumberText* numbers = nullptr;
+    // A curve that is no longer the expression's (the last one drawn while the text is refused):
+    // painted in a paler colour, at less than half the contrast.
+    bool dimmed = false;
 };
 
 enum class PictureFormat { Png, Svg };

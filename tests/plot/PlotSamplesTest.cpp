@@ -1,6 +1,7 @@
 // The curve's pieces and y range: breaks only at failures and jumps, and a range that shows the
 // curve, not its poles.
 #include "PlotSamples.h"
+#include "ColumnSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,8 @@ std::vector<std::vector<Point>> piecesOf(const std::function<double(double)>& f,
             return std::nullopt;
         return y;
     };
-    const auto samples = sample(eachOf(curve), xs, 400);
-    return pieces(curve, samples, *automaticRange(samples), 400);
+    const auto samples = columnSamples(eachOf(curve), xs, 400);
+    return pieces(eachOf(curve), samples, *automaticRange(samples), 400);
 }
 
 } // namespace
@@ -53,7 +54,7 @@ TEST(PlotSamples, RangeShowsTheCurveNotItsPoles)
         const Curve curve = [&f](float x) -> std::optional<double> {
             return std::isfinite(f(x)) ? std::optional<double>(f(x)) : std::nullopt;
         };
-        return automaticRange(sample(eachOf(curve), xs, 400));
+        return automaticRange(columnSamples(eachOf(curve), xs, 400));
     };
     const std::optional<Span> line = rangeOf([](double x) { return x; }, {-1, 1});
     ASSERT_TRUE(line);
