@@ -26,8 +26,6 @@ constexpr double PanStep = 0.1;
 constexpr int LongestNamedExpression = 200;
 // The trace's ring, apart from the curve's blue.
 constexpr QRgb TraceColour = 0xffc0392b;
-// The most features of each kind that the description names.
-constexpr std::size_t NamedFeatures = 10;
 } // namespace
 
 GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
@@ -52,6 +50,9 @@ GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::Messag
 
 void GraphCanvas::setInputs(GraphInputs inputs)
 {
+    // A first view follows the angle unit: a turn either way in degrees.
+    if (inputs.degrees != m_inputs->degrees && m_viewport.first())
+        m_viewport.reset(inputs.degrees);
     m_inputs = std::make_shared<const GraphInputs>(std::move(inputs));
     requestCurve();
 }
@@ -74,9 +75,15 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
     if (m_curve && curve->serial < m_curve->serial)
         return;
     m_curve = std::move(curve);
-    if (m_curve->serial == m_requested && m_curve->refusal.empty() && m_curve->anyValue)
+    const bool refused = !m_curve->refusal.empty();
+    if (!refused)
+        m_drawn = m_curve;
+    if (m_curve->serial == m_requested && !refused && m_curve->anyValue)
         m_viewport.takeCurveRange(m_curve->ys);
-    m_trace.setCurve(m_curve.get());
+    m_trace.setCurve(refused ? nullptr : m_curve.get());
+    // A refused text reads nothing: no y of another expression stays in the readout.
+    if (!m_trace.readable())
+        showReadout(QString());
     if (m_trace.readable()) {
         // The trace starts at the parameter's x where that is in view, else at the centre's, and
         // goes to the parameter's x when that changes.
@@ -84,7 +91,8 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
         if (!m_traceX || (m_curve->markerX && m_curve->markerX != m_parameterX))
             m_traceX = m_curve->markerX ? *m_curve->markerX : static_cast<float>((xs.from + xs.to) / 2.0);
         m_parameterX = m_curve->markerX;
-        moveTrace(*m_traceX, false);
+        // A pointer's x keeps the digits that a pixel of the view as it is now resolves.
+        moveTrace(*m_traceX, false, QString(), m_tracePixel ? std::optional(pixelWidth()) : std::nullopt);
     }
     update();
     describe();
@@ -122,14 +130,18 @@ void GraphCanvas::serveWaiting()
         use(shown);
 }
 
+const std::shared_ptr<const GraphCurve>& GraphCanvas::shownCurve() const
+{
+    return m_curve && m_curve->refusal.empty() ? m_curve : m_drawn;
+}
+
 std::u16string GraphCanvas::title() const
 {
     // The painter shows no more than LongestTitle characters of it.
-    std::u16string_view expression = m_inputs->expression;
-    if (m_curve && m_curve->refusal.empty())
-        expression = m_curve->expression;
+    const GraphCurve* shown = shownCurve().get();
+    const std::u16string_view expression = shown ? std::u16string_view(shown->expression) : m_inputs->expression;
     return plot::pictureTitle(expression.substr(0, std::min(expression.size(), plot::LongestTitle)),
-                              m_curve ? m_curve->degrees : m_inputs->degrees);
+                              shown ? shown->degrees : m_inputs->degrees);
 }
 
 plot::PlotPicture GraphCanvas::picture(const plot::Size& size) const
@@ -140,8 +152,10 @@ plot::PlotPicture GraphCanvas::picture(const plot::Size& size) const
     picture.ys = m_viewport.ys();
     picture.size = size;
     picture.numbers = &m_numbers;
-    if (m_curve && m_curve->refusal.empty())
-        picture.pieces = std::shared_ptr<const plot::Pieces>(m_curve, &m_curve->pieces);
+    if (const std::shared_ptr<const GraphCurve>& shown = shownCurve()) {
+        picture.pieces = std::shared_ptr<const plot::Pieces>(shown, &shown->pieces);
+        picture.dimmed = shown != m_curve;
+    }
     return picture;
 }
 
@@ -272,7 +286,7 @@ void GraphCanvas::keyPressEvent(QKeyEvent* event)
         m_viewport.fitY();
         moved(GraphViewport::Move::Done);
     } else if (!control && event->key() == Qt::Key_Home) {
-        m_viewport.reset();
+        m_viewport.reset(m_inputs->degrees);
         moved(GraphViewport::Move::Done);
     } else {
         QWidget::keyPressEvent(event);
@@ -292,14 +306,16 @@ bool GraphCanvas::traceKey(const QKeyEvent* event)
         const int towards = event->key() == Qt::Key_Right ? 1 : -1;
         // A pixel column, or with Shift the neighbouring 32-bit x: the finest step there is.
         float x = nextSingle(*m_traceX, towards);
+        std::optional<double> pixel;
         if (!shift) {
-            const plot::Span& xs = m_viewport.xs();
-            const float column = static_cast<float>(*m_traceX + towards * (xs.to - xs.from) / frame().width());
-            if (towards * (column - *m_traceX) > 0.0f)
+            const float column = static_cast<float>(*m_traceX + towards * pixelWidth());
+            if (towards * (column - *m_traceX) > 0.0f) {
                 x = column;
+                pixel = pixelWidth();
+            }
         }
         if (std::isfinite(x))
-            moveTrace(x, true);
+            moveTrace(x, true, QString(), pixel);
         return true;
     }
     case Qt::Key_Z: searchFor(FeatureSearch::Looking::Zero, direction); return true;
@@ -365,11 +381,18 @@ void GraphCanvas::traceTo(float x)
         moveTrace(x, true);
 }
 
-void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
+double GraphCanvas::pixelWidth() const
+{
+    const plot::Span& xs = m_viewport.xs();
+    return (xs.to - xs.from) / frame().width();
+}
+
+void GraphCanvas::moveTrace(float x, bool scroll, const QString& words, std::optional<double> pixel)
 {
     const bool moving = m_traceX != x;
     m_traceX = x;
-    m_trace.moveTo(x);
+    m_tracePixel = pixel;
+    m_trace.moveTo(x, pixel);
     const plot::Span& xs = m_viewport.xs();
     if (scroll && (x < xs.from || x > xs.to)) {
         // The view follows the trace, which then stands a tenth of the view inside it; to a trace
@@ -382,8 +405,19 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
     }
     if (moving && m_sound->toneOn())
         m_sound->traceMoved(tracedSound());
-    const QString readout = words.isEmpty() ? m_trace.readout() : words;
+    if (!words.isEmpty()) {
+        m_label = words;
+        m_labelX = x;
+        m_labelInputs = m_inputs;
+    } else if (m_labelX != x || m_labelInputs != m_inputs) {
+        m_label.clear();
+    }
     update();
+    showReadout(m_label.isEmpty() ? m_trace.readout() : m_label);
+}
+
+void GraphCanvas::showReadout(const QString& readout)
+{
     if (readout != m_readout) {
         m_readout = readout;
         emit readoutChanged(m_readout);
@@ -393,7 +427,9 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words)
 void GraphCanvas::searchFor(FeatureSearch::Looking looking, int direction)
 {
     const QRectF f = frame();
-    m_trace.search(looking, direction, *m_traceX, m_viewport.xs(), m_viewport.ys(), int(f.width()), int(f.height()));
+    const bool atFeature = !m_label.isEmpty() && m_labelX == m_traceX;
+    m_trace.search(looking, direction, *m_traceX, atFeature, m_viewport.xs(), m_viewport.ys(), int(f.width()),
+                   int(f.height()));
 }
 
 void GraphCanvas::foundFeature(const std::optional<Feature>& feature, const QString& words)
@@ -402,8 +438,7 @@ void GraphCanvas::foundFeature(const std::optional<Feature>& feature, const QStr
         moveTrace(feature->x, true, words);
         return;
     }
-    m_readout = words;
-    emit readoutChanged(m_readout);
+    showReadout(words);
 }
 
 void GraphCanvas::mousePressEvent(QMouseEvent* event)
@@ -421,7 +456,7 @@ void GraphCanvas::mouseMoveEvent(QMouseEvent* event)
         const plot::Span& xs = m_viewport.xs();
         if (event->buttons() == Qt::NoButton && m_trace.readable() && f.contains(event->position()))
             moveTrace(static_cast<float>(xs.from + (event->position().x() - f.left()) / f.width() * (xs.to - xs.from)),
-                      false);
+                      false, QString(), pixelWidth());
         return QWidget::mouseMoveEvent(event);
     }
     const QRectF f = frame();
@@ -467,7 +502,7 @@ void GraphCanvas::describe()
     const auto number = [this](double value) {
         return QString::fromStdU16String(m_numbers.general(static_cast<float>(value)));
     };
-    setAccessibleDescription(tr("x from %1 to %2, y from %3 to %4")
+    setAccessibleDescription(tr("x from %1 to %2; y from %3 to %4")
                                  .arg(number(m_viewport.xs().from), number(m_viewport.xs().to),
                                       number(m_viewport.ys().from), number(m_viewport.ys().to))
                              + featureSummary());
@@ -487,7 +522,7 @@ QString GraphCanvas::featureSummary() const
                 || feature.x > xs.to)
                 continue;
             if (named.size() < qsizetype(NamedFeatures))
-                named << m_trace.xText(feature.x);
+                named << m_trace.numbers().x(feature.x);
             else
                 ++more;
         }

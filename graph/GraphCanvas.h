@@ -49,6 +49,10 @@ public:
     const QString& readout() const { return m_readout; }
     // Moves the trace to x, and the view with it when x lies outside.
     void traceTo(float x);
+    // Empties the readout until the trace moves again: an x typed for it was refused.
+    void clearReadout() { showReadout(QString()); }
+    // How wide a pixel of the frame is in x.
+    double pixelWidth() const;
     // The audio trace (H, Shift+H).
     GraphSound* sound() const { return m_sound; }
 
@@ -98,7 +102,13 @@ private:
     bool soundKey(const QKeyEvent* event);
     void sweepWhenDrawn();
     SoundPoint tracedSound();
-    void moveTrace(float x, bool scroll, const QString& words = QString());
+    // Moves the trace to x (the view with it where scroll says so), with the words of a jump
+    // that found it there, or with pixel, the width of a pixel in x, where the pointer or a
+    // pixel's step put it there.
+    void moveTrace(float x, bool scroll, const QString& words = QString(), std::optional<double> pixel = std::nullopt);
+    void showReadout(const QString& readout);
+    // The curve that shows: the latest, or while the text is refused the last one drawn.
+    const std::shared_ptr<const GraphCurve>& shownCurve() const;
     void searchFor(FeatureSearch::Looking looking, int direction);
     void foundFeature(const std::optional<Feature>& feature, const QString& words);
     QString featureSummary() const;
@@ -109,14 +119,21 @@ private:
     GraphViewport m_viewport;
     std::shared_ptr<const GraphInputs> m_inputs = std::make_shared<const GraphInputs>();
     std::shared_ptr<const GraphCurve> m_curve;
+    // The latest curve that was drawn: while the text is refused it stays, dimmed.
+    std::shared_ptr<const GraphCurve> m_drawn;
     std::uint64_t m_requested = 0;
     bool m_askedShownYs = false;                                          // the latest request gave the y in view
     std::vector<std::function<void(const plot::PlotPicture&)>> m_waiting; // whenDrawn's
     std::optional<QPointF> m_dragFrom;
     GraphTrace m_trace;
     std::optional<float> m_traceX;
-    std::optional<float> m_parameterX; // the parameter's x in the latest drawing, where in view
+    std::optional<double> m_tracePixel; // the readout's resolution of the traced x, where it has one
+    std::optional<float> m_parameterX;  // the parameter's x in the latest drawing, where in view
     QString m_readout;
+    // What a jump found, its words kept while the trace stays at its x and the inputs stay.
+    QString m_label;
+    std::optional<float> m_labelX;
+    std::shared_ptr<const GraphInputs> m_labelInputs;
     GraphSound* m_sound;
     bool m_sweepAsked = false; // H waits for the drawing of the view
     // Last, so that its thread ends before the members it hands its drawings to.

@@ -5,8 +5,6 @@
 
 #include <QTimer>
 
-#include <charconv>
-
 namespace pellitor::graph {
 
 namespace {
@@ -17,7 +15,7 @@ constexpr int StepsPerLook = 16;
 } // namespace
 
 GraphTrace::GraphTrace(const platform::NumberText& numbers, MessageTranslator translateMessage, QObject* parent)
-    : QObject(parent), m_numbers(numbers), m_translateMessage(std::move(translateMessage))
+    : QObject(parent), m_texts(numbers), m_translateMessage(std::move(translateMessage))
 {
 }
 
@@ -41,40 +39,18 @@ CompiledPostfix& GraphTrace::compiled()
     return *m_compiled;
 }
 
-void GraphTrace::moveTo(float x)
+void GraphTrace::moveTo(float x, std::optional<double> pixel)
 {
     m_x = x;
+    m_pixel = pixel;
     m_reading = readable() ? evaluate(compiled(), x) : Evaluation{};
-}
-
-QString GraphTrace::xText(float x) const
-{
-    char digits[32];
-    // -0 is 0, as the report writes it.
-    const double value = x == 0.0f ? 0.0 : static_cast<double>(x);
-    const auto end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::general, 9);
-    QString text = QString::fromLatin1(digits, int(end.ptr - digits));
-    // The user's decimal separator and minus, as the report's general form of a number shows them.
-    const QString half = QString::fromStdU16String(m_numbers.general(0.5f));
-    const QString minusOne = QString::fromStdU16String(m_numbers.general(-1.0f));
-    const QString separator = half.mid(1, half.size() - 2);
-    const QString minus = minusOne.left(minusOne.size() - 1);
-    text.replace(u'.', separator);
-    if (text.startsWith(u'-'))
-        text.replace(0, 1, minus);
-    return text;
-}
-
-QString GraphTrace::yText(float y) const
-{
-    return QString::fromStdU16String(m_numbers.fourDecimals(y));
 }
 
 QString GraphTrace::readout() const
 {
-    const QString at = tr("x = %1").arg(xText(m_x));
+    const QString at = tr("x = %1").arg(m_pixel ? m_texts.x(m_x, *m_pixel) : m_texts.x(m_x));
     switch (m_reading.outcome) {
-    case Evaluation::Outcome::Value: return at + QStringLiteral("   ") + tr("y = %1").arg(yText(m_reading.value));
+    case Evaluation::Outcome::Value: return at + QStringLiteral("   ") + tr("y = %1").arg(m_texts.y(m_reading.value));
     case Evaluation::Outcome::CannotCalculate: return at + QStringLiteral("   ") + tr("Can not calculate");
     case Evaluation::Outcome::EngineFault:
         return at + QStringLiteral("   ") + m_translateMessage(QString::fromStdU16String(m_reading.error));
@@ -84,12 +60,14 @@ QString GraphTrace::readout() const
 
 QString GraphTrace::words(const Feature& feature) const
 {
-    const QString x = xText(feature.x);
-    const QString y = feature.y ? yText(*feature.y) : QString();
+    const QString x = m_texts.x(feature.x);
+    const QString y = feature.y ? m_texts.y(*feature.y) : QString();
+    // An extremum's x with the digits that the run of x sharing its y supports.
+    const QString turn = m_texts.run(feature.runFrom, feature.x, feature.runTo);
     switch (feature.kind) {
     case Feature::Kind::Zero: return tr("zero at x = %1").arg(x);
-    case Feature::Kind::Minimum: return tr("minimum at x = %1, y = %2").arg(x, y);
-    case Feature::Kind::Maximum: return tr("maximum at x = %1, y = %2").arg(x, y);
+    case Feature::Kind::Minimum: return tr("minimum at x = %1; y = %2").arg(turn, y);
+    case Feature::Kind::Maximum: return tr("maximum at x = %1; y = %2").arg(turn, y);
     case Feature::Kind::Pole: return tr("pole near x = %1").arg(x);
     case Feature::Kind::Gap: return tr("gap at x = %1").arg(x);
     case Feature::Kind::Jump: return tr("jump at x = %1").arg(x);
@@ -97,7 +75,7 @@ QString GraphTrace::words(const Feature& feature) const
     return {};
 }
 
-void GraphTrace::search(FeatureSearch::Looking looking, int direction, float x, const plot::Span& xs,
+void GraphTrace::search(FeatureSearch::Looking looking, int direction, float x, bool atFeature, const plot::Span& xs,
                         const plot::Span& ys, int columns, int rows)
 {
     cancelSearch();
@@ -106,7 +84,7 @@ void GraphTrace::search(FeatureSearch::Looking looking, int direction, float x, 
     m_looking = looking;
     m_searchDirection = direction;
     m_search = std::make_unique<FeatureSearch>([this](float at) { return valueAt(compiled(), at); }, looking, x,
-                                               direction, xs, ys, columns, rows);
+                                               direction, xs, ys, columns, rows, atFeature);
     searchOn();
 }
 

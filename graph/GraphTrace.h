@@ -8,6 +8,7 @@
 #include "CurveReading.h"
 #include "Evaluation.h"
 #include "NumberText.h"
+#include "ReadoutNumbers.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -33,23 +34,26 @@ public:
     void setCurve(const GraphCurve* curve);
     bool readable() const { return !m_postfix.empty(); }
 
-    // Reads what the report gives at x, for reading() and readout() until the next move.
-    void moveTo(float x);
+    // Reads what the report gives at x, for reading() and readout() until the next move; pixel,
+    // where the trace was put there by the pointer or by a pixel's step, is how wide a pixel is
+    // in x, and the readout gives x to that.
+    void moveTo(float x, std::optional<double> pixel = std::nullopt);
     // What the report gives at the traced x; no value before the first move to a readable curve.
     const Evaluation& reading() const { return m_reading; }
     // "x = 0.5   y = 3.8756" at the traced x, or the report's words where it has no y.
     QString readout() const;
-    // A 32-bit x with all its digits (nine significant), in the user's number format.
-    QString xText(float x) const;
+    // The readout's numbers in the user's number format.
+    const ReadoutNumbers& numbers() const { return m_texts; }
 
     // Looks for the next feature of a kind from x towards direction over the view (columns and
-    // rows in pixels); found() comes when it ends, with its words.
-    void search(FeatureSearch::Looking looking, int direction, float x, const plot::Span& xs, const plot::Span& ys,
-                int columns, int rows);
+    // rows in pixels); atFeature says that x is what an earlier search found. found() comes when
+    // it ends, with its words.
+    void search(FeatureSearch::Looking looking, int direction, float x, bool atFeature, const plot::Span& xs,
+                const plot::Span& ys, int columns, int rows);
     void cancelSearch();
     bool searching() const { return m_search != nullptr; }
 
-    // The words for a feature: "zero at x = 1.25331414", "maximum at x = ..., y = ...".
+    // The words for a feature: "zero at x = 1.25331414", "maximum at x = ...; y = ...".
     QString words(const Feature& feature) const;
 
 signals:
@@ -59,14 +63,14 @@ signals:
 private:
     void searchOn();
     CompiledPostfix& compiled();
-    QString yText(float y) const;
 
-    const platform::NumberText& m_numbers;
+    ReadoutNumbers m_texts;
     MessageTranslator m_translateMessage;
     std::u16string m_postfix;
     bool m_degrees = false;
     std::unique_ptr<CompiledPostfix> m_compiled;
     float m_x = 0.0f;
+    std::optional<double> m_pixel;
     Evaluation m_reading;
     std::unique_ptr<FeatureSearch> m_search;
     int m_searchDirection = 1;

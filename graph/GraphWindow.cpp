@@ -148,10 +148,14 @@ void GraphWindow::goToTypedX()
     std::u16string refusal;
     const std::optional<float> x = readParameter(m_xField->text().toStdU16String(), refusal);
     if (!x) {
+        // The readout's y is of the x before, which is not the one asked for.
+        m_canvas->clearReadout();
         m_viewNote = m_translateMessage(QString::fromStdU16String(refusal));
         updateStatus();
         return;
     }
+    m_viewNote.clear();
+    updateStatus();
     closeXField();
     m_canvas->traceTo(*x);
 }

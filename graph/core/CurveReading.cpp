@@ -1,6 +1,8 @@
 // Zeros, extrema and breaks of a curve, exact to neighbouring 32-bit x.
 #include "CurveReading.h"
 
+#include "SingleOrder.h"
+
 #include <algorithm>
 #include <bit>
 #include <cfloat>
@@ -10,18 +12,6 @@
 namespace pellitor::graph {
 
 namespace {
-// The 32-bit numbers in the order of the line: their bits turned so that they compare as
-// unsigned integers do.
-std::uint32_t keyOf(float x)
-{
-    const std::uint32_t bits = std::bit_cast<std::uint32_t>(x);
-    return (bits & 0x80000000u) ? ~bits : bits | 0x80000000u;
-}
-
-float singleOf(std::uint32_t key)
-{
-    return std::bit_cast<float>((key & 0x80000000u) ? key & 0x7FFFFFFFu : ~key);
-}
 
 constexpr plot::Span Everywhere{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
 
@@ -50,20 +40,66 @@ float gapEdge(const ValueAt& value, float valued, float lacking)
     return valued;
 }
 
-// A break of the curve at x as a feature: a jump; or where x has no value (its edge seen from
-// valued), a pole when |y| at the edge dwarfs the view (1/x runs out of the 32-bit range beside
-// 0), else a gap.
-Feature breakFeature(const ValueAt& value, float x, bool gap, float valued, const plot::Span& ys)
+// The gap between the valued x near and far (the edges the curve has on either side of it, near
+// the side it is seen from): a pole when |y| at an edge dwarfs the view (1/x runs out of the
+// 32-bit range beside 0), at the middle of the x without a value (0 for 1/x, never a subnormal
+// beside it); else a gap, at its first x without a value.
+Feature gapFeature(const ValueAt& value, float near, float far, const plot::Span& ys)
+{
+    const int towards = far > near ? 1 : -1;
+    const float first = nextSingle(near, towards);
+    if (huge(value(near), ys) || huge(value(far), ys))
+        return {Feature::Kind::Pole, middleSingle(first, nextSingle(far, -towards)), std::nullopt};
+    return {Feature::Kind::Gap, first, std::nullopt};
+}
+
+// A break of the curve at x between the valued x before and after it, as a feature: a jump (a
+// pole where |y| dwarfs the view), or where x has no value, the gap it lies in.
+Feature breakFeature(const ValueAt& value, float x, bool gap, float before, float after, const plot::Span& ys)
 {
     if (!gap) {
         const std::optional<float> y = value(x);
         return {huge(y, ys) ? Feature::Kind::Pole : Feature::Kind::Jump, x, y};
     }
-    const float edge = gapEdge(value, valued, x);
-    const std::optional<float> y = value(edge);
-    if (huge(y, ys))
-        return {Feature::Kind::Pole, edge, y};
-    return {Feature::Kind::Gap, x, std::nullopt};
+    return gapFeature(value, gapEdge(value, before, x), gapEdge(value, after, x), ys);
+}
+
+// x in the middle of the run from a to b; a run on one side of 0 is halved by magnitude, so that
+// the mirrored run has the mirrored middle.
+float middleOfRun(float a, float b)
+{
+    if (std::signbit(a) != std::signbit(b))
+        return middleSingle(a, b);
+    std::uint32_t low = std::bit_cast<std::uint32_t>(std::fabs(a));
+    std::uint32_t high = std::bit_cast<std::uint32_t>(std::fabs(b));
+    if (low > high)
+        std::swap(low, high);
+    const float middle = std::bit_cast<float>(low + (high - low) / 2);
+    return std::signbit(a) ? -middle : middle;
+}
+
+// The end of the run of neighbouring 32-bit x around best that give y, towards direction: outwards
+// in doubling steps until one does not, then halved back to the last that does.
+float runEnd(const ValueAt& value, float best, float y, int direction)
+{
+    std::int64_t in = plot::orderKey(best);
+    std::int64_t out = in;
+    for (std::int64_t step = 1;; step *= 2) {
+        const std::int64_t key = in + direction * step;
+        const float x = plot::singleOfKey(static_cast<std::uint32_t>(std::clamp<std::int64_t>(key, 0, 0xFFFFFFFF)));
+        const std::optional<float> at = key < 0 || key > 0xFFFFFFFF || !std::isfinite(x) ? std::nullopt : value(x);
+        if (!at || *at != y) {
+            out = key;
+            break;
+        }
+        in = key;
+    }
+    while (std::abs(out - in) > 1) {
+        const std::int64_t middle = in + (out - in) / 2;
+        const std::optional<float> at = value(plot::singleOfKey(static_cast<std::uint32_t>(middle)));
+        (at && *at == y ? in : out) = middle;
+    }
+    return plot::singleOfKey(static_cast<std::uint32_t>(in));
 }
 } // namespace
 
@@ -75,11 +111,11 @@ float nextSingle(float x, int direction)
 
 float middleSingle(float a, float b)
 {
-    std::uint32_t low = keyOf(a);
-    std::uint32_t high = keyOf(b);
+    std::uint32_t low = plot::orderKey(a);
+    std::uint32_t high = plot::orderKey(b);
     if (low > high)
         std::swap(low, high);
-    return singleOf(low + (high - low) / 2);
+    return plot::singleOfKey(low + (high - low) / 2);
 }
 
 std::optional<Feature> zeroBetween(const ValueAt& value, float a, float b, double largestStep)
@@ -121,13 +157,13 @@ std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, b
         std::swap(a, b);
     const auto better = [maximum](float u, float v) { return maximum ? u > v : u < v; };
     // Thirds of the stretch of 32-bit numbers, until three or fewer are left.
-    std::uint32_t low = keyOf(a);
-    std::uint32_t high = keyOf(b);
+    std::uint32_t low = plot::orderKey(a);
+    std::uint32_t high = plot::orderKey(b);
     while (high - low > 2) {
         const std::uint32_t first = low + (high - low) / 3;
         const std::uint32_t second = high - (high - low) / 3;
-        const std::optional<float> y1 = value(singleOf(first));
-        const std::optional<float> y2 = value(singleOf(second));
+        const std::optional<float> y1 = value(plot::singleOfKey(first));
+        const std::optional<float> y2 = value(plot::singleOfKey(second));
         if (!y1 || !y2)
             return std::nullopt;
         if (better(*y2, *y1))
@@ -135,12 +171,12 @@ std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, b
         else
             high = second;
     }
-    float best = singleOf(low);
+    float best = plot::singleOfKey(low);
     std::optional<float> bestY = value(best);
     for (std::uint32_t key = low + 1; key <= high; ++key) {
-        const std::optional<float> y = value(singleOf(key));
+        const std::optional<float> y = value(plot::singleOfKey(key));
         if (y && (!bestY || better(*y, *bestY))) {
-            best = singleOf(key);
+            best = plot::singleOfKey(key);
             bestY = y;
         }
     }
@@ -162,12 +198,17 @@ std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, b
         if (!moved)
             break;
     }
-    return Feature{maximum ? Feature::Kind::Maximum : Feature::Kind::Minimum, best, bestY};
+    // Every x of the run gives the extreme y: the extremum is known to lie within it, no nearer.
+    const float from = runEnd(value, best, *bestY, -1);
+    const float to = runEnd(value, best, *bestY, 1);
+    return Feature{maximum ? Feature::Kind::Maximum : Feature::Kind::Minimum, middleOfRun(from, to), bestY, from, to};
 }
 
 std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value, const plot::Span& ys, int rows,
-                                std::stop_token stop)
+                                std::size_t exactEach, std::stop_token stop)
 {
+    std::size_t zeros = 0;
+    std::size_t turns[2] = {0, 0}; // minima, maxima
     const double pixelsPerUnit = rows / (ys.to - ys.from);
     const double largestStep = 2.0 / pixelsPerUnit;
     const plot::Curve curve = curveOf(value);
@@ -180,13 +221,20 @@ std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value
             if (p.y == 0.0 && (found.empty() || found.back().x != float(p.x)))
                 found.push_back({Feature::Kind::Zero, float(p.x), 0.0f});
             else if ((p.y < 0.0 && q.y > 0.0) || (p.y > 0.0 && q.y < 0.0)) {
-                if (const std::optional<Feature> zero = zeroBetween(value, float(p.x), float(q.x), largestStep))
+                const plot::Point& nearer = std::fabs(p.y) <= std::fabs(q.y) ? p : q;
+                if (zeros++ >= exactEach)
+                    found.push_back({Feature::Kind::Zero, float(nearer.x), float(nearer.y)});
+                else if (const std::optional<Feature> zero = zeroBetween(value, float(p.x), float(q.x), largestStep))
                     found.push_back(*zero);
             }
             if (i + 1 < piece.size()) {
                 const plot::Point& r = piece[i + 1];
-                if ((q.y - p.y) * (r.y - q.y) < 0.0) {
-                    if (const std::optional<Feature> turn = extremumBetween(value, float(p.x), float(r.x), q.y > p.y))
+                const bool maximum = q.y > p.y;
+                if ((q.y - p.y) * (r.y - q.y) < 0.0 && turns[maximum]++ >= exactEach) {
+                    const Feature::Kind kind = maximum ? Feature::Kind::Maximum : Feature::Kind::Minimum;
+                    found.push_back({kind, float(q.x), float(q.y), float(q.x), float(q.x)});
+                } else if ((q.y - p.y) * (r.y - q.y) < 0.0) {
+                    if (const std::optional<Feature> turn = extremumBetween(value, float(p.x), float(r.x), maximum))
                         found.push_back(*turn);
                 }
             }
@@ -194,7 +242,8 @@ std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value
         if (k + 1 < pieces.size() && !piece.empty() && !pieces[k + 1].empty()) {
             if (const std::optional<plot::Break> gap = plot::breakBetween(curve, piece.back(), pieces[k + 1].front(),
                                                                           Everywhere, pixelsPerUnit))
-                found.push_back(breakFeature(value, static_cast<float>(gap->x), gap->gap, float(piece.back().x), ys));
+                found.push_back(breakFeature(value, static_cast<float>(gap->x), gap->gap, float(piece.back().x),
+                                             float(pieces[k + 1].front().x), ys));
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const Feature& a, const Feature& b) { return a.x < b.x; });
@@ -202,7 +251,7 @@ std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value
 }
 
 FeatureSearch::FeatureSearch(ValueAt value, Looking looking, float start, int direction, const plot::Span& xs,
-                             const plot::Span& ys, int columns, int rows, double limitWidths)
+                             const plot::Span& ys, int columns, int rows, bool atFeature, double limitWidths)
     : m_value(std::move(value)), m_looking(looking), m_start(start), m_direction(direction > 0 ? 1 : -1),
       m_step((xs.to - xs.from) / std::max(1, columns)), m_ys(ys),
       m_limit(double(start) + m_direction * limitWidths * (xs.to - xs.from)),
@@ -210,6 +259,18 @@ FeatureSearch::FeatureSearch(ValueAt value, Looking looking, float start, int di
 {
     m_limit = std::clamp(m_limit, -double(FLT_MAX), double(FLT_MAX));
     m_previous = Sample{start, m_value(start)};
+    // A trace put in a gap (at 0 of 1/x, say) finds the gap it stands in: its edge behind, up to
+    // a view's width back, makes it whole.
+    if (looking != Looking::Break || m_previous->y || atFeature)
+        return;
+    for (int back = 1; back <= columns; ++back) {
+        const float behind = static_cast<float>(double(start) - m_direction * back * m_step);
+        if (std::isfinite(behind) && m_value(behind)) {
+            m_gapEdge = gapEdge(m_value, behind, start);
+            m_startsInGap = true;
+            return;
+        }
+    }
 }
 
 FeatureSearch::State FeatureSearch::step(int steps)
@@ -220,7 +281,12 @@ FeatureSearch::State FeatureSearch::step(int steps)
         if (m_direction * (x - m_previous->x) <= 0.0f)
             x = nextSingle(m_previous->x, m_direction);
         if (m_direction * (double(x) - m_limit) > 0.0 || !std::isfinite(x)) {
-            m_state = State::NotFound;
+            // A gap that reaches beyond the search: the curve does not come back within it.
+            if (m_gapEdge) {
+                const Feature::Kind kind = huge(m_value(*m_gapEdge), m_ys) ? Feature::Kind::Pole : Feature::Kind::Gap;
+                m_found = Feature{kind, nextSingle(*m_gapEdge, m_direction), std::nullopt};
+            }
+            m_state = m_found ? State::Found : State::NotFound;
             break;
         }
         const Sample next{x, m_value(x)};
@@ -234,7 +300,7 @@ FeatureSearch::State FeatureSearch::step(int steps)
 void FeatureSearch::look(const Sample& previous, const Sample& next)
 {
     const auto take = [this](const std::optional<Feature>& feature) {
-        if (feature && feature->x != m_start) {
+        if (feature && (feature->x != m_start || m_startsInGap)) {
             m_found = feature;
             m_state = State::Found;
         }
@@ -254,18 +320,26 @@ void FeatureSearch::look(const Sample& previous, const Sample& next)
             take(extremumBetween(m_value, m_beforePrevious->x, next.x, *previous.y > *m_beforePrevious->y));
         return;
     case Looking::Break:
-        if (previous.y.has_value() != next.y.has_value()) {
-            // Into a gap, or out of one: its edge, down to neighbouring x.
-            const float valued = previous.y ? previous.x : next.x;
-            const float lacking = previous.y ? next.x : previous.x;
-            const float edge = gapEdge(m_value, valued, lacking);
-            take(breakFeature(m_value, nextSingle(edge, lacking > valued ? 1 : -1), true, edge, m_ys));
+        if (previous.y && !next.y) {
+            // Into a gap: its edge, down to neighbouring x; what it is shows where the curve
+            // comes out of it again.
+            m_gapEdge = gapEdge(m_value, previous.x, next.x);
+        } else if (!previous.y && next.y) {
+            // Out of it. The search may have begun in it: then the curve's edge here is what it
+            // finds, but for a pole's, which is the one the trace stands at.
+            const float edge = gapEdge(m_value, next.x, previous.x);
+            if (m_gapEdge)
+                take(gapFeature(m_value, *m_gapEdge, edge, m_ys));
+            else if (!huge(m_value(edge), m_ys))
+                take(Feature{Feature::Kind::Gap, nextSingle(edge, -m_direction), std::nullopt});
+            m_gapEdge.reset();
+            m_startsInGap = false;
         } else if (previous.y && next.y) {
             const plot::Point a{double(low), double(low == previous.x ? *previous.y : *next.y)};
             const plot::Point b{double(high), double(high == next.x ? *next.y : *previous.y)};
             if (const std::optional<plot::Break> found = plot::breakBetween(curveOf(m_value), a, b, Everywhere,
                                                                             m_pixelsPerUnit))
-                take(breakFeature(m_value, static_cast<float>(found->x), found->gap, previous.x, m_ys));
+                take(breakFeature(m_value, static_cast<float>(found->x), found->gap, low, high, m_ys));
         }
         return;
     }

@@ -21,6 +21,10 @@ struct Feature {
     Kind kind;
     float x;
     std::optional<float> y; // y at x, where there is one
+    // An extremum's run: the neighbouring 32-bit x from runFrom to runTo that all give its y, x
+    // in their middle. Equal (and unread) for the other kinds.
+    float runFrom = 0.0f;
+    float runTo = 0.0f;
 };
 
 // The 32-bit x next to x in direction (+1 or -1), and the one halfway between a and b in the
@@ -34,14 +38,17 @@ float middleSingle(float a, float b);
 std::optional<Feature> zeroBetween(const ValueAt& value, float a, float b, double largestStep);
 // The extremum between a and b that a sample m between them shows, y(m) above (maximum) or
 // below (minimum) both ends: found down to neighbouring 32-bit x, each of which it is not below
-// (not above).
+// (not above), and reported at the middle of the run of neighbouring x that share its y (so
+// that a mirrored curve gives the mirrored x).
 std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, bool maximum);
 
 // The zeros, extrema and breaks of a drawing's pieces, in order of x: zeros and extrema where
-// consecutive points show them, breaks between pieces. A stop requested through stop ends it
-// between two points, with the features found so far.
+// consecutive points show them, breaks between pieces. The first exactEach zeros, minima and
+// maxima are pinned down to neighbouring 32-bit x; those after them (a fast sine has thousands)
+// are given at the point that shows them. A stop requested through stop ends it between two
+// points, with the features found so far.
 std::vector<Feature> featuresOf(const plot::Pieces& pieces, const ValueAt& value, const plot::Span& ys, int rows,
-                                std::stop_token stop = {});
+                                std::size_t exactEach = 10, std::stop_token stop = {});
 
 // A search along x from a start, column by column, for the next feature of one kind, in slices
 // so that the window never waits long: step() goes on until the feature is found or the search
@@ -52,9 +59,11 @@ public:
     enum class State { Searching, Found, NotFound };
 
     // columns and rows are the view's in pixels; the search starts just beyond start, towards
-    // direction (+1: larger x).
+    // direction (+1: larger x). atFeature says that start is what an earlier search found there:
+    // a search for breaks that starts in a gap then passes it by; otherwise the gap it stands in
+    // is the first it finds.
     FeatureSearch(ValueAt value, Looking looking, float start, int direction, const plot::Span& xs,
-                  const plot::Span& ys, int columns, int rows, double limitWidths = 100.0);
+                  const plot::Span& ys, int columns, int rows, bool atFeature = false, double limitWidths = 100.0);
 
     // Evaluates at most steps more columns.
     State step(int steps);
@@ -81,6 +90,8 @@ private:
     std::int64_t m_done = 0;
     std::optional<Sample> m_previous;
     std::optional<Sample> m_beforePrevious;
+    std::optional<float> m_gapEdge; // where the curve went into a gap that it has not left yet
+    bool m_startsInGap = false;     // the gap of m_gapEdge holds start, and is to be found
     State m_state = State::Searching;
     std::optional<Feature> m_found;
 };

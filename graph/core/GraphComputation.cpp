@@ -39,17 +39,16 @@ std::optional<GraphCurve> computeGraph(const GraphRequest& request, std::stop_to
     // Failures, raised errors and no value all leave a gap in the curve, as in pellitor-calc's.
     CompiledPostfix compiled(postfix, request.inputs->degrees);
     const ValueAt value = [&compiled](float x) { return valueAt(compiled, x); };
-    const plot::Curve values = [&value](float x) -> std::optional<double> { return value(x); };
     const plot::Curves blocks = [&compiled](std::span<const float> xs, std::span<std::optional<double>> ys) {
         valuesAt(compiled, xs, ys);
     };
-    plot::CurveShape shape = plot::shapeCurve(values, blocks, request.xs, request.ys, request.size, stop);
+    plot::CurveShape shape = plot::shapeCurve(blocks, request.xs, request.ys, request.size, stop);
     curve.anyValue = shape.ys.has_value();
     if (shape.ys)
         curve.ys = *shape.ys;
     curve.pieces = std::move(shape.pieces);
     if (curve.anyValue)
-        curve.features = featuresOf(curve.pieces, value, curve.ys, request.size.height, stop);
+        curve.features = featuresOf(curve.pieces, value, curve.ys, request.size.height, NamedFeatures, stop);
     if (stop.stop_requested())
         return std::nullopt;
     markParameter(request, postfix, curve);

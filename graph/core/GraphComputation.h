@@ -17,6 +17,10 @@
 
 namespace pellitor::graph {
 
+// The zeros, minima and maxima that a drawing pins down to neighbouring 32-bit x: as many of each
+// as a description names.
+inline constexpr std::size_t NamedFeatures = 10;
+
 // What the graph draws from: the three inputs of the main window.
 struct GraphInputs {
     std::u16string expression;

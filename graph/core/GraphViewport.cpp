@@ -21,10 +21,11 @@ bool apart(const plot::Span& span)
 }
 } // namespace
 
-void GraphViewport::reset()
+void GraphViewport::reset(bool degrees)
 {
-    m_xs = FirstXs;
+    m_xs = degrees ? FirstDegrees : FirstXs;
     m_follows = true;
+    m_first = true;
 }
 
 void GraphViewport::takeCurveRange(const plot::Span& ys)
@@ -63,6 +64,7 @@ GraphViewport::Move GraphViewport::take(const plot::Span& xs, const plot::Span& 
     m_xs = xs;
     m_ys = ys;
     m_follows = false;
+    m_first = false;
     return Move::Done;
 }
 

@@ -9,8 +9,9 @@ namespace pellitor::graph {
 
 class GraphViewport {
 public:
-    // x from -10 to 10; y follows the curve.
+    // x from -10 to 10, or -360 to 360 degrees (a turn either way); y follows the curve.
     static constexpr plot::Span FirstXs{-10.0, 10.0};
+    static constexpr plot::Span FirstDegrees{-360.0, 360.0};
     static constexpr plot::Span FirstYs{-10.0, 10.0}; // until a curve gives its range
 
     enum class Move { Done, Finest, Widest };
@@ -20,8 +21,10 @@ public:
     // Whether y is the automatic range of each new curve: until the user moves the view.
     bool followsCurve() const { return m_follows; }
 
-    // The first view.
-    void reset();
+    // The first view for x in radians or in degrees.
+    void reset(bool degrees = false);
+    // Whether the view is a first one that no move has changed since.
+    bool first() const { return m_first; }
     // The automatic range of a new curve, taken while the view follows the curve.
     void takeCurveRange(const plot::Span& ys);
     // Fits y to the curve over the x in view from now on, until the user moves the view again.
@@ -40,6 +43,7 @@ private:
     plot::Span m_xs = FirstXs;
     plot::Span m_ys = FirstYs;
     bool m_follows = true;
+    bool m_first = true;
 };
 
 } // namespace pellitor::graph

@@ -260,8 +260,8 @@
         <translation>Graph von y=%1</translation>
     </message>
     <message>
-        <source>x from %1 to %2, y from %3 to %4</source>
-        <translation>x von %1 bis %2, y von %3 bis %4</translation>
+        <source>x from %1 to %2; y from %3 to %4</source>
+        <translation>x von %1 bis %2; y von %3 bis %4</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -318,12 +318,12 @@
         <translation>Nullstelle bei x = %1</translation>
     </message>
     <message>
-        <source>minimum at x = %1, y = %2</source>
-        <translation>Minimum bei x = %1, y = %2</translation>
+        <source>minimum at x = %1; y = %2</source>
+        <translation>Minimum bei x = %1; y = %2</translation>
     </message>
     <message>
-        <source>maximum at x = %1, y = %2</source>
-        <translation>Maximum bei x = %1, y = %2</translation>
+        <source>maximum at x = %1; y = %2</source>
+        <translation>Maximum bei x = %1; y = %2</translation>
     </message>
     <message>
         <source>pole near x = %1</source>

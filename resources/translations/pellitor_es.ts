@@ -260,7 +260,7 @@
         <translation>Gráfica de y=%1</translation>
     </message>
     <message>
-        <source>x from %1 to %2, y from %3 to %4</source>
+        <source>x from %1 to %2; y from %3 to %4</source>
         <translation>x: de %1 a %2; y: de %3 a %4</translation>
     </message>
     <message>
@@ -318,12 +318,12 @@
         <translation>cero en x = %1</translation>
     </message>
     <message>
-        <source>minimum at x = %1, y = %2</source>
-        <translation>mínimo en x = %1, y = %2</translation>
+        <source>minimum at x = %1; y = %2</source>
+        <translation>mínimo en x = %1; y = %2</translation>
     </message>
     <message>
-        <source>maximum at x = %1, y = %2</source>
-        <translation>máximo en x = %1, y = %2</translation>
+        <source>maximum at x = %1; y = %2</source>
+        <translation>máximo en x = %1; y = %2</translation>
     </message>
     <message>
         <source>pole near x = %1</source>

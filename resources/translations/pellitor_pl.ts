@@ -260,8 +260,8 @@
         <translation>Wykres y=%1</translation>
     </message>
     <message>
-        <source>x from %1 to %2, y from %3 to %4</source>
-        <translation>x od %1 do %2, y od %3 do %4</translation>
+        <source>x from %1 to %2; y from %3 to %4</source>
+        <translation>x od %1 do %2; y od %3 do %4</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -318,12 +318,12 @@
         <translation>miejsce zerowe w x = %1</translation>
     </message>
     <message>
-        <source>minimum at x = %1, y = %2</source>
-        <translation>minimum w x = %1, y = %2</translation>
+        <source>minimum at x = %1; y = %2</source>
+        <translation>minimum w x = %1; y = %2</translation>
     </message>
     <message>
-        <source>maximum at x = %1, y = %2</source>
-        <translation>maksimum w x = %1, y = %2</translation>
+        <source>maximum at x = %1; y = %2</source>
+        <translation>maksimum w x = %1; y = %2</translation>
     </message>
     <message>
         <source>pole near x = %1</source>

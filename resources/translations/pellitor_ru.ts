@@ -260,8 +260,8 @@
         <translation>График y=%1</translation>
     </message>
     <message>
-        <source>x from %1 to %2, y from %3 to %4</source>
-        <translation>x от %1 до %2, y от %3 до %4</translation>
+        <source>x from %1 to %2; y from %3 to %4</source>
+        <translation>x от %1 до %2; y от %3 до %4</translation>
     </message>
     <message>
         <source>and %1 more</source>
@@ -318,12 +318,12 @@
         <translation>ноль при x = %1</translation>
     </message>
     <message>
-        <source>minimum at x = %1, y = %2</source>
-        <translation>минимум при x = %1, y = %2</translation>
+        <source>minimum at x = %1; y = %2</source>
+        <translation>минимум при x = %1; y = %2</translation>
     </message>
     <message>
-        <source>maximum at x = %1, y = %2</source>
-        <translation>максимум при x = %1, y = %2</translation>
+        <source>maximum at x = %1; y = %2</source>
+        <translation>максимум при x = %1; y = %2</translation>
     </message>
     <message>
         <source>pole near x = %1</source>

@@ -57,7 +57,7 @@ def texts(file_name, decimal, refusal):
 
     def view(ends):
         numbers = [end.replace(".", decimal) for end in ends]
-        description = tr(CANVAS, "x from %1 to %2, y from %3 to %4")
+        description = tr(CANVAS, "x from %1 to %2; y from %3 to %4")
         for index, number in enumerate(numbers, 1):
             description = description.replace(f"%{index}", number)
         # then what the view holds: y=x/4 has its one zero at 0

@@ -172,7 +172,7 @@ QStringList longestGraphTexts()
     const QString x = QStringLiteral("-1.23456791E-05");
     const QString y = QStringLiteral("-1,234,567.0000");
     return {trace("x = %1").arg(x) + "   " + trace("y = %1").arg(y),
-            trace("minimum at x = %1, y = %2").arg(x, y),
+            trace("minimum at x = %1; y = %2").arg(x, y),
             trace("maximum at x = %1, y = %2").arg(x, y),
             trace("no minimum or maximum to the right within 100 view widths"),
             trace("no pole, gap or jump to the left within 100 view widths"),

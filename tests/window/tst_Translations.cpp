@@ -567,7 +567,7 @@ private slots:
         child<InputBox>(*window, "Text1")->setText("x");
         QTRY_VERIFY(!graph->canvas()->computing());
         QCOMPARE(graph->canvas()->accessibleName(), "Graph von y=x");
-        QVERIFY(graph->canvas()->accessibleDescription().startsWith("x von -10 bis 10, y von "));
+        QVERIFY(graph->canvas()->accessibleDescription().startsWith("x von -10 bis 10; y von "));
         QCOMPARE(child<QLabel>(*graph, "status")->accessibleName(), "Status");
     }
 

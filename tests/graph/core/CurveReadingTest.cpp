@@ -37,10 +37,10 @@ struct Reader {
 };
 
 std::optional<Feature> search(const std::u16string& expression, FeatureSearch::Looking looking, float start,
-                              int direction = 1)
+                              int direction = 1, bool atFeature = false)
 {
     Reader reader(expression);
-    FeatureSearch search(reader.value(), looking, start, direction, {-10.0, 10.0}, {-5.0, 5.0}, 800, 500);
+    FeatureSearch search(reader.value(), looking, start, direction, {-10.0, 10.0}, {-5.0, 5.0}, 800, 500, atFeature);
     while (search.step(1000) == FeatureSearch::State::Searching) {
     }
     return search.found();
@@ -130,7 +130,29 @@ TEST(CurveReading, ExtremaAreNotBelowTheirNeighbours)
                 EXPECT_LE(here, neighbour) << show(c.expression);
         }
         EXPECT_EQ(turn->y, here);
+        // At the middle of the run of neighbouring x that share its y, which ends where y does.
+        EXPECT_LE(turn->runFrom, turn->x);
+        EXPECT_GE(turn->runTo, turn->x);
+        EXPECT_EQ(value(turn->runFrom), here);
+        EXPECT_EQ(value(turn->runTo), here);
+        EXPECT_NE(value(graph::nextSingle(turn->runFrom, -1)), here);
+        EXPECT_NE(value(graph::nextSingle(turn->runTo, 1)), here);
     }
+}
+
+// 2cos(x^2)/x is the same value for 244 neighbouring x around its minimum: reported in the middle
+// of them, where the true minimum lies, and mirrored for the mirrored curve.
+TEST(CurveReading, AnExtremumIsTheMiddleOfItsRun)
+{
+    const std::optional<Feature> right = search(u"2cos(x^2)/x", FeatureSearch::Looking::Extremum, 0.5f, 1);
+    const std::optional<Feature> left = search(u"2cos(x^2)/x", FeatureSearch::Looking::Extremum, -0.5f, -1);
+    ASSERT_TRUE(right && left);
+    EXPECT_EQ(left->x, -right->x);
+    EXPECT_EQ(left->runFrom, -right->runTo);
+    constexpr double TrueMinimum = 1.7248438543;
+    EXPECT_LT(right->runFrom, TrueMinimum);
+    EXPECT_GT(right->runTo, TrueMinimum);
+    EXPECT_NEAR(right->x, TrueMinimum, 1e-6);
 }
 
 TEST(CurveReading, BreaksArePolesGapsAndJumps)
@@ -139,23 +161,39 @@ TEST(CurveReading, BreaksArePolesGapsAndJumps)
         std::u16string expression;
         float start;
         int direction;
-        Feature::Kind kind;
+        bool atFeature; // the start is what an earlier search found
+        std::optional<Feature::Kind> kind;
         double expected;
     } cases[] = {
-        {u"1/(x-2)", 0.0f, 1, Feature::Kind::Pole, 2.0},
-        {u"tan(x)", 0.0f, 1, Feature::Kind::Pole, std::numbers::pi / 2},
-        {u"tan(x)", 0.0f, -1, Feature::Kind::Pole, -std::numbers::pi / 2},
-        {u"1/x^2", 1.0f, -1, Feature::Kind::Pole, 0.0}, // no value at 0 itself, huge beside it
-        {u"sqr(x)", -1.0f, 1, Feature::Kind::Gap, 0.0},
-        {u"sqr(x-3)", 5.0f, -1, Feature::Kind::Gap, 3.0},
-        {u"int(x)", 0.5f, 1, Feature::Kind::Jump, 1.0},
-        {u"log(x)", 1.0f, -1, Feature::Kind::Gap, 0.0},
+        {u"1/(x-2)", 0.0f, 1, false, Feature::Kind::Pole, 2.0},
+        {u"tan(x)", 0.0f, 1, false, Feature::Kind::Pole, std::numbers::pi / 2},
+        {u"tan(x)", 0.0f, -1, false, Feature::Kind::Pole, -std::numbers::pi / 2},
+        // from a pole to the next, one after the other
+        {u"tan(x)", float(std::numbers::pi / 2), 1, true, Feature::Kind::Pole, 3 * std::numbers::pi / 2},
+        {u"tan(x)", float(3 * std::numbers::pi / 2), 1, true, Feature::Kind::Pole, 5 * std::numbers::pi / 2},
+        // no value at 0 itself, huge beside it: the pole is at 0, never at a subnormal beside it
+        {u"1/x^2", 1.0f, -1, false, Feature::Kind::Pole, 0.0},
+        {u"2cos(x^2)/x", -1.0f, 1, false, Feature::Kind::Pole, 0.0},
+        // a trace standing in the pole finds it; once it was found there, the next one is sought
+        {u"2cos(x^2)/x", 0.0f, 1, false, Feature::Kind::Pole, 0.0},
+        {u"2cos(x^2)/x", 0.0f, 1, true, std::nullopt, 0.0},
+        {u"2cos(x^2)/x", 0.0f, -1, true, std::nullopt, 0.0},
+        {u"sqr(x)", -1.0f, 1, false, Feature::Kind::Gap, 0.0},
+        {u"sqr(x-3)", 5.0f, -1, false, Feature::Kind::Gap, 3.0},
+        {u"int(x)", 0.5f, 1, false, Feature::Kind::Jump, 1.0},
+        {u"log(x)", 1.0f, -1, false, Feature::Kind::Gap, 0.0},
     };
     for (const auto& c : cases) {
-        const std::optional<Feature> found = search(c.expression, FeatureSearch::Looking::Break, c.start, c.direction);
-        ASSERT_TRUE(found) << show(c.expression);
-        EXPECT_EQ(found->kind, c.kind) << show(c.expression);
+        const std::optional<Feature> found = search(c.expression, FeatureSearch::Looking::Break, c.start, c.direction,
+                                                    c.atFeature);
+        ASSERT_EQ(found.has_value(), c.kind.has_value()) << show(c.expression) << " from " << c.start;
+        if (!found)
+            continue;
+        EXPECT_EQ(found->kind, *c.kind) << show(c.expression);
         EXPECT_NEAR(found->x, c.expected, 1e-5) << show(c.expression);
+        if (found->kind == Feature::Kind::Pole && c.expected == 0.0) {
+            EXPECT_EQ(found->x, 0.0f) << show(c.expression) << ": " << found->x;
+        }
     }
 }
 
