@@ -275,9 +275,13 @@ std::vector<QPointF> simplified(const Layout& layout, const std::vector<Point>& 
 // a band of a fast sine is a few rectangles, not thousands.
 class Bars {
 public:
-    explicit Bars(const QRectF& reach)
+    // frame is the picture's frame, whose lines lie on the pixels its edges lie in: the columns
+    // and rows between them are the bars' to paint.
+    Bars(const QRectF& reach, const QRectF& frame)
         : m_first(static_cast<int>(std::floor(reach.left()))),
-          m_columns(static_cast<std::size_t>(std::ceil(reach.width())) + 3, {HUGE_VAL, -HUGE_VAL})
+          m_columns(static_cast<std::size_t>(std::ceil(reach.width())) + 3, {HUGE_VAL, -HUGE_VAL}),
+          m_inside(QPoint(int(std::floor(frame.left())) + 1, int(std::floor(frame.top())) + 1),
+                   QPoint(int(std::floor(frame.right())) - 1, int(std::floor(frame.bottom())) - 1))
     {
     }
 
@@ -333,7 +337,9 @@ public:
                 ++end;
             if (m_columns[column].first <= m_columns[column].second) {
                 const auto [top, bottom] = rows(column);
-                runs.emplace_back(m_first + int(column), top, int(end - column), bottom - top);
+                const QRect run = QRect(m_first + int(column), top, int(end - column), bottom - top) & m_inside;
+                if (!run.isEmpty())
+                    runs.push_back(run);
             }
             column = end;
         }
@@ -351,7 +357,8 @@ private:
 
     int m_first;
     std::vector<std::pair<double, double>> m_columns; // the rows a zigzag's bars cover, per column
-    std::vector<QRectF> m_smooth;                     // the bars of a curve that climbs or falls
+    QRect m_inside;
+    std::vector<QRectF> m_smooth; // the bars of a curve that climbs or falls
 };
 
 // The curve's pieces simplified, in the picture's pixels; the segments that are bars go to bars,
@@ -409,7 +416,7 @@ void paintCurve(QPainter& painter, const Layout& layout)
     QPainterPath path;
     double travel = 0.0;
     std::vector<QPointF> joins;
-    Bars bars(reach);
+    Bars bars(reach, layout.frame);
     const auto drawPath = [&] {
         if (!path.isEmpty())
             painter.drawPath(path);

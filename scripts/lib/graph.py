@@ -72,6 +72,7 @@ def texts(file_name, decimal, refusal):
         "moved description": view(MOVED_VIEW),
         "refusal": refusal,
         "trace": tr(TRACE, "x = %1").split("%1")[0],
+        "y": tr(TRACE, "y = %1").split("%1")[0],
         "zero": tr(TRACE, "zero at x = %1").replace("%1", "0"),
     }
 
@@ -161,6 +162,8 @@ def check_graph(verify, app, xvfb, probe, expression, words):
         xdotool(xvfb, "key", "Right")
         heard = announcements.wait_for(lambda name: name.startswith(words["trace"]))
         verify("  a move of the trace (Right) is announced", heard is not None, repr(heard))
+        readouts = polled(lambda: readout_texts(frame, words)[:1], [heard])
+        verify("  the readout reads a y there", len(readouts) == 1, repr(readouts))
         xdotool(xvfb, "key", "shift+z")
         heard = announcements.wait_for(lambda name: name == words["zero"])
         verify("  a jump to the zero on the left (Shift+Z) is announced", heard is not None,
@@ -177,3 +180,12 @@ def check_graph(verify, app, xvfb, probe, expression, words):
            repr(name))
     message = polled(status.get_description, words["refusal"])
     verify("  the status gives its message as description", message == words["refusal"], repr(message))
+    # No y of the expression before stays: a reader finds the readout empty.
+    readouts = polled(lambda: readout_texts(frame, words), [])
+    verify("  and the readout gives no y of the expression before", readouts == [], repr(readouts))
+
+
+def readout_texts(frame, words):
+    """The labels of the graph's frame that read a y."""
+    return [a.get_name() for a in atspi.walk(frame)
+            if a.get_role() == Atspi.Role.LABEL and words["y"] in (a.get_name() or "")]
