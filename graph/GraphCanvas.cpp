@@ -65,7 +65,7 @@ void GraphCanvas::requestCurve(bool shownYs)
     m_askedShownYs = shownYs || !m_viewport.followsCurve();
     if (m_askedShownYs)
         request.ys = m_viewport.ys();
-    request.size = {std::max(width(), plot::MinSide), std::max(height(), plot::MinSide)};
+    request.size = pictureSize();
     request.serial = ++m_requested;
     m_worker.request(std::move(request));
 }
@@ -105,8 +105,9 @@ bool GraphCanvas::drawnAsShown() const
 {
     const plot::Span& xs = m_viewport.xs();
     const plot::Span& ys = m_viewport.ys();
-    return m_curve->xs.from == xs.from && m_curve->xs.to == xs.to && m_curve->size.width == width()
-           && m_curve->size.height == height()
+    const plot::Size size = pictureSize();
+    return m_curve->xs.from == xs.from && m_curve->xs.to == xs.to && m_curve->size.width == size.width
+           && m_curve->size.height == size.height
            && (m_curve->pieces.empty() || (m_curve->ys.from == ys.from && m_curve->ys.to == ys.to));
 }
 
@@ -164,10 +165,21 @@ QRectF GraphCanvas::frame() const
     return plot::pictureFrame(shownPicture());
 }
 
+plot::Size GraphCanvas::pictureSize() const
+{
+    return {std::clamp(width(), plot::MinSide, plot::MaxSide), std::clamp(height(), plot::MinSide, plot::MaxSide)};
+}
+
 void GraphCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const plot::PlotPicture shown = shownPicture();
+    // Beyond the largest picture, the widget is background.
+    if (width() > shown.size.width || height() > shown.size.height) {
+        const QColor background(plot::Background);
+        painter.fillRect(shown.size.width, 0, width() - shown.size.width, height(), background);
+        painter.fillRect(0, shown.size.height, width(), height() - shown.size.height, background);
+    }
     painter.save();
     plot::paintPicture(painter, shown);
     painter.restore();
@@ -261,7 +273,7 @@ void GraphCanvas::zoomAt(double factor, const QPointF& at)
     const QRectF f = frame();
     const double across = std::clamp((at.x() - f.left()) / f.width(), 0.0, 1.0);
     const double up = std::clamp((f.bottom() - at.y()) / f.height(), 0.0, 1.0);
-    moved(m_viewport.zoom(factor, across, up, width()));
+    moved(m_viewport.zoom(factor, across, up, pictureSize().width));
 }
 
 void GraphCanvas::keyPressEvent(QKeyEvent* event)
@@ -275,13 +287,13 @@ void GraphCanvas::keyPressEvent(QKeyEvent* event)
     } else if (control && event->key() == Qt::Key_Minus) {
         zoomAt(1.0 / ZoomStep, centre);
     } else if (control && event->key() == Qt::Key_Left) {
-        moved(m_viewport.pan(-PanStep, 0.0, width()));
+        moved(m_viewport.pan(-PanStep, 0.0, pictureSize().width));
     } else if (control && event->key() == Qt::Key_Right) {
-        moved(m_viewport.pan(PanStep, 0.0, width()));
+        moved(m_viewport.pan(PanStep, 0.0, pictureSize().width));
     } else if (control && event->key() == Qt::Key_Up) {
-        moved(m_viewport.pan(0.0, PanStep, width()));
+        moved(m_viewport.pan(0.0, PanStep, pictureSize().width));
     } else if (control && event->key() == Qt::Key_Down) {
-        moved(m_viewport.pan(0.0, -PanStep, width()));
+        moved(m_viewport.pan(0.0, -PanStep, pictureSize().width));
     } else if (control && event->key() == Qt::Key_0) {
         m_viewport.fitY();
         moved(GraphViewport::Move::Done);
@@ -394,15 +406,8 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words, std::opt
     m_tracePixel = pixel;
     m_trace.moveTo(x, pixel);
     const plot::Span& xs = m_viewport.xs();
-    if (scroll && (x < xs.from || x > xs.to)) {
-        // The view follows the trace, which then stands a tenth of the view inside it; to a trace
-        // further off, the view moves with it in the middle.
-        const double span = xs.to - xs.from;
-        const double beyond = x > xs.to ? (x - xs.to) / span : (x - xs.from) / span;
-        const double right = std::fabs(beyond) > 0.5 ? (x - (xs.from + xs.to) / 2) / span
-                                                     : beyond + (beyond > 0 ? 0.1 : -0.1);
-        moved(m_viewport.pan(right, 0.0, width()));
-    }
+    if (scroll && (x < xs.from || x > xs.to))
+        moved(m_viewport.follow(x, pictureSize().width));
     if (moving && m_sound->toneOn())
         m_sound->traceMoved(tracedSound());
     if (!words.isEmpty()) {
@@ -462,7 +467,7 @@ void GraphCanvas::mouseMoveEvent(QMouseEvent* event)
     const QRectF f = frame();
     const QPointF delta = event->position() - *m_dragFrom;
     m_dragFrom = event->position();
-    moved(m_viewport.pan(-delta.x() / f.width(), delta.y() / f.height(), width()));
+    moved(m_viewport.pan(-delta.x() / f.width(), delta.y() / f.height(), pictureSize().width));
 }
 
 void GraphCanvas::mouseReleaseEvent(QMouseEvent* event)

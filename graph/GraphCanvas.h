@@ -39,7 +39,10 @@ public:
 
     // The picture as it shows now, at size (the view, and the latest curve, shared).
     plot::PlotPicture picture(const plot::Size& size) const;
-    plot::PlotPicture shownPicture() const { return picture({width(), height()}); }
+    plot::PlotPicture shownPicture() const { return picture(pictureSize()); }
+    // The widget's size within the sides that pellitor-calc draws: the picture's, and the bound
+    // on the cost of drawing it, however large the window.
+    plot::Size pictureSize() const;
     // Calls use with the picture as it shows, drawn for the view as it is now, at once or when
     // the worker has drawn it: the picture that pellitor-calc draws for the same view and size.
     void whenDrawn(std::function<void(const plot::PlotPicture&)> use);

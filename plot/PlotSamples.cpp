@@ -4,6 +4,7 @@
 #include "Probes.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace pellitor::plot {
@@ -13,6 +14,13 @@ namespace {
 constexpr double SmallStep = 2.0;
 constexpr double Shrunk = 0.75;
 constexpr int ShrinkingSteps = 3;
+// A range cut to the 32-bit numbers, where every y lies: a margin beyond them could be neither
+// shown nor labelled.
+Span withinSingles(const Span& span)
+{
+    constexpr double Largest = FLT_MAX;
+    return {std::max(span.from, -Largest), std::min(span.to, Largest)};
+}
 } // namespace
 
 BreakSearch::BreakSearch(Point a, Point b, const Span& ys, double pixelsPerUnit)
@@ -109,10 +117,10 @@ std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samp
     const double magnitude = std::max(std::fabs(from), std::fabs(to));
     if (to - from <= magnitude * 1e-6) {
         const double half = std::max(1.0, magnitude / 10.0);
-        return Span{(from + to) / 2.0 - half, (from + to) / 2.0 + half};
+        return withinSingles({(from + to) / 2.0 - half, (from + to) / 2.0 + half});
     }
     const double margin = (to - from) / 20.0;
-    return Span{from - margin, to + margin};
+    return withinSingles({from - margin, to + margin});
 }
 
 Pieces pieces(const Curves& curves, const std::vector<std::optional<Point>>& samples, const Span& ys, int rows,

@@ -38,8 +38,8 @@ inline constexpr std::size_t SampleBlock = 256;
 // and 95% quantiles of the values and s = q95 - q05, the range reaches down to the least value
 // where that lies within 2s below q05, else to a quarter of s below q05; and up alike. It then
 // reaches on to y = 0 where 0 lies within a fifth of the range's height beyond it. A flat curve,
-// or one whose spread a 32-bit y cannot show, gets a range around its value. None when no value
-// was found.
+// or one whose spread a 32-bit y cannot show, gets a range around its value. The range ends at
+// the ends of the 32-bit numbers (+-FLT_MAX) at the most. None when no value was found.
 std::optional<Span> automaticRange(const std::vector<std::optional<Point>>& samples);
 
 // Where the curve breaks between its points a and b (a.x below b.x), as the pieces find it: the

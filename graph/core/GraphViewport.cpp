@@ -3,6 +3,7 @@
 
 #include "RepeatedSingles.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -55,17 +56,72 @@ GraphViewport::Move GraphViewport::zoom(double factor, double across, double up,
     return take(scaled(m_xs, across), scaled(m_ys, up), columns);
 }
 
+// Each axis takes its new span where that can be shown, and keeps its own where not: one
+// axis at its limit does not stop the other. A move that changes neither says why.
 GraphViewport::Move GraphViewport::take(const plot::Span& xs, const plot::Span& ys, int columns)
 {
-    if (!inSingleRange(xs) || !inSingleRange(ys))
-        return Move::Widest;
-    if (!apart(xs) || !apart(ys) || !plot::samplesApart(xs, columns))
-        return Move::Finest;
-    m_xs = xs;
-    m_ys = ys;
+    const auto changed = [](const plot::Span& a, const plot::Span& b) { return a.from != b.from || a.to != b.to; };
+    const Move forX = changed(xs, m_xs) ? refusal(xs, columns) : Move::Done;
+    const Move forY = changed(ys, m_ys) ? refusal(ys, 0) : Move::Done;
+    const bool takesX = forX == Move::Done && changed(xs, m_xs);
+    const bool takesY = forY == Move::Done && changed(ys, m_ys);
+    if (!takesX && !takesY && (forX != Move::Done || forY != Move::Done))
+        return forX == Move::Widest || forY == Move::Widest ? Move::Widest : Move::Finest;
+    if (takesX)
+        m_xs = xs;
+    if (takesY)
+        m_ys = ys;
     m_follows = false;
     m_first = false;
     return Move::Done;
 }
 
+GraphViewport::Move GraphViewport::refusal(const plot::Span& span, int columns)
+{
+    if (!inSingleRange(span))
+        return Move::Widest;
+    if (!apart(span) || (columns > 0 && !plot::samplesApart(span, columns)))
+        return Move::Finest;
+    return Move::Done;
+}
+
+GraphViewport::Move GraphViewport::follow(double x, int columns)
+{
+    const double width = m_xs.to - m_xs.from;
+    if (x >= m_xs.from && x <= m_xs.to)
+        return Move::Done;
+    // The trace then stands a tenth of the view inside it; a trace further off than half the
+    // view's width stands in the middle.
+    const double beyond = x > m_xs.to ? x - m_xs.to : x - m_xs.from;
+    double centre = (m_xs.from + m_xs.to) / 2.0 + beyond + (beyond > 0 ? 0.1 : -0.1) * width;
+    if (std::fabs(beyond) > width / 2.0)
+        centre = x;
+    // Far out the 32-bit x lie further apart than the view's pixels: the view widens to the
+    // narrowest width whose pixels still take x of their own there, and ends within the 32-bit
+    // numbers.
+    const auto around = [&](double w) {
+        const double largest = FLT_MAX;
+        const double from = std::clamp(centre - w / 2.0, -largest, largest - w);
+        return plot::Span{from, std::min(from + w, largest)};
+    };
+    double narrow = width;
+    if (refusal(around(narrow), columns) != Move::Done) {
+        double wide = narrow;
+        while (refusal(around(wide), columns) != Move::Done) {
+            if (wide >= FLT_MAX)
+                return Move::Widest;
+            narrow = wide;
+            wide = std::min(2.0 * wide, static_cast<double>(FLT_MAX));
+        }
+        for (int halvings = 0; halvings < 60 && wide - narrow > wide * 1e-9; ++halvings) {
+            const double middle = (narrow + wide) / 2.0;
+            (refusal(around(middle), columns) == Move::Done ? wide : narrow) = middle;
+        }
+        narrow = wide;
+    }
+    m_xs = around(narrow);
+    m_first = false;
+    m_follows = false;
+    return Move::Done;
+}
 } // namespace pellitor::graph

@@ -37,8 +37,15 @@ public:
     // columns is the width of the picture that samples the view.
     Move zoom(double factor, double across, double up, int columns);
 
+    // Moves the view in x to show x, where it lies outside: a tenth of the view inside it, or in
+    // the middle of a view that moves further than half its width; widened where the 32-bit x
+    // there lie too far apart for the view's pixels, to the narrowest width they allow.
+    Move follow(double x, int columns);
+
 private:
     Move take(const plot::Span& xs, const plot::Span& ys, int columns);
+    // Done where span can be shown (with columns, as the x of a picture that wide), else why not.
+    static Move refusal(const plot::Span& span, int columns);
 
     plot::Span m_xs = FirstXs;
     plot::Span m_ys = FirstYs;

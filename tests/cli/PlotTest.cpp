@@ -298,6 +298,27 @@ TEST(PlotFiles, TickLabelsDiffer)
         EXPECT_NE(labels[i - 1], labels[i]) << labels.join(u' ').toStdString();
 }
 
+// A curve at the end of the 32-bit numbers gets a range that ends there: every label a number.
+TEST(PlotFiles, NoLabelBeyondThe32BitNumbers)
+{
+    for (const char* expression : {"3.3*10^38", "x*3.3*10^38", "-3.3*10^38", "3*10^38+x*10^37"}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("plot.svg"));
+        ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("-o"), path,
+                           QStringLiteral("--"), QString::fromLatin1(expression)},
+                          QStringLiteral("C")),
+                  0)
+            << expression;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString svg = QString::fromUtf8(file.readAll());
+        const QRegularExpression label(QStringLiteral(">[^<>]*(inf|nan)[^<>]*<"),
+                                       QRegularExpression::CaseInsensitiveOption);
+        EXPECT_FALSE(svg.contains(label)) << expression;
+        EXPECT_TRUE(svg.contains(QRegularExpression(QStringLiteral(">-?3[.0-9]*E\\+38<")))) << expression;
+    }
+}
+
 // A pipe (or a device such as /dev/stdout) cannot be replaced by a finished file: it is written in
 // place, and stays what it was.
 TEST(PlotFiles, APipeIsWrittenInPlace)

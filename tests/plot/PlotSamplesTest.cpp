@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -73,6 +74,9 @@ TEST(PlotSamples, RangeShowsTheCurveNotItsPoles)
         {"5 + sin(x): 0 far, not shown", [](double x) { return 5 + std::sin(x); }, {-10, 10}, 3.9, 6.1, 1e-3},
         {"tan: its poles cut off", [](double x) { return std::tan(x); }, {-6.3, 6.3}, -3, 3, 27},
         {"a flat line: around it", [](double) { return 5.0; }, {0, 1}, 4.0, 6.0, 1e-9},
+        // at the end of the 32-bit numbers: the margin stops there
+        {"3.3E+38, flat", [](double) { return 3.3e38; }, {0, 1}, 3.0e38, 3.4e38, 1e37},
+        {"x*3.3E+38", [](double x) { return x * 3.3e38; }, {-1, 1}, -3.3e38, 3.3e38, 1.1e37},
     };
     for (const auto& c : cases) {
         const std::optional<Span> range = rangeOf(c.f, c.xs);
@@ -81,6 +85,8 @@ TEST(PlotSamples, RangeShowsTheCurveNotItsPoles)
         EXPECT_GE(range->to, c.to - 1e-9) << c.name;
         EXPECT_GE(range->from, c.from - c.within) << c.name;
         EXPECT_LE(range->to, c.to + c.within) << c.name;
+        EXPECT_GE(range->from, -double(FLT_MAX)) << c.name;
+        EXPECT_LE(range->to, double(FLT_MAX)) << c.name;
     }
     EXPECT_FALSE(rangeOf([](double) { return NAN; }, {0, 1}));
 }
