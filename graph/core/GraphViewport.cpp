@@ -31,8 +31,44 @@ void GraphViewport::reset(bool degrees)
 
 void GraphViewport::takeCurveRange(const plot::Span& ys)
 {
-    if (m_follows && inSingleRange(ys) && apart(ys))
+    if (!m_follows)
+        return;
+    const plot::Span taken = m_equal ? equalised(m_xs, ys) : ys;
+    if (inSingleRange(taken) && apart(taken))
+        m_ys = taken;
+}
+
+void GraphViewport::restore(const View& view)
+{
+    m_xs = view.xs;
+    m_ys = view.ys;
+    m_follows = view.followsCurve;
+    m_first = false;
+}
+
+void GraphViewport::setEqualScales(bool on)
+{
+    m_equal = on;
+    if (on)
+        setFrame(m_frameWidth, m_frameHeight);
+}
+
+void GraphViewport::setFrame(double width, double height)
+{
+    m_frameWidth = std::max(width, 1.0);
+    m_frameHeight = std::max(height, 1.0);
+    if (!m_equal)
+        return;
+    const plot::Span ys = equalised(m_xs, m_ys);
+    if (refusal(ys, 0) == Move::Done)
         m_ys = ys;
+}
+
+plot::Span GraphViewport::equalised(const plot::Span& xs, const plot::Span& ys) const
+{
+    const double half = (xs.to - xs.from) / m_frameWidth * m_frameHeight / 2.0;
+    const double middle = ys.from / 2.0 + ys.to / 2.0;
+    return {middle - half, middle + half};
 }
 
 void GraphViewport::fitY()
@@ -47,19 +83,39 @@ GraphViewport::Move GraphViewport::pan(double right, double up, int columns)
     return take({m_xs.from + dx, m_xs.to + dx}, {m_ys.from + dy, m_ys.to + dy}, columns);
 }
 
-GraphViewport::Move GraphViewport::zoom(double factor, double across, double up, int columns)
+GraphViewport::Move GraphViewport::zoom(double factorX, double factorY, double across, double up, int columns)
 {
-    const auto scaled = [factor](const plot::Span& span, double at) {
+    const auto scaled = [](const plot::Span& span, double factor, double at) {
         const double anchor = span.from + (span.to - span.from) * at;
         return plot::Span{anchor + (span.from - anchor) / factor, anchor + (span.to - anchor) / factor};
     };
-    return take(scaled(m_xs, across), scaled(m_ys, up), columns);
+    // With equal scales both axes zoom alike, whichever was asked.
+    if (m_equal)
+        factorY = factorX = factorX != 1.0 ? factorX : factorY;
+    return take(scaled(m_xs, factorX, across), scaled(m_ys, factorY, up), columns);
+}
+
+GraphViewport::Move GraphViewport::show(const plot::Span& xs, const plot::Span& ys, int columns)
+{
+    const plot::Span shownYs = m_equal ? equalised(xs, ys) : ys;
+    const Move forX = refusal(xs, columns);
+    const Move forY = refusal(shownYs, 0);
+    if (forX != Move::Done || forY != Move::Done)
+        return forX == Move::Widest || forY == Move::Widest ? Move::Widest : Move::Finest;
+    m_xs = xs;
+    m_ys = shownYs;
+    m_follows = false;
+    m_first = false;
+    return Move::Done;
 }
 
 // Each axis takes its new span where that can be shown, and keeps its own where not: one
 // axis at its limit does not stop the other. A move that changes neither says why.
 GraphViewport::Move GraphViewport::take(const plot::Span& xs, const plot::Span& ys, int columns)
 {
+    // Equal scales keep the axes together: both move, or neither.
+    if (m_equal)
+        return show(xs, ys, columns);
     const auto changed = [](const plot::Span& a, const plot::Span& b) { return a.from != b.from || a.to != b.to; };
     const Move forX = changed(xs, m_xs) ? refusal(xs, columns) : Move::Done;
     const Move forY = changed(ys, m_ys) ? refusal(ys, 0) : Move::Done;
@@ -120,6 +176,8 @@ GraphViewport::Move GraphViewport::follow(double x, int columns)
         narrow = wide;
     }
     m_xs = around(narrow);
+    if (m_equal && refusal(equalised(m_xs, m_ys), 0) == Move::Done)
+        m_ys = equalised(m_xs, m_ys);
     m_first = false;
     m_follows = false;
     return Move::Done;

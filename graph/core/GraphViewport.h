@@ -4,6 +4,7 @@
 #pragma once
 
 #include "PlotSpan.h"
+#include "ViewHistory.h"
 
 namespace pellitor::graph {
 
@@ -35,7 +36,24 @@ public:
     Move pan(double right, double up, int columns);
     // Zooms in by factor (below 1: out) about the point at fractions (across, up) of the view;
     // columns is the width of the picture that samples the view.
-    Move zoom(double factor, double across, double up, int columns);
+    Move zoom(double factor, double across, double up, int columns)
+    {
+        return zoom(factor, factor, across, up, columns);
+    }
+    // The same with a factor for each axis (1: that axis stays).
+    Move zoom(double factorX, double factorY, double across, double up, int columns);
+    // Shows xs and ys as they are given (a box drawn, a range typed), or refuses both.
+    Move show(const plot::Span& xs, const plot::Span& ys, int columns);
+
+    // The view as it is, and back to one that was.
+    View view() const { return {m_xs, m_ys, m_follows}; }
+    void restore(const View& view);
+
+    // Equal scales: a unit as long in y as in x, on a frame of width by height pixels, kept while
+    // the view moves and the frame changes (y gives way, about its middle).
+    void setEqualScales(bool on);
+    bool equalScales() const { return m_equal; }
+    void setFrame(double width, double height);
 
     // Moves the view in x to show x, where it lies outside: a tenth of the view inside it, or in
     // the middle of a view that moves further than half its width; widened where the 32-bit x
@@ -44,6 +62,8 @@ public:
 
 private:
     Move take(const plot::Span& xs, const plot::Span& ys, int columns);
+    // ys made as tall as equal scales want for xs, about its middle.
+    plot::Span equalised(const plot::Span& xs, const plot::Span& ys) const;
     // Done where span can be shown (with columns, as the x of a picture that wide), else why not.
     static Move refusal(const plot::Span& span, int columns);
 
@@ -51,6 +71,9 @@ private:
     plot::Span m_ys = FirstYs;
     bool m_follows = true;
     bool m_first = true;
+    bool m_equal = false;
+    double m_frameWidth = 1.0;
+    double m_frameHeight = 1.0;
 };
 
 } // namespace pellitor::graph

@@ -126,3 +126,87 @@ TEST(GraphViewport, EachAxisStopsAtItsOwnLimit)
     EXPECT_GT(fine.xs().to - fine.xs().from, 1e-5);
     EXPECT_LT(fine.ys().to - fine.ys().from, 1e-30);
 }
+
+// One axis zooms alone, a box is shown as drawn or not at all, and equal scales hold a unit as
+// long in y as in x through every move.
+TEST(GraphViewport, OneAxisBoxesAndEqualScales)
+{
+    const struct {
+        const char* name;
+        double factorX, factorY;
+        plot::Span xs, ys;
+    } zooms[] = {
+        {"x only", 2.0, 1.0, {-5.0, 5.0}, {-2.0, 2.0}},
+        {"y only", 1.0, 2.0, {-10.0, 10.0}, {-1.0, 1.0}},
+        {"both", 0.5, 0.5, {-20.0, 20.0}, {-4.0, 4.0}},
+    };
+    for (const auto& c : zooms) {
+        GraphViewport view;
+        view.takeCurveRange({-2.0, 2.0});
+        ASSERT_EQ(view.zoom(c.factorX, c.factorY, 0.5, 0.5, 800), GraphViewport::Move::Done) << c.name;
+        EXPECT_DOUBLE_EQ(view.xs().from, c.xs.from) << c.name;
+        EXPECT_DOUBLE_EQ(view.xs().to, c.xs.to) << c.name;
+        EXPECT_DOUBLE_EQ(view.ys().from, c.ys.from) << c.name;
+        EXPECT_DOUBLE_EQ(view.ys().to, c.ys.to) << c.name;
+    }
+
+    GraphViewport boxed;
+    ASSERT_EQ(boxed.show({1.0, 2.0}, {3.0, 5.0}, 800), GraphViewport::Move::Done);
+    EXPECT_EQ(boxed.xs().to, 2.0);
+    EXPECT_EQ(boxed.ys().from, 3.0);
+    EXPECT_EQ(boxed.show({1.0, 1.0000001}, {0.0, 1.0}, 800), GraphViewport::Move::Finest);
+    EXPECT_EQ(boxed.show({0.0, 1.0}, {0.0, 1e39}, 800), GraphViewport::Move::Widest);
+    EXPECT_EQ(boxed.xs().from, 1.0); // refused: the view as it was, both axes
+    EXPECT_EQ(boxed.ys().to, 5.0);
+
+    GraphViewport equal;
+    equal.setFrame(800.0, 400.0);
+    equal.setEqualScales(true);
+    const auto unitsPerPixel = [&equal] {
+        return std::pair((equal.xs().to - equal.xs().from) / 800.0, (equal.ys().to - equal.ys().from) / 400.0);
+    };
+    const auto expectEqual = [&](const char* after) {
+        const auto [x, y] = unitsPerPixel();
+        EXPECT_NEAR(x, y, 1e-12 * x) << after;
+    };
+    expectEqual("turned on");
+    equal.takeCurveRange({3.0, 5.0});
+    expectEqual("a curve's range");
+    EXPECT_DOUBLE_EQ(equal.ys().from + equal.ys().to, 8.0); // about the curve's middle
+    equal.zoom(2.0, 1.0, 0.3, 0.6, 800);
+    expectEqual("an x-only zoom");
+    equal.pan(0.25, -0.5, 800);
+    expectEqual("a pan");
+    equal.setFrame(500.0, 500.0);
+    EXPECT_NEAR(equal.xs().to - equal.xs().from, equal.ys().to - equal.ys().from, 1e-9) << "a square frame";
+    equal.follow(1e6, 500);
+    EXPECT_NEAR(equal.xs().to - equal.xs().from, equal.ys().to - equal.ys().from, 1e-6) << "a trace far out";
+}
+
+TEST(GraphViewport, HistoryStepsBackAndForthThroughTheViewsMade)
+{
+    const auto at = [](double x) { return graph::View{{x, x + 1.0}, {0.0, 1.0}, false}; };
+    graph::ViewHistory history;
+    EXPECT_FALSE(history.back(at(0.0)));
+    history.record(at(1.0));
+    history.record(at(2.0));
+    history.record(at(2.0)); // the same view again is one step
+    ASSERT_TRUE(history.canGoBack());
+    EXPECT_EQ(history.back(at(3.0))->xs.from, 2.0);
+    EXPECT_EQ(history.back(at(2.0))->xs.from, 1.0);
+    EXPECT_FALSE(history.canGoBack());
+    EXPECT_EQ(history.forward(at(1.0))->xs.from, 2.0);
+    EXPECT_EQ(history.forward(at(2.0))->xs.from, 3.0);
+    EXPECT_FALSE(history.forward(at(3.0)));
+    history.back(at(3.0));
+    history.record(at(2.0)); // a new move after Back forgets the views ahead
+    EXPECT_FALSE(history.canGoForward());
+
+    graph::ViewHistory longest;
+    for (int i = 0; i < int(graph::ViewHistory::Longest) + 10; ++i)
+        longest.record(at(i));
+    int steps = 0;
+    while (longest.back(at(-1.0)))
+        ++steps;
+    EXPECT_EQ(steps, int(graph::ViewHistory::Longest));
+}
