@@ -5,6 +5,7 @@
 #include "MiddleEllipsis.h"
 #include "PlotCurve.h"
 #include "PlotPainter.h"
+#include "ViewNavigator.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,10 +19,6 @@
 namespace pellitor::graph {
 
 namespace {
-// One step of Ctrl+Plus, Ctrl+Minus or a wheel's notch.
-constexpr double ZoomStep = 1.25;
-// Ctrl+arrow moves the view by this fraction of its width or height.
-constexpr double PanStep = 0.1;
 // An accessible name quotes at most this much of the expression, shortened in the middle.
 constexpr int LongestNamedExpression = 200;
 // The trace's ring, apart from the curve's blue.
@@ -43,6 +40,10 @@ GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::Messag
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(plot::MinSide, plot::MinSide);
     GraphAccessible::installFactory();
+    m_navigator = new ViewNavigator(
+        m_viewport, [this] { return frame(); }, [this] { return pictureSize().width; }, this);
+    connect(m_navigator, &ViewNavigator::moved, this, &GraphCanvas::moved);
+    connect(m_navigator, &ViewNavigator::boxChanged, this, qOverload<>(&QWidget::update));
     connect(&m_trace, &GraphTrace::found, this, &GraphCanvas::foundFeature);
     connect(m_sound, &GraphSound::note, this, &GraphCanvas::viewNote);
     describe();
@@ -188,6 +189,23 @@ void GraphCanvas::paintEvent(QPaintEvent*)
     paintMarker(painter, frame);
     painter.restore();
     paintTrace(painter, frame);
+    paintBox(painter);
+}
+
+// The box being drawn for a zoom: a dashed outline over a light veil of the highlight colour.
+void GraphCanvas::paintBox(QPainter& painter) const
+{
+    const std::optional<QRectF> box = m_navigator->box();
+    if (!box)
+        return;
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QColor veil = palette().color(QPalette::Highlight);
+    veil.setAlpha(48);
+    painter.fillRect(*box, veil);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1.0, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box->adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 // The traced point: a ring on the curve, and a thin line at its x where it has no y in view.
@@ -248,6 +266,8 @@ void GraphCanvas::paintMarker(QPainter& painter, const QRectF& frame) const
 void GraphCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    const QRectF f = frame();
+    m_viewport.setFrame(f.width(), f.height());
     requestCurve();
 }
 
@@ -268,41 +288,14 @@ void GraphCanvas::moved(GraphViewport::Move move)
     }
 }
 
-void GraphCanvas::zoomAt(double factor, const QPointF& at)
-{
-    const QRectF f = frame();
-    const double across = std::clamp((at.x() - f.left()) / f.width(), 0.0, 1.0);
-    const double up = std::clamp((f.bottom() - at.y()) / f.height(), 0.0, 1.0);
-    moved(m_viewport.zoom(factor, across, up, pictureSize().width));
-}
-
 void GraphCanvas::keyPressEvent(QKeyEvent* event)
 {
-    if (soundKey(event) || traceKey(event))
+    if (soundKey(event) || traceKey(event) || m_navigator->key(event))
         return;
-    const bool control = event->modifiers() & Qt::ControlModifier;
-    const QPointF centre = frame().center();
-    if (control && (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)) {
-        zoomAt(ZoomStep, centre);
-    } else if (control && event->key() == Qt::Key_Minus) {
-        zoomAt(1.0 / ZoomStep, centre);
-    } else if (control && event->key() == Qt::Key_Left) {
-        moved(m_viewport.pan(-PanStep, 0.0, pictureSize().width));
-    } else if (control && event->key() == Qt::Key_Right) {
-        moved(m_viewport.pan(PanStep, 0.0, pictureSize().width));
-    } else if (control && event->key() == Qt::Key_Up) {
-        moved(m_viewport.pan(0.0, PanStep, pictureSize().width));
-    } else if (control && event->key() == Qt::Key_Down) {
-        moved(m_viewport.pan(0.0, -PanStep, pictureSize().width));
-    } else if (control && event->key() == Qt::Key_0) {
-        m_viewport.fitY();
-        moved(GraphViewport::Move::Done);
-    } else if (!control && event->key() == Qt::Key_Home) {
-        m_viewport.reset(m_inputs->degrees);
-        moved(GraphViewport::Move::Done);
-    } else {
+    if (event->key() == Qt::Key_Home && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        m_navigator->home(m_inputs->degrees);
+    else
         QWidget::keyPressEvent(event);
-    }
 }
 
 bool GraphCanvas::traceKey(const QKeyEvent* event)
@@ -448,42 +441,35 @@ void GraphCanvas::foundFeature(const std::optional<Feature>& feature, const QStr
 
 void GraphCanvas::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (!m_navigator->press(event))
         return QWidget::mousePressEvent(event);
-    m_dragFrom = event->position();
-    setCursor(Qt::ClosedHandCursor);
+    if (event->button() == Qt::LeftButton && !m_navigator->box())
+        setCursor(Qt::ClosedHandCursor);
 }
 
 void GraphCanvas::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_dragFrom || !(event->buttons() & Qt::LeftButton)) {
-        const QRectF f = frame();
-        const plot::Span& xs = m_viewport.xs();
-        if (event->buttons() == Qt::NoButton && m_trace.readable() && f.contains(event->position()))
-            moveTrace(static_cast<float>(xs.from + (event->position().x() - f.left()) / f.width() * (xs.to - xs.from)),
-                      false, QString(), pixelWidth());
-        return QWidget::mouseMoveEvent(event);
-    }
+    if (m_navigator->move(event))
+        return;
     const QRectF f = frame();
-    const QPointF delta = event->position() - *m_dragFrom;
-    m_dragFrom = event->position();
-    moved(m_viewport.pan(-delta.x() / f.width(), delta.y() / f.height(), pictureSize().width));
+    const plot::Span& xs = m_viewport.xs();
+    if (event->buttons() == Qt::NoButton && m_trace.readable() && f.contains(event->position()))
+        moveTrace(static_cast<float>(xs.from + (event->position().x() - f.left()) / f.width() * (xs.to - xs.from)),
+                  false, QString(), pixelWidth());
+    QWidget::mouseMoveEvent(event);
 }
 
 void GraphCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (!m_navigator->release(event))
         return QWidget::mouseReleaseEvent(event);
-    m_dragFrom.reset();
     unsetCursor();
 }
 
 void GraphCanvas::wheelEvent(QWheelEvent* event)
 {
-    const double notches = event->angleDelta().y() / 120.0;
-    if (notches == 0.0)
-        return QWidget::wheelEvent(event);
-    zoomAt(std::pow(ZoomStep, notches), event->position());
+    if (!m_navigator->wheel(event))
+        QWidget::wheelEvent(event);
 }
 
 bool GraphCanvas::event(QEvent* event)
@@ -492,7 +478,7 @@ bool GraphCanvas::event(QEvent* event)
     if (event->type() == QEvent::NativeGesture) {
         const auto* gesture = static_cast<QNativeGestureEvent*>(event);
         if (gesture->gestureType() == Qt::ZoomNativeGesture && gesture->value() > -1.0) {
-            zoomAt(1.0 + gesture->value(), gesture->position());
+            m_navigator->pinch(1.0 + gesture->value(), gesture->position());
             return true;
         }
     }

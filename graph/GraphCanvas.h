@@ -23,6 +23,8 @@
 
 namespace pellitor::graph {
 
+class ViewNavigator;
+
 class GraphCanvas : public QWidget {
     Q_OBJECT
 public:
@@ -58,6 +60,8 @@ public:
     double pixelWidth() const;
     // The audio trace (H, Shift+H).
     GraphSound* sound() const { return m_sound; }
+    // The view's moves, for the window's menu.
+    ViewNavigator* navigator() const { return m_navigator; }
 
     QSize sizeHint() const override { return {640, 400}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
@@ -95,11 +99,11 @@ private:
     bool drawnAsShown() const;
     void serveWaiting();
     void moved(GraphViewport::Move move);
-    void zoomAt(double factor, const QPointF& at);
     // The frame of the picture as it shows now, where the view's x and y lie.
     QRectF frame() const;
     void paintMarker(QPainter& painter, const QRectF& frame) const;
     void paintTrace(QPainter& painter, const QRectF& frame);
+    void paintBox(QPainter& painter) const;
     // The trace's keys; false for a key they leave alone.
     bool traceKey(const QKeyEvent* event);
     bool soundKey(const QKeyEvent* event);
@@ -127,7 +131,6 @@ private:
     std::uint64_t m_requested = 0;
     bool m_askedShownYs = false;                                          // the latest request gave the y in view
     std::vector<std::function<void(const plot::PlotPicture&)>> m_waiting; // whenDrawn's
-    std::optional<QPointF> m_dragFrom;
     GraphTrace m_trace;
     std::optional<float> m_traceX;
     std::optional<double> m_tracePixel; // the readout's resolution of the traced x, where it has one
@@ -138,6 +141,7 @@ private:
     std::optional<float> m_labelX;
     std::shared_ptr<const GraphInputs> m_labelInputs;
     GraphSound* m_sound;
+    ViewNavigator* m_navigator;
     bool m_sweepAsked = false; // H waits for the drawing of the view
     // Last, so that its thread ends before the members it hands its drawings to.
     GraphWorker m_worker;
