@@ -23,6 +23,8 @@ namespace {
 constexpr int LongestNamedExpression = 200;
 // The trace's ring, apart from the curve's blue.
 constexpr QRgb TraceColour = 0xffc0392b;
+// The focus frame's width.
+constexpr double FocusWidth = 2.0;
 } // namespace
 
 GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::MessageTranslator translateMessage,
@@ -127,7 +129,7 @@ void GraphCanvas::serveWaiting()
         requestCurve(true);
         return;
     }
-    const plot::PlotPicture shown = shownPicture();
+    const plot::PlotPicture shown = picture(pictureSize(), plot::PlotStyle{});
     for (const auto& use : std::exchange(m_waiting, {}))
         use(shown);
 }
@@ -146,9 +148,19 @@ std::u16string GraphCanvas::title() const
                               shown ? shown->degrees : m_inputs->degrees);
 }
 
-plot::PlotPicture GraphCanvas::picture(const plot::Size& size) const
+plot::PlotStyle GraphCanvas::screenStyle() const
+{
+    plot::PlotStyle style;
+    style.colours = plot::coloursOn(palette().color(QPalette::Base).rgb(), palette().color(QPalette::Text).rgb());
+    style.fontFamily = font().family().toStdString();
+    style.labelPixels = QFontInfo(font()).pixelSize();
+    return style;
+}
+
+plot::PlotPicture GraphCanvas::picture(const plot::Size& size, const plot::PlotStyle& style) const
 {
     plot::PlotPicture picture;
+    picture.style = style;
     picture.title = title();
     picture.xs = m_viewport.xs();
     picture.ys = m_viewport.ys();
@@ -177,7 +189,7 @@ void GraphCanvas::paintEvent(QPaintEvent*)
     const plot::PlotPicture shown = shownPicture();
     // Beyond the largest picture, the widget is background.
     if (width() > shown.size.width || height() > shown.size.height) {
-        const QColor background(plot::Background);
+        const QColor background(shown.style.colours.background);
         painter.fillRect(shown.size.width, 0, width() - shown.size.width, height(), background);
         painter.fillRect(0, shown.size.height, width(), height() - shown.size.height, background);
     }
@@ -186,10 +198,45 @@ void GraphCanvas::paintEvent(QPaintEvent*)
     painter.restore();
     const QRectF frame = plot::pictureFrame(shown);
     painter.save();
-    paintMarker(painter, frame);
+    paintMarker(painter, frame, shown.style.colours);
     painter.restore();
-    paintTrace(painter, frame);
+    painter.save();
+    paintTrace(painter, frame, shown.style.colours);
+    painter.restore();
     paintBox(painter);
+    paintFocus(painter);
+}
+
+// The desktop's sign that the graph has the keyboard: a frame in the highlight colour.
+void GraphCanvas::paintFocus(QPainter& painter) const
+{
+    if (!hasFocus())
+        return;
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), FocusWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(FocusWidth / 2, FocusWidth / 2, -FocusWidth / 2, -FocusWidth / 2));
+}
+
+void GraphCanvas::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void GraphCanvas::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void GraphCanvas::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The screen's picture follows the desktop's colours and font.
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        update();
 }
 
 // The box being drawn for a zoom: a dashed outline over a light veil of the highlight colour.
@@ -209,8 +256,9 @@ void GraphCanvas::paintBox(QPainter& painter) const
 }
 
 // The traced point: a ring on the curve, and a thin line at its x where it has no y in view.
-void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame)
+void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours)
 {
+    const QColor ring(plot::withContrast(TraceColour, colours.background, 3.0));
     if (!m_traceX || !m_trace.readable())
         return;
     const plot::Span& xs = m_viewport.xs();
@@ -225,17 +273,17 @@ void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame)
     const double y = reading.value;
     if (reading.outcome == Evaluation::Outcome::Value && y >= ys.from && y <= ys.to) {
         const QPointF at(across, frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
-        painter.setPen(QPen(QColor(TraceColour), 2.0));
+        painter.setPen(QPen(ring, 2.0));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(at, 6.0, 6.0);
         return;
     }
-    painter.setPen(QPen(QColor(TraceColour), 1.0, Qt::DashLine));
+    painter.setPen(QPen(ring, 1.0, Qt::DashLine));
     painter.drawLine(QPointF(across, frame.top()), QPointF(across, frame.bottom()));
 }
 
 // The parameter's x on the curve, with the y the report gives there.
-void GraphCanvas::paintMarker(QPainter& painter, const QRectF& frame) const
+void GraphCanvas::paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const
 {
     if (!m_curve || !m_curve->refusal.empty() || !m_curve->markerX || !m_curve->markerY)
         return;
@@ -249,11 +297,11 @@ void GraphCanvas::paintMarker(QPainter& painter, const QRectF& frame) const
                      frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
     painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, 1.5));
-    painter.setBrush(QColor(plot::CurveColour));
+    painter.setPen(QPen(QColor(colours.background), 1.5));
+    painter.setBrush(QColor(colours.curve));
     painter.drawEllipse(at, 4.0, 4.0);
     const QString label = QString::fromStdU16String(m_numbers.fourDecimals(*m_curve->markerY));
-    painter.setPen(QColor(plot::FrameColour));
+    painter.setPen(QColor(colours.frame));
     const QFontMetricsF metrics(painter.font());
     QPointF text = at + QPointF(7.0, -7.0);
     if (text.x() + metrics.horizontalAdvance(label) > frame.right())

@@ -39,14 +39,17 @@ public:
     // Whether a drawing for the current inputs, view and size is still being computed.
     bool computing() const { return !m_curve || m_curve->serial != m_requested; }
 
-    // The picture as it shows now, at size (the view, and the latest curve, shared).
-    plot::PlotPicture picture(const plot::Size& size) const;
-    plot::PlotPicture shownPicture() const { return picture(pictureSize()); }
+    // The picture as it shows now, at size (the view, and the latest curve, shared), in style.
+    plot::PlotPicture picture(const plot::Size& size, const plot::PlotStyle& style) const;
+    // On the screen: in the desktop's colours and font.
+    plot::PlotPicture shownPicture() const { return picture(pictureSize(), screenStyle()); }
+    plot::PlotStyle screenStyle() const;
     // The widget's size within the sides that pellitor-calc draws: the picture's, and the bound
     // on the cost of drawing it, however large the window.
     plot::Size pictureSize() const;
     // Calls use with the picture as it shows, drawn for the view as it is now, at once or when
-    // the worker has drawn it: the picture that pellitor-calc draws for the same view and size.
+    // the worker has drawn it: the picture that pellitor-calc draws for the same view and size
+    // (its light colours and its font, whatever the desktop's).
     void whenDrawn(std::function<void(const plot::PlotPicture&)> use);
 
     // The traced x, once there is a curve; the readout at it.
@@ -90,6 +93,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void received(std::shared_ptr<const GraphCurve> curve);
@@ -101,9 +107,10 @@ private:
     void moved(GraphViewport::Move move);
     // The frame of the picture as it shows now, where the view's x and y lie.
     QRectF frame() const;
-    void paintMarker(QPainter& painter, const QRectF& frame) const;
-    void paintTrace(QPainter& painter, const QRectF& frame);
+    void paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const;
+    void paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours);
     void paintBox(QPainter& painter) const;
+    void paintFocus(QPainter& painter) const;
     // The trace's keys; false for a key they leave alone.
     bool traceKey(const QKeyEvent* event);
     bool soundKey(const QKeyEvent* event);

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
+#include <cfloat>
 #include <cmath>
 #include <vector>
 
@@ -13,17 +15,41 @@ namespace pellitor::plot {
 
 namespace {
 
-constexpr int TickLength = 5;
-constexpr int Gap = 6;
+// At scale 1, in pixels.
+constexpr double TickLength = 5;
+constexpr double Gap = 6;
+constexpr double CurveWidth = 2;
 
 QString label(const PlotPicture& picture, double value)
 {
     return QString::fromStdU16String(picture.numbers->general(static_cast<float>(value)));
 }
 
+// Multiples of step from span.from to span.to.
+std::vector<double> multiples(const Span& span, double step)
+{
+    std::vector<double> result;
+    for (double k = std::ceil(span.from / step); k * step <= span.to; k += 1.0) {
+        const double value = k * step;
+        // k * step of a tick at 0 may come out as a tiny remainder of rounding.
+        result.push_back(std::fabs(value) < step * 1e-9 ? 0.0 : value);
+    }
+    return result;
+}
+
+bool distinctLabels(const PlotPicture& picture, const std::vector<double>& values)
+{
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        if (label(picture, values[i - 1]) == label(picture, values[i]))
+            return false;
+    }
+    return true;
+}
+
 // The ticks of a span: multiples of 1, 2 or 5 times a power of ten, about one per minPixels,
 // fewer where the labels of neighbouring ticks would read the same (a span of a few 32-bit
-// steps, whose labels show seven digits).
+// steps, whose labels show seven digits), and two at least where a finer step still gives them
+// labels of their own (a small picture).
 std::vector<double> ticks(const PlotPicture& picture, const Span& span, double pixels, double minPixels)
 {
     constexpr double Factors[] = {1.0, 2.0, 5.0};
@@ -38,17 +64,16 @@ std::vector<double> ticks(const PlotPicture& picture, const Span& span, double p
     }
     for (;;) {
         const double step = Factors[factor] * power;
-        std::vector<double> result;
-        for (double k = std::ceil(span.from / step); k * step <= span.to; k += 1.0) {
-            const double value = k * step;
-            // k * step of a tick at 0 may come out as a tiny remainder of rounding.
-            result.push_back(std::fabs(value) < step * 1e-9 ? 0.0 : value);
-        }
-        bool distinct = true;
-        for (std::size_t i = 1; i < result.size() && distinct; ++i)
-            distinct = label(picture, result[i - 1]) != label(picture, result[i]);
-        if (distinct)
+        std::vector<double> result = multiples(span, step);
+        if (distinctLabels(picture, result)) {
+            // A small picture: a finer step, down to a tenth, for a second label.
+            for (int finer = 0; finer < 3 && result.size() < 2; ++finer) {
+                std::vector<double> more = multiples(span, step / std::array{2.0, 5.0, 10.0}[std::size_t(finer)]);
+                if (more.size() >= 2 && distinctLabels(picture, more))
+                    result = std::move(more);
+            }
             return result;
+        }
         if (++factor == 3) {
             factor = 0;
             power *= 10.0;
@@ -83,18 +108,18 @@ bool clip(QPointF& a, QPointF& b, const QRectF& r)
     return true;
 }
 
-// The labels' font and the title's.
-QFont labelFont()
+// The labels' font and the title's, a quarter larger.
+QFont labelFont(const PlotStyle& style)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
+    QFont font(QString::fromStdString(style.fontFamily));
+    font.setPixelSize(std::max(1, int(std::lround(style.labelPixels * style.scale))));
     return font;
 }
 
-QFont titleFontOf(const QFont& labelFont)
+QFont titleFontOf(const QFont& labelFont, const PlotStyle& style)
 {
     QFont font = labelFont;
-    font.setPixelSize(15);
+    font.setPixelSize(std::max(1, int(std::lround(style.labelPixels * 1.25 * style.scale))));
     return font;
 }
 
@@ -114,8 +139,13 @@ struct Layout {
     }
 
     const PlotPicture& picture;
-    const QFont font = labelFont();
-    const QFont titleFont = titleFontOf(font);
+    const double scale = picture.style.scale;
+    const double tick = TickLength * scale;
+    const double gap = Gap * scale;
+    // The width of the grid's and the frame's lines: whole pixels.
+    const double line = std::max(1.0, std::round(scale));
+    const QFont font = labelFont(picture.style);
+    const QFont titleFont = titleFontOf(font, picture.style);
     const QFontMetricsF metrics{font};
     const QFontMetricsF titleMetrics{titleFont};
     double left = 0.0;
@@ -129,17 +159,26 @@ struct Layout {
 
 Layout::Layout(const PlotPicture& shown) : picture(shown)
 {
-    const std::vector<double> yTicksRough = ticks(picture, picture.ys, picture.size.height, 40.0);
+    // Room for the labels of the ticks a view height and a half beyond either end as well: a view
+    // moved up or down by a view height keeps its frame where it was, though its labels change.
+    const std::vector<double> yTicksRough = ticks(picture, picture.ys, picture.size.height, 40.0 * scale);
     double labelWidth = 0.0;
     for (const double y : yTicksRough)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label(picture, y)));
-    left = std::ceil(labelWidth) + TickLength + 2 * Gap;
-    top = std::ceil(titleMetrics.height()) + 2 * Gap;
-    bottom = picture.size.height - std::ceil(metrics.height()) - TickLength - 2 * Gap;
-    right = picture.size.width - 3 * Gap - std::ceil(metrics.horizontalAdvance(QStringLiteral("0000")) / 2);
+    if (yTicksRough.size() >= 2) {
+        const double height = picture.ys.to - picture.ys.from;
+        const Span around{std::max(picture.ys.from - 1.5 * height, -double(FLT_MAX)),
+                          std::min(picture.ys.to + 1.5 * height, double(FLT_MAX))};
+        for (const double y : multiples(around, yTicksRough[1] - yTicksRough[0]))
+            labelWidth = std::max(labelWidth, metrics.horizontalAdvance(label(picture, y)));
+    }
+    left = std::ceil(labelWidth) + tick + 2 * gap;
+    top = std::ceil(titleMetrics.height()) + 2 * gap;
+    bottom = picture.size.height - std::ceil(metrics.height()) - tick - 2 * gap;
+    right = picture.size.width - 3 * gap - std::ceil(metrics.horizontalAdvance(QStringLiteral("0000")) / 2);
     frame = QRectF(QPointF(left, top), QPointF(right, bottom));
-    xTicks = ticks(picture, picture.xs, frame.width(), 90.0);
-    yTicks = ticks(picture, picture.ys, frame.height(), 40.0);
+    xTicks = ticks(picture, picture.xs, frame.width(), 90.0 * scale);
+    yTicks = ticks(picture, picture.ys, frame.height(), 40.0 * scale);
 }
 
 // The middle of the pixel that v lies in: a line of one pixel there covers whole pixels.
@@ -154,18 +193,20 @@ double crisp(double v)
 void paintGrid(QPainter& painter, const Layout& layout)
 {
     const PlotPicture& picture = layout.picture;
-    QColor colour(GridColour);
+    const double line = layout.line;
+    QColor colour(picture.style.colours.grid);
     const auto vertical = [&](double x) {
-        painter.fillRect(QRectF(std::floor(layout.px(x)), layout.top, 1.0, layout.bottom - layout.top + 1.0), colour);
+        painter.fillRect(QRectF(std::floor(layout.px(x)), layout.top, line, layout.bottom - layout.top + line), colour);
     };
     const auto horizontal = [&](double y) {
-        painter.fillRect(QRectF(layout.left, std::floor(layout.py(y)), layout.right - layout.left + 1.0, 1.0), colour);
+        painter.fillRect(QRectF(layout.left, std::floor(layout.py(y)), layout.right - layout.left + line, line),
+                         colour);
     };
     for (const double x : layout.xTicks)
         vertical(x);
     for (const double y : layout.yTicks)
         horizontal(y);
-    colour = QColor(AxisColour);
+    colour = QColor(picture.style.colours.axis);
     if (picture.xs.from < 0.0 && picture.xs.to > 0.0)
         vertical(0.0);
     if (picture.ys.from < 0.0 && picture.ys.to > 0.0)
@@ -178,23 +219,32 @@ void paintTicks(QPainter& painter, const Layout& layout)
     const QFontMetricsF& metrics = layout.metrics;
     const double left = layout.left;
     const double bottom = layout.bottom;
-    painter.setPen(QColor(FrameColour));
+    const double tick = layout.tick;
+    const double gap = layout.gap;
+    // A line of whole pixels: through the middle of a pixel when it is one wide, along the edges
+    // of pixels when it is two (or more) wide.
+    const double line = layout.line;
+    const auto on = [line](double v) { return line == 1.0 ? crisp(v) : std::floor(v) + line / 2; };
+    QPen pen{QColor(layout.picture.style.colours.frame)};
+    pen.setWidthF(line);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
     for (const double x : layout.xTicks) {
-        const double at = crisp(layout.px(x));
-        painter.drawLine(QPointF(at, crisp(bottom)), QPointF(at, crisp(bottom) + TickLength));
+        const double at = on(layout.px(x));
+        painter.drawLine(QPointF(at, on(bottom)), QPointF(at, on(bottom) + tick));
         const QString text = label(layout.picture, x);
         const double width = metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(at - width / 2, bottom + TickLength + Gap + metrics.ascent()), text);
+        painter.drawText(QPointF(at - width / 2, bottom + tick + gap + metrics.ascent()), text);
     }
     for (const double y : layout.yTicks) {
-        const double at = crisp(layout.py(y));
-        painter.drawLine(QPointF(crisp(left) - TickLength, at), QPointF(crisp(left), at));
+        const double at = on(layout.py(y));
+        painter.drawLine(QPointF(on(left) - tick, at), QPointF(on(left), at));
         const QString text = label(layout.picture, y);
-        painter.drawText(QPointF(left - TickLength - Gap - metrics.horizontalAdvance(text),
+        painter.drawText(QPointF(left - tick - gap - metrics.horizontalAdvance(text),
                                  at + (metrics.ascent() - metrics.descent()) / 2),
                          text);
     }
-    painter.drawRect(QRectF(QPointF(crisp(left), crisp(layout.top)), QPointF(crisp(layout.right), crisp(bottom))));
+    painter.drawRect(QRectF(QPointF(on(left), on(layout.top)), QPointF(on(layout.right), on(bottom))));
 }
 
 // The expression above the frame, in the middle, cut short with an ellipsis where it is too wide.
@@ -202,14 +252,15 @@ void paintTitle(QPainter& painter, const Layout& layout)
 {
     const QFontMetricsF& titleMetrics = layout.titleMetrics;
     const int width = layout.picture.size.width;
+    const double gap = layout.gap;
     painter.setFont(layout.titleFont);
     // No picture is wide enough to show more than LongestTitle characters of a title, and eliding
     // a title of millions would take seconds: the rest is cut before it is measured.
     const std::u16string_view whole(layout.picture.title);
     const std::u16string_view shown = whole.substr(0, std::min<std::size_t>(whole.size(), LongestTitle));
     const QString title = titleMetrics.elidedText(QString::fromUtf16(shown.data(), qsizetype(shown.size())),
-                                                  Qt::ElideRight, width - 2 * Gap);
-    painter.drawText(QPointF((width - titleMetrics.horizontalAdvance(title)) / 2, Gap + titleMetrics.ascent()), title);
+                                                  Qt::ElideRight, width - 2 * gap);
+    painter.drawText(QPointF((width - titleMetrics.horizontalAdvance(title)) / 2, gap + titleMetrics.ascent()), title);
 }
 
 // A piece in the picture's pixels with the points left out that lie within Tolerance of the
@@ -277,10 +328,11 @@ class Bars {
 public:
     // frame is the picture's frame, whose lines lie on the pixels its edges lie in: the columns
     // and rows between them are the bars' to paint.
-    Bars(const QRectF& reach, const QRectF& frame)
-        : m_first(static_cast<int>(std::floor(reach.left()))),
+    // line is the width of the frame's lines.
+    Bars(const QRectF& reach, const QRectF& frame, double halfPen, int line)
+        : m_half(halfPen), m_first(static_cast<int>(std::floor(reach.left()))),
           m_columns(static_cast<std::size_t>(std::ceil(reach.width())) + 3, {HUGE_VAL, -HUGE_VAL}),
-          m_inside(QPoint(int(std::floor(frame.left())) + 1, int(std::floor(frame.top())) + 1),
+          m_inside(QPoint(int(std::floor(frame.left())) + line, int(std::floor(frame.top())) + line),
                    QPoint(int(std::floor(frame.right())) - 1, int(std::floor(frame.bottom())) - 1))
     {
     }
@@ -294,8 +346,8 @@ public:
 
     void add(const QPointF& a, const QPointF& b, bool zigzag)
     {
-        const QRectF bar(QPointF(std::min(a.x(), b.x()) - 1.0, std::min(a.y(), b.y())),
-                         QPointF(std::max(a.x(), b.x()) + 1.0, std::max(a.y(), b.y())));
+        const QRectF bar(QPointF(std::min(a.x(), b.x()) - m_half, std::min(a.y(), b.y())),
+                         QPointF(std::max(a.x(), b.x()) + m_half, std::max(a.y(), b.y())));
         if (!zigzag) {
             m_smooth.push_back(bar);
             return;
@@ -310,10 +362,10 @@ public:
     // Whether the zigzag's bars hold the whole stroke from a to b, the pen's width around it.
     bool covers(const QPointF& a, const QPointF& b) const
     {
-        const double top = std::min(a.y(), b.y()) - 1.0;
-        const double bottom = std::max(a.y(), b.y()) + 1.0;
-        const int last = static_cast<int>(std::ceil(std::max(a.x(), b.x()) + 1.0));
-        for (int column = static_cast<int>(std::floor(std::min(a.x(), b.x()) - 1.0)); column < last; ++column) {
+        const double top = std::min(a.y(), b.y()) - m_half;
+        const double bottom = std::max(a.y(), b.y()) + m_half;
+        const int last = static_cast<int>(std::ceil(std::max(a.x(), b.x()) + m_half));
+        for (int column = static_cast<int>(std::floor(std::min(a.x(), b.x()) - m_half)); column < last; ++column) {
             const int index = column - m_first;
             if (index < 0 || index >= int(m_columns.size()) || m_columns[std::size_t(index)].first > top
                 || m_columns[std::size_t(index)].second < bottom)
@@ -355,6 +407,7 @@ private:
         return m_columns[static_cast<std::size_t>(std::clamp(column - m_first, 0, int(m_columns.size()) - 1))];
     }
 
+    double m_half; // half the pen's width
     int m_first;
     std::vector<std::pair<double, double>> m_columns; // the rows a zigzag's bars cover, per column
     QRect m_inside;
@@ -396,16 +449,18 @@ void paintCurve(QPainter& painter, const Layout& layout)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(layout.frame);
-    const QColor colour(layout.picture.dimmed ? DimmedCurveColour : CurveColour);
+    const PlotColours& colours = layout.picture.style.colours;
+    const QColor colour(layout.picture.dimmed ? colours.dimmedCurve : colours.curve);
     QPen pen{colour};
-    pen.setWidthF(2.0);
+    pen.setWidthF(CurveWidth * layout.scale);
     pen.setCapStyle(Qt::FlatCap);
     // Bevelled joins: between segments of a pixel or less they look as round ones do, and the
     // rasteriser takes a fraction of the edges.
     pen.setJoinStyle(Qt::BevelJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    const QRectF reach = layout.frame.adjusted(-2, -2, 2, 2);
+    const double margin = CurveWidth * layout.scale;
+    const QRectF reach = layout.frame.adjusted(-margin, -margin, margin, margin);
     // A path costs the rasteriser for every row its bounding box spans, and one whose segments
     // run back over one another far more (a zigzag of 4,000 segments over 2,000 rows took minutes,
     // drawn separately a fifth of a second). So a path ends once its segments have travelled a
@@ -416,7 +471,7 @@ void paintCurve(QPainter& painter, const Layout& layout)
     QPainterPath path;
     double travel = 0.0;
     std::vector<QPointF> joins;
-    Bars bars(reach, layout.frame);
+    Bars bars(reach, layout.frame, pen.widthF() / 2, int(layout.line));
     const auto drawPath = [&] {
         if (!path.isEmpty())
             painter.drawPath(path);
@@ -463,7 +518,7 @@ QRectF pictureFrame(const PlotPicture& picture)
 
 void paintPicture(QPainter& painter, const PlotPicture& picture)
 {
-    painter.fillRect(QRectF(0, 0, picture.size.width, picture.size.height), QColor(Background));
+    painter.fillRect(QRectF(0, 0, picture.size.width, picture.size.height), QColor(picture.style.colours.background));
     const Layout layout(picture);
     // The labels' font from the grid on, as it always was: an SVG names the font in each group of
     // lines, so that setting it later would change the file.

@@ -16,14 +16,13 @@ class QPainter;
 
 namespace pellitor::plot {
 
-// The colours (ARGB) that a reader of the picture tells apart.
-inline constexpr std::uint32_t Background = 0xffffffff;
-inline constexpr std::uint32_t FrameColour = 0xff404040;
-inline constexpr std::uint32_t GridColour = 0xffe4e4e4;
-inline constexpr std::uint32_t AxisColour = 0xffa0a0a0;
-inline constexpr std::uint32_t CurveColour = 0xff1f5fbf;
-// Halfway from the curve's colour to the background: 2.2:1 against it, the curve's 6.1:1.
-inline constexpr std::uint32_t DimmedCurveColour = 0xff8fafdf;
+// The light picture's colours (ARGB), which pellitor-calc's pictures have.
+inline constexpr std::uint32_t Background = PlotColours{}.background;
+inline constexpr std::uint32_t FrameColour = PlotColours{}.frame;
+inline constexpr std::uint32_t GridColour = PlotColours{}.grid;
+inline constexpr std::uint32_t AxisColour = PlotColours{}.axis;
+inline constexpr std::uint32_t CurveColour = PlotColours{}.curve;
+inline constexpr std::uint32_t DimmedCurveColour = PlotColours{}.dimmedCurve;
 
 // The most characters of a title that a picture shows; the rest is cut.
 inline constexpr std::size_t LongestTitle = 4096;

@@ -6,6 +6,7 @@
 #include "NumberText.h"
 #include "PlotSamples.h"
 #include "PlotSpan.h"
+#include "PlotStyle.h"
 
 #include <memory>
 #include <string>
@@ -23,6 +24,8 @@ struct PlotPicture {
     // A curve that is no longer the expression's (the last one drawn while the text is refused):
     // painted in a paler colour, at less than half the contrast.
     bool dimmed = false;
+    // pellitor-calc's: the light colours, the fixed font, scale 1.
+    PlotStyle style;
 };
 
 enum class PictureFormat { Png, Svg };

@@ -12,7 +12,7 @@ struct Span {
 };
 
 // The sides of a picture, in pixels.
-inline constexpr int MinSide = 160;
+inline constexpr int MinSide = 100;
 inline constexpr int MaxSide = 8000;
 
 // Width and height in pixels.

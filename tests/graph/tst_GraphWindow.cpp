@@ -261,7 +261,8 @@ private slots:
         QVERIFY(!opened.graph->statusText().isEmpty());
         QCOMPARE(opened.canvas->readout(), QString());
         QCOMPARE(curvePixels(opened.canvas).size(), 0u); // nor the parameter's marker
-        QVERIFY(curvePixels(opened.canvas, plot::DimmedCurveColour).size() > live / 2);
+        const plot::PlotColours& screen = opened.canvas->shownPicture().style.colours;
+        QVERIFY(curvePixels(opened.canvas, screen.dimmedCurve).size() > live / 2);
         QCOMPARE(QString::fromStdU16String(opened.canvas->shownPicture().title), "y=" + good);
         opened.canvas->setFocus();
         QTest::keyClick(opened.canvas, Qt::Key_Z); // nothing to jump along
@@ -553,20 +554,22 @@ private slots:
         const QImage image = opened.canvas->grab().toImage();
         const int scale = qRound(opened.canvas->devicePixelRatioF());
         QCOMPARE(image.width(), opened.canvas->width() * scale);
-        // Along a row above the curve: the frame's sides, the vertical grid lines and the y axis.
+        // Along a row above the curve: the frame's sides, the vertical grid lines and the y axis,
+        // in the colours of the screen's picture.
+        const plot::PlotColours& screen = opened.canvas->shownPicture().style.colours;
         int runs = 0;
         const int row = image.height() / 3;
         for (int x = 1; x < image.width(); ++x) {
             const QRgb colour = image.pixel(x, row);
-            if (colour != plot::GridColour && colour != plot::AxisColour && colour != plot::FrameColour)
+            if (colour != screen.grid && colour != screen.axis && colour != screen.frame)
                 continue;
             int end = x;
             while (end < image.width() && image.pixel(end, row) == colour)
                 ++end;
             QCOMPARE(end - x, scale);
             // Beside a line, the background, untouched by smoothing.
-            QCOMPARE(image.pixel(x - 1, row), plot::Background);
-            QCOMPARE(image.pixel(end, row), plot::Background);
+            QCOMPARE(image.pixel(x - 1, row), screen.background);
+            QCOMPARE(image.pixel(end, row), screen.background);
             ++runs;
             x = end;
         }

@@ -136,3 +136,45 @@ int main(int argc, char** argv)
     const QGuiApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }
+
+// A view moved up or down by up to a view height keeps its frame where it was, though
+// its labels change; a small picture still has two labels on each axis.
+TEST(PlotPainter, TheFrameStaysWhileTheViewMovesAndSmallPicturesKeepTwoLabels)
+{
+    for (const Span start : {Span{-5.0, 5.0}, Span{0.0, 1.0}, Span{-1.5, 1.5}, Span{90.0, 110.0}}) {
+        PlotPicture picture = parabola({640, 400});
+        picture.ys = start;
+        const double left = pictureFrame(picture).left();
+        const double height = start.to - start.from;
+        for (const double moved : {-1.0, -0.7, -0.45, -0.1, 0.1, 0.45, 0.7, 1.0}) {
+            picture.ys = {start.from + moved * height, start.to + moved * height};
+            EXPECT_EQ(pictureFrame(picture).left(), left) << start.from << " moved by " << moved;
+        }
+    }
+    // Two labels a side on the smallest picture: the x labels below the frame, the y labels left.
+    for (const Span ys : {Span{-1.1, 1.1}, Span{1.1, 2.9}, Span{-0.25, 5.25}}) {
+        PlotPicture small = parabola({MinSide, MinSide});
+        small.ys = ys;
+        const QImage image = png(small);
+        const QRectF frame = pictureFrame(small);
+        const auto inkRuns = [&](bool below) {
+            // Runs of dark pixels along the labels' band, beside the frame.
+            int runs = 0;
+            bool inRun = false;
+            const int count = below ? image.width() : image.height();
+            for (int i = 0; i < count; ++i) {
+                bool ink = false;
+                for (int j = 2; j < 12 && !ink; ++j) {
+                    const QPoint at = below ? QPoint(i, int(frame.bottom()) + 5 + j)
+                                            : QPoint(int(frame.left()) - 8 - j, i);
+                    ink = image.valid(at) && qGray(image.pixel(at)) < 160;
+                }
+                runs += ink && !inRun;
+                inRun = ink;
+            }
+            return runs;
+        };
+        EXPECT_GE(inkRuns(true), 2) << ys.from;
+        EXPECT_GE(inkRuns(false), 2) << ys.from;
+    }
+}
