@@ -5,7 +5,9 @@
 #include "GraphCanvas.h"
 #include "MessageBox.h"
 #include "MiddleEllipsis.h"
+#include "PictureFile.h"
 #include "PlotPainter.h"
+#include "Question.h"
 #include "SaveDialog.h"
 
 #include <QClipboard>
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -192,7 +193,8 @@ void GraphWindow::savePicture()
 {
     const QString png = tr("PNG image (*.png)");
     const QString svg = tr("SVG image (*.svg)");
-    const platform::SaveChoice choice = platform::askWhereToSave(this, tr("Save Graph"), QStringLiteral("graph.png"),
+    const QString caption = tr("Save Graph");
+    const platform::SaveChoice choice = platform::askWhereToSave(this, caption, QStringLiteral("graph.png"),
                                                                  {png, svg});
     if (choice.path.isEmpty())
         return;
@@ -201,8 +203,15 @@ void GraphWindow::savePicture()
     plot::PictureFormat format = plot::PictureFormat::Png;
     if (suffix == u"svg" || (suffix != u"png" && choice.filter == svg))
         format = plot::PictureFormat::Svg;
-    if (suffix != u"png" && suffix != u"svg")
+    if (suffix != u"png" && suffix != u"svg") {
         path += format == plot::PictureFormat::Svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+        // The dialog asked about the name as typed, if at all: the file that is written is this one.
+        const QFileInfo written(path);
+        if (written.exists()
+            && !platform::askYesNo(this, caption,
+                                   tr("%1 already exists.\nDo you want to replace it?").arg(written.fileName())))
+            return;
+    }
     m_canvas->whenDrawn(
         [this, path, format](const plot::PlotPicture& picture) { writePicture(picture, path, format); });
 }
@@ -212,17 +221,10 @@ void GraphWindow::writePicture(const plot::PlotPicture& picture, const QString& 
     std::string bytes;
     std::string error;
     QString reason;
-    if (!plot::encodePicture(picture, format, bytes, error)) {
+    if (!plot::encodePicture(picture, format, bytes, error))
         reason = QString::fromStdString(error);
-    } else {
-        // Written beside the file and renamed over it when complete: a failed save leaves no
-        // half-written file, and an earlier file stays as it was.
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)
-            || file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())
-            || !file.commit())
-            reason = file.errorString();
-    }
+    else
+        reason = PictureFile::write(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!reason.isEmpty())
         platform::MessageBox::show(tr("The graph could not be saved as %1: %2").arg(path, reason).toStdU16String(),
                                    tr("Graph").toStdU16String(), platform::MessageStyle::Exclamation);

@@ -32,8 +32,9 @@ public:
     GraphCanvas* canvas() const { return m_canvas; }
     QString statusText() const;
 
-    // Asks where to save the picture as it shows (PNG or SVG, by the extension or the filter)
-    // and saves it once the worker has drawn the view; a failure says why in a message box.
+    // Asks where to save the picture as it shows (PNG or SVG, by the extension or the filter),
+    // and whether to replace a file of that name, and saves it once the worker has drawn the
+    // view; a failure says why in a message box.
     void savePicture();
     // Puts the picture as it shows on the clipboard, as an image (image/png), once the worker
     // has drawn the view.

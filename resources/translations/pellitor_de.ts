@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>Der Name führt über symbolische Verknüpfungen im Kreis.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Auf dem Datenträger ist kein Platz mehr frei.</translation>
+    </message>
 </context>
 </TS>

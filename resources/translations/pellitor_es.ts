@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>El nombre lleva a un bucle de enlaces simbólicos.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>No queda espacio libre en el dispositivo.</translation>
+    </message>
 </context>
 </TS>

@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>Le nom mène à une boucle de liens symboliques.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Il n&apos;y a plus d&apos;espace libre sur le périphérique.</translation>
+    </message>
 </context>
 </TS>

@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>Il nome porta a un ciclo di collegamenti simbolici.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Non c&apos;è più spazio libero sul dispositivo.</translation>
+    </message>
 </context>
 </TS>

@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 już istnieje.
+Czy zastąpić ten plik?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>Nazwa prowadzi do pętli dowiązań symbolicznych.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Na urządzeniu nie ma już wolnego miejsca.</translation>
+    </message>
 </context>
 </TS>

@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>O nome leva a um ciclo de links simbólicos.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>Não há mais espaço livre no dispositivo.</translation>
+    </message>
 </context>
 </TS>

@@ -400,5 +400,22 @@
         <source>x =</source>
         <translation>x =</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить его?</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::PictureFile</name>
+    <message>
+        <source>The name leads around a loop of symbolic links.</source>
+        <translation>Символические ссылки в этом имени образуют петлю.</translation>
+    </message>
+    <message>
+        <source>There is no space left on the device.</source>
+        <translation>На устройстве не осталось свободного места.</translation>
+    </message>
 </context>
 </TS>
