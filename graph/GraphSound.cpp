@@ -31,11 +31,11 @@ bool GraphSound::playing(SoundOutput::Outcome outcome)
         text = tr("No sound device.");
     else if (outcome == SoundOutput::Outcome::Failed)
         text = tr("The sound device could not play the sound.");
-    // Only a word of its own is taken back: a word on the view stays.
-    if (text != m_noted) {
-        m_noted = text;
+    // Every sound that cannot be played says why, also where a word on the view has replaced
+    // the same word since. Only a word of its own is taken back: a word on the view stays.
+    if (!text.isEmpty() || !m_noted.isEmpty())
         emit note(text);
-    }
+    m_noted = text;
     return outcome == SoundOutput::Outcome::Playing;
 }
 

@@ -33,7 +33,8 @@ public:
     void stop();
 
 signals:
-    // What the status line says of the sound: "No sound device.", or "" once it plays again.
+    // What the status line says of the sound: at each sound that cannot be played why not ("No
+    // sound device."), and "" once it plays again.
     void note(const QString& text);
 
 protected:

@@ -98,8 +98,66 @@ private:
     std::size_t m_tail = 0;
 };
 
-class AudioSinkOutput final : public SoundOutput {
+// A QAudioSink on one device. It marks itself unusable when it fails and is dropped at the next
+// sound, never from within its own signal.
+class SinkStream final : public AudioStream {
 public:
+    explicit SinkStream(const QAudioDevice& device) : m_device(device), m_sink(device, soundFormat())
+    {
+        m_sink.setBufferSize(BufferFrames * BytesPerFrame);
+        // Queued: the sink is not stopped from within its own signal.
+        QObject::connect(
+            &m_sink, &QAudioSink::stateChanged, &m_sink, [this] { changed(); }, Qt::QueuedConnection);
+    }
+
+    bool usable() const override { return !m_failed && QMediaDevices::defaultAudioOutput() == m_device; }
+    bool start(QIODevice& source) override
+    {
+        if (m_sink.state() != QAudio::ActiveState) {
+            m_source = &source;
+            m_sink.start(&source);
+        }
+        m_failed = failure(m_sink.error());
+        return !m_failed;
+    }
+    void stop() override { m_sink.stop(); }
+
+private:
+    // An underrun is the end of a sound, not a failure.
+    static bool failure(QAudio::Error error) { return error != QAudio::NoError && error != QAudio::UnderrunError; }
+
+    void changed()
+    {
+        if (m_sink.state() == QAudio::StoppedState && failure(m_sink.error()))
+            m_failed = true;
+        else if (m_sink.state() == QAudio::IdleState && m_source && m_source->atEnd())
+            m_sink.stop();
+    }
+
+    QAudioDevice m_device;
+    QAudioSink m_sink;
+    QIODevice* m_source = nullptr;
+    bool m_failed = false;
+};
+
+std::unique_ptr<AudioStream> defaultStream(SoundOutput::Outcome& why)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        why = SoundOutput::Outcome::NoDevice;
+        return nullptr;
+    }
+    if (!device.isFormatSupported(soundFormat())) {
+        why = SoundOutput::Outcome::Failed;
+        return nullptr;
+    }
+    return std::make_unique<SinkStream>(device);
+}
+
+class StreamOutput final : public SoundOutput {
+public:
+    explicit StreamOutput(AudioStreams make) : m_make(std::move(make)) {}
+
     Outcome play(std::vector<std::int16_t> pcm) override
     {
         const Outcome ready = prepare();
@@ -119,55 +177,39 @@ public:
     void stop() override
     {
         m_source.stop();
-        if (m_sink)
-            m_sink->stop();
+        if (m_stream)
+            m_stream->stop();
     }
 
 private:
-    // A sink for the default output as it is now.
+    // A stream for the default output as it is now: the one there is while it can play, else a
+    // new one.
     Outcome prepare()
     {
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull()) {
-            stop();
-            m_sink.reset();
-            return Outcome::NoDevice;
-        }
-        if (m_sink && device == m_device)
+        if (m_stream && m_stream->usable())
             return Outcome::Playing;
         stop();
-        m_sink.reset();
-        if (!device.isFormatSupported(soundFormat()))
-            return Outcome::Failed;
-        m_sink = std::make_unique<QAudioSink>(device, soundFormat());
-        m_sink->setBufferSize(BufferFrames * BytesPerFrame);
-        m_device = device;
-        // Queued: the sink is not stopped from within its own signal.
-        QObject::connect(
-            m_sink.get(), &QAudioSink::stateChanged, m_sink.get(), [this] { ended(); }, Qt::QueuedConnection);
-        return Outcome::Playing;
+        m_stream.reset();
+        Outcome why = Outcome::Failed;
+        m_stream = m_make(why);
+        return m_stream ? Outcome::Playing : why;
     }
-    Outcome start()
-    {
-        if (m_sink->state() != QAudio::ActiveState)
-            m_sink->start(&m_source);
-        return m_sink->error() == QAudio::NoError ? Outcome::Playing : Outcome::Failed;
-    }
-    void ended()
-    {
-        if (m_sink && m_sink->state() == QAudio::IdleState && m_source.finished())
-            m_sink->stop();
-    }
+    Outcome start() { return m_stream->start(m_source) ? Outcome::Playing : Outcome::Failed; }
 
-    SoundSource m_source; // outlives the sink that reads it
-    std::unique_ptr<QAudioSink> m_sink;
-    QAudioDevice m_device;
+    AudioStreams m_make;
+    SoundSource m_source; // outlives the stream that reads it
+    std::unique_ptr<AudioStream> m_stream;
 };
 } // namespace
 
+std::unique_ptr<SoundOutput> makeStreamOutput(AudioStreams make)
+{
+    return std::make_unique<StreamOutput>(std::move(make));
+}
+
 std::unique_ptr<SoundOutput> makeAudioOutput()
 {
-    return std::make_unique<AudioSinkOutput>();
+    return makeStreamOutput(defaultStream);
 }
 
 } // namespace pellitor::graph

@@ -31,6 +31,28 @@ struct RecordingOutput final : SoundOutput {
     void stop() override { ++stops; }
 };
 
+// An output that cannot play: no device, or one that fails.
+struct SilentOutput final : SoundOutput {
+    Outcome outcome;
+    int asked = 0;
+    explicit SilentOutput(Outcome why) : outcome(why) {}
+    Outcome play(std::vector<std::int16_t>) override { return ++asked, outcome; }
+    Outcome hold(const SoundPoint&) override { return ++asked, outcome; }
+    void stop() override {}
+};
+
+// A stream that starts or not as told, and may fail later, as one whose sound server went away.
+struct FakeStream final : AudioStream {
+    bool starts;
+    int& alive;
+    bool failed = false;
+    FakeStream(bool start, int& count) : starts(start), alive(++count) {}
+    ~FakeStream() override { --alive; }
+    bool usable() const override { return !failed; }
+    bool start(QIODevice&) override { return !(failed = !starts); }
+    void stop() override {}
+};
+
 const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
 
 // The graph of expression, its sound recorded into heard unless that is null.
@@ -74,6 +96,73 @@ private slots:
         QVERIFY(!canvas->sound()->toneOn());
         QTest::keyClick(canvas, Qt::Key_Right);
         QVERIFY(*canvas->traceX() > *x);
+    }
+
+    // Each key that cannot sound says why, also after a move of the view took the word away.
+    void everyKeyThatCannotSoundSaysWhy_data()
+    {
+        QTest::addColumn<SoundOutput::Outcome>("outcome");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("note");
+        for (const auto& [outcome, note] :
+             {std::pair{SoundOutput::Outcome::NoDevice, "No sound device."},
+              std::pair{SoundOutput::Outcome::Failed, "The sound device could not play the sound."}}) {
+            QTest::addRow("%s, H", note) << outcome << Qt::KeyboardModifiers() << QString(note);
+            QTest::addRow("%s, Shift+H", note) << outcome << Qt::KeyboardModifiers(Qt::ShiftModifier) << QString(note);
+        }
+    }
+    void everyKeyThatCannotSoundSaysWhy()
+    {
+        QFETCH(SoundOutput::Outcome, outcome);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, note);
+        const auto window = graphOf("x");
+        auto* silent = new SilentOutput(outcome);
+        window->canvas()->sound()->setOutput(std::unique_ptr<SoundOutput>(silent));
+        GraphCanvas* canvas = window->canvas();
+        QVERIFY(settled(canvas));
+        for (int time = 1; time <= 2; ++time) {
+            QTest::keyClick(canvas, Qt::Key_H, modifiers);
+            QTRY_COMPARE(window->statusText(), note);
+            QCOMPARE(silent->asked, time);
+            QTest::keyClick(canvas, Qt::Key_Right, Qt::ControlModifier); // the view's move clears it
+            QCOMPARE(window->statusText(), "");
+            QVERIFY(settled(canvas));
+        }
+        QVERIFY(!canvas->sound()->toneOn());
+    }
+
+    // A stream that failed, at its start or later, is dropped and a new one plays the next sound;
+    // one that plays is kept.
+    void aFailedStreamIsMadeAnew_data()
+    {
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<bool>("failsLater");
+        QTest::addColumn<SoundOutput::Outcome>("first");
+        QTest::addColumn<int>("made");
+        QTest::newRow("plays") << true << false << SoundOutput::Outcome::Playing << 1;
+        QTest::newRow("failed to start") << false << false << SoundOutput::Outcome::Failed << 2;
+        QTest::newRow("stopped with an error") << true << true << SoundOutput::Outcome::Playing << 2;
+    }
+    void aFailedStreamIsMadeAnew()
+    {
+        QFETCH(bool, starts);
+        QFETCH(bool, failsLater);
+        QFETCH(SoundOutput::Outcome, first);
+        QFETCH(int, made);
+        int count = 0;
+        int alive = 0;
+        FakeStream* last = nullptr;
+        const std::unique_ptr<SoundOutput> output = makeStreamOutput([&](SoundOutput::Outcome&) {
+            auto stream = std::make_unique<FakeStream>(count == 0 ? starts : true, alive);
+            last = stream.get();
+            return ++count, std::unique_ptr<AudioStream>(std::move(stream));
+        });
+        QCOMPARE(output->play(std::vector<std::int16_t>(100, 7)), first);
+        last->failed = last->failed || failsLater;
+        QCOMPARE(output->hold(SoundPoint{}), SoundOutput::Outcome::Playing);
+        QCOMPARE(count, made);
+        QCOMPARE(alive, 1);
     }
 
     void hSweepsTheCurveInView()
