@@ -8,14 +8,20 @@
 namespace pellitor::graph {
 
 namespace {
-// x with digits significant digits in the general form; -0 is 0, as the report writes it.
-std::string_view general(char (&buffer)[48], double x, int digits)
+// The one writer of the readout's numbers, in ASCII (ReadoutNumbers::localized() then puts in
+// the user's signs): x in format with precision digits, -0 as 0 and the exponent as the report
+// writes them ("1E+08").
+std::string_view written(char (&buffer)[48], double x, std::chars_format format, int precision)
 {
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x == 0.0 ? 0.0 : x, std::chars_format::general,
-                                   digits);
-    // The exponent as the report writes it: "1E+08".
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x == 0.0 ? 0.0 : x, format, precision);
     std::transform(buffer, end.ptr, buffer, [](char c) { return c == 'e' ? 'E' : c; });
     return {buffer, static_cast<std::size_t>(end.ptr - buffer)};
+}
+
+// x with digits significant digits in the general form.
+std::string_view general(char (&buffer)[48], double x, int digits)
+{
+    return written(buffer, x, std::chars_format::general, digits);
 }
 
 // The digits of a number's text that say something: from the first that is not 0.
@@ -54,9 +60,7 @@ QString ReadoutNumbers::y(float y) const
     if (y == 0.0f || (significantDigits(report) >= 4 && report.size() <= 12))
         return report;
     char buffer[48];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, double(y), std::chars_format::scientific, 6);
-    std::transform(buffer, end.ptr, buffer, [](char c) { return c == 'e' ? 'E' : c; });
-    return localized({buffer, static_cast<std::size_t>(end.ptr - buffer)});
+    return localized(written(buffer, y, std::chars_format::scientific, 6));
 }
 
 QString ReadoutNumbers::x(float x) const
@@ -74,9 +78,7 @@ QString ReadoutNumbers::x(float x, double pixel) const
     if (pixel >= 1e-6 && magnitude < 1e7) {
         // As many decimals as a pixel's width has places: a pixel of 0.035 gives 0.53.
         const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(pixel))));
-        const double rounded = x == 0.0f ? 0.0 : double(x);
-        auto end = std::to_chars(buffer, buffer + sizeof buffer, rounded, std::chars_format::fixed, decimals);
-        std::string_view text(buffer, static_cast<std::size_t>(end.ptr - buffer));
+        std::string_view text = written(buffer, x, std::chars_format::fixed, decimals);
         // A value that rounds to 0 has no sign.
         if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string_view::npos)
             text.remove_prefix(1);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 using pellitor::graph::ReadoutNumbers;
 
 namespace {
@@ -60,4 +63,38 @@ TEST(ReadoutNumbers, XInFullToAPixelOrToItsRun)
     EXPECT_EQ(german.run(-1.724965f, -1.7248439f, -1.724722f).toStdString(), "-1,7248");
     EXPECT_EQ(english.run(1.5f, 1.5f, 1.5f).toStdString(), "1.5");
     EXPECT_EQ(english.run(0.1f, 0.1f, 0.1f).toStdString(), "0.1");
+}
+
+// The 32-bit ends, the least subnormal and the greatest number, written in the signs the report
+// writes them in: its decimal sign, its minus, its "E". Where y takes the scientific form, its
+// seven significant digits are the report's own general form.
+TEST(ReadoutNumbers, TheEndsOfTheRangeInTheReportsSigns)
+{
+    const struct {
+        float value;
+        double pixel; // 0: x in full
+        const char* x;
+        const char* y;
+    } cases[] = {
+        {-1.40129846e-45f, 0.0, "-1.40129846E-45", "-1.401298E-45"},
+        {1.17549435e-38f, 0.0, "1.17549435E-38", "1.175494E-38"},
+        {3.40282347e38f, 0.0, "3.40282347E+38", "3.402823E+38"},
+        {-3.40282347e38f, 1e36, "-3.4E+38", "-3.402823E+38"},
+        {-1.40129846e-45f, 1e-46, "-1.4E-45", "-1.401298E-45"},
+    };
+    for (const auto& c : cases) {
+        for (const auto* numbers : {&English, &German}) {
+            const bool german = numbers == &German;
+            const auto inSigns = [german](std::string text) {
+                if (german)
+                    std::replace(text.begin(), text.end(), '.', ',');
+                return text;
+            };
+            const ReadoutNumbers readout(*numbers);
+            const QString x = c.pixel > 0.0 ? readout.x(c.value, c.pixel) : readout.x(c.value);
+            EXPECT_EQ(x.toStdString(), inSigns(c.x)) << c.value << (german ? " German" : " English");
+            EXPECT_EQ(readout.y(c.value).toStdString(), inSigns(c.y)) << c.value << (german ? " German" : " English");
+            EXPECT_EQ(readout.y(c.value), QString::fromStdU16String(numbers->general(c.value))) << c.value;
+        }
+    }
 }
