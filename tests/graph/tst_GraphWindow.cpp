@@ -13,6 +13,7 @@
 #include "RecordingMessageBox.h"
 #include "RecordingSaveDialog.h"
 #include "ResultBox.h"
+#include "Translations.h"
 #include "frmMain.h"
 
 #include <QAccessible>
@@ -470,6 +471,36 @@ private slots:
             opened.canvas->readout().section("y = ", 1)));
         opened.parameter->undo();
         QCOMPARE(opened.parameter->text(), "0");
+    }
+
+    // A refused x says why in the status line until an x is taken, in every language.
+    void aTakenXClearsTheRefusalBefore_data()
+    {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("English") << QStringList{} << "Illegal data exist.";
+        QTest::newRow("German") << QStringList{"de-DE"} << "Es sind ungültige Daten vorhanden.";
+    }
+    void aTakenXClearsTheRefusalBefore()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QString, refusal);
+        const Translations translations(languages, QCoreApplication::applicationDirPath());
+        Opened opened = openGraph();
+        opened.expression->setText("x^2");
+        QVERIFY(settled(opened.canvas));
+        opened.canvas->setFocus();
+        QTest::keyClicks(opened.canvas, "1");
+        auto* field = opened.graph->findChild<QLineEdit*>("xField");
+        QTest::keyClicks(field, "e999");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(opened.graph->statusText(), refusal);
+        QVERIFY(field->isVisible());
+        field->clear();
+        QTest::keyClicks(field, "2");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(opened.canvas->readout(), "x = 2   y = 4.0000");
+        QCOMPARE(opened.graph->statusText(), "");
     }
 
     void jumpsNameWhatTheyFind()
