@@ -7,6 +7,7 @@
 #include "PlotPainter.h"
 #include "ViewNavigator.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
@@ -43,7 +44,7 @@ GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::Messag
     setMinimumSize(plot::MinSide, plot::MinSide);
     GraphAccessible::installFactory();
     m_navigator = new ViewNavigator(
-        m_viewport, [this] { return frame(); }, [this] { return pictureSize().width; }, this);
+        m_viewport, [this] { return frame(); }, [this] { return drawnSize().width; }, this);
     connect(m_navigator, &ViewNavigator::moved, this, &GraphCanvas::moved);
     connect(m_navigator, &ViewNavigator::boxChanged, this, qOverload<>(&QWidget::update));
     connect(&m_trace, &GraphTrace::found, this, &GraphCanvas::foundFeature);
@@ -68,7 +69,7 @@ void GraphCanvas::requestCurve(bool shownYs)
     m_askedShownYs = shownYs || !m_viewport.followsCurve();
     if (m_askedShownYs)
         request.ys = m_viewport.ys();
-    request.size = pictureSize();
+    request.size = drawnSize();
     request.serial = ++m_requested;
     m_worker.request(std::move(request));
 }
@@ -108,7 +109,7 @@ bool GraphCanvas::drawnAsShown() const
 {
     const plot::Span& xs = m_viewport.xs();
     const plot::Span& ys = m_viewport.ys();
-    const plot::Size size = pictureSize();
+    const plot::Size size = drawnSize();
     return m_curve->xs.from == xs.from && m_curve->xs.to == xs.to && m_curve->size.width == size.width
            && m_curve->size.height == size.height
            && (m_curve->pieces.empty() || (m_curve->ys.from == ys.from && m_curve->ys.to == ys.to));
@@ -129,7 +130,10 @@ void GraphCanvas::serveWaiting()
         requestCurve(true);
         return;
     }
-    const plot::PlotPicture shown = picture(pictureSize(), plot::PlotStyle{});
+    // At the screen's pixels: with twice the pixels of the layout, lines and text twice as wide.
+    plot::PlotStyle style;
+    style.scale = devicePixelRatioF();
+    const plot::PlotPicture shown = picture(drawnSize(), style);
     for (const auto& use : std::exchange(m_waiting, {}))
         use(shown);
 }
@@ -180,7 +184,16 @@ QRectF GraphCanvas::frame() const
 
 plot::Size GraphCanvas::pictureSize() const
 {
-    return {std::clamp(width(), plot::MinSide, plot::MaxSide), std::clamp(height(), plot::MinSide, plot::MaxSide)};
+    const int most = static_cast<int>(plot::MaxSide / devicePixelRatioF());
+    return {std::clamp(width(), plot::MinSide, most), std::clamp(height(), plot::MinSide, most)};
+}
+
+plot::Size GraphCanvas::drawnSize() const
+{
+    const double scale = devicePixelRatioF();
+    const plot::Size logical = pictureSize();
+    return {std::clamp(int(std::lround(logical.width * scale)), plot::MinSide, plot::MaxSide),
+            std::clamp(int(std::lround(logical.height * scale)), plot::MinSide, plot::MaxSide)};
 }
 
 void GraphCanvas::paintEvent(QPaintEvent*)
@@ -340,10 +353,30 @@ void GraphCanvas::keyPressEvent(QKeyEvent* event)
 {
     if (soundKey(event) || traceKey(event) || m_navigator->key(event))
         return;
+    // The Menu key and Shift+F10 open the context menu under the trace's point, or the frame's top left.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        emit menuAsked(mapToGlobal(frame().topLeft().toPoint() + QPoint(8, 8)));
+        return;
+    }
     if (event->key() == Qt::Key_Home && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
-        m_navigator->home(m_inputs->degrees);
+        resetView();
     else
         QWidget::keyPressEvent(event);
+}
+
+void GraphCanvas::resetView()
+{
+    m_navigator->home(m_inputs->degrees);
+}
+
+void GraphCanvas::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right button's press may begin a box: its menu comes with the release, where none was drawn.
+    if (event->reason() != QContextMenuEvent::Mouse)
+        emit menuAsked(event->globalPos());
+    event->accept();
 }
 
 bool GraphCanvas::traceKey(const QKeyEvent* event)
@@ -448,7 +481,7 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words, std::opt
     m_trace.moveTo(x, pixel);
     const plot::Span& xs = m_viewport.xs();
     if (scroll && (x < xs.from || x > xs.to))
-        moved(m_viewport.follow(x, pictureSize().width));
+        moved(m_viewport.follow(x, drawnSize().width));
     if (moving && m_sound->toneOn())
         m_sound->traceMoved(tracedSound());
     if (!words.isEmpty()) {
@@ -509,6 +542,10 @@ void GraphCanvas::mouseMoveEvent(QMouseEvent* event)
 
 void GraphCanvas::mouseReleaseEvent(QMouseEvent* event)
 {
+    // A right click, not a box: the menu.
+    const std::optional<QRectF> box = m_navigator->box();
+    if (event->button() == Qt::RightButton && box && box->width() < 4.0 && box->height() < 4.0)
+        emit menuAsked(event->globalPosition().toPoint());
     if (!m_navigator->release(event))
         return QWidget::mouseReleaseEvent(event);
     unsetCursor();

@@ -47,9 +47,12 @@ public:
     // The widget's size within the sides that pellitor-calc draws: the picture's, and the bound
     // on the cost of drawing it, however large the window.
     plot::Size pictureSize() const;
+    // The same in the screen's pixels: the size the curve is drawn for, every pixel column of
+    // the screen true, and the size of the picture saved, copied or printed.
+    plot::Size drawnSize() const;
     // Calls use with the picture as it shows, drawn for the view as it is now, at once or when
     // the worker has drawn it: the picture that pellitor-calc draws for the same view and size
-    // (its light colours and its font, whatever the desktop's).
+    // (its light colours and its font, whatever the desktop's), at the screen's pixels.
     void whenDrawn(std::function<void(const plot::PlotPicture&)> use);
 
     // The traced x, once there is a curve; the readout at it.
@@ -65,6 +68,8 @@ public:
     GraphSound* sound() const { return m_sound; }
     // The view's moves, for the window's menu.
     ViewNavigator* navigator() const { return m_navigator; }
+    // Home: the first view for the angle unit.
+    void resetView();
 
     QSize sizeHint() const override { return {640, 400}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
@@ -83,6 +88,8 @@ signals:
     void traceChosen(float x);
     // A key that starts a number was typed: the text of it, to begin an x with.
     void typingX(const QString& text);
+    // The context menu, at globalPos: a right click, the Menu key or Shift+F10.
+    void menuAsked(const QPoint& globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -96,6 +103,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void received(std::shared_ptr<const GraphCurve> curve);

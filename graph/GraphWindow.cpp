@@ -2,6 +2,7 @@
 #include "GraphWindow.h"
 
 #include "Evaluation.h"
+#include "GraphActions.h"
 #include "GraphCanvas.h"
 #include "MessageBox.h"
 #include "MiddleEllipsis.h"
@@ -9,6 +10,8 @@
 #include "PlotPainter.h"
 #include "Question.h"
 #include "SaveDialog.h"
+#include "ViewNavigator.h"
+#include "ViewRangeDialog.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -18,9 +21,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
-#include <QShortcut>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace pellitor::graph {
 
@@ -40,8 +45,9 @@ void wrapWithinTheWindow(QLabel* label)
 
 GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent)
     : QWidget(parent, Qt::Window), m_translateMessage(std::move(translateMessage)),
-      m_canvas(new GraphCanvas(numbers, m_translateMessage, this)), m_readout(new QLabel(this)),
-      m_xRow(new QWidget(this)), m_xField(new QLineEdit(m_xRow)), m_status(new QLabel(this))
+      m_canvas(new GraphCanvas(numbers, m_translateMessage, this)), m_actions(new GraphActions(this)),
+      m_readout(new QLabel(this)), m_xRow(new QWidget(this)), m_xField(new QLineEdit(m_xRow)),
+      m_status(new QLabel(this))
 {
     setObjectName(QStringLiteral("graphWindow"));
     setWindowTitle(tr("Graph"));
@@ -92,8 +98,92 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
         m_viewNote = note;
         updateStatus();
     });
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, &GraphWindow::savePicture);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &GraphWindow::copyPicture);
+    connectActions();
+}
+
+void GraphWindow::connectActions()
+{
+    ViewNavigator* view = m_canvas->navigator();
+    connect(m_actions->copy, &QAction::triggered, this, &GraphWindow::copyPicture);
+    connect(m_actions->save, &QAction::triggered, this, &GraphWindow::savePicture);
+    connect(m_actions->back, &QAction::triggered, view, &ViewNavigator::back);
+    connect(m_actions->forward, &QAction::triggered, view, &ViewNavigator::forward);
+    connect(m_actions->reset, &QAction::triggered, m_canvas, &GraphCanvas::resetView);
+    connect(m_actions->fitY, &QAction::triggered, view, &ViewNavigator::fitY);
+    connect(m_actions->zoomIn, &QAction::triggered, view, &ViewNavigator::zoomIn);
+    connect(m_actions->zoomOut, &QAction::triggered, view, &ViewNavigator::zoomOut);
+    connect(m_actions->viewRange, &QAction::triggered, this, &GraphWindow::askViewRange);
+    connect(m_actions->equalScales, &QAction::toggled, view, &ViewNavigator::setEqualScales);
+    connect(m_actions->help, &QAction::triggered, this, &GraphWindow::helpAsked);
+    connect(m_actions->close, &QAction::triggered, this, &QWidget::close);
+    connect(m_canvas, &GraphCanvas::menuAsked, this, &GraphWindow::showMenu);
+}
+
+void GraphWindow::showMenu(const QPoint& globalPos)
+{
+    const GraphViewport& viewport = m_canvas->viewport();
+    m_actions->back->setEnabled(m_canvas->navigator()->canGoBack());
+    m_actions->forward->setEnabled(m_canvas->navigator()->canGoForward());
+    m_actions->reset->setEnabled(!viewport.first());
+    m_actions->fitY->setEnabled(!viewport.followsCurve());
+    m_actions->equalScales->setChecked(viewport.equalScales());
+    m_actions->menu()->popup(globalPos);
+}
+
+void GraphWindow::askViewRange()
+{
+    const GraphViewport& viewport = m_canvas->viewport();
+    auto* dialog = new ViewRangeDialog(
+        viewport.xs(), viewport.ys(), locale(),
+        [this](const plot::Span& xs, const plot::Span& ys) {
+            switch (m_canvas->navigator()->showRange(xs, ys)) {
+            case GraphViewport::Move::Done: return QString();
+            case GraphViewport::Move::Finest:
+                return tr("This range is too narrow: neighbouring pixels would show the same 32-bit x.");
+            case GraphViewport::Move::Widest: break;
+            }
+            return tr("This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).");
+        },
+        this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+// Escape closes the window where nothing in it takes the key (an open x field or a box drawn
+// does).
+void GraphWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void GraphWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &GraphWindow::boundByScreens, Qt::UniqueConnection);
+    boundByScreens();
+}
+
+void GraphWindow::boundByScreens()
+{
+    QSize room;
+    if (const QScreen* shown = screen())
+        room = shown->availableVirtualSize();
+    if (!room.isValid())
+        return;
+    setMaximumSize(room.expandedTo(minimumSize()));
+}
+
+void GraphWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Without a window manager nothing holds the window to its largest size: it goes back to it.
+    if (width() > maximumWidth() || height() > maximumHeight())
+        resize(size().boundedTo(maximumSize()));
 }
 
 void GraphWindow::setInputs(GraphInputs inputs)
@@ -226,8 +316,9 @@ void GraphWindow::writePicture(const plot::PlotPicture& picture, const QString& 
     else
         reason = PictureFile::write(path, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (!reason.isEmpty())
-        platform::MessageBox::show(tr("The graph could not be saved as %1: %2").arg(path, reason).toStdU16String(),
-                                   tr("Graph").toStdU16String(), platform::MessageStyle::Exclamation);
+        platform::MessageBox::showOver(this,
+                                       tr("The graph could not be saved as %1: %2").arg(path, reason).toStdU16String(),
+                                       tr("Graph").toStdU16String(), platform::MessageStyle::Exclamation);
 }
 
 void GraphWindow::copyPicture()

@@ -18,6 +18,7 @@ class QLineEdit;
 
 namespace pellitor::graph {
 
+class GraphActions;
 class GraphCanvas;
 
 class GraphWindow : public QWidget {
@@ -30,6 +31,7 @@ public:
 
     void setInputs(GraphInputs inputs);
     GraphCanvas* canvas() const { return m_canvas; }
+    GraphActions* actions() const { return m_actions; }
     QString statusText() const;
 
     // Asks where to save the picture as it shows (PNG or SVG, by the extension or the filter),
@@ -43,11 +45,26 @@ public:
     // The trace's readout as the window shows it and a screen reader hears it.
     QString readoutText() const;
 
+    // "View range...": a dialog of the view's four ends, applied with Enter.
+    void askViewRange();
+
 signals:
     // Enter on the trace: its x, for the main window's parameter box and report.
     void xChosen(float x);
+    // F1: the help page at the graph's section.
+    void helpAsked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void connectActions();
+    // Enables the actions that apply to the view as it is, and shows the menu at globalPos.
+    void showMenu(const QPoint& globalPos);
+    // At most what the screen shows: a window larger than every screen costs and shows nothing more.
+    void boundByScreens();
     void updateStatus();
     void showReadout(const QString& readout);
     void openXField(const QString& typed);
@@ -60,6 +77,7 @@ private:
 
     MessageTranslator m_translateMessage;
     GraphCanvas* m_canvas;
+    GraphActions* m_actions;
     QLabel* m_readout;
     QWidget* m_xRow;
     QLineEdit* m_xField;

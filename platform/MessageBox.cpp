@@ -25,6 +25,16 @@ void MessageBox::show(const std::u16string& text, const std::u16string& title, s
     current().showMessage(text, title, style);
 }
 
+void MessageBox::showOver(QWidget* owner, const std::u16string& text, const std::u16string& title, std::int32_t style)
+{
+    current().showMessageOver(owner, text, title, style);
+}
+
+void MessageBox::showMessageOver(QWidget*, const std::u16string& text, const std::u16string& title, std::int32_t style)
+{
+    showMessage(text, title, style);
+}
+
 MessageBox& MessageBox::standard()
 {
     static StderrMessageBox box;

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+class QWidget;
+
 namespace pellitor::platform {
 
 // Style values: the buttons plus the icon, as the classic message box reads them.
@@ -23,6 +25,12 @@ class MessageBox : public MessageSink, public Installable<MessageBox> {
 public:
     // Shows a box through the current implementation.
     static void show(const std::u16string& text, const std::u16string& title, std::int32_t style);
+    // The same over owner, a window of the program: its child, centred on it.
+    static void showOver(QWidget* owner, const std::u16string& text, const std::u16string& title, std::int32_t style);
+
+    // A box over owner; by default as showMessage shows it.
+    virtual void showMessageOver(QWidget* owner, const std::u16string& text, const std::u16string& title,
+                                 std::int32_t style);
 
 private:
     friend class Installable<MessageBox>;

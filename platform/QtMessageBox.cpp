@@ -22,6 +22,12 @@ void QtMessageBox::showMessage(const std::u16string& text, const std::u16string&
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)
         owner = QApplication::activeWindow();
+    showMessageOver(owner, text, title, style);
+}
+
+void QtMessageBox::showMessageOver(QWidget* owner, const std::u16string& text, const std::u16string& title,
+                                   std::int32_t style)
+{
     QMessageBox box(iconFor(style), QString::fromStdU16String(title), QString::fromStdU16String(text), QMessageBox::Ok,
                     owner);
     // Messages quote what the user typed; it is shown as typed, never read as markup.

@@ -17,6 +17,7 @@ public:
         std::u16string text;
         std::u16string title;
         std::int32_t style = 0;
+        const QWidget* owner = nullptr; // the window it was shown over, where one was named
     };
 
     RecordingMessageBox() = default;
@@ -26,7 +27,12 @@ public:
 
     void showMessage(const std::u16string& text, const std::u16string& title, std::int32_t style) override
     {
-        m_shown.push_back({text, title, style});
+        m_shown.push_back({text, title, style, nullptr});
+    }
+    void showMessageOver(QWidget* owner, const std::u16string& text, const std::u16string& title,
+                         std::int32_t style) override
+    {
+        m_shown.push_back({text, title, style, owner});
     }
 
     const std::vector<Shown>& shown() const { return m_shown; }
