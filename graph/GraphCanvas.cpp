@@ -8,10 +8,13 @@
 #include "ViewNavigator.h"
 
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineF>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -92,11 +95,19 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
         // The trace starts at the parameter's x where that is in view, else at the centre's, and
         // goes to the parameter's x when that changes.
         const plot::Span& xs = m_viewport.xs();
-        if (!m_traceX || (m_curve->markerX && m_curve->markerX != m_parameterX))
+        if (!m_traceX || (m_curve->markerX && m_curve->markerX != m_parameterX)) {
+            // A parameter changed after the graph opened is one the user wants read.
+            m_traced = m_traced || (m_traceX && m_curve->markerX);
             m_traceX = m_curve->markerX ? *m_curve->markerX : static_cast<float>((xs.from + xs.to) / 2.0);
+        }
         m_parameterX = m_curve->markerX;
-        // A pointer's x keeps the digits that a pixel of the view as it is now resolves.
-        moveTrace(*m_traceX, false, QString(), m_tracePixel ? std::optional(pixelWidth()) : std::nullopt);
+        // Until the user traces, the readout says how to; then a pointer's x keeps the digits that
+        // a pixel of the view as it is now resolves.
+        if (!m_traced)
+            showReadout(tr("Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, "
+                           "extrema and poles."));
+        else
+            moveTrace(*m_traceX, false, QString(), m_tracePixel ? std::optional(pixelWidth()) : std::nullopt);
     }
     update();
     describe();
@@ -269,45 +280,81 @@ void GraphCanvas::paintBox(QPainter& painter) const
 }
 
 // The traced point: a ring on the curve, and a thin line at its x where it has no y in view.
-void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours)
+std::optional<GraphCanvas::TraceMark> GraphCanvas::traceMark(const QRectF& frame) const
 {
-    const QColor ring(plot::withContrast(TraceColour, colours.background, 3.0));
-    if (!m_traceX || !m_trace.readable())
-        return;
+    if (!m_traceX || !m_traced || !m_trace.readable())
+        return std::nullopt;
     const plot::Span& xs = m_viewport.xs();
     const plot::Span& ys = m_viewport.ys();
     const double x = *m_traceX;
     if (x < xs.from || x > xs.to)
-        return;
-    const double across = frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width();
-    painter.setClipRect(frame);
-    painter.setRenderHint(QPainter::Antialiasing);
+        return std::nullopt;
+    TraceMark mark{frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width(), std::nullopt};
     const Evaluation& reading = m_trace.reading();
     const double y = reading.value;
-    if (reading.outcome == Evaluation::Outcome::Value && y >= ys.from && y <= ys.to) {
-        const QPointF at(across, frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
+    if (reading.outcome == Evaluation::Outcome::Value && y >= ys.from && y <= ys.to)
+        mark.down = frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height();
+    return mark;
+}
+
+void GraphCanvas::paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours)
+{
+    const std::optional<TraceMark> mark = traceMark(frame);
+    if (!mark)
+        return;
+    const QColor ring(plot::withContrast(TraceColour, colours.background, 3.0));
+    painter.setClipRect(frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (mark->down) {
         painter.setPen(QPen(ring, 2.0));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(at, 6.0, 6.0);
+        painter.drawEllipse(QPointF(mark->across, *mark->down), 6.0, 6.0);
         return;
     }
     painter.setPen(QPen(ring, 1.0, Qt::DashLine));
-    painter.drawLine(QPointF(across, frame.top()), QPointF(across, frame.bottom()));
+    painter.drawLine(QPointF(mark->across, frame.top()), QPointF(mark->across, frame.bottom()));
+}
+
+// What the marks are, where the pointer rests on one: the parameter's dot, the traced point's
+// ring, the dashed line of a traced x where the curve has no point in view.
+QString GraphCanvas::markTip(const QPointF& at) const
+{
+    constexpr double Near = 8.0;
+    const QRectF f = frame();
+    if (const std::optional<QPointF> marker = markerPoint(f); marker && QLineF(*marker, at).length() <= Near)
+        return tr("The parameter's x, with the y of the report: x = %1; y = %2")
+            .arg(m_trace.numbers().x(*m_curve->markerX), m_trace.numbers().y(*m_curve->markerY));
+    const std::optional<TraceMark> mark = traceMark(f);
+    if (!mark)
+        return {};
+    if (mark->down && QLineF(QPointF(mark->across, *mark->down), at).length() <= Near)
+        return tr("The traced point: %1").arg(m_readout);
+    if (!mark->down && std::fabs(at.x() - mark->across) <= Near / 2 && f.contains(at))
+        return tr("The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view");
+    return {};
 }
 
 // The parameter's x on the curve, with the y the report gives there.
-void GraphCanvas::paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const
+std::optional<QPointF> GraphCanvas::markerPoint(const QRectF& frame) const
 {
     if (!m_curve || !m_curve->refusal.empty() || !m_curve->markerX || !m_curve->markerY)
-        return;
+        return std::nullopt;
     const plot::Span& xs = m_viewport.xs();
     const plot::Span& ys = m_viewport.ys();
     const double x = *m_curve->markerX;
     const double y = *m_curve->markerY;
     if (x < xs.from || x > xs.to || y < ys.from || y > ys.to)
+        return std::nullopt;
+    return QPointF(frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width(),
+                   frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
+}
+
+void GraphCanvas::paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const
+{
+    const std::optional<QPointF> marker = markerPoint(frame);
+    if (!marker)
         return;
-    const QPointF at(frame.left() + (x - xs.from) / (xs.to - xs.from) * frame.width(),
-                     frame.bottom() - (y - ys.from) / (ys.to - ys.from) * frame.height());
+    const QPointF at = *marker;
     painter.setClipRect(frame);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(colours.background), 1.5));
@@ -475,6 +522,7 @@ double GraphCanvas::pixelWidth() const
 
 void GraphCanvas::moveTrace(float x, bool scroll, const QString& words, std::optional<double> pixel)
 {
+    m_traced = true;
     const bool moving = m_traceX != x;
     m_traceX = x;
     m_tracePixel = pixel;
@@ -559,6 +607,15 @@ void GraphCanvas::wheelEvent(QWheelEvent* event)
 
 bool GraphCanvas::event(QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = markTip(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
     // A touchpad's pinch, where the platform sends it as a native gesture.
     if (event->type() == QEvent::NativeGesture) {
         const auto* gesture = static_cast<QNativeGestureEvent*>(event);

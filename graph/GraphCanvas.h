@@ -62,6 +62,12 @@ public:
     void traceTo(float x);
     // Empties the readout until the trace moves again: an x typed for it was refused.
     void clearReadout() { showReadout(QString()); }
+    // Whether the trace shows as the dashed line: its x is in view, the curve has no point there.
+    bool traceIsALine() const
+    {
+        const std::optional<TraceMark> mark = traceMark(frame());
+        return mark && !mark->down;
+    }
     // How wide a pixel of the frame is in x.
     double pixelWidth() const;
     // The audio trace (H, Shift+H).
@@ -115,6 +121,16 @@ private:
     void moved(GraphViewport::Move move);
     // The frame of the picture as it shows now, where the view's x and y lie.
     QRectF frame() const;
+    // Where the parameter's dot lies in the frame, where it shows.
+    std::optional<QPointF> markerPoint(const QRectF& frame) const;
+    // Where the trace shows: its x across the frame, and its ring's height where the curve has a
+    // point there in view (else a dashed line); nothing when nothing is traced in view.
+    struct TraceMark {
+        double across;
+        std::optional<double> down;
+    };
+    std::optional<TraceMark> traceMark(const QRectF& frame) const;
+    QString markTip(const QPointF& at) const;
     void paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const;
     void paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours);
     void paintBox(QPainter& painter) const;
@@ -148,6 +164,7 @@ private:
     std::vector<std::function<void(const plot::PlotPicture&)>> m_waiting; // whenDrawn's
     GraphTrace m_trace;
     std::optional<float> m_traceX;
+    bool m_traced = false;              // whether the user has traced: until then the readout says how
     std::optional<double> m_tracePixel; // the readout's resolution of the traced x, where it has one
     std::optional<float> m_parameterX;  // the parameter's x in the latest drawing, where in view
     QString m_readout;

@@ -89,6 +89,7 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     m_readoutDelay.setSingleShot(true);
     connect(&m_readoutDelay, &QTimer::timeout, this, [this] { showReadout(m_pendingReadout); });
     connect(m_canvas, &GraphCanvas::readoutChanged, this, &GraphWindow::showReadout);
+    connect(m_canvas, &GraphCanvas::readoutChanged, this, &GraphWindow::updateStatus);
     connect(m_canvas, &GraphCanvas::traceChosen, this, &GraphWindow::xChosen);
     connect(m_canvas, &GraphCanvas::typingX, this, &GraphWindow::openXField);
     connect(m_xField, &QLineEdit::returnPressed, this, &GraphWindow::goToTypedX);
@@ -271,6 +272,9 @@ void GraphWindow::updateStatus()
         text = m_viewNote;
     else if (curve && !curve->anyValue)
         text = tr("No value at any x in view.");
+    else if (m_canvas->traceIsALine())
+        text = tr("The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y "
+                  "beyond the view).");
     if (text != m_status->text()) {
         m_status->setText(text);
         // Qt's interface of a label with a name of its own does not give its text: a screen

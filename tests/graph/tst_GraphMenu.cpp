@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -75,6 +76,34 @@ private slots:
         QVERIFY(window->actions()->reset->isEnabled());
         QVERIFY(window->actions()->fitY->isEnabled());
         menu->hide();
+    }
+
+    // Until the user traces, the readout says how to, and no ring or line is drawn; the marks
+    // explain themselves in tooltips and the status line.
+    void theReadoutSaysHowToTraceAndTheMarksSayWhatTheyAre()
+    {
+        const auto window = graphOf(QStringLiteral("2cos(x^2)/x"));
+        GraphCanvas* canvas = window->canvas();
+        window->setInputs({u"2cos(x^2)/x", u"0", false});
+        QVERIFY(settled(canvas));
+        QVERIFY2(canvas->readout().startsWith("Point at the curve"), qPrintable(canvas->readout()));
+        QVERIFY(!canvas->traceIsALine());
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QTest::keyClick(canvas, Qt::Key_Left); // back at x = 0, where there is no value
+        QVERIFY(canvas->readout().startsWith("x = 0"));
+        QVERIFY(canvas->traceIsALine());
+        QVERIFY(window->statusText().startsWith("The dashed line"));
+        window->setInputs({u"2cos(x^2)/x", u"1", false});
+        QVERIFY(settled(canvas));
+        const QRectF frame = plot::pictureFrame(canvas->shownPicture());
+        const plot::Span& xs = canvas->viewport().xs();
+        const plot::Span& ys = canvas->viewport().ys();
+        const QPoint dot(int(frame.left() + (1.0 - xs.from) / (xs.to - xs.from) * frame.width()),
+                         int(frame.bottom() - (2 * std::cos(1.0) - ys.from) / (ys.to - ys.from) * frame.height()));
+        QHelpEvent tip(QEvent::ToolTip, dot, canvas->mapToGlobal(dot));
+        QApplication::sendEvent(canvas, &tip);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().startsWith("The parameter's x"), qPrintable(QToolTip::text()));
     }
 
     void escapeAndCtrlWCloseTheWindowF1AsksForHelp()

@@ -254,6 +254,7 @@ private slots:
         opened.parameter->setText("3.5");
         opened.expression->setText(good);
         QVERIFY(settled(opened.canvas));
+        opened.canvas->traceTo(3.5f);
         QVERIFY(opened.canvas->readout().contains("y = "));
         const std::size_t live = curvePixels(opened.canvas).size();
         QVERIFY(live > 100);
