@@ -1,19 +1,38 @@
 // The "Graph" action and the inputs handed to the graph.
 #include "GraphLink.h"
 
+#include "GraphPlacement.h"
 #include "GraphWindow.h"
 #include "InputBox.h"
+#include "MainLayout.h"
 #include "NumberText.h"
 #include "TranslatedMessageBox.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
-#include <algorithm>
 #include <charconv>
 
 namespace pellitor {
+
+namespace {
+// A window's frame around its client area: nothing until the window shows and its frame is known.
+QMargins frameMargins(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+            frame.bottom() - client.bottom()};
+}
+
+QRect onTheScreen(const QWidget* widget)
+{
+    return widget ? QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()) : QRect();
+}
+} // namespace
 
 GraphLink::GraphLink(QWidget* window, InputBox* expression, InputBox* parameter, QRadioButton* arc, QRadioButton* angle,
                      const platform::NumberText& numbers, std::function<void()> calculate)
@@ -47,7 +66,10 @@ void GraphLink::showGraph()
         m_graph = new graph::GraphWindow(m_numbers, &TranslatedMessageBox::translate);
         m_graph->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_graph, &graph::GraphWindow::xChosen, this, &GraphLink::chooseX);
-        placeBeside();
+        // Until the graph shows, the main window's frame stands in for its own.
+        placeBeside(frameMargins(*m_window));
+        m_graph->winId(); // its window, to watch for its first showing
+        m_graph->windowHandle()->installEventFilter(this);
     }
     handOver();
     m_graph->show();
@@ -55,25 +77,39 @@ void GraphLink::showGraph()
     m_graph->activateWindow();
 }
 
-// Beside the main window where the screen has room, so that neither hides the other: to its
-// right, else to its left, else where it fits.
-void GraphLink::placeBeside()
+// Beside the main window where the screen has room, so that neither hides the other, and where
+// it has not, with the expression box and the Calculate button in view. A Wayland compositor
+// places windows itself.
+void GraphLink::placeBeside(const QMargins& frame)
 {
     const QScreen* screen = m_window->screen();
-    if (!screen)
+    if (!screen || QGuiApplication::platformName().startsWith(u"wayland"))
         return;
-    const QRect room = screen->availableGeometry();
-    const QRect main = m_window->frameGeometry();
-    const QSize size = m_graph->sizeHint().expandedTo(m_graph->minimumSize());
-    constexpr int Gap = 8;
-    QPoint at(main.right() + Gap, main.top());
-    if (at.x() + size.width() > room.right())
-        at.setX(main.left() - Gap - size.width());
-    if (at.x() < room.left())
-        at.setX(room.right() - size.width());
-    at.setX(std::max(at.x(), room.left()));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
-    m_graph->move(at);
+    GraphRoom room{.screen = screen->availableGeometry(),
+                   .main = m_window->frameGeometry(),
+                   .keepUncovered = {onTheScreen(m_expression)},
+                   .preferred = m_graph->sizeHint(),
+                   .minimum = m_graph->minimumSize(),
+                   .frame = frame};
+    for (const layout::Button& button : MainLayout::buttons())
+        if (button.role == layout::ButtonRole::Calculate)
+            room.keepUncovered << onTheScreen(m_window->findChild<QWidget*>(QString::fromUtf8(button.name)));
+    const GraphPlace place = placeGraph(room);
+    if (place.main != room.main)
+        m_window->move(place.main.topLeft());
+    m_graph->setGeometry(place.graph.marginsRemoved(frame));
+}
+
+// The frames' margins are known once the graph first shows (a window manager has put its frame
+// around it by then): the graph is placed again with its own, and the main window's as they are.
+bool GraphLink::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && m_graph && watched == m_graph->windowHandle()
+        && m_graph->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        placeBeside(frameMargins(*m_graph));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // The x chosen on the graph goes into the parameter box as one undo step, with all the digits

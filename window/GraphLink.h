@@ -5,6 +5,7 @@
 
 #include "GraphWindow.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 
@@ -38,9 +39,13 @@ public:
     // The graph window, once it was opened.
     graph::GraphWindow* graphWindow() const { return m_graph; }
 
+protected:
+    // Places the graph again once it first shows, with its own frame's margins.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void handOver();
-    void placeBeside();
+    void placeBeside(const QMargins& frame);
     void chooseX(float x);
 
     QWidget* m_window;

@@ -1,4 +1,5 @@
-"""Display servers for checks and measurements of the real program: Xvfb, and weston nested in it.
+"""Display servers for checks and measurements of the real program: Xvfb, openbox as its window
+manager, and weston nested in it.
 
 Every program started here gets an empty home and configuration folder, United States English and
 no session bus. Used by scripts/desktop-check, scripts/a11y-check and bench/cost.
@@ -108,6 +109,26 @@ class Xvfb:
         self.server.wait()
         self.log.close()
         self.home.cleanup()
+
+
+class Openbox:
+    """openbox managing an Xvfb display: frames with title bars around the windows, as a desktop's."""
+
+    def __init__(self, xvfb):
+        self.server = subprocess.Popen(["openbox"], env=xvfb.environment(), stdout=xvfb.log, stderr=xvfb.log)
+
+        def managing():
+            if self.server.poll() is not None:
+                raise RuntimeError("openbox ended at once:\n" + xvfb.log_tail())
+            root = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=xvfb.environment(),
+                                  capture_output=True, text=True).stdout
+            return "window id" in root
+
+        wait_for(managing, 10, "openbox's start")
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
 
 
 class Weston:
