@@ -88,9 +88,10 @@ void printGraph(QWidget* owner, const plot::PlotPicture& picture, const QString&
     const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     const QString message = file.isEmpty() ? GraphPrint::tr("The graph could not be printed.")
                                            : GraphPrint::tr("The graph could not be printed to %1.").arg(file);
-    platform::MessageBox::show(message.toStdU16String(),
-                               QCoreApplication::translate("pellitor::graph::GraphWindow", "Graph").toStdU16String(),
-                               platform::MessageStyle::Exclamation);
+    platform::MessageBox::showOver(
+        owner, message.toStdU16String(),
+        QCoreApplication::translate("pellitor::graph::GraphWindow", "Graph").toStdU16String(),
+        platform::MessageStyle::Exclamation);
 }
 
 } // namespace pellitor::graph

@@ -4,6 +4,7 @@
 #include "Evaluation.h"
 #include "GraphActions.h"
 #include "GraphCanvas.h"
+#include "GraphPrint.h"
 #include "MessageBox.h"
 #include "MiddleEllipsis.h"
 #include "PictureFile.h"
@@ -107,6 +108,10 @@ void GraphWindow::connectActions()
     ViewNavigator* view = m_canvas->navigator();
     connect(m_actions->copy, &QAction::triggered, this, &GraphWindow::copyPicture);
     connect(m_actions->save, &QAction::triggered, this, &GraphWindow::savePicture);
+    connect(m_actions->print, &QAction::triggered, this, [this] {
+        m_canvas->whenDrawn(
+            [this](const plot::PlotPicture& picture) { printGraph(this, picture, printCaption(picture)); });
+    });
     connect(m_actions->back, &QAction::triggered, view, &ViewNavigator::back);
     connect(m_actions->forward, &QAction::triggered, view, &ViewNavigator::forward);
     connect(m_actions->reset, &QAction::triggered, m_canvas, &GraphCanvas::resetView);

@@ -14,9 +14,10 @@ class DocumentOpener : public Installable<DocumentOpener> {
 public:
     virtual ~DocumentOpener() = default;
 
-    // Asks the desktop to open document (a file path, or an address with a scheme such as
-    // "https://") on behalf of owner. False when no program could take it (none is set up to open
-    // such documents); what that program then makes of it (a missing file) is its own business.
+    // Asks the desktop to open document (a file path, a file's address "file:///..." with a
+    // section after "#", or an address with a scheme such as "https://") on behalf of owner. False when no program
+    // could take it (none is set up to open such documents); what that program then makes of it (a missing file) is its
+    // own business.
     virtual bool open(QWidget* owner, const QString& document) = 0;
 
 private:

@@ -66,6 +66,7 @@ void GraphLink::showGraph()
         m_graph = new graph::GraphWindow(m_numbers, &TranslatedMessageBox::translate);
         m_graph->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_graph, &graph::GraphWindow::xChosen, this, &GraphLink::chooseX);
+        connect(m_graph, &graph::GraphWindow::helpAsked, this, &GraphLink::helpAsked);
         // Until the graph shows, the main window's frame stands in for its own.
         placeBeside(frameMargins(*m_window));
         m_graph->winId(); // its window, to watch for its first showing

@@ -39,6 +39,10 @@ public:
     // The graph window, once it was opened.
     graph::GraphWindow* graphWindow() const { return m_graph; }
 
+signals:
+    // F1 in the graph window: the help page at the graph's section.
+    void helpAsked();
+
 protected:
     // Places the graph again once it first shows, with its own frame's margins.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QStringList>
+#include <QUrl>
 
 namespace pellitor {
 
@@ -29,9 +30,11 @@ QString findHelpPage(const QString& programFolder, const QString& language)
     return QDir(programFolder).filePath(QStringLiteral("help.htm"));
 }
 
-void openHelpPage(QWidget* owner, const QString& path)
+void openHelpPage(QWidget* owner, const QString& path, const QString& section)
 {
-    if (platform::openDocument(owner, path))
+    QUrl page = QUrl::fromLocalFile(path);
+    page.setFragment(section);
+    if (platform::openDocument(owner, section.isEmpty() ? path : page.toString()))
         return;
     const QString text = QStringLiteral("No program could open the help page. It is here:\n")
                          + QDir::toNativeSeparators(path);

@@ -15,8 +15,9 @@ namespace pellitor {
 // the opener then fails to open quietly.
 QString findHelpPage(const QString& programFolder, const QString& language = QString());
 
-// Opens the help page at path for owner. When no program could open it, an error box says so and
-// where the page is, so the user can open it by hand.
-void openHelpPage(QWidget* owner, const QString& path);
+// Opens the help page at path for owner, at its section (an element's id) where one is named. When
+// no program could open it, an error box says so and where the page is, so the user can open it by
+// hand.
+void openHelpPage(QWidget* owner, const QString& path, const QString& section = QString());
 
 } // namespace pellitor

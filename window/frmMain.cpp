@@ -58,6 +58,8 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     Label2 = control<QLabel>("Label2");
     m_view.emplace(Text1, Text2, Option1, Option2, Text4);
     m_graph = std::make_unique<GraphLink>(this, Text1, Text2, Option1, Option2, m_numbers, [this] { calculate(); });
+    connect(m_graph.get(), &GraphLink::helpAsked, this,
+            [this] { openHelpPage(m_graph->graphWindow(), helpPath(), QStringLiteral("graph")); });
     connectButtons();
 
     setStartingState();

@@ -11,6 +11,7 @@
 #include "LocaleNumberText.h"
 #include "PlotPainter.h"
 #include "RecordingMessageBox.h"
+#include "RecordingOpener.h"
 #include "RecordingSaveDialog.h"
 #include "ResultBox.h"
 #include "Translations.h"
@@ -237,6 +238,20 @@ private slots:
 
     // While the text is refused the last curve stays, dimmed, under its own title, and nothing is
     // read off it; a good text is drawn at once.
+    // F1 in the graph window opens the help page at the graph's section, over the graph window.
+    void f1OpensTheHelpAtTheGraph()
+    {
+        Opened opened = openGraph();
+        QVERIFY(opened.graph);
+        QVERIFY(QTest::qWaitForWindowActive(opened.graph)); // its shortcuts work where it is active
+        testing::RecordingOpener opener;
+        QTest::keyClick(opened.canvas, Qt::Key_F1);
+        QCOMPARE(opener.opened().size(), std::size_t(1));
+        const QString& document = opener.opened().front().document;
+        QVERIFY2(document.startsWith("file:///") && document.endsWith("help.htm#graph"), qPrintable(document));
+        QCOMPARE(opener.opened().front().owner.data(), opened.graph);
+    }
+
     void aRefusedTextKeepsTheLastCurveDimmedAndReadsNothing_data()
     {
         QTest::addColumn<QString>("good");
