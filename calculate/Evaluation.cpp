@@ -120,6 +120,18 @@ std::optional<float> valueAt(CompiledPostfix& compiled, float x)
     return std::nullopt;
 }
 
+std::optional<double> valueAtDouble(CompiledPostfix& compiled, double x)
+{
+    double result = 0.0;
+    try {
+        const bool returned = compiled.evaluateDouble(x, result) != False;
+        if (judged(returned, static_cast<float>(result)) == Evaluation::Outcome::Value)
+            return result;
+    } catch (const EngineError&) {
+    }
+    return std::nullopt;
+}
+
 void evaluate(CompiledPostfix& compiled, std::span<const float> xs, Evaluations& into)
 {
     const std::size_t n = xs.size();

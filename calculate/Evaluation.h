@@ -68,6 +68,9 @@ Evaluation evaluate(CompiledPostfix& compiled, float x);
 // The y that the report gives at x, or nothing where it gives none (the failure value, a raised
 // error, no value): a curve's value, and its gaps.
 std::optional<float> valueAt(CompiledPostfix& compiled, float x);
+// The value at a 64-bit x before its rounding to 32 bits, judged as valueAt judges the rounded one:
+// nothing where that is the failure value, where an error is raised or no value is left.
+std::optional<double> valueAtDouble(CompiledPostfix& compiled, double x);
 
 // Evaluations at many x, each judged as evaluate judges it, a block at a time: for tables and
 // curves. outcomes[i] and values[i] belong to xs[i] (values[i] is read for Value and

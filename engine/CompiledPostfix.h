@@ -40,6 +40,13 @@ public:
     void evaluate(std::span<const float> xs, std::span<float> results, std::span<Returned> returned,
                   std::vector<EngineError>& errors);
 
+    // The same steps at a 64-bit x, with the 64-bit result before its rounding to 32 bits: for
+    // slopes and integrals, whose differences and sums a 32-bit x or y would spoil. It fails,
+    // raises and returns nothing where evaluate would, overflow included (a result that would
+    // round beyond the 32-bit range, an x beyond it); a domain failure gives the failure value
+    // widened to 64 bits. x^2 and x^3 of a 64-bit x are the rounded products.
+    Truth evaluateDouble(double x, double& result);
+
     // The number of operations an evaluation runs at most, for tests and measurements.
     std::size_t size() const { return m_operations.size(); }
 
@@ -48,8 +55,8 @@ private:
     class Builder;
     class BlockRun;
 
-    template <bool StopBeforeX>
-    Truth run(double x, float& result);
+    template <bool StopBeforeX, typename Result>
+    Truth run(double x, Result& result);
 
     std::vector<Operation> m_operations;
     std::vector<double> m_constants; // one for each operation that takes a constant, in order
