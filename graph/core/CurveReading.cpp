@@ -8,6 +8,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace pellitor::graph {
 
@@ -15,9 +16,10 @@ namespace {
 
 constexpr plot::Span Everywhere{-std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity()};
 
-bool opposite(float a, float b)
+template <typename Y>
+bool opposite(Y a, Y b)
 {
-    return (a < 0.0f && b > 0.0f) || (a > 0.0f && b < 0.0f);
+    return (a < 0 && b > 0) || (a > 0 && b < 0);
 }
 
 plot::Curve curveOf(const ValueAt& value)
@@ -101,6 +103,43 @@ float runEnd(const ValueAt& value, float best, float y, int direction)
     }
     return plot::singleOfKey(static_cast<std::uint32_t>(in));
 }
+// Where y changes sign between a and b, down to neighbouring 32-bit x: an x where y is 0, or of the
+// two neighbours across which it changes sign the one with the smaller |y|; with y there. Nothing
+// where y has no value on the way or changes sign in a jump (a step over neighbours beyond
+// largestStep).
+template <typename Y, typename Value>
+std::optional<std::pair<float, Y>> crossingBetween(const Value& value, float a, float b, double largestStep)
+{
+    if (a > b)
+        std::swap(a, b);
+    std::optional<Y> ya = value(a);
+    std::optional<Y> yb = value(b);
+    if (!ya || !yb)
+        return std::nullopt;
+    if (*ya == 0)
+        return std::pair{a, Y(0)};
+    if (*yb == 0)
+        return std::pair{b, Y(0)};
+    if (!opposite(*ya, *yb))
+        return std::nullopt;
+    for (float m = middleSingle(a, b); m != a && m != b; m = middleSingle(a, b)) {
+        const std::optional<Y> ym = value(m);
+        if (!ym)
+            return std::nullopt;
+        if (*ym == 0)
+            return std::pair{m, Y(0)};
+        if (opposite(*ym, *ya)) {
+            b = m;
+            yb = ym;
+        } else {
+            a = m;
+            ya = ym;
+        }
+    }
+    if (std::fabs(double(*yb) - double(*ya)) > largestStep)
+        return std::nullopt; // the sign changes in a jump, not through 0
+    return std::fabs(*ya) <= std::fabs(*yb) ? std::pair{a, *ya} : std::pair{b, *yb};
+}
 } // namespace
 
 float nextSingle(float x, int direction)
@@ -120,35 +159,18 @@ float middleSingle(float a, float b)
 
 std::optional<Feature> zeroBetween(const ValueAt& value, float a, float b, double largestStep)
 {
-    if (a > b)
-        std::swap(a, b);
-    std::optional<float> ya = value(a);
-    std::optional<float> yb = value(b);
-    if (!ya || !yb)
+    const std::optional<std::pair<float, float>> zero = crossingBetween<float>(value, a, b, largestStep);
+    if (!zero)
         return std::nullopt;
-    if (*ya == 0.0f)
-        return Feature{Feature::Kind::Zero, a, 0.0f};
-    if (*yb == 0.0f)
-        return Feature{Feature::Kind::Zero, b, 0.0f};
-    if (!opposite(*ya, *yb))
+    return Feature{Feature::Kind::Zero, zero->first, zero->second};
+}
+
+std::optional<SignChange> signChangeBetween(const plot::Curve& value, float a, float b, double largestStep)
+{
+    const std::optional<std::pair<float, double>> change = crossingBetween<double>(value, a, b, largestStep);
+    if (!change)
         return std::nullopt;
-    for (float m = middleSingle(a, b); m != a && m != b; m = middleSingle(a, b)) {
-        const std::optional<float> ym = value(m);
-        if (!ym)
-            return std::nullopt;
-        if (*ym == 0.0f)
-            return Feature{Feature::Kind::Zero, m, 0.0f};
-        if (opposite(*ym, *ya)) {
-            b = m;
-            yb = ym;
-        } else {
-            a = m;
-            ya = ym;
-        }
-    }
-    if (std::fabs(double(*yb) - double(*ya)) > largestStep)
-        return std::nullopt; // the sign changes in a jump, not through 0
-    return std::fabs(*ya) <= std::fabs(*yb) ? Feature{Feature::Kind::Zero, a, ya} : Feature{Feature::Kind::Zero, b, yb};
+    return SignChange{change->first, change->second};
 }
 
 std::optional<Feature> extremumBetween(const ValueAt& value, float a, float b, bool maximum)

@@ -15,6 +15,9 @@ namespace pellitor::graph {
 
 // y at a 32-bit x as the report gives it, or nothing where the report gives no value.
 using ValueAt = std::function<std::optional<float>(float)>;
+// y at a 64-bit x before its rounding to 32 bits, or nothing where the report would give no value:
+// for slopes and areas.
+using ValueAtDouble = std::function<std::optional<double>(double)>;
 
 struct Feature {
     enum class Kind { Zero, Minimum, Maximum, Pole, Gap, Jump };
@@ -36,6 +39,13 @@ float middleSingle(float a, float b);
 // neighbouring x with the smaller |y| where y changes sign. Nothing where y has no value on the
 // way or the sign change is a jump (its step over neighbouring x exceeds largestStep).
 std::optional<Feature> zeroBetween(const ValueAt& value, float a, float b, double largestStep);
+// The same for a y in 64 bits at a 32-bit x, such as the difference of two curves: the x found
+// and the y there.
+struct SignChange {
+    float x;
+    double y;
+};
+std::optional<SignChange> signChangeBetween(const plot::Curve& value, float a, float b, double largestStep);
 // The extremum between a and b that a sample m between them shows, y(m) above (maximum) or
 // below (minimum) both ends: found down to neighbouring 32-bit x, each of which it is not below
 // (not above), and reported at the middle of the run of neighbouring x that share its y (so
