@@ -4,7 +4,8 @@
 namespace pellitor::cli {
 
 namespace {
-constexpr std::string_view ExclusiveModes = "--postfix, --evaluate, --table, --xs and --plot exclude each other";
+constexpr std::string_view ExclusiveModes =
+    "--postfix, --evaluate, --table, --xs, --plot, --solve, --slope and --area exclude each other";
 }
 
 const std::string_view Usage =
@@ -15,6 +16,9 @@ const std::string_view Usage =
     "       pellitor-calc [--arc | --angle] --xs FILE [--csv] EXPRESSION\n"
     "       pellitor-calc [--arc | --angle] --plot FROM:TO [--size WIDTHxHEIGHT] [--y FROM:TO]\n"
     "                     [--format png|svg] -o FILE EXPRESSION\n"
+    "       pellitor-calc [--arc | --angle] --solve C --in FROM:TO EXPRESSION\n"
+    "       pellitor-calc [--arc | --angle] --slope [-x VALUE] EXPRESSION\n"
+    "       pellitor-calc [--arc | --angle] --area FROM:TO EXPRESSION\n"
     "       pellitor-calc --help | --version\n"
     "\n"
     "Checks EXPRESSION in the variable x, calculates it at x = VALUE (default 0) and prints the\n"
@@ -37,6 +41,11 @@ const std::string_view Usage =
     "  --format png|svg\n"
     "               the picture's format (default: from the name of FILE)\n"
     "  -o FILE      the picture's file, written only when the picture is complete (- is stdout)\n"
+    "  --solve C    print every x from FROM to TO where y reaches C, one a line (9 digits)\n"
+    "  --in FROM:TO the range of x that --solve searches\n"
+    "  --slope      print dy/dx at x = VALUE, with the digits its error estimate allows\n"
+    "  --area FROM:TO\n"
+    "               print the integral of y from FROM to TO and its error estimate\n"
     "  --version    print the program's name and version\n"
     "  --           end of the options, so that an operand may begin with '-'\n"
     "  -            as EXPRESSION or POSTFIX: read the text from standard input (at most 256 MiB)\n"
@@ -45,11 +54,46 @@ const std::string_view Usage =
     "so in its y column, and the table goes on.\n"
     "\n"
     "Exit status: 0 a value (a table or a picture written), 1 the expression cannot be calculated\n"
-    "at x (a picture: at any x of the range), 2 no value,\n"
+    "at x (a picture: at any x of the range; --solve: y reaches C nowhere; --slope: no slope;\n"
+    "--area: the integral diverges or is undefined), 2 no value,\n"
     "3 a message was shown, 4 an engine error (--evaluate), 64 a usage error,\n"
     "65 standard input is longer than 256 MiB or a line of --xs longer than 1 MiB,\n"
     "74 reading or writing failed.\n"
     "Under LC_ALL=C the numbers are plain: no grouping, '.' as the decimal point.\n";
+
+namespace {
+
+// Why the options and operands read cannot go together, if they cannot.
+std::optional<std::string> combinationFault(const CommandLine& line)
+{
+    if (line.help || line.version)
+        return std::nullopt;
+    if (line.mode == Mode::Postfix && (line.angleGiven || line.value))
+        return "--postfix takes no --arc, --angle or -x";
+    if ((line.mode == Mode::Table || line.mode == Mode::Plot) && line.value)
+        return "a table or a picture takes no -x: the range gives x";
+    if ((line.mode == Mode::Solve || line.mode == Mode::Area) && line.value)
+        return "--solve and --area take no -x: the range gives x";
+    if (line.mode == Mode::Solve && !line.within)
+        return "--solve needs --in FROM:TO";
+    if (line.within && line.mode != Mode::Solve)
+        return "--in is for --solve";
+    if (line.csv && line.mode != Mode::Table)
+        return "--csv is for --table and --xs";
+    if ((line.size || line.yRange || line.output || line.format) && line.mode != Mode::Plot)
+        return "--size, --y, --format and -o are for --plot";
+    if (line.mode == Mode::Plot && !line.output)
+        return "--plot needs -o FILE";
+    if (line.operands.empty())
+        return line.mode == Mode::Evaluate ? "missing POSTFIX" : "missing EXPRESSION";
+    if (line.operands.size() > 1)
+        return "more than one operand: '" + line.operands[1] + "'";
+    if (line.xsFile == "-" && line.operands.front() == "-")
+        return "the expression and --xs cannot both come from standard input";
+    return std::nullopt;
+}
+
+} // namespace
 
 std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
 {
@@ -86,6 +130,19 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
             line.mode = arg == "--plot" ? Mode::Plot : Mode::Table;
             (arg == "--xs" ? line.xsFile : line.range) = argv[i];
             modeGiven = true;
+        } else if (arg == "--solve" || arg == "--area" || arg == "--slope") {
+            if (modeGiven)
+                return std::string(ExclusiveModes);
+            if (arg != "--slope" && ++i == argc)
+                return std::string(arg) + (arg == "--solve" ? " needs C" : " needs FROM:TO");
+            line.mode = arg == "--solve" ? Mode::Solve : arg == "--area" ? Mode::Area : Mode::Slope;
+            if (arg != "--slope")
+                (arg == "--solve" ? line.level : line.range) = argv[i];
+            modeGiven = true;
+        } else if (arg == "--in") {
+            if (++i == argc)
+                return "--in needs FROM:TO";
+            line.within = argv[i];
         } else if (arg == "--csv") {
             line.csv = true;
         } else if (arg == "--size" || arg == "--y" || arg == "-o" || arg == "--format") {
@@ -103,25 +160,7 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
             return "unknown option '" + std::string(arg) + "'";
         }
     }
-    if (line.help || line.version)
-        return std::nullopt;
-    if (line.mode == Mode::Postfix && (line.angleGiven || line.value))
-        return "--postfix takes no --arc, --angle or -x";
-    if ((line.mode == Mode::Table || line.mode == Mode::Plot) && line.value)
-        return "a table or a picture takes no -x: the range gives x";
-    if (line.csv && line.mode != Mode::Table)
-        return "--csv is for --table and --xs";
-    if ((line.size || line.yRange || line.output || line.format) && line.mode != Mode::Plot)
-        return "--size, --y, --format and -o are for --plot";
-    if (line.mode == Mode::Plot && !line.output)
-        return "--plot needs -o FILE";
-    if (line.operands.empty())
-        return line.mode == Mode::Evaluate ? "missing POSTFIX" : "missing EXPRESSION";
-    if (line.operands.size() > 1)
-        return "more than one operand: '" + line.operands[1] + "'";
-    if (line.xsFile == "-" && line.operands.front() == "-")
-        return "the expression and --xs cannot both come from standard input";
-    return std::nullopt;
+    return combinationFault(line);
 }
 
 } // namespace pellitor::cli

@@ -1,5 +1,5 @@
-// pellitor-calc's arguments: the mode, the angle unit, the value of x, the table's and the
-// picture's options and the one operand.
+// pellitor-calc's arguments: the mode, the angle unit, the value of x, the table's, the picture's
+// and the curve readings' options and the one operand.
 #pragma once
 
 #include <optional>
@@ -9,14 +9,16 @@
 
 namespace pellitor::cli {
 
-enum class Mode { Calculate, Postfix, Evaluate, Table, Plot };
+enum class Mode { Calculate, Postfix, Evaluate, Table, Plot, Solve, Slope, Area };
 
 struct CommandLine {
     Mode mode = Mode::Calculate;
     bool degree = false;
     bool angleGiven = false;
     std::optional<std::string> value;
-    std::optional<std::string> range;  // --table FROM:TO:STEP, --plot FROM:TO
+    std::optional<std::string> range;  // --table FROM:TO:STEP, --plot FROM:TO, --area FROM:TO
+    std::optional<std::string> level;  // --solve C
+    std::optional<std::string> within; // --in FROM:TO
     std::optional<std::string> xsFile; // --xs FILE ("-" is standard input)
     bool csv = false;
     std::optional<std::string> size;   // --size WIDTHxHEIGHT

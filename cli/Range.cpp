@@ -114,7 +114,7 @@ std::variant<Steps, std::string> readSteps(std::string_view text)
     return steps;
 }
 
-std::variant<plot::Span, std::string> readSpan(std::string_view text, std::string_view what)
+std::variant<std::pair<double, double>, std::string> readLimits(std::string_view text, std::string_view what)
 {
     const std::vector<std::string_view> parts = split(text, ':');
     if (parts.size() != 2)
@@ -127,10 +127,29 @@ std::variant<plot::Span, std::string> readSpan(std::string_view text, std::strin
         return notANumber("TO", parts[1]);
     if (!from->single || !to->single)
         return std::string(what) + ": FROM and TO must lie within the range of a 32-bit number";
+    return std::pair{spanEnd(*from), spanEnd(*to)};
+}
+
+std::variant<plot::Span, std::string> readSpan(std::string_view text, std::string_view what)
+{
+    std::variant<std::pair<double, double>, std::string> limits = readLimits(text, what);
+    if (std::string* reason = std::get_if<std::string>(&limits))
+        return std::move(*reason);
+    const auto [from, to] = std::get<std::pair<double, double>>(limits);
     // A range narrower than the 32-bit steps at its ends would draw one x over and over.
-    if (!(*from->single < *to->single))
+    if (!(static_cast<float>(from) < static_cast<float>(to)))
         return std::string(what) + ": FROM must be below TO, and apart from it as 32-bit numbers";
-    return plot::Span{spanEnd(*from), spanEnd(*to)};
+    return plot::Span{from, to};
+}
+
+std::variant<float, std::string> readLevel(std::string_view text, std::string_view what)
+{
+    const std::optional<RangeNumber> level = readNumber(text);
+    if (!level)
+        return notANumber(what, text);
+    if (!level->single)
+        return std::string(what) + " must lie within the range of a 32-bit number";
+    return *level->single;
 }
 
 std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns)

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace pellitor::cli {
@@ -46,6 +47,14 @@ std::variant<Steps, std::string> readSteps(std::string_view text);
 // FROM:TO with FROM below TO, where each end rounds to the 32-bit number that the parameter box
 // reads from its text; what names the range in messages ("--plot", "--y").
 std::variant<plot::Span, std::string> readSpan(std::string_view text, std::string_view what);
+
+// FROM:TO read as readSpan reads it, but in either order and with FROM equal to TO allowed: the
+// limits of an integral.
+std::variant<std::pair<double, double>, std::string> readLimits(std::string_view text, std::string_view what);
+
+// A level, such as --solve's C: one number read as FROM is, the 32-bit number that the parameter
+// box reads from its text; what names it in messages.
+std::variant<float, std::string> readLevel(std::string_view text, std::string_view what);
 
 // Why the samples of a picture columns wide over xs cannot be drawn, when two neighbours would
 // take the same 32-bit x (the rule of a table's STEP); nothing when all differ.

@@ -1,10 +1,12 @@
 // pellitor-calc: runs the calculator's Calculate command, or the translator or the evaluator alone,
-// from a terminal or a script, or writes a table or a picture of the expression over a range of x.
+// from a terminal or a script, or writes a table or a picture of the expression over a range of x,
+// or reads the curve as the graph does (where y reaches a level, a slope, an area).
 // Message boxes become "TITLE: TEXT" lines on stderr: the message box's default.
 #include "CalculateCommand.h"
 #include "Cls6.h"
 #include "CommandLine.h"
 #include "Complaints.h"
+#include "CurveCommand.h"
 #include "EngineError.h"
 #include "Evaluation.h"
 #include "MessageBox.h"
@@ -191,6 +193,9 @@ int run(const CommandLine& line, platform::StandardOutput& out)
     case Mode::Evaluate: return evaluate(line, out);
     case Mode::Table: return runTable(line, out);
     case Mode::Plot: return runPlot(line);
+    case Mode::Solve:
+    case Mode::Slope:
+    case Mode::Area: return runCurveReading(line, out);
     case Mode::Calculate: break;
     }
     return calculate(line, out);

@@ -85,7 +85,7 @@ cli_case(table.full LOCALE C EXIT 74 ARGS --table 1:10000000:1 x STDOUT !full
 # Options that belong to other modes, and two readers of standard input.
 foreach(case "x_value|--table;0:1:1;-x;1;x|a table or a picture takes no -x: the range gives x"
              "csv_alone|--csv;x|--csv is for --table and --xs"
-             "two_modes|--table;0:1:1;--xs;-;x|--postfix, --evaluate, --table, --xs and --plot exclude each other"
+             "two_modes|--table;0:1:1;--xs;-;x|--postfix, --evaluate, --table, --xs, --plot, --solve, --slope and --area exclude each other"
              "both_stdin|--xs;-;-|the expression and --xs cannot both come from standard input"
              "plot_without_o|--plot;0:1;x|--plot needs -o FILE"
              "size_alone|--size;400x400;x|--size, --y, --format and -o are for --plot")

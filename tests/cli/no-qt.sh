@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# pellitor-calc starts without Qt: a table, a calculation, a table of x read from standard input
-# and a postfix text under LC_ALL=C load no Qt library, as the loader lists what it starts
-# (LD_DEBUG=libs). --plot loads the picture module and Qt with it, which shows that the check
+# pellitor-calc starts without Qt: a table, a calculation, a table of x read from standard input,
+# a postfix text and the readings of a curve under LC_ALL=C load no Qt library, as the loader
+# lists what it starts (LD_DEBUG=libs). --plot loads the picture module and Qt with it, which shows that the check
 # sees Qt where it is.
 # Usage: no-qt.sh PROGRAM
 set -u
@@ -15,7 +15,8 @@ qtOf() {
         | sed 's|.*/||' | sort -u | tr '\n' ' '
 }
 
-for arguments in "--table 0:10:1 2cos(x^2)/x" "2cos(x^2)/x -x 1" "--xs x" "--postfix 2cos(x^2)/x"; do
+for arguments in "--table 0:10:1 2cos(x^2)/x" "2cos(x^2)/x -x 1" "--xs x" "--postfix 2cos(x^2)/x" \
+    "--solve 0 --in 0:10 2cos(x^2)/x" "--slope -x 1 2cos(x^2)/x" "--area 0.5:10 2cos(x^2)/x"; do
     # shellcheck disable=SC2086 # the words of a case are its arguments
     loaded=$(qtOf $arguments)
     [ -z "$loaded" ] || { echo "pellitor-calc $arguments loads $loaded"; failed=1; }
