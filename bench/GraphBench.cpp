@@ -3,9 +3,13 @@
 // 3840x2160, from a drag of a few pixels to the curve computed for the moved view and painted;
 // for 2cos(x^2)/x, sin(200x) (a band: the curve swings faster than a column) and a sum of 1,000 x;
 // and the redraw of the longest expression the live graph promises to follow within 100 ms, 10^4
-// characters (a sum of 5,000 x).
+// characters (a sum of 5,000 x). And the calculations on a curve over the first view (-10 to 10,
+// 640 columns): an intersection, the x where y reaches a level, an area and a slope.
+#include "Area.h"
 #include "GraphCanvas.h"
+#include "LevelCrossing.h"
 #include "LocaleNumberText.h"
+#include "Slope.h"
 
 #include <QApplication>
 #include <QImage>
@@ -77,6 +81,84 @@ void BM_GraphPanFrame(benchmark::State& state, const QString& expression)
         canvas.render(&image);
     }
 }
+
+// An expression compiled as the graph's thread compiles it, read as the report reads it.
+struct Curve {
+    explicit Curve(const std::u16string& expression) : compiled(translate(expression, refusal).value().postfix, false)
+    {
+    }
+    graph::ValueAt single()
+    {
+        return [this](float x) { return valueAt(compiled, x); };
+    }
+    graph::ValueAtDouble wide()
+    {
+        return [this](double x) { return valueAtDouble(compiled, x); };
+    }
+    std::u16string refusal;
+    CompiledPostfix compiled;
+};
+
+constexpr plot::Span FirstView{-10.0, 10.0};
+constexpr plot::Span ViewYs{-6.3, 6.3};
+
+// The next intersection of 2cos(x^2)/x from x = 0.5 to the right, with x/4 (found a column away)
+// and with 5, which it never meets there: the whole search, 100 view widths.
+void BM_Intersection(benchmark::State& state, const std::u16string& other)
+{
+    Curve f(u"2cos(x^2)/x");
+    Curve g(other);
+    for (auto _ : state) {
+        graph::IntersectionSearch search(f.single(), g.single(), 0.5f, 1, FirstView, ViewYs, 640, 480);
+        while (search.step(640) == graph::IntersectionSearch::State::Searching) {
+        }
+        benchmark::DoNotOptimize(search.found());
+    }
+}
+
+// The next x from 0.5 to the right where 2cos(x^2)/x reaches 5, which it never does there: the
+// whole search, 100 view widths.
+void BM_LevelSearch(benchmark::State& state)
+{
+    Curve f(u"2cos(x^2)/x");
+    for (auto _ : state) {
+        graph::IntersectionSearch search = graph::levelSearch(f.single(), 5.0f, 0.5f, 1, FirstView, ViewYs, 640, 480);
+        while (search.step(640) == graph::IntersectionSearch::State::Searching) {
+        }
+        benchmark::DoNotOptimize(search.found());
+    }
+}
+
+// Every x of the first view where 2cos(x^2)/x reaches 0.5, for marking them.
+void BM_LevelCrossings(benchmark::State& state)
+{
+    Curve f(u"2cos(x^2)/x");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(graph::levelCrossingsIn(f.single(), 0.5f, FirstView, ViewYs, 640, 480));
+}
+
+// The area under 2cos(x^2)/x over the first view (it diverges at 0), and from 0.5 to 10.
+void BM_Area(benchmark::State& state, double from)
+{
+    Curve f(u"2cos(x^2)/x");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(graph::areaOf(f.wide(), from, FirstView.to));
+}
+
+void BM_Slope(benchmark::State& state)
+{
+    Curve f(u"2cos(x^2)/x");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(graph::slopeAt(f.wide(), 1.0));
+}
+
+BENCHMARK_CAPTURE(BM_Intersection, 2cos_x2_over_x_and_x_over_4, u"x/4")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Intersection, 2cos_x2_over_x_and_5_none, u"5")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelSearch)->Name("BM_LevelSearch/2cos_x2_over_x_at_5_none")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LevelCrossings)->Name("BM_LevelCrossings/2cos_x2_over_x_at_0.5")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Area, 2cos_x2_over_x_over_the_view, -10.0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Area, 2cos_x2_over_x_from_0.5, 0.5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Slope)->Name("BM_Slope/2cos_x2_over_x_at_1")->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_GraphRedraw, 2cos_x2_over_x, QStringLiteral("2cos(x^2)/x"))
     ->Unit(benchmark::kMillisecond)
