@@ -11,9 +11,14 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusVariant>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 
 namespace pellitor {
 
@@ -30,6 +35,14 @@ QAccessibleInterface* interfaceAt(const QString& path)
     bool number = false;
     const QAccessible::Id id = path.mid(BridgePath.size() + 1).toUInt(&number);
     return number ? QAccessible::accessibleInterface(id) : nullptr;
+}
+
+// As interfaceAt, and the application itself, which a reader asks for the object at a point.
+QAccessibleInterface* objectAt(const QString& path)
+{
+    if (path == BridgePath + QStringLiteral("/root"))
+        return QAccessible::queryAccessibleInterface(QCoreApplication::instance());
+    return interfaceAt(path);
 }
 
 // The bridge registers itself when accessibility turns on; the guard takes its place and passes
@@ -114,6 +127,88 @@ bool takesEdits(QAccessibleInterface* iface)
 {
     const QAccessible::State state = iface->state();
     return state.editable && !state.readOnly && !unreachable(iface);
+}
+
+// Two of AT-SPI's coordinate types: on the screen, and relative to the top-level window. The bridge
+// reads the third, relative to the parent, as one of these, which one depending on the call.
+enum Coordinates : uint { Screen = 0, Window = 1 };
+
+// Qt's logical pixels and the screen's. With a scale factor on X11 (QT_SCALE_FACTOR, or the
+// screen's own) one of Qt's pixels is factor screen pixels wide, counted from the screen's top-left
+// corner, which keeps its place. The bridge hands on Qt's rectangles and takes points as Qt's.
+// A Wayland compositor's coordinates are Qt's own: nothing to scale there.
+struct Scale {
+    qreal factor = 1;
+    QPoint origin;
+
+    bool isOne() const { return qFuzzyCompare(factor, 1.0); }
+    QRect toScreen(const QRect& rect) const
+    {
+        if (rect == QRect()) // no rectangle, as the bridge gives it for a character outside the text
+            return rect;
+        return {origin + (rect.topLeft() - origin) * factor, rect.size() * factor};
+    }
+    // The Qt pixel that covers a screen pixel (rounding down, so that an object's last screen
+    // pixel is still in it); a screen point counts from the screen's corner, a relative one from 0.
+    QPoint toLogical(const QPoint& point, bool onScreen) const
+    {
+        const QPoint from = onScreen ? origin : QPoint();
+        const auto down = [this](int value, int start) {
+            const double logical = start + std::floor((double(value) - start) / factor);
+            return int(std::clamp(logical, double(INT_MIN), double(INT_MAX)));
+        };
+        return {down(point.x(), from.x()), down(point.y(), from.y())};
+    }
+};
+
+// The scale of the screen that the object's top-level window is on; on X11 a window's device
+// pixel ratio is the screen's scale factor. An object with no window (the application) takes the
+// primary screen's.
+Scale scaleOf(QAccessibleInterface* iface)
+{
+    if (QGuiApplication::platformName().startsWith(u"wayland"))
+        return {};
+    QWindow* window = nullptr;
+    for (QAccessibleInterface* up = iface; up && !window; up = up->parent())
+        window = up->window();
+    const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    return {window ? window->devicePixelRatio() : screen->devicePixelRatio(), screen->geometry().topLeft()};
+}
+
+// The top-level window that the bridge measures window coordinates from: the first window or
+// dialog up from the object, or what sits right under the application.
+QAccessibleInterface* topLevelOf(QAccessibleInterface* iface)
+{
+    const QAccessibleInterface* application = QAccessible::queryAccessibleInterface(QCoreApplication::instance());
+    while (iface && iface->role() != QAccessible::Window && iface->role() != QAccessible::Dialog
+           && iface->parent() != application)
+        iface = iface->parent();
+    return iface;
+}
+
+// The object's extents in the screen's pixels by the bridge's rules: relative to the top-level
+// window for any coordinate type but the screen's, where the bridge moves the left and top edges
+// alone (the size grows by the window's place; kept, so that the answers at every scale are the
+// bridge's at 1).
+QRect componentExtents(QAccessibleInterface* iface, const Scale& scale, uint coordinates)
+{
+    QRect extents = scale.toScreen(iface->rect());
+    QAccessibleInterface* window = coordinates == Screen ? nullptr : topLevelOf(iface);
+    if (window)
+        extents.setTopLeft(extents.topLeft() - scale.toScreen(window->rect()).topLeft());
+    return extents;
+}
+
+// A text's extents in the screen's pixels by the bridge's rules: the window's coordinates
+// relative to the top-level window, any other type as the screen's.
+QList<QVariant> textExtents(QAccessibleInterface* iface, const Scale& scale, QRect rect, uint coordinates)
+{
+    rect = scale.toScreen(rect);
+    if (QAccessibleInterface* window = coordinates == Window ? topLevelOf(iface) : nullptr)
+        rect.translate(-scale.toScreen(window->rect()).topLeft());
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 class ActivationObserver final : public QAccessible::ActivationObserver {
@@ -223,6 +318,70 @@ std::optional<QDBusMessage> TextBridgeGuard::answered(const QDBusMessage& messag
     return std::nullopt;
 }
 
+std::optional<QDBusMessage> TextBridgeGuard::inScreenPixels(const QDBusMessage& message)
+{
+    QAccessibleInterface* iface = objectAt(message.path());
+    const Scale scale = iface ? scaleOf(iface) : Scale();
+    if (scale.isOne())
+        return std::nullopt;
+    const QList<QVariant> arguments = message.arguments();
+    const QString member = message.member();
+    if (message.interface() == u"org.a11y.atspi.Component") {
+        if (member == u"GetSize") {
+            const QSize size = scale.toScreen(iface->rect()).size();
+            return message.createReply(QList<QVariant>{size.width(), size.height()});
+        }
+        if (arguments.size() != 1 || (member != u"GetExtents" && member != u"GetPosition"))
+            return std::nullopt;
+        const QRect extents = componentExtents(iface, scale, arguments[0].toUInt());
+        if (member == u"GetPosition")
+            return message.createReply(QList<QVariant>{extents.x(), extents.y()});
+        return message.createReply(QVariant::fromValue(extents)); // (iiii): x, y, width, height
+    }
+    QAccessibleTextInterface* text = iface->textInterface();
+    if (message.interface() != u"org.a11y.atspi.Text" || !text)
+        return std::nullopt;
+    if (member == u"GetCharacterExtents" && arguments.size() == 2)
+        return message.createReply(
+            textExtents(iface, scale, text->characterRect(arguments[0].toInt()), arguments[1].toUInt()));
+    if (member != u"GetRangeExtents" || arguments.size() != 3)
+        return std::nullopt;
+    // (start, end, coordinate type), clamped as for the bridge; the union of the characters'
+    // rectangles from start to end, both included, as the bridge builds it.
+    const QList<QVariant> range = clamped(message).value_or(arguments);
+    const int start = range[0].toInt();
+    const int end = range[1].toInt() == -1 ? text->characterCount() : range[1].toInt();
+    if (end <= start)
+        return message.createReply(QList<QVariant>{-1, -1, 0, 0});
+    QRect rect;
+    for (int i = start; i <= end; ++i)
+        rect |= text->characterRect(i);
+    return message.createReply(textExtents(iface, scale, rect, range[2].toUInt()));
+}
+
+std::optional<QList<QVariant>> TextBridgeGuard::inLogicalPixels(const QDBusMessage& message)
+{
+    // (x, y, coordinate type)
+    const QString member = message.member();
+    QList<QVariant> arguments = message.arguments();
+    const bool component = message.interface() == u"org.a11y.atspi.Component"
+                           && (member == u"Contains" || member == u"GetAccessibleAtPoint");
+    const bool text = message.interface() == u"org.a11y.atspi.Text" && member == u"GetOffsetAtPoint";
+    QAccessibleInterface* iface = (component || text) && arguments.size() == 3 ? objectAt(message.path()) : nullptr;
+    const Scale scale = iface ? scaleOf(iface) : Scale();
+    if (scale.isOne())
+        return std::nullopt;
+    // The bridge reads a point relative to the window for Contains in any coordinates but the
+    // screen's, as it measures extents; for the other two in the window's only (and one relative
+    // to the parent as on the screen).
+    const uint coordinates = arguments[2].toUInt();
+    const bool relative = member == u"Contains" ? coordinates != Screen : coordinates == Window;
+    const QPoint point = scale.toLogical({arguments[0].toInt(), arguments[1].toInt()}, !relative);
+    arguments[0] = point.x();
+    arguments[1] = point.y();
+    return arguments;
+}
+
 QString TextBridgeGuard::introspect(const QString& path) const
 {
     return m_bridge ? m_bridge->introspect(path) : QString();
@@ -232,11 +391,16 @@ bool TextBridgeGuard::handleMessage(const QDBusMessage& message, const QDBusConn
 {
     if (!m_bridge)
         return false;
-    if (const std::optional<QDBusMessage> reply = answered(message)) {
+    std::optional<QDBusMessage> reply = answered(message);
+    if (!reply)
+        reply = inScreenPixels(message);
+    if (reply) {
         connection.send(*reply);
         return true;
     }
-    const std::optional<QList<QVariant>> arguments = clamped(message);
+    std::optional<QList<QVariant>> arguments = clamped(message);
+    if (!arguments)
+        arguments = inLogicalPixels(message);
     if (!arguments)
         return m_bridge->handleMessage(message, connection);
     QDBusMessage call = message;

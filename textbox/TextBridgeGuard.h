@@ -6,7 +6,9 @@
 // answered here instead, as the state is: the character at an offset (the bridge gives the first
 // byte of its UTF-8, sign-extended), the ranges within a rectangle (never answered), an action
 // (true even when refused), an added selection (false although made), and an edit of a text that
-// takes none (the bridge makes it). Every other call passes unchanged.
+// takes none (the bridge makes it). Where Qt's pixels are not the screen's (a scale factor on X11),
+// the extents of objects and texts are answered here in the screen's pixels, and the points that
+// come in reach the bridge in Qt's. Every other call passes unchanged.
 #pragma once
 
 #include <QDBusVirtualObject>
@@ -37,6 +39,14 @@ public:
     // false, doing nothing, when the text takes no edits (not editable, read-only, disabled, or
     // behind a modal window).
     static std::optional<QDBusMessage> answered(const QDBusMessage& message);
+    // Where the object's screen is scaled: the reply to a call for extents in the screen's pixels
+    // (Component GetExtents, GetPosition, GetSize; Text GetCharacterExtents, GetRangeExtents),
+    // by the bridge's rules for the coordinate types.
+    static std::optional<QDBusMessage> inScreenPixels(const QDBusMessage& message);
+    // Where the object's screen is scaled: the arguments of a call with a point in the screen's
+    // pixels (Component Contains, GetAccessibleAtPoint; Text GetOffsetAtPoint) with the point in
+    // Qt's, as the bridge takes it.
+    static std::optional<QList<QVariant>> inLogicalPixels(const QDBusMessage& message);
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

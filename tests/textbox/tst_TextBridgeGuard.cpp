@@ -8,10 +8,14 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
+#include <array>
 #include <climits>
+#include <string_view>
 
 using namespace pellitor;
 
@@ -61,6 +65,26 @@ QDBusMessage call(const QString& path, const char* interface, const char* member
                                                           QString::fromLatin1(member));
     message.setArguments(arguments);
     return message;
+}
+
+// The scale factor the test runs at (QT_SCALE_FACTOR; CTest runs it at 1, and at 3 on a screen
+// whose corner is not at (0, 0)), and that corner, which keeps its place in the screen's pixels.
+int scaleFactor()
+{
+    return std::max(1, qEnvironmentVariableIntValue("QT_SCALE_FACTOR"));
+}
+
+QPoint corner()
+{
+    return QGuiApplication::primaryScreen()->geometry().topLeft();
+}
+
+// The box's window with its client area 100 by 50 of Qt's pixels from the screen's corner.
+void placeAt100x50(Box& box)
+{
+    box.window.setGeometry(QRect(corner() + QPoint(100, 50), box.window.size()));
+    QTRY_COMPARE(box.window.mapToGlobal(QPoint()), corner() + QPoint(100, 50));
+    QCOMPARE(box.window.devicePixelRatio(), qreal(scaleFactor())); // the factor took
 }
 
 // The union of the characters' rectangles over [start, end], as the bridge builds it.
@@ -238,6 +262,124 @@ private slots:
         QCOMPARE(bridge.received.size(), 1);
         QCOMPARE(bridge.received[0].arguments(), arguments);
         QCOMPARE(guard.introspect(box.path()), "<node/>");
+    }
+
+    // At a scale, extents in the screen's pixels by the bridge's rules (any coordinates but the
+    // screen's relative to the window, where a component's left and top edges alone move); at 1
+    // none answered here. The box is at (6, 23) in the window, 387 by 22.
+    void screenPixels_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QList<QVariant>>("arguments");
+        QTest::addColumn<QList<QVariant>>("reply");
+        const int s = scaleFactor();
+        const QPoint window = corner() + s * QPoint(100, 50);
+        const QRect box(window + s * QPoint(6, 23), s * QSize(387, 22));
+        const QRect inWindow(s * QPoint(6, 23), box.bottomRight());
+        const auto row = [](const char* name, const char* call, const QList<QVariant>& arguments,
+                            const QList<QVariant>& reply) { QTest::newRow(name) << call << arguments << reply; };
+        row("on the screen", "Component.GetExtents", {0u}, {box});
+        row("in the window", "Component.GetExtents", {1u}, {inWindow});
+        row("in the parent, as in the window", "Component.GetExtents", {2u}, {inWindow});
+        row("a position in the window", "Component.GetPosition", {1u}, {s * 6, s * 23});
+        row("a size", "Component.GetSize", {}, {s * 387, s * 22});
+        row("no character, in the window", "Text.GetCharacterExtents", {99, 1u}, {-window.x(), -window.y(), 0, 0});
+        row("an empty range", "Text.GetRangeExtents", {2, 1, 1u}, {-1, -1, 0, 0});
+    }
+    void screenPixels()
+    {
+        QFETCH(QString, call);
+        QFETCH(QList<QVariant>, arguments);
+        QFETCH(QList<QVariant>, reply);
+        Box box("12");
+        placeAt100x50(box);
+        const std::optional<QDBusMessage> answer = TextBridgeGuard::inScreenPixels(
+            ::call(box.path(), qPrintable("org.a11y.atspi." + call.section('.', 0, 0)),
+                   qPrintable(call.section('.', 1)), arguments));
+        QCOMPARE(answer.has_value(), scaleFactor() != 1);
+        if (answer)
+            QCOMPARE(answer->arguments(), reply);
+    }
+
+    // The characters' extents: Qt's rectangles scaled from the screen's corner, moved by the
+    // window's place in the window's coordinates alone; a range's the union of its characters',
+    // its ends clamped.
+    void characterExtents()
+    {
+        Box box("12+3");
+        placeAt100x50(box);
+        const int s = scaleFactor();
+        QAccessibleTextInterface* text = box.iface()->textInterface();
+        for (const uint coordinates : {0u, 1u, 2u}) {
+            const QPoint origin = coordinates == 1 ? corner() + s * QPoint(100, 50) : QPoint();
+            const auto expected = [&](const QRect& rect) {
+                const QRect moved(corner() + s * (rect.topLeft() - corner()) - origin, s * rect.size());
+                return QList<QVariant>{moved.x(), moved.y(), moved.width(), moved.height()};
+            };
+            // the end's character counts: "+" of "1[2+]3" too
+            for (const auto [start, end, first, last] :
+                 {std::array{0, -1, 0, 4}, {INT_MIN, INT_MAX, 0, 4}, {1, 2, 1, 2}}) {
+                const auto answer = TextBridgeGuard::inScreenPixels(
+                    call(box.path(), "org.a11y.atspi.Text", "GetRangeExtents", {start, end, coordinates}));
+                QCOMPARE(answer.has_value(), s != 1);
+                if (answer)
+                    QCOMPARE(answer->arguments(), expected(extents(text, first, last)));
+            }
+            const auto answer = TextBridgeGuard::inScreenPixels(
+                call(box.path(), "org.a11y.atspi.Text", "GetCharacterExtents", {2, coordinates}));
+            if (answer)
+                QCOMPARE(answer->arguments(), expected(text->characterRect(2)));
+        }
+    }
+
+    // At a scale, a point in the screen's pixels reaches the bridge as the Qt pixel that covers it,
+    // counted from the screen's corner, or from the window's where the bridge reads it as relative
+    // to the window; at 1 as it came. Each point is the last screen pixel of its Qt pixel.
+    void logicalPoints_data()
+    {
+        QTest::addColumn<QString>("object");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QList<QVariant>>("arguments");
+        QTest::addColumn<QPoint>("passed");
+        const int s = scaleFactor();
+        const auto row = [s](const char* name, const char* object, const char* call, QPoint at, uint coordinates) {
+            const QPoint from = coordinates == 0 || (coordinates == 2 && std::string_view(call) != "Component.Contains")
+                                    ? corner()
+                                    : QPoint();
+            const QPoint device = from + s * at + QPoint(s - 1, s - 1);
+            QTest::newRow(name) << object << call << QList<QVariant>{device.x(), device.y(), coordinates} << from + at;
+        };
+        row("the box's corner, on the screen", "box", "Component.Contains", {106, 73}, 0);
+        row("its last pixel", "box", "Component.Contains", {492, 94}, 0);
+        row("relative to the window", "box", "Component.Contains", {6, 23}, 1);
+        row("left of the window: rounded down", "box", "Component.Contains", {-1, -1}, 1);
+        row("in the parent, as in the window", "box", "Component.Contains", {6, 23}, 2);
+        row("in the window's parent, as on the screen", "window", "Component.GetAccessibleAtPoint", {106, 73}, 2);
+        row("the application's", "application", "Component.GetAccessibleAtPoint", {106, 73}, 0);
+        row("a text's, in the window", "box", "Text.GetOffsetAtPoint", {9, 30}, 1);
+        row("a text's, in its parent, as on the screen", "box", "Text.GetOffsetAtPoint", {115, 80}, 2);
+    }
+    void logicalPoints()
+    {
+        QFETCH(QString, object);
+        QFETCH(QString, call);
+        QFETCH(QList<QVariant>, arguments);
+        QFETCH(QPoint, passed);
+        Box box("12");
+        placeAt100x50(box);
+        FakeBridge bridge;
+        TextBridgeGuard guard(&bridge);
+        const QString path = object == "box" ? box.path()
+                             : object == "window"
+                                 ? QStringLiteral("/org/a11y/atspi/accessible/%1")
+                                       .arg(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&box.window)))
+                                 : QStringLiteral("/org/a11y/atspi/accessible/root");
+        const QDBusMessage message = ::call(path, qPrintable("org.a11y.atspi." + call.section('.', 0, 0)),
+                                            qPrintable(call.section('.', 1)), arguments);
+        QCOMPARE(TextBridgeGuard::inLogicalPixels(message).has_value(), scaleFactor() != 1);
+        QVERIFY(guard.handleMessage(message, QDBusConnection(QStringLiteral("none"))));
+        QCOMPARE(bridge.received.size(), 1);
+        QCOMPARE(bridge.received[0].arguments(), (QList<QVariant>{passed.x(), passed.y(), arguments[2]}));
     }
 };
 
