@@ -99,7 +99,9 @@ std::variant<KronrodPiece, double> kronrodRule(const ValueAtDouble& value, doubl
         error = spread * std::min(1.0, std::pow(200.0 * error / spread, 1.5));
     error = std::max(error, 50.0 * DBL_EPSILON * absolute);
     const double inward[5] = {ys[20], ys[19], ys[18], ys[17], ys[16]};
-    error += hiddenAtEnd(ys, value(from), width) + hiddenAtEnd(inward, value(to), width);
+    // y one double inside each end: a piece that ends at a jump has its end on the jump's far side.
+    error += hiddenAtEnd(ys, value(std::nextafter(from, to)), width)
+             + hiddenAtEnd(inward, value(std::nextafter(to, from)), width);
     return KronrodPiece{from, to, kronrodSum * half, error, absolute};
 }
 
