@@ -38,6 +38,7 @@ TEST(Area, WithinItsErrorEstimate)
         {u"sin(x)/x", false, -1.0, 1.0, 1.8921661407343660},               // 2 Si(1); no value at 0 alone
         {u"sin(x-1/3)/(x-1/3)", false, 0.0, 2.0 / 3, 0.66256513186037685}, // likewise, at a node of the rule
         {u"int(x)", false, 0.0, 3.5, 4.5},
+        {u"int(x)", false, -100.0, 100.0, -100.0}, // 200 pieces that end at jumps
         // steps and corners that the 21 nodes of one piece can miss
         {u"int(x)", false, -4.94440031, 4.58837032, ofInt(4.58837032) - ofInt(-4.94440031)},
         {u"int(x)", false, 3.45173383, 7.44132662, ofInt(7.44132662) - ofInt(3.45173383)},
