@@ -17,8 +17,9 @@ GraphActions::GraphActions(QWidget* window)
       zoomOut(make(QStringLiteral("actZoomOut"), tr("Zoom &Out"))),
       viewRange(make(QStringLiteral("actViewRange"), tr("&View Range..."))),
       equalScales(make(QStringLiteral("actEqualScales"), tr("&Equal Scales"))),
-      help(make(QStringLiteral("actHelp"), tr("&Help"))), close(make(QStringLiteral("actClose"), tr("Close"))),
-      m_menu(new QMenu(window))
+      pin(make(QStringLiteral("actPin"), tr("P&in Curve"))), help(make(QStringLiteral("actHelp"), tr("&Help"))),
+      close(make(QStringLiteral("actClose"), tr("Close"))), m_menu(new QMenu(window)),
+      m_curves(new QMenu(tr("Pinned &Curves"), m_menu))
 {
     copy->setShortcut(QKeySequence::Copy);
     save->setShortcut(QKeySequence::Save);
@@ -31,6 +32,8 @@ GraphActions::GraphActions(QWidget* window)
     zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     help->setShortcut(QKeySequence::HelpContents);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    pin->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    m_curves->setObjectName(QStringLiteral("curvesMenu"));
     equalScales->setCheckable(true);
     m_menu->setObjectName(QStringLiteral("graphMenu"));
     m_menu->addActions({copy, save, print});
@@ -38,6 +41,9 @@ GraphActions::GraphActions(QWidget* window)
     m_menu->addActions({back, forward, reset, fitY, zoomIn, zoomOut});
     m_menu->addSeparator();
     m_menu->addActions({viewRange, equalScales});
+    m_menu->addSeparator();
+    m_menu->addAction(pin);
+    m_menu->addMenu(m_curves);
     m_menu->addSeparator();
     m_menu->addAction(help);
 }

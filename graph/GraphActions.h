@@ -28,16 +28,20 @@ public:
     QAction* const zoomOut;
     QAction* const viewRange;
     QAction* const equalScales; // checkable
+    QAction* const pin;
     QAction* const help;
     QAction* const close; // Ctrl+W; not in the menu, as in other windows' context menus
 
     // The menu, in the order the user meets it, separated into groups.
     QMenu* menu() const { return m_menu; }
+    // Its submenu of the pinned curves, filled as the menu opens.
+    QMenu* curves() const { return m_curves; }
 
 private:
     QAction* make(const QString& name, const QString& text);
 
     QMenu* m_menu;
+    QMenu* m_curves;
 };
 
 } // namespace pellitor::graph

@@ -68,6 +68,7 @@ void GraphCanvas::requestCurve(bool shownYs)
 {
     GraphRequest request;
     request.inputs = m_inputs;
+    request.pinned = m_curves.request();
     request.xs = m_viewport.xs();
     m_askedShownYs = shownYs || !m_viewport.followsCurve();
     if (m_askedShownYs)
@@ -87,7 +88,7 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
         m_drawn = m_curve;
     if (m_curve->serial == m_requested && !refused && m_curve->anyValue)
         m_viewport.takeCurveRange(m_curve->ys);
-    m_trace.setCurve(refused ? nullptr : m_curve.get());
+    readTracedCurve();
     // A refused text reads nothing: no y of another expression stays in the readout.
     if (!m_trace.readable())
         showReadout(QString());
@@ -184,8 +185,93 @@ plot::PlotPicture GraphCanvas::picture(const plot::Size& size, const plot::PlotS
     if (const std::shared_ptr<const GraphCurve>& shown = shownCurve()) {
         picture.pieces = std::shared_ptr<const plot::Pieces>(shown, &shown->pieces);
         picture.dimmed = shown != m_curve;
+        m_curves.fill(picture, m_curve, shown->expression);
     }
     return picture;
+}
+
+// The trace reads the shown curve that PageUp and PageDown chose: a pinned one, or the live one
+// (nothing while its text is refused), named where several curves show.
+void GraphCanvas::readTracedCurve()
+{
+    const bool refused = m_curve && !m_curve->refusal.empty();
+    const std::size_t traced = m_curves.traced();
+    if (m_curve && !m_curves.tracesLive() && traced < m_curve->pinned.size())
+        m_trace.setExpression(m_curve->pinned[traced].postfix, m_curve->pinned[traced].degrees);
+    else
+        m_trace.setCurve(refused ? nullptr : m_curve.get());
+    const bool several = m_curve && !m_curve->pinned.empty();
+    m_trace.setName(several ? CurveSet::name(traced) : QString());
+}
+
+bool GraphCanvas::curveKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool pinned = !m_curves.tracesLive();
+    if (event->key() == Qt::Key_D && modifiers == Qt::ControlModifier) {
+        pinLive();
+    } else if ((event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) && modifiers == Qt::NoModifier) {
+        m_curves.step(event->key() == Qt::Key_PageUp ? 1 : -1);
+        curvesChanged(false);
+    } else if (event->key() == Qt::Key_Delete && modifiers == Qt::NoModifier && pinned) {
+        removePin(pinIndex(m_curves.traced()));
+    } else if (event->key() == Qt::Key_H && modifiers == Qt::ControlModifier && pinned) {
+        setPinShown(pinIndex(m_curves.traced()), false);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void GraphCanvas::pinLive()
+{
+    if (!m_curve || !m_curve->refusal.empty()) {
+        emit viewNote(tr("Only a curve that is drawn can be pinned."));
+        return;
+    }
+    if (!m_curves.pin(*m_inputs)) {
+        emit viewNote(tr("The graph shows %1 curves at most.").arg(plot::MostCurves));
+        return;
+    }
+    curvesChanged(true);
+}
+
+void GraphCanvas::setPinShown(std::size_t pin, bool shown)
+{
+    m_curves.setShown(pin, shown);
+    curvesChanged(true);
+}
+
+void GraphCanvas::removePin(std::size_t pin)
+{
+    m_curves.remove(pin);
+    curvesChanged(true);
+}
+
+std::size_t GraphCanvas::pinIndex(std::size_t shown) const
+{
+    const std::vector<CurveSet::Pin>& pins = m_curves.pins();
+    for (std::size_t i = 0, n = 0; i < pins.size(); ++i) {
+        if (pins[i].shown && n++ == shown)
+            return i;
+    }
+    return pins.size();
+}
+
+// The curves or the traced one changed: a new drawing where the curves did, and the trace reads
+// the traced curve at its x.
+void GraphCanvas::curvesChanged(bool redraw)
+{
+    if (redraw)
+        requestCurve();
+    readTracedCurve();
+    if (m_traceX && m_traced && m_trace.readable())
+        moveTrace(*m_traceX, false);
+    else if (!m_trace.readable())
+        showReadout(QString());
+    update();
+    describe();
+    emit curvesEdited();
 }
 
 QRectF GraphCanvas::frame() const
@@ -398,7 +484,7 @@ void GraphCanvas::moved(GraphViewport::Move move)
 
 void GraphCanvas::keyPressEvent(QKeyEvent* event)
 {
-    if (soundKey(event) || traceKey(event) || m_navigator->key(event))
+    if (soundKey(event) || curveKey(event) || traceKey(event) || m_navigator->key(event))
         return;
     // The Menu key and Shift+F10 open the context menu under the trace's point, or the frame's top left.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;

@@ -5,6 +5,7 @@
 // evaluates nothing and copies no curve.
 #pragma once
 
+#include "CurveSet.h"
 #include "GraphComputation.h"
 #include "GraphSound.h"
 #include "GraphTrace.h"
@@ -76,6 +77,11 @@ public:
     ViewNavigator* navigator() const { return m_navigator; }
     // Home: the first view for the angle unit.
     void resetView();
+    // The pinned curves (Ctrl+D pins the live one; Delete removes, Ctrl+H hides the traced one).
+    const CurveSet& curves() const { return m_curves; }
+    void pinLive();
+    void setPinShown(std::size_t pin, bool shown);
+    void removePin(std::size_t pin);
 
     QSize sizeHint() const override { return {640, 400}; }
     QSize minimumSizeHint() const override { return {240, 140}; }
@@ -96,6 +102,8 @@ signals:
     void typingX(const QString& text);
     // The context menu, at globalPos: a right click, the Menu key or Shift+F10.
     void menuAsked(const QPoint& globalPos);
+    // A curve was pinned, shown, hidden or removed, or the trace moved to another curve.
+    void curvesEdited();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -137,6 +145,11 @@ private:
     void paintFocus(QPainter& painter) const;
     // The trace's keys; false for a key they leave alone.
     bool traceKey(const QKeyEvent* event);
+    bool curveKey(const QKeyEvent* event);
+    void readTracedCurve();
+    // The place among all pins of the n-th shown one.
+    std::size_t pinIndex(std::size_t shown) const;
+    void curvesChanged(bool redraw);
     bool soundKey(const QKeyEvent* event);
     void sweepWhenDrawn();
     SoundPoint tracedSound();
@@ -155,6 +168,7 @@ private:
 
     const platform::NumberText& m_numbers;
     GraphViewport m_viewport;
+    CurveSet m_curves;
     std::shared_ptr<const GraphInputs> m_inputs = std::make_shared<const GraphInputs>();
     std::shared_ptr<const GraphCurve> m_curve;
     // The latest curve that was drawn: while the text is refused it stays, dimmed.

@@ -21,8 +21,11 @@ GraphTrace::GraphTrace(const platform::NumberText& numbers, MessageTranslator tr
 
 void GraphTrace::setCurve(const GraphCurve* curve)
 {
-    const std::u16string postfix = curve && curve->refusal.empty() ? curve->postfix : std::u16string();
-    const bool degrees = curve && curve->degrees;
+    setExpression(curve && curve->refusal.empty() ? curve->postfix : std::u16string(), curve && curve->degrees);
+}
+
+void GraphTrace::setExpression(const std::u16string& postfix, bool degrees)
+{
     if (postfix == m_postfix && degrees == m_degrees)
         return;
     cancelSearch();
@@ -48,7 +51,8 @@ void GraphTrace::moveTo(float x, std::optional<double> pixel)
 
 QString GraphTrace::readout() const
 {
-    const QString at = tr("x = %1").arg(m_pixel ? m_texts.x(m_x, *m_pixel) : m_texts.x(m_x));
+    const QString at = (m_name.isEmpty() ? QString() : m_name + QStringLiteral(": "))
+                       + tr("x = %1").arg(m_pixel ? m_texts.x(m_x, *m_pixel) : m_texts.x(m_x));
     switch (m_reading.outcome) {
     case Evaluation::Outcome::Value: return at + QStringLiteral("   ") + tr("y = %1").arg(m_texts.y(m_reading.value));
     case Evaluation::Outcome::CannotCalculate: return at + QStringLiteral("   ") + tr("Can not calculate");

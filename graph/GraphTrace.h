@@ -32,6 +32,11 @@ public:
 
     // The drawing whose expression is read; nullptr or a refused one reads nothing.
     void setCurve(const GraphCurve* curve);
+    // A postfix text read in the angle unit; an empty one reads nothing.
+    void setExpression(const std::u16string& postfix, bool degrees);
+    // The name of the curve read, in front of the readout where several curves show ("y2"); none
+    // where one does.
+    void setName(const QString& name) { m_name = name; }
     bool readable() const { return !m_postfix.empty(); }
 
     // Reads what the report gives at x, for reading() and readout() until the next move; pixel,
@@ -67,6 +72,7 @@ private:
     ReadoutNumbers m_texts;
     MessageTranslator m_translateMessage;
     std::u16string m_postfix;
+    QString m_name;
     bool m_degrees = false;
     std::unique_ptr<CompiledPostfix> m_compiled;
     float m_x = 0.0f;

@@ -122,6 +122,7 @@ void GraphWindow::connectActions()
     connect(m_actions->equalScales, &QAction::toggled, view, &ViewNavigator::setEqualScales);
     connect(m_actions->help, &QAction::triggered, this, &GraphWindow::helpAsked);
     connect(m_actions->close, &QAction::triggered, this, &QWidget::close);
+    connect(m_actions->pin, &QAction::triggered, m_canvas, &GraphCanvas::pinLive);
     connect(m_canvas, &GraphCanvas::menuAsked, this, &GraphWindow::showMenu);
 }
 
@@ -133,7 +134,26 @@ void GraphWindow::showMenu(const QPoint& globalPos)
     m_actions->reset->setEnabled(!viewport.first());
     m_actions->fitY->setEnabled(!viewport.followsCurve());
     m_actions->equalScales->setChecked(viewport.equalScales());
+    fillCurvesMenu();
     m_actions->menu()->popup(globalPos);
+}
+
+// Each pinned curve with whether it shows, and a way to remove it.
+void GraphWindow::fillCurvesMenu()
+{
+    QMenu* menu = m_actions->curves();
+    menu->clear();
+    const std::vector<CurveSet::Pin>& pins = m_canvas->curves().pins();
+    menu->setEnabled(!pins.empty());
+    for (std::size_t i = 0; i < pins.size(); ++i) {
+        const QString expression = shortenedInTheMiddle(pins[i].inputs->expression, 60);
+        QMenu* curve = menu->addMenu(expression);
+        QAction* shown = curve->addAction(tr("&Shown"));
+        shown->setCheckable(true);
+        shown->setChecked(pins[i].shown);
+        connect(shown, &QAction::toggled, m_canvas, [this, i](bool on) { m_canvas->setPinShown(i, on); });
+        connect(curve->addAction(tr("&Remove")), &QAction::triggered, m_canvas, [this, i] { m_canvas->removePin(i); });
+    }
 }
 
 void GraphWindow::askViewRange()

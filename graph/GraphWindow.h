@@ -63,6 +63,7 @@ private:
     void connectActions();
     // Enables the actions that apply to the view as it is, and shows the menu at globalPos.
     void showMenu(const QPoint& globalPos);
+    void fillCurvesMenu();
     // At most what the screen shows: a window larger than every screen costs and shows nothing more.
     void boundByScreens();
     void updateStatus();

@@ -23,6 +23,11 @@ struct CurveShape {
 CurveShape shapeCurve(const Curves& curves, const Span& xs, const std::optional<Span>& ys, const Size& size,
                       std::stop_token stop = {});
 
+// Several curves in one picture: their shapes in the order given, all with the range ys or else
+// the automatic range of all their values together; a curve without a value in view has none.
+std::vector<CurveShape> shapeCurves(const std::vector<Curves>& curves, const Span& xs, const std::optional<Span>& ys,
+                                    const Size& size, std::stop_token stop = {});
+
 // Whether a curve has a line to draw: a piece of one point is none.
 bool drawsALine(const CurveShape& shape);
 

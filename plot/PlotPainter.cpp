@@ -416,11 +416,11 @@ private:
 
 // The curve's pieces simplified, in the picture's pixels; the segments that are bars go to bars,
 // and barOf says which they are.
-std::vector<std::vector<QPointF>> withBars(const Layout& layout, const QRectF& reach, Bars& bars,
+std::vector<std::vector<QPointF>> withBars(const Layout& layout, const Pieces& pieces, const QRectF& reach, Bars& bars,
                                            std::vector<std::vector<bool>>& barOf)
 {
     std::vector<std::vector<QPointF>> simplifiedPieces;
-    for (const std::vector<Point>& samples : *layout.picture.pieces) {
+    for (const std::vector<Point>& samples : pieces) {
         std::vector<QPointF> piece = simplified(layout, samples);
         std::vector<bool>& isBar = barOf.emplace_back(piece.size(), false);
         const auto rise = [&](std::size_t i) {
@@ -443,14 +443,12 @@ std::vector<std::vector<QPointF>> withBars(const Layout& layout, const QRectF& r
     return simplifiedPieces;
 }
 
-// The curve: each piece one path, cut to the frame, so that a far value never becomes a
+// A curve: each piece one path, cut to the frame, so that a far value never becomes a
 // coordinate the rasteriser must cope with.
-void paintCurve(QPainter& painter, const Layout& layout)
+void paintCurve(QPainter& painter, const Layout& layout, const Pieces& pieces, const QColor& colour)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(layout.frame);
-    const PlotColours& colours = layout.picture.style.colours;
-    const QColor colour(layout.picture.dimmed ? colours.dimmedCurve : colours.curve);
     QPen pen{colour};
     pen.setWidthF(CurveWidth * layout.scale);
     pen.setCapStyle(Qt::FlatCap);
@@ -478,11 +476,9 @@ void paintCurve(QPainter& painter, const Layout& layout)
         path.clear();
         travel = 0.0;
     };
-    if (!layout.picture.pieces)
-        return;
     // First the bars, then the strokes that they do not cover already (within a band, all).
     std::vector<std::vector<bool>> barOf; // for each segment of each piece
-    const std::vector<std::vector<QPointF>> simplifiedPieces = withBars(layout, reach, bars, barOf);
+    const std::vector<std::vector<QPointF>> simplifiedPieces = withBars(layout, pieces, reach, bars, barOf);
     for (std::size_t k = 0; k < simplifiedPieces.size(); ++k) {
         const std::vector<QPointF>& piece = simplifiedPieces[k];
         for (std::size_t i = 1; i < piece.size(); ++i) {
@@ -509,6 +505,52 @@ void paintCurve(QPainter& painter, const Layout& layout)
     bars.paint(painter);
 }
 
+// The legend of a picture of several curves, in the frame's top left corner: a line in each
+// curve's colour and its text, the further curves first and the first curve last.
+void paintLegend(QPainter& painter, const Layout& layout)
+{
+    const PlotPicture& picture = layout.picture;
+    const PlotColours& colours = picture.style.colours;
+    std::vector<std::pair<QString, QColor>> lines;
+    const auto text = [](const std::u16string& label) {
+        const std::u16string_view shown(label.data(), std::min<std::size_t>(label.size(), LongestTitle));
+        return QString::fromUtf16(shown.data(), qsizetype(shown.size()));
+    };
+    for (const PictureCurve& curve : picture.more)
+        lines.emplace_back(text(curve.label), QColor(curveColour(colours, curve.colour)));
+    lines.emplace_back(text(picture.label), QColor(picture.dimmed ? dimmedCurveColour(colours, picture.colour)
+                                                                  : curveColour(colours, picture.colour)));
+    const QFontMetricsF& metrics = layout.metrics;
+    const double gap = layout.gap;
+    const double sample = 3 * gap; // the length of each line's sample of its curve
+    const double most = std::max(0.0, layout.frame.width() / 2 - sample - 3 * gap);
+    double widest = 0.0;
+    for (auto& [label, colour] : lines) {
+        label = metrics.elidedText(label, Qt::ElideRight, most);
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    }
+    const double height = metrics.height();
+    const QRectF box(layout.frame.topLeft() + QPointF(gap, gap),
+                     QSizeF(widest + sample + 3 * gap, height * double(lines.size()) + gap));
+    painter.setClipRect(layout.frame);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(colours.grid), layout.line));
+    painter.setBrush(QColor(colours.background));
+    painter.drawRect(box);
+    painter.setFont(layout.font);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const double middle = box.top() + gap / 2 + height * (double(i) + 0.5);
+        QPen pen(lines[i].second, CurveWidth * layout.scale);
+        pen.setCapStyle(Qt::FlatCap);
+        painter.setPen(pen);
+        painter.drawLine(QPointF(box.left() + gap, middle), QPointF(box.left() + gap + sample, middle));
+        painter.setPen(QColor(colours.frame));
+        painter.drawText(QPointF(box.left() + 2 * gap + sample, middle + (metrics.ascent() - metrics.descent()) / 2),
+                         lines[i].first);
+    }
+}
+
 } // namespace
 
 QRectF pictureFrame(const PlotPicture& picture)
@@ -526,7 +568,17 @@ void paintPicture(QPainter& painter, const PlotPicture& picture)
     paintGrid(painter, layout);
     paintTicks(painter, layout);
     paintTitle(painter, layout);
-    paintCurve(painter, layout);
+    const PlotColours& colours = picture.style.colours;
+    for (const PictureCurve& curve : picture.more) {
+        if (curve.pieces)
+            paintCurve(painter, layout, *curve.pieces, QColor(curveColour(colours, curve.colour)));
+    }
+    if (picture.pieces)
+        paintCurve(painter, layout, *picture.pieces,
+                   QColor(picture.dimmed ? dimmedCurveColour(colours, picture.colour)
+                                         : curveColour(colours, picture.colour)));
+    if (!picture.more.empty())
+        paintLegend(painter, layout);
 }
 
 } // namespace pellitor::plot

@@ -48,6 +48,11 @@ std::uint32_t mixedTo(std::uint32_t from, std::uint32_t towards, std::uint32_t b
         (enough((low + high) / 2) ? high : low) = (low + high) / 2;
     return mix(from, towards, high);
 }
+// Halfway to the background, or further where that still has more than half the contrast.
+std::uint32_t dimmed(std::uint32_t colour, std::uint32_t background)
+{
+    return mixedTo(mix(colour, background, 0.5), background, background, contrast(colour, background) / 2.0, true);
+}
 } // namespace
 
 double contrast(std::uint32_t a, std::uint32_t b)
@@ -63,14 +68,34 @@ PlotColours coloursOn(std::uint32_t background, std::uint32_t foreground)
     foreground |= 0xff000000;
     PlotColours colours;
     colours.background = background;
+    // Up to a quarter of the way to the background, as the light picture's frame is from black,
+    // where it keeps 7:1; the foreground itself where even that is more than it has.
     colours.frame = foreground;
+    for (double t = 0.25; t > 0.0; t -= 0.01) {
+        if (contrast(mix(foreground, background, t), background) >= 7.0) {
+            colours.frame = mix(foreground, background, t);
+            break;
+        }
+    }
     colours.grid = mixedTo(background, foreground, background, 1.6);
     colours.axis = mixedTo(background, foreground, background, 3.9);
     colours.curve = withContrast(PlotColours{}.curve, background, 4.5);
-    // Halfway to the background, or further where that still has more than half the contrast.
-    colours.dimmedCurve = mixedTo(mix(colours.curve, background, 0.5), background, background,
-                                  contrast(colours.curve, background) / 2.0, true);
+    colours.dimmedCurve = dimmed(colours.curve, background);
     return colours;
+}
+
+std::uint32_t dimmedCurveColour(const PlotColours& colours, std::size_t index)
+{
+    return index % MostCurves == 0 ? colours.dimmedCurve : dimmed(curveColour(colours, index), colours.background);
+}
+
+std::uint32_t curveColour(const PlotColours& colours, std::size_t index)
+{
+    constexpr std::uint32_t Palette[MostCurves] = {0,          0xffd55e00, 0xff009e73, 0xffcc79a7,
+                                                   0xffe69f00, 0xff56b4e9, 0xfff0e442, 0xff808080};
+    if (index % MostCurves == 0)
+        return colours.curve;
+    return withContrast(Palette[index % MostCurves], colours.background, 4.5);
 }
 
 std::uint32_t withContrast(std::uint32_t colour, std::uint32_t background, double wanted)

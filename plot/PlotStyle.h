@@ -3,6 +3,7 @@
 // paints in its desktop's colours and font, with the contrasts a reader needs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -28,13 +29,23 @@ struct PlotStyle {
     double scale = 1.0;
 };
 
+// The most curves a picture draws, and their colours: the first the light picture's blue, the
+// rest from a palette that colour-blind readers tell apart (blue, vermilion, bluish green,
+// reddish purple, orange, sky blue, yellow, grey), each made darker or lighter until it has the
+// curve's 4.5:1 against the background.
+inline constexpr std::size_t MostCurves = 8;
+std::uint32_t curveColour(const PlotColours& colours, std::size_t index);
+// The same for a curve kept while its text is refused: halfway to the background, or further, to at
+// most half the curve's contrast.
+std::uint32_t dimmedCurveColour(const PlotColours& colours, std::size_t index);
+
 // The contrast of two colours as WCAG 2 defines it: from 1 (the same) to 21 (black on white).
 double contrast(std::uint32_t a, std::uint32_t b);
 
-// The colours for a background and a foreground (a palette's text): the frame in the foreground
-// colour, the grid and the axes mixed from the two to 1.6:1 and 3.9:1, the curve in the
-// light picture's blue made lighter or darker until it has 4.5:1 at least, and the dimmed curve
-// halfway to the background, or further, to at most half the curve's contrast.
+// The colours for a background and a foreground (a palette's text): the frame up to a quarter of
+// the way from the foreground to the background where it keeps 7:1, the grid and the axes mixed from the two to 1.6:1
+// and 3.9:1, the curve in the light picture's blue made lighter or darker until it has 4.5:1 at least, and the dimmed
+// curve halfway to the background, or further, to at most half the curve's contrast.
 PlotColours coloursOn(std::uint32_t background, std::uint32_t foreground);
 
 // colour, or the nearest colour on the way to white (on a dark background) or black (on a light

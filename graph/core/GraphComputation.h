@@ -28,9 +28,27 @@ struct GraphInputs {
     bool degrees = false;
 };
 
+// A curve kept beside the live one ("pinned"): its expression and angle unit, and its colour.
+struct PinnedCurve {
+    std::shared_ptr<const GraphInputs> inputs; // the parameter is not read
+    std::size_t colour = 0;
+};
+
+// A pinned curve as drawn: what the trace reads it with, and its pieces.
+struct DrawnCurve {
+    std::u16string expression; // as the report's first line shows it
+    std::u16string postfix;
+    bool degrees = false;
+    std::size_t colour = 0;
+    bool anyValue = false;
+    plot::Pieces pieces;
+};
+
 struct GraphRequest {
     // Shared by the requests of one set of inputs: a long expression is not copied for each view.
     std::shared_ptr<const GraphInputs> inputs;
+    // The pinned curves shown, drawn under the live one, the y range taking them all in.
+    std::vector<PinnedCurve> pinned;
     plot::Span xs;
     std::optional<plot::Span> ys; // nothing: the automatic range of the curve
     plot::Size size;
@@ -55,6 +73,8 @@ struct GraphCurve {
     // (nothing where the report has no value for it).
     std::optional<float> markerX;
     std::optional<float> markerY;
+    // The pinned curves, as asked, also while the live expression is refused.
+    std::vector<DrawnCurve> pinned;
 };
 
 // Computes the drawing of request; nothing when a stop was requested through stop, which the
