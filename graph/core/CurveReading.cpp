@@ -162,7 +162,16 @@ std::optional<Feature> zeroBetween(const ValueAt& value, float a, float b, doubl
     const std::optional<std::pair<float, float>> zero = crossingBetween<float>(value, a, b, largestStep);
     if (!zero)
         return std::nullopt;
-    return Feature{Feature::Kind::Zero, zero->first, zero->second};
+    // A run of x where y is 0 that reaches 0 itself (x/4 is 0 from -2.8E-45 to 2.8E-45) has its
+    // zero at 0, never at a subnormal beside it.
+    float x = zero->first;
+    if (zero->second == 0.0f && x != 0.0f) {
+        const int towards = x > 0.0f ? -1 : 1;
+        const float end = runEnd(value, x, 0.0f, towards);
+        if (towards * end >= 0.0f)
+            x = 0.0f;
+    }
+    return Feature{Feature::Kind::Zero, x, zero->second};
 }
 
 std::optional<SignChange> signChangeBetween(const plot::Curve& value, float a, float b, double largestStep)

@@ -78,12 +78,18 @@ TEST(CurveReading, ZerosAreExactTo32BitNeighbours)
         {u"1/x-2", 0.1f, 1, 0.5, [](double x) { return 1 / x - 2; }},
         // beyond the view: found all the same, within 100 view widths
         {u"x-150", 0.0f, 1, 150.0, [](double x) { return x - 150; }},
+        // y is 0 from -2.8E-45 to 2.8E-45: the zero is at 0, never at a subnormal beside it
+        {u"x/4", -1.0f, 1, 0.0, [](double x) { return x / 4; }},
+        {u"x/4", 1.0f, -1, 0.0, [](double x) { return x / 4; }},
     };
     for (const auto& c : cases) {
         const std::optional<Feature> zero = search(c.expression, FeatureSearch::Looking::Zero, c.start, c.direction);
         ASSERT_TRUE(zero) << show(c.expression);
         EXPECT_EQ(zero->kind, Feature::Kind::Zero);
         EXPECT_NEAR(zero->x, c.expected, 1e-6 * std::max(1.0, std::fabs(c.expected))) << show(c.expression);
+        if (c.expected == 0.0) {
+            EXPECT_EQ(zero->x, 0.0f) << show(c.expression) << ": " << zero->x;
+        }
         const double here = c.y(zero->x);
         if (here == 0.0)
             continue;
@@ -93,6 +99,21 @@ TEST(CurveReading, ZerosAreExactTo32BitNeighbours)
         const double other = (here < 0) != (below < 0) ? below : above;
         EXPECT_NE(here < 0, other < 0) << show(c.expression);
         EXPECT_LE(std::fabs(here), std::fabs(other)) << show(c.expression);
+    }
+}
+
+// Where y is 0 over a run of x that reaches 0 (x/4 from -2.8E-45 to 2.8E-45), the zero is 0,
+// whichever of them the halving meets first.
+TEST(CurveReading, AZeroRunThroughZeroIsAtZero)
+{
+    Reader reader(u"x/4");
+    const graph::ValueAt value = reader.value();
+    for (const float a : {-1.0f, -1e-44f, -3e-45f}) {
+        for (const float b : {1.0f, 1e-44f, 3e-45f, 7e-45f, 1.5e-44f}) {
+            const std::optional<Feature> zero = graph::zeroBetween(value, a, b, 1.0);
+            ASSERT_TRUE(zero) << a << " " << b;
+            EXPECT_EQ(zero->x, 0.0f) << a << " " << b << ": " << zero->x;
+        }
     }
 }
 
