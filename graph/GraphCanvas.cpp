@@ -51,6 +51,8 @@ GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::Messag
     connect(m_navigator, &ViewNavigator::moved, this, &GraphCanvas::moved);
     connect(m_navigator, &ViewNavigator::boxChanged, this, qOverload<>(&QWidget::update));
     connect(&m_trace, &GraphTrace::found, this, &GraphCanvas::foundFeature);
+    m_calc = new CurveCalculations(m_trace.numbers(), this);
+    connect(m_calc, &CurveCalculations::found, this, &GraphCanvas::foundPoint);
     connect(m_sound, &GraphSound::note, this, &GraphCanvas::viewNote);
     describe();
 }
@@ -60,6 +62,9 @@ void GraphCanvas::setInputs(GraphInputs inputs)
     // A first view follows the angle unit: a turn either way in degrees.
     if (inputs.degrees != m_inputs->degrees && m_viewport.first())
         m_viewport.reset(inputs.degrees);
+    // Heights, tangents and areas belong to the expression they were found on.
+    if (inputs.expression != m_inputs->expression || inputs.degrees != m_inputs->degrees)
+        m_calc->marks() = {};
     m_inputs = std::make_shared<const GraphInputs>(std::move(inputs));
     requestCurve();
 }
@@ -89,6 +94,9 @@ void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)
     if (m_curve->serial == m_requested && !refused && m_curve->anyValue)
         m_viewport.takeCurveRange(m_curve->ys);
     readTracedCurve();
+    // The marks of a height follow the view.
+    if (CurveCalculations::Marks& marks = m_calc->marks(); marks.level && !refused)
+        marks.levelXs = m_calc->levelMarks(*marks.level, searchView());
     // A refused text reads nothing: no y of another expression stays in the readout.
     if (!m_trace.readable())
         showReadout(QString());
@@ -202,6 +210,99 @@ void GraphCanvas::readTracedCurve()
         m_trace.setCurve(refused ? nullptr : m_curve.get());
     const bool several = m_curve && !m_curve->pinned.empty();
     m_trace.setName(several ? CurveSet::name(traced) : QString());
+    std::vector<CurveCalculations::Reader> readers;
+    if (m_curve) {
+        for (const DrawnCurve& pinned : m_curve->pinned)
+            readers.push_back({CurveSet::name(readers.size()), pinned.postfix, pinned.degrees});
+        if (!refused)
+            readers.push_back(
+                {several ? CurveSet::name(readers.size()) : QString(), m_curve->postfix, m_curve->degrees});
+    }
+    m_calc->setCurves(std::move(readers), traced);
+}
+
+CurveCalculations::View GraphCanvas::searchView() const
+{
+    const QRectF f = frame();
+    return {m_viewport.xs(), m_viewport.ys(), int(f.width()), int(f.height())};
+}
+
+bool GraphCanvas::calculationKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((modifiers & ~Qt::ShiftModifier) != Qt::NoModifier || !m_traceX || !m_trace.readable())
+        return false;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    CurveCalculations::Marks& marks = m_calc->marks();
+    switch (event->key()) {
+    case Qt::Key_I: m_calc->intersection(*m_traceX, shift ? -1 : 1, searchView()); return true;
+    case Qt::Key_T:
+        if (shift)
+            return false;
+        m_slopeShown = !m_slopeShown;
+        moveTrace(*m_traceX, false, m_label, m_tracePixel);
+        return true;
+    case Qt::Key_A:
+        if (shift)
+            return false;
+        marks.areaStart = *m_traceX;
+        marks.area.reset();
+        showReadout(
+            tr("From x = %1: move the trace to the other end and press B.").arg(m_trace.numbers().x(*m_traceX)));
+        update();
+        return true;
+    case Qt::Key_B: {
+        if (shift || !marks.areaStart) {
+            if (!shift)
+                showReadout(tr("Press A at one end of the area first."));
+            return !shift;
+        }
+        const double from = *std::exchange(marks.areaStart, std::nullopt);
+        const Area area = m_calc->area(from, *m_traceX);
+        marks.area = std::pair(from, double(*m_traceX));
+        m_label = m_calc->areaWords(from, *m_traceX, area);
+        m_labelX = m_traceX;
+        m_labelInputs = m_inputs;
+        showReadout(m_label);
+        update();
+        return true;
+    }
+    default: return false;
+    }
+}
+
+void GraphCanvas::goToLevel(float c, int direction)
+{
+    if (!m_traceX || !m_trace.readable())
+        return;
+    CurveCalculations::Marks& marks = m_calc->marks();
+    marks.level = c;
+    marks.levelXs = m_calc->levelMarks(c, searchView());
+    update();
+    m_calc->level(c, *m_traceX, direction, searchView());
+}
+
+void GraphCanvas::foundPoint(std::optional<float> x, const QString& words)
+{
+    if (x)
+        moveTrace(*x, true, words);
+    else
+        showReadout(words);
+}
+
+QString GraphCanvas::withSlope(const QString& readout)
+{
+    CurveCalculations::Marks& marks = m_calc->marks();
+    marks.tangentAt.reset();
+    if (!m_slopeShown || !m_traceX || !m_trace.readable())
+        return readout;
+    const Slope slope = m_calc->slope(*m_traceX);
+    const Evaluation& reading = m_trace.reading();
+    if (slope.outcome == Slope::Outcome::Value && reading.outcome == Evaluation::Outcome::Value) {
+        marks.tangentAt = QPointF(*m_traceX, reading.value);
+        marks.tangentSlope = slope.value;
+    }
+    return readout + QStringLiteral("; ") + m_calc->slopeWords(slope);
 }
 
 bool GraphCanvas::curveKey(const QKeyEvent* event)
@@ -313,6 +414,7 @@ void GraphCanvas::paintEvent(QPaintEvent*)
     painter.save();
     paintTrace(painter, frame, shown.style.colours);
     painter.restore();
+    paintCalculations(painter, frame, shown);
     paintBox(painter);
     paintFocus(painter);
 }
@@ -347,6 +449,20 @@ void GraphCanvas::changeEvent(QEvent* event)
     // The screen's picture follows the desktop's colours and font.
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
         update();
+}
+
+// The marks of the calculations on the traced curve, in its colour.
+void GraphCanvas::paintCalculations(QPainter& painter, const QRectF& frame, const plot::PlotPicture& shown) const
+{
+    if (!m_curve)
+        return;
+    const std::size_t traced = m_curves.traced();
+    const bool live = traced >= m_curve->pinned.size();
+    if (live && !m_curve->refusal.empty())
+        return;
+    const plot::Pieces* pieces = live ? &m_curve->pieces : &m_curve->pinned[traced].pieces;
+    const QColor colour(plot::curveColour(shown.style.colours, live ? shown.colour : traced));
+    m_calc->paint(painter, frame, m_viewport.xs(), m_viewport.ys(), pieces, colour);
 }
 
 // The box being drawn for a zoom: a dashed outline over a light veil of the highlight colour.
@@ -484,7 +600,7 @@ void GraphCanvas::moved(GraphViewport::Move move)
 
 void GraphCanvas::keyPressEvent(QKeyEvent* event)
 {
-    if (soundKey(event) || curveKey(event) || traceKey(event) || m_navigator->key(event))
+    if (soundKey(event) || curveKey(event) || calculationKey(event) || traceKey(event) || m_navigator->key(event))
         return;
     // The Menu key and Shift+F10 open the context menu under the trace's point, or the frame's top left.
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
@@ -547,6 +663,11 @@ bool GraphCanvas::traceKey(const QKeyEvent* event)
     const QString text = event->text();
     if (text.size() == 1 && QStringLiteral("0123456789-.,").contains(text.front())) {
         emit typingX(text);
+        return true;
+    }
+    // "y=" and a height: the next x where the curve reaches it.
+    if (event->key() == Qt::Key_Y) {
+        emit typingX(QStringLiteral("y="));
         return true;
     }
     return false;
@@ -626,7 +747,7 @@ void GraphCanvas::moveTrace(float x, bool scroll, const QString& words, std::opt
         m_label.clear();
     }
     update();
-    showReadout(m_label.isEmpty() ? m_trace.readout() : m_label);
+    showReadout(withSlope(m_label.isEmpty() ? m_trace.readout() : m_label));
 }
 
 void GraphCanvas::showReadout(const QString& readout)

@@ -5,6 +5,7 @@
 // evaluates nothing and copies no curve.
 #pragma once
 
+#include "CurveCalculations.h"
 #include "CurveSet.h"
 #include "GraphComputation.h"
 #include "GraphSound.h"
@@ -80,6 +81,11 @@ public:
     // The pinned curves (Ctrl+D pins the live one; Delete removes, Ctrl+H hides the traced one).
     const CurveSet& curves() const { return m_curves; }
     void pinLive();
+    // Moves the trace to the next x where the traced curve reaches c, towards direction, and marks
+    // every such x in view.
+    void goToLevel(float c, int direction);
+    // What the calculations mark on the picture.
+    const CurveCalculations::Marks& calculationMarks() const { return m_calc->marks(); }
     void setPinShown(std::size_t pin, bool shown);
     void removePin(std::size_t pin);
 
@@ -142,10 +148,17 @@ private:
     void paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const;
     void paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours);
     void paintBox(QPainter& painter) const;
+    void paintCalculations(QPainter& painter, const QRectF& frame, const plot::PlotPicture& shown) const;
     void paintFocus(QPainter& painter) const;
     // The trace's keys; false for a key they leave alone.
     bool traceKey(const QKeyEvent* event);
     bool curveKey(const QKeyEvent* event);
+    // I, Shift+I, T, A and B: the calculations on the traced curve.
+    bool calculationKey(const QKeyEvent* event);
+    CurveCalculations::View searchView() const;
+    // What the trace shows beside the readout: the slope, where T turned it on.
+    QString withSlope(const QString& readout);
+    void foundPoint(std::optional<float> x, const QString& words);
     void readTracedCurve();
     // The place among all pins of the n-th shown one.
     std::size_t pinIndex(std::size_t shown) const;
@@ -169,6 +182,8 @@ private:
     const platform::NumberText& m_numbers;
     GraphViewport m_viewport;
     CurveSet m_curves;
+    CurveCalculations* m_calc = nullptr;
+    bool m_slopeShown = false;
     std::shared_ptr<const GraphInputs> m_inputs = std::make_shared<const GraphInputs>();
     std::shared_ptr<const GraphCurve> m_curve;
     // The latest curve that was drawn: while the text is refused it stays, dimmed.

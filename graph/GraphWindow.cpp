@@ -93,7 +93,6 @@ GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator 
     connect(m_canvas, &GraphCanvas::readoutChanged, this, &GraphWindow::updateStatus);
     connect(m_canvas, &GraphCanvas::traceChosen, this, &GraphWindow::xChosen);
     connect(m_canvas, &GraphCanvas::typingX, this, &GraphWindow::openXField);
-    connect(m_xField, &QLineEdit::returnPressed, this, &GraphWindow::goToTypedX);
 
     connect(m_canvas, &GraphCanvas::curveChanged, this, &GraphWindow::updateStatus);
     connect(m_canvas, &GraphCanvas::viewNote, this, [this](const QString& note) {
@@ -259,11 +258,16 @@ void GraphWindow::closeXField()
     m_canvas->setFocus();
 }
 
-// The typed x, read as the parameter box reads it.
-void GraphWindow::goToTypedX()
+// The typed x, read as the parameter box reads it; or "y=" and a height, which the trace goes to
+// the next x of, to the right (Enter) or the left (Shift+Enter).
+void GraphWindow::goToTypedX(int direction)
 {
+    QString typed = m_xField->text().trimmed();
+    const bool level = typed.startsWith(u'y', Qt::CaseInsensitive) && typed.mid(1).trimmed().startsWith(u'=');
+    if (level)
+        typed = typed.mid(typed.indexOf(u'=') + 1).trimmed();
     std::u16string refusal;
-    const std::optional<float> x = readParameter(m_xField->text().toStdU16String(), refusal);
+    const std::optional<float> x = readParameter(typed.toStdU16String(), refusal);
     if (!x) {
         // The readout's y is of the x before, which is not the one asked for.
         m_canvas->clearReadout();
@@ -274,15 +278,24 @@ void GraphWindow::goToTypedX()
     m_viewNote.clear();
     updateStatus();
     closeXField();
-    m_canvas->traceTo(*x);
+    if (level)
+        m_canvas->goToLevel(*x, direction);
+    else
+        m_canvas->traceTo(*x);
 }
 
 bool GraphWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_xField && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        closeXField();
-        return true;
+    if (watched == m_xField && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape) {
+            closeXField();
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            goToTypedX(key->modifiers() & Qt::ShiftModifier ? -1 : 1);
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

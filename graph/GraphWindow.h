@@ -70,7 +70,7 @@ private:
     void showReadout(const QString& readout);
     void openXField(const QString& typed);
     void closeXField();
-    void goToTypedX();
+    void goToTypedX(int direction = 1);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     void writePicture(const plot::PlotPicture& picture, const QString& path, plot::PictureFormat format);

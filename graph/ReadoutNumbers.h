@@ -25,10 +25,10 @@ public:
     // The fewest significant digits that still name an x from from to to, rounded from middle.
     QString run(float from, float middle, float to) const;
 
-private:
-    // ASCII digits, "." and "-" in the user's signs.
+    // A number written with ASCII digits, "." and "-" in the user's signs.
     QString localized(std::string_view ascii) const;
 
+private:
     const platform::NumberText& m_numbers;
     QString m_separator;
     QString m_minus;
