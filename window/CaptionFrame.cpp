@@ -29,6 +29,9 @@ CaptionFrame::CaptionFrame(const QString& caption, QWidget* parent) : QWidget(pa
 {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    // Dark text on the white window, also where the desktop's palette is dark (its light text
+    // would all but vanish on white).
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
     setAccessibleName(caption);
 }

@@ -36,6 +36,9 @@ frmMain::frmMain(const QString& programFolder, QWidget* parent)
     setFont(platform::designFont());
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
+    // Dark text on the white window, also where the desktop's palette is dark (its light text
+    // would all but vanish on white).
+    white.setColor(QPalette::WindowText, Qt::black);
     setPalette(white);
     setAutoFillBackground(true);
     setFixedSize(MainLayout::ClientArea.toPixels().size());

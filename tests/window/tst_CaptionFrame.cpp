@@ -225,6 +225,46 @@ private slots:
         const auto background = std::max_element(count.cbegin(), count.cend());
         QCOMPARE(background.key(), White);
     }
+
+    // On a dark palette the window stays white and its captions and labels dark: the darkest pixel
+    // of each caption and label has at least 4.5:1 against the white (light text gave 1.3:1).
+    void darkPaletteKeepsTheTextLegible()
+    {
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+        QApplication::setPalette(dark);
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage image = window.grab().toImage();
+        const auto luminance = [](QRgb rgb) {
+            const auto channel = [](int value) {
+                const double v = value / 255.0;
+                return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+        };
+        for (const char* name : {"Frame1", "Frame2", "Label2", "Option1", "Option2"}) {
+            const QWidget* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(widget, name);
+            QRect area(widget->mapTo(&window, QPoint(0, 0)), widget->size());
+            if (qobject_cast<const CaptionFrame*>(widget))
+                area.setHeight(QFontMetrics(widget->font()).height()); // the caption's line
+            area = QRect(area.topLeft() * m_ratio, area.size() * m_ratio) & image.rect();
+            double darkest = 1.0;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x)
+                    darkest = std::min(darkest, luminance(image.pixel(x, y)));
+            }
+            QVERIFY2(1.05 / (darkest + 0.05) >= 4.5,
+                     qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(1.05 / (darkest + 0.05))));
+        }
+        QApplication::setPalette(before);
+    }
 };
 
 QTEST_MAIN(tst_CaptionFrame)
