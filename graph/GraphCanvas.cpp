@@ -845,7 +845,24 @@ void GraphCanvas::describe()
     setAccessibleDescription(tr("x from %1 to %2; y from %3 to %4")
                                  .arg(number(m_viewport.xs().from), number(m_viewport.xs().to),
                                       number(m_viewport.ys().from), number(m_viewport.ys().to))
-                             + featureSummary());
+                             + curvesSummary() + featureSummary());
+}
+
+// Where several curves show, each by its name and expression, and which the trace reads.
+QString GraphCanvas::curvesSummary() const
+{
+    if (!m_curve || m_curve->pinned.empty())
+        return {};
+    QStringList named;
+    for (const DrawnCurve& pinned : m_curve->pinned)
+        named << CurveSet::name(named.size()) + QStringLiteral(" = ")
+                     + shortenedInTheMiddle(pinned.expression, LongestNamedExpression);
+    if (m_curve->refusal.empty())
+        named << CurveSet::name(named.size()) + QStringLiteral(" = ")
+                     + shortenedInTheMiddle(m_curve->expression, LongestNamedExpression);
+    return QStringLiteral(". ")
+           + tr("Curves: %1; the trace reads %2")
+                 .arg(named.join(QStringLiteral("; ")), CurveSet::name(m_curves.traced()));
 }
 
 // The zeros, extrema and breaks of the curve in view, ten of each kind at most.

@@ -176,6 +176,7 @@ private:
     void searchFor(FeatureSearch::Looking looking, int direction);
     void foundFeature(const std::optional<Feature>& feature, const QString& words);
     QString featureSummary() const;
+    QString curvesSummary() const;
     std::u16string title() const;
     void describe();
 

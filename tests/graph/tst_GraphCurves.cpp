@@ -58,6 +58,9 @@ private slots:
         QVERIFY(canvas->viewport().ys().from <= -5.0);
         QVERIFY(canvas->viewport().ys().to >= 100.0);
 
+        QVERIFY2(canvas->accessibleDescription().contains(
+                     "Curves: y1 = sin(x); y2 = x/2; y3 = x^2; the trace reads y3"),
+                 qPrintable(canvas->accessibleDescription()));
         QTest::keyClick(canvas, Qt::Key_Right); // traced: the live curve
         QVERIFY2(canvas->readout().startsWith("y3: x = "), qPrintable(canvas->readout()));
         QTest::keyClick(canvas, Qt::Key_PageUp); // round to the first
