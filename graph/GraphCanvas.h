@@ -8,6 +8,8 @@
 #include "CurveCalculations.h"
 #include "CurveSet.h"
 #include "GraphComputation.h"
+#include "GraphMarks.h"
+#include "GraphPicture.h"
 #include "GraphSound.h"
 #include "GraphTrace.h"
 #include "GraphViewport.h"
@@ -42,16 +44,19 @@ public:
     bool computing() const { return !m_curve || m_curve->serial != m_requested; }
 
     // The picture as it shows now, at size (the view, and the latest curve, shared), in style.
-    plot::PlotPicture picture(const plot::Size& size, const plot::PlotStyle& style) const;
+    plot::PlotPicture picture(const plot::Size& size, const plot::PlotStyle& style) const
+    {
+        return m_picture.picture(size, style);
+    }
     // On the screen: in the desktop's colours and font.
     plot::PlotPicture shownPicture() const { return picture(pictureSize(), screenStyle()); }
-    plot::PlotStyle screenStyle() const;
+    plot::PlotStyle screenStyle() const { return m_picture.screenStyle(); }
     // The widget's size within the sides that pellitor-calc draws: the picture's, and the bound
     // on the cost of drawing it, however large the window.
-    plot::Size pictureSize() const;
+    plot::Size pictureSize() const { return m_picture.pictureSize(); }
     // The same in the screen's pixels: the size the curve is drawn for, every pixel column of
     // the screen true, and the size of the picture saved, copied or printed.
-    plot::Size drawnSize() const;
+    plot::Size drawnSize() const { return m_picture.drawnSize(); }
     // Calls use with the picture as it shows, drawn for the view as it is now, at once or when
     // the worker has drawn it: the picture that pellitor-calc draws for the same view and size
     // (its light colours and its font, whatever the desktop's), at the screen's pixels.
@@ -65,11 +70,7 @@ public:
     // Empties the readout until the trace moves again: an x typed for it was refused.
     void clearReadout() { showReadout(QString()); }
     // Whether the trace shows as the dashed line: its x is in view, the curve has no point there.
-    bool traceIsALine() const
-    {
-        const std::optional<TraceMark> mark = traceMark(frame());
-        return mark && !mark->down;
-    }
+    bool traceIsALine() const { return m_marks->traceIsALine(frame()); }
     // How wide a pixel of the frame is in x.
     double pixelWidth() const;
     // The audio trace (H, Shift+H).
@@ -135,35 +136,12 @@ private:
     void moved(GraphViewport::Move move);
     // The frame of the picture as it shows now, where the view's x and y lie.
     QRectF frame() const;
-    // Where the parameter's dot lies in the frame, where it shows.
-    std::optional<QPointF> markerPoint(const QRectF& frame) const;
-    // Where the trace shows: its x across the frame, and its ring's height where the curve has a
-    // point there in view (else a dashed line); nothing when nothing is traced in view.
-    struct TraceMark {
-        double across;
-        std::optional<double> down;
-    };
-    std::optional<TraceMark> traceMark(const QRectF& frame) const;
-    QString markTip(const QPointF& at) const;
-    void paintMarker(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours) const;
-    void paintTrace(QPainter& painter, const QRectF& frame, const plot::PlotColours& colours);
-    void paintBox(QPainter& painter) const;
-    void paintCalculations(QPainter& painter, const QRectF& frame, const plot::PlotPicture& shown) const;
-    void paintFocus(QPainter& painter) const;
-    // The trace's keys; false for a key they leave alone.
-    bool traceKey(const QKeyEvent* event);
-    bool curveKey(const QKeyEvent* event);
-    // I, Shift+I, T, A and B: the calculations on the traced curve.
-    bool calculationKey(const QKeyEvent* event);
     CurveCalculations::View searchView() const;
     // What the trace shows beside the readout: the slope, where T turned it on.
     QString withSlope(const QString& readout);
     void foundPoint(std::optional<float> x, const QString& words);
     void readTracedCurve();
-    // The place among all pins of the n-th shown one.
-    std::size_t pinIndex(std::size_t shown) const;
     void curvesChanged(bool redraw);
-    bool soundKey(const QKeyEvent* event);
     void sweepWhenDrawn();
     SoundPoint tracedSound();
     // Moves the trace to x (the view with it where scroll says so), with the words of a jump
@@ -171,14 +149,12 @@ private:
     // pixel's step put it there.
     void moveTrace(float x, bool scroll, const QString& words = QString(), std::optional<double> pixel = std::nullopt);
     void showReadout(const QString& readout);
-    // The curve that shows: the latest, or while the text is refused the last one drawn.
-    const std::shared_ptr<const GraphCurve>& shownCurve() const;
     void searchFor(FeatureSearch::Looking looking, int direction);
     void foundFeature(const std::optional<Feature>& feature, const QString& words);
-    QString featureSummary() const;
-    QString curvesSummary() const;
-    std::u16string title() const;
     void describe();
+
+    // The keys act on the canvas as its own code does.
+    friend class GraphKeys;
 
     const platform::NumberText& m_numbers;
     GraphViewport m_viewport;
@@ -189,6 +165,7 @@ private:
     std::shared_ptr<const GraphCurve> m_curve;
     // The latest curve that was drawn: while the text is refused it stays, dimmed.
     std::shared_ptr<const GraphCurve> m_drawn;
+    GraphPicture m_picture{{*this, m_numbers, m_viewport, m_curves, m_inputs, m_curve, m_drawn}};
     std::uint64_t m_requested = 0;
     bool m_askedShownYs = false;                                          // the latest request gave the y in view
     std::vector<std::function<void(const plot::PlotPicture&)>> m_waiting; // whenDrawn's
@@ -205,6 +182,7 @@ private:
     GraphSound* m_sound;
     ViewNavigator* m_navigator;
     bool m_sweepAsked = false; // H waits for the drawing of the view
+    std::unique_ptr<GraphMarks> m_marks;
     // Last, so that its thread ends before the members it hands its drawings to.
     GraphWorker m_worker;
 };
