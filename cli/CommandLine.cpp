@@ -1,6 +1,10 @@
 // The usage of pellitor-calc and the reading of its arguments.
 #include "CommandLine.h"
 
+#include "PlotStyle.h"
+
+#include <algorithm>
+
 namespace pellitor::cli {
 
 namespace {
@@ -14,8 +18,8 @@ const std::string_view Usage =
     "       pellitor-calc --evaluate POSTFIX [--arc | --angle] [-x VALUE]\n"
     "       pellitor-calc [--arc | --angle] --table FROM:TO:STEP [--csv] EXPRESSION\n"
     "       pellitor-calc [--arc | --angle] --xs FILE [--csv] EXPRESSION\n"
-    "       pellitor-calc [--arc | --angle] --plot FROM:TO [--size WIDTHxHEIGHT] [--y FROM:TO]\n"
-    "                     [--format png|svg] -o FILE EXPRESSION\n"
+    "       pellitor-calc [--arc | --angle] --plot FROM:TO [--size WIDTHxHEIGHT] [--scale S]\n"
+    "                     [--y FROM:TO] [--format png|svg] -o FILE EXPRESSION...\n"
     "       pellitor-calc [--arc | --angle] --solve C --in FROM:TO EXPRESSION\n"
     "       pellitor-calc [--arc | --angle] --slope [-x VALUE] EXPRESSION\n"
     "       pellitor-calc [--arc | --angle] --area FROM:TO EXPRESSION\n"
@@ -34,9 +38,11 @@ const std::string_view Usage =
     "  --xs FILE    print a table of y at the x values of FILE, one a line (- is stdin)\n"
     "  --csv        write the table comma-separated, not tab-separated\n"
     "  --plot FROM:TO\n"
-    "               draw y over x from FROM to TO into the picture -o FILE (.png or .svg)\n"
+    "               draw y over x from FROM to TO into the picture -o FILE (.png or .svg): a\n"
+    "               curve for each EXPRESSION (at most 8), named y1, y2, ... in a legend\n"
     "  --size WIDTHxHEIGHT\n"
     "               the picture's size in pixels (default 800x500)\n"
+    "  --scale S    draw the picture S times as large, lines and text alike (S from 1 to 4)\n"
     "  --y FROM:TO  the y range of the picture (default: chosen from the values)\n"
     "  --format png|svg\n"
     "               the picture's format (default: from the name of FILE)\n"
@@ -80,14 +86,19 @@ std::optional<std::string> combinationFault(const CommandLine& line)
         return "--in is for --solve";
     if (line.csv && line.mode != Mode::Table)
         return "--csv is for --table and --xs";
-    if ((line.size || line.yRange || line.output || line.format) && line.mode != Mode::Plot)
-        return "--size, --y, --format and -o are for --plot";
+    if ((line.size || line.scale || line.yRange || line.output || line.format) && line.mode != Mode::Plot)
+        return "--size, --scale, --y, --format and -o are for --plot";
     if (line.mode == Mode::Plot && !line.output)
         return "--plot needs -o FILE";
     if (line.operands.empty())
         return line.mode == Mode::Evaluate ? "missing POSTFIX" : "missing EXPRESSION";
-    if (line.operands.size() > 1)
+    if (line.operands.size() > 1 && line.mode != Mode::Plot)
         return "more than one operand: '" + line.operands[1] + "'";
+    if (line.operands.size() > plot::MostCurves)
+        return "--plot draws at most " + std::to_string(plot::MostCurves) + " curves, not "
+               + std::to_string(line.operands.size());
+    if (std::count(line.operands.begin(), line.operands.end(), "-") > 1)
+        return "standard input can give only one EXPRESSION";
     if (line.xsFile == "-" && line.operands.front() == "-")
         return "the expression and --xs cannot both come from standard input";
     return std::nullopt;
@@ -145,17 +156,19 @@ std::optional<std::string> parse(int argc, char** argv, CommandLine& line)
             line.within = argv[i];
         } else if (arg == "--csv") {
             line.csv = true;
-        } else if (arg == "--size" || arg == "--y" || arg == "-o" || arg == "--format") {
+        } else if (arg == "--size" || arg == "--scale" || arg == "--y" || arg == "-o" || arg == "--format") {
             if (++i == argc)
                 return std::string(arg)
-                       + (arg == "-o"       ? " needs a FILE"
-                          : arg == "--y"    ? " needs FROM:TO"
-                          : arg == "--size" ? " needs WIDTHxHEIGHT"
-                                            : " needs png or svg");
-            (arg == "--size" ? line.size
-             : arg == "--y"  ? line.yRange
-             : arg == "-o"   ? line.output
-                             : line.format) = argv[i];
+                       + (arg == "-o"        ? " needs a FILE"
+                          : arg == "--y"     ? " needs FROM:TO"
+                          : arg == "--size"  ? " needs WIDTHxHEIGHT"
+                          : arg == "--scale" ? " needs S"
+                                             : " needs png or svg");
+            (arg == "--size"    ? line.size
+             : arg == "--scale" ? line.scale
+             : arg == "--y"     ? line.yRange
+             : arg == "-o"      ? line.output
+                                : line.format) = argv[i];
         } else {
             return "unknown option '" + std::string(arg) + "'";
         }

@@ -1,5 +1,5 @@
 // pellitor-calc's arguments: the mode, the angle unit, the value of x, the table's, the picture's
-// and the curve readings' options and the one operand.
+// and the curve readings' options and the operands (one, or a picture's curves).
 #pragma once
 
 #include <optional>
@@ -22,6 +22,7 @@ struct CommandLine {
     std::optional<std::string> xsFile; // --xs FILE ("-" is standard input)
     bool csv = false;
     std::optional<std::string> size;   // --size WIDTHxHEIGHT
+    std::optional<std::string> scale;  // --scale S
     std::optional<std::string> yRange; // --y FROM:TO
     std::optional<std::string> output; // -o FILE
     std::optional<std::string> format; // --format png|svg
@@ -37,8 +38,9 @@ inline constexpr int ExitIoError = 74;
 
 extern const std::string_view Usage;
 
-// Returns the reason when the arguments do not follow the usage. Options and the operand may
-// come in any order, as in pellitor-calc "2cos(x^2)/x" -x 1.
+// Returns the reason when the arguments do not follow the usage. Options and operands may come in
+// any order, as in pellitor-calc "2cos(x^2)/x" -x 1. --plot takes up to plot::MostCurves
+// EXPRESSION operands, every other mode one.
 std::optional<std::string> parse(int argc, char** argv, CommandLine& line);
 
 } // namespace pellitor::cli

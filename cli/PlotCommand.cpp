@@ -1,5 +1,7 @@
-// The picture: the expression translated once as the Calculate command does it and sampled with
-// the command's own evaluation; the picture module paints it.
+// The picture: each expression translated once as the Calculate command does it and sampled with
+// the command's own evaluation; the picture module paints it. Several expressions are numbered,
+// coloured and ranged as the graph window numbers, colours and ranges its shown curves, the last
+// operand as its live curve, so that the window saves the same picture.
 #include "PlotCommand.h"
 
 #include "Complaints.h"
@@ -14,6 +16,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
+#include <vector>
 
 namespace pellitor::cli {
 
@@ -44,11 +48,13 @@ bool take(std::variant<T, std::string> read, T& value)
     return true;
 }
 
-// What the options ask for: the format, the x range, the size and the y range if given.
+// What the options ask for: the format, the x range, the size in device pixels (--size times
+// --scale), the scale and the y range if given.
 struct PictureOptions {
     plot::PictureFormat format = plot::PictureFormat::Png;
     plot::Span xs;
     plot::Size size;
+    double scale = 1.0;
     std::optional<plot::Span> ys;
 };
 
@@ -71,7 +77,9 @@ std::variant<PictureOptions, int> readOptions(const CommandLine& line)
         return ExitUsage;
     }
     options.format = *format;
-    if (!take(readSpan(*line.range, "--plot"), options.xs) || (line.size && !take(readSize(*line.size), options.size)))
+    if (!take(readSpan(*line.range, "--plot"), options.xs) || (line.size && !take(readSize(*line.size), options.size))
+        || (line.scale && !take(readScale(*line.scale), options.scale))
+        || !take(scaledSize(options.size, options.scale), options.size))
         return ExitUsage;
     if (const std::optional<std::string> reason = sampleStepsTooSmall(options.xs, options.size.width)) {
         complain(*reason);
@@ -114,6 +122,98 @@ int drawAndWrite(plot::PlotPicture& picture, plot::PictureFormat format, const s
     return 0;
 }
 
+// A curve of the picture: its operand compiled, and its expression as the report shows it.
+struct Source {
+    std::unique_ptr<CompiledPostfix> compiled;
+    std::u16string expression;
+};
+
+// Every operand checked and translated as the Calculate command does it, in order, and compiled;
+// or the exit status of the first that is refused, named where there are several.
+std::variant<std::vector<Source>, int> translateAll(const CommandLine& line)
+{
+    std::vector<Source> sources;
+    const std::size_t count = line.operands.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        TranslatedOperand operand = translateOperand(line.operands[i]);
+        if (operand.failure != 0) {
+            if (count > 1 && operand.failure == ExitMessage)
+                complain("EXPRESSION " + std::to_string(i + 1) + " of " + std::to_string(count)
+                         + " is refused: no picture");
+            return operand.failure;
+        }
+        Translation& translation = *operand.translation;
+        sources.push_back(
+            {std::make_unique<CompiledPostfix>(translation.postfix, line.degree), std::move(translation.expression)});
+    }
+    return sources;
+}
+
+// The curves sampled together, in one y range; an empty list, complained of, where none draws a
+// line. With several, one that draws none stays in the legend, as in the graph window.
+std::vector<plot::CurveShape> shapeAll(const std::vector<Source>& sources, const PictureOptions& options,
+                                       const std::string& range)
+{
+    std::vector<plot::Curves> curves;
+    for (const Source& source : sources) {
+        curves.push_back(
+            [&compiled = *source.compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
+                valuesAt(compiled, xs, values);
+            });
+    }
+    std::vector<plot::CurveShape> shapes = plot::shapeCurves(curves, options.xs, options.ys, options.size);
+    const bool several = shapes.size() > 1;
+    const std::string subject = several ? "no EXPRESSION has a value" : "the expression has no value";
+    if (!options.ys && std::none_of(shapes.begin(), shapes.end(), [](const auto& shape) { return shape.ys; })) {
+        complain(subject + " at any x of " + range + ": no picture");
+        return {};
+    }
+    // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
+    if (std::none_of(shapes.begin(), shapes.end(), [](const auto& shape) { return plot::drawsALine(shape); })) {
+        complain(subject + " at two neighbouring x of " + range + ": no picture");
+        return {};
+    }
+    for (std::size_t i = 0; several && i < shapes.size(); ++i) {
+        if (!plot::drawsALine(shapes[i]))
+            complain("EXPRESSION " + std::to_string(i + 1) + " of " + std::to_string(shapes.size())
+                     + " has no value at two neighbouring x of " + range + ": it is in the legend only");
+    }
+    return shapes;
+}
+
+// "y2 = x^2", the legend's line of the curve numbered n from 0.
+std::u16string label(std::size_t n, const std::u16string& expression)
+{
+    std::u16string text = u"y";
+    for (const char digit : std::to_string(n + 1))
+        text += char16_t(digit);
+    return text + u" = " + expression;
+}
+
+// The picture of the curves: the last one is the picture's own, with its expression as the title,
+// the others are its further curves in order.
+plot::PlotPicture pictureOf(const std::vector<Source>& sources, std::vector<plot::CurveShape>& shapes,
+                            const PictureOptions& options, bool degree)
+{
+    plot::PlotPicture picture;
+    picture.title = plot::pictureTitle(sources.back().expression, degree);
+    picture.xs = options.xs;
+    // All are ranged alike: a curve with a value has the range.
+    const auto ranged = std::find_if(shapes.begin(), shapes.end(), [](const auto& shape) { return shape.ys; });
+    picture.ys = options.ys ? *options.ys : *ranged->ys;
+    picture.size = options.size;
+    picture.style.scale = options.scale;
+    const std::size_t last = shapes.size() - 1;
+    for (std::size_t i = 0; i < last; ++i)
+        picture.more.push_back(
+            {std::make_shared<const plot::Pieces>(std::move(shapes[i].pieces)), label(i, sources[i].expression), i});
+    picture.pieces = std::make_shared<const plot::Pieces>(std::move(shapes.back().pieces));
+    picture.colour = last;
+    if (last > 0)
+        picture.label = label(last, sources.back().expression);
+    return picture;
+}
+
 } // namespace
 
 int runPlot(const CommandLine& line)
@@ -123,31 +223,15 @@ int runPlot(const CommandLine& line)
         return *failure;
     const PictureOptions& options = std::get<PictureOptions>(read);
 
-    const TranslatedOperand expression = translateOperand(line.operands.front());
-    if (expression.failure != 0)
-        return expression.failure;
-    const Translation& translation = *expression.translation;
+    std::variant<std::vector<Source>, int> translated = translateAll(line);
+    if (const int* failure = std::get_if<int>(&translated))
+        return *failure;
+    std::vector<Source>& sources = std::get<std::vector<Source>>(translated);
 
-    CompiledPostfix compiled(translation.postfix, line.degree);
-    const plot::Curves curves = [&compiled](std::span<const float> xs, std::span<std::optional<double>> values) {
-        valuesAt(compiled, xs, values);
-    };
-    plot::CurveShape shape = plot::shapeCurve(curves, options.xs, options.ys, options.size);
-    if (!shape.ys) {
-        complain("the expression has no value at any x of " + *line.range + ": no picture");
+    std::vector<plot::CurveShape> shapes = shapeAll(sources, options, *line.range);
+    if (shapes.empty())
         return 1;
-    }
-    // A piece of one point is no line: a curve with no two neighbouring values draws nothing.
-    if (!plot::drawsALine(shape)) {
-        complain("the expression has no value at two neighbouring x of " + *line.range + ": no picture");
-        return 1;
-    }
-    plot::PlotPicture picture;
-    picture.title = plot::pictureTitle(translation.expression, line.degree);
-    picture.xs = options.xs;
-    picture.ys = *shape.ys;
-    picture.size = options.size;
-    picture.pieces = std::make_shared<const plot::Pieces>(std::move(shape.pieces));
+    plot::PlotPicture picture = pictureOf(sources, shapes, options, line.degree);
     return drawAndWrite(picture, options.format, *line.output);
 }
 

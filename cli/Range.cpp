@@ -179,4 +179,24 @@ std::variant<plot::Size, std::string> readSize(std::string_view text)
     return size;
 }
 
+std::variant<double, std::string> readScale(std::string_view text)
+{
+    const std::optional<RangeNumber> scale = readNumber(text);
+    if (!scale || !(scale->value >= MinScale && scale->value <= MaxScale))
+        return "--scale must be a number from " + shown(MinScale) + " to " + shown(MaxScale) + ", not '"
+               + std::string(text) + "'";
+    return scale->value;
+}
+
+std::variant<plot::Size, std::string> scaledSize(const plot::Size& size, double scale)
+{
+    const plot::Size scaled{int(std::lround(size.width * scale)), int(std::lround(size.height * scale))};
+    if (scaled.width > plot::MaxSide || scaled.height > plot::MaxSide)
+        return "--size " + std::to_string(size.width) + "x" + std::to_string(size.height) + " at --scale "
+               + shown(scale) + " is " + std::to_string(scaled.width) + "x" + std::to_string(scaled.height)
+               + " pixels: each side must be from " + std::to_string(plot::MinSide) + " to "
+               + std::to_string(plot::MaxSide) + " pixels";
+    return scaled;
+}
+
 } // namespace pellitor::cli

@@ -1,5 +1,5 @@
-// The ranges of the table and the picture on the command line: FROM:TO:STEP, FROM:TO and
-// WIDTHxHEIGHT. A text that does not read is a usage error, with its reason.
+// The ranges of the table and the picture on the command line: FROM:TO:STEP, FROM:TO,
+// WIDTHxHEIGHT and the picture's scale. A text that does not read is a usage error, with its reason.
 #pragma once
 
 #include "PlotSpan.h"
@@ -62,5 +62,14 @@ std::optional<std::string> sampleStepsTooSmall(const plot::Span& xs, int columns
 
 // WIDTHxHEIGHT in pixels, each from plot::MinSide to plot::MaxSide.
 std::variant<plot::Size, std::string> readSize(std::string_view text);
+
+// --scale S: a number from MinScale to MaxScale, read as FROM is.
+inline constexpr double MinScale = 1.0;
+inline constexpr double MaxScale = 4.0;
+std::variant<double, std::string> readScale(std::string_view text);
+
+// size at scale in device pixels, each side rounded as a graph window at that device pixel ratio
+// rounds its own, and refused beyond plot::MaxSide.
+std::variant<plot::Size, std::string> scaledSize(const plot::Size& size, double scale);
 
 } // namespace pellitor::cli

@@ -46,3 +46,34 @@ foreach(case "plot_one_number|--plot;1:1.00000001|--plot" "plot_reversed|--plot;
 endforeach()
 cli_case(plot.format_unknown LOCALE C EXIT 64 ARGS --plot 0:1 --format gif -o /dev/null x STDOUT ":"
     STDERR ":pellitor-calc: --format must be png or svg, not 'gif'\\n")
+
+# Several curves: at most eight, standard input for one of them at most, and one EXPRESSION in
+# every other mode.
+# NAME | ARGUMENTS | MESSAGE
+foreach(case "nine_curves|--plot;0:1;-o;/dev/null;x;x;x;x;x;x;x;x;x|--plot draws at most 8 curves, not 9"
+             "two_from_stdin|--plot;0:1;-o;/dev/null;x;-;-|standard input can give only one EXPRESSION"
+             "two_for_slope|--slope;x;2x|more than one operand: '2x'"
+             "scale_without_s|--plot;0:1;-o;/dev/null;x;--scale|--scale needs S")
+    string(REPLACE "|" ";" case "${case}")
+    list(GET case 0 id)
+    list(GET case -1 message)
+    list(REMOVE_AT case 0 -1)
+    cli_case(plot.usage.${id} EXIT 64 ARGS ${case} STDOUT ":" STDERR "~^pellitor-calc: ${message}\nUsage: ")
+endforeach()
+# --scale from 1 to 4, and a picture that stays within 8000 pixels a side at it.
+foreach(scale 0.5 4.01 abc)
+    string(MAKE_C_IDENTIFIER "scale_${scale}" id)
+    cli_case(plot.usage.${id} LOCALE C EXIT 64 ARGS --plot 0:1 --scale ${scale} --format png -o /dev/null x STDOUT ":"
+        STDERR ":pellitor-calc: --scale must be a number from 1 to 4, not '${scale}'\\n")
+endforeach()
+cli_case(plot.usage.scaled_too_large LOCALE C EXIT 64
+    ARGS --plot 0:1 --size 2001x500 --scale 4 --format png -o /dev/null x STDOUT ":"
+    STDERR ":pellitor-calc: --size 2001x500 at --scale 4 is 8004x2000 pixels: each side must be from 100 to 8000 pixels\\n")
+# A refused operand among several is named after its message; one without two neighbouring values
+# among curves that draw stays in the legend, with a word; none that draws is no picture.
+cli_case(plot.refused_second LOCALE C EXIT 3 ARGS --plot 0:1 --format png -o /dev/null x 2+y STDOUT ":"
+    STDERR ":Syntax Error: Character 2:  Undefined symbol : 'y'\\npellitor-calc: EXPRESSION 2 of 2 is refused: no picture\\n")
+cli_case(plot.legend_only LOCALE C EXIT 0 ARGS --plot -1:1 --format png -o /dev/null x "sqr(x-5)" STDOUT ":"
+    STDERR ":pellitor-calc: EXPRESSION 2 of 2 has no value at two neighbouring x of -1:1: it is in the legend only\\n")
+cli_case(plot.none_draws LOCALE C EXIT 1 ARGS --plot -2:-1 --format png -o /dev/null "sqr(x)" "log(x)" STDOUT ":"
+    STDERR ":pellitor-calc: no EXPRESSION has a value at any x of -2:-1: no picture\\n")

@@ -1,6 +1,8 @@
 // The pixels of the pictures that the real pellitor-calc writes: where a simple curve must and
-// must not be, its gaps, no line across a pole, and a file that appears only on success.
+// must not be, its gaps, no line across a pole, several curves in their colours, and a file that
+// appears only on success.
 #include "PlotSpan.h"
+#include "PlotStyle.h"
 
 #include <QDir>
 #include <QFile>
@@ -95,22 +97,20 @@ int runCalc(const QStringList& arguments, const QString& locale = QStringLiteral
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-Plot draw(const QString& expression, Span xs, Span ys, bool degrees = false)
+Plot draw(const QStringList& expressions, Span xs, Span ys, bool degrees = false)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("plot.png"));
-    QStringList arguments{QStringLiteral("--plot"),
-                          QStringLiteral("%1:%2").arg(xs.from).arg(xs.to),
-                          QStringLiteral("--y"),
-                          QStringLiteral("%1:%2").arg(ys.from).arg(ys.to),
-                          QStringLiteral("--size"),
-                          QStringLiteral("500x400"),
-                          QStringLiteral("-o"),
-                          path,
-                          expression};
+    QStringList arguments{QStringLiteral("--plot"), QStringLiteral("%1:%2").arg(xs.from).arg(xs.to),
+                          QStringLiteral("--y"),    QStringLiteral("%1:%2").arg(ys.from).arg(ys.to),
+                          QStringLiteral("--size"), QStringLiteral("500x400"),
+                          QStringLiteral("-o"),     path,
+                          QStringLiteral("--")};
+    arguments += expressions;
+    const std::string expression = expressions.join(u' ').toStdString();
     if (degrees)
         arguments.prepend(QStringLiteral("--angle"));
-    EXPECT_EQ(runCalc(arguments), 0) << expression.toStdString();
+    EXPECT_EQ(runCalc(arguments), 0) << expression;
     Plot plot{QImage(path), {}, xs, ys};
     plot.frame = findFrame(plot.image);
     EXPECT_GT(plot.frame.right - plot.frame.left, 300);
@@ -133,7 +133,7 @@ TEST(PlotPixels, TheCurveIsWhereTheFunctionIs)
         {QStringLiteral("2cos(x^2)/x"), {0.5, 5}, {-3, 3}, [](double x) { return 2 * std::cos(x * x) / x; }},
     };
     for (const auto& c : cases) {
-        const Plot plot = draw(c.expression, c.xs, c.ys);
+        const Plot plot = draw({c.expression}, c.xs, c.ys);
         int checked = 0;
         for (int column = plot.frame.left + 3; column < plot.frame.right - 3; ++column) {
             const double y = c.f(plot.xAt(column));
@@ -157,7 +157,7 @@ TEST(PlotPixels, TheCurveIsWhereTheFunctionIs)
 
 TEST(PlotPixels, GapsWhereTheEvaluationFails)
 {
-    const Plot plot = draw(QStringLiteral("sqr(x)"), {-1, 1}, {-1, 1});
+    const Plot plot = draw({QStringLiteral("sqr(x)")}, {-1, 1}, {-1, 1});
     for (int column = plot.frame.left + 2; column < plot.frame.right - 2; ++column) {
         const double x = plot.xAt(column);
         if (x < -0.02) {
@@ -182,7 +182,7 @@ TEST(PlotPixels, NoLineAcrossAPole)
         {QStringLiteral("1/(x-0.3)"), {-1, 1}, 0.3, false},
     };
     for (const auto& c : cases) {
-        const Plot plot = draw(c.expression, c.xs, {-10, 10}, c.degrees);
+        const Plot plot = draw({c.expression}, c.xs, {-10, 10}, c.degrees);
         const int pole = static_cast<int>(std::lround(plot.column(c.pole)));
         for (int column = pole - 4; column <= pole + 4; ++column) {
             for (const int row : plot.curveRows(column)) {
@@ -200,6 +200,29 @@ TEST(PlotPixels, NoLineAcrossAPole)
         };
         EXPECT_TRUE(drawnBetween(pole - 40, pole - 5) && drawnBetween(pole + 5, pole + 40))
             << c.expression.toStdString();
+    }
+}
+
+// Each operand is a curve in its own colour of the palette, in order: every pixel of a curve's exact
+// colour lies on that curve. The legend fills the frame's top left corner, so its right half is read.
+TEST(PlotPixels, SeveralCurvesInTheirColours)
+{
+    const std::function<double(double)> curves[] = {[](double) { return 0.5; }, [](double) { return -0.5; },
+                                                    [](double x) { return x; }};
+    const Plot plot = draw({QStringLiteral("0.5"), QStringLiteral("-0.5"), QStringLiteral("x")}, {-1, 1}, {-1, 1});
+    for (std::size_t i = 0; i < std::size(curves); ++i) {
+        const QRgb colour = pellitor::plot::curveColour(pellitor::plot::PlotColours{}, i);
+        int found = 0;
+        for (int column = (plot.frame.left + plot.frame.right) / 2; column < plot.frame.right - 2; ++column) {
+            for (int row = plot.frame.top + 1; row < plot.frame.bottom; ++row) {
+                if (plot.image.pixel(column, row) != colour)
+                    continue;
+                ++found;
+                EXPECT_LE(std::fabs(row - plot.row(curves[i](plot.xAt(column)))), 3.0)
+                    << "curve " << i << " at row " << row << " in column " << column;
+            }
+        }
+        EXPECT_GT(found, 100) << "curve " << i;
     }
 }
 
@@ -274,6 +297,36 @@ TEST(PlotFiles, SvgLabelsInTheUsersNumbers)
     EXPECT_TRUE(svg.contains(QStringLiteral(">-0,5<")));
     EXPECT_TRUE(svg.contains(QStringLiteral(">0,5<")));
     EXPECT_FALSE(svg.contains(QStringLiteral(">0.5<")));
+}
+
+// The legend names the curves y1, y2, ... with their expressions as the report writes them (blanks
+// dropped); the title is the last's.
+TEST(PlotFiles, LegendAndTitleOfSeveralCurves)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plot.svg"));
+    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("-1:1"), QStringLiteral("-o"), path,
+                       QStringLiteral("2x"), QStringLiteral("x^2"), QStringLiteral("3 * x")}),
+              0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    for (const char* text : {">y1 = 2x<", ">y2 = x^2<", ">y3 = 3*x<", ">y=3*x<"})
+        EXPECT_TRUE(svg.contains(QLatin1String(text))) << text;
+    EXPECT_FALSE(svg.contains(QLatin1String(">y=2x<")));
+}
+
+// Without --y the range takes every curve in: y = 10 beside y = x over 0 to 1 reaches 10.
+TEST(PlotFiles, TheAutomaticRangeHoldsEveryCurve)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plot.svg"));
+    ASSERT_EQ(runCalc({QStringLiteral("--plot"), QStringLiteral("0:1"), QStringLiteral("-o"), path,
+                       QStringLiteral("10"), QStringLiteral("x")}),
+              0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(QLatin1String(">10<")));
 }
 
 // Every tick's label differs from its neighbours, also where the range spans a few 32-bit steps

@@ -119,3 +119,37 @@ TEST(Range, SamplesOfAPictureFollowTheSameRule)
         EXPECT_EQ(reason.has_value(), c.refused) << c.xs.from << ":" << c.xs.to << " at " << c.width;
     }
 }
+
+// --scale is read as the range's numbers are, from 1 to 4; the picture's sides are rounded as a
+// graph window at that device pixel ratio rounds its own (half away from zero), and refused
+// beyond the largest picture.
+TEST(Range, ScaleAndTheScaledSize)
+{
+    const std::pair<const char*, double> scales[] = {{"1", 1.0}, {"4", 4.0}, {"1,5", 1.5}, {" 2 ", 2.0}};
+    for (const auto& [text, scale] : scales) {
+        const std::variant<double, std::string> read = readScale(text);
+        EXPECT_EQ(std::holds_alternative<double>(read) ? std::get<double>(read) : -1.0, scale) << text;
+    }
+    for (const char* text : {"0.999", "0", "4.0000001", "-2", "2e0", "", "2x"})
+        EXPECT_TRUE(std::holds_alternative<std::string>(readScale(text))) << text;
+    const struct {
+        pellitor::plot::Size size;
+        double scale;
+        std::optional<pellitor::plot::Size> scaled;
+    } sizes[] = {
+        {{640, 326}, 2.0, pellitor::plot::Size{1280, 652}},
+        {{333, 201}, 1.5, pellitor::plot::Size{500, 302}}, // 499.5 and 301.5 round up
+        {{2000, 100}, 4.0, pellitor::plot::Size{8000, 400}},
+        {{2001, 100}, 4.0, std::nullopt},
+        {{100, 5334}, 1.5, std::nullopt}, // 8001
+    };
+    for (const auto& c : sizes) {
+        const std::variant<pellitor::plot::Size, std::string> scaled = scaledSize(c.size, c.scale);
+        const auto* size = std::get_if<pellitor::plot::Size>(&scaled);
+        ASSERT_EQ(size != nullptr, c.scaled.has_value()) << c.size.width << "x" << c.size.height << " at " << c.scale;
+        if (size) {
+            EXPECT_EQ(size->width, c.scaled->width);
+            EXPECT_EQ(size->height, c.scaled->height);
+        }
+    }
+}

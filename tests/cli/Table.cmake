@@ -88,7 +88,8 @@ foreach(case "x_value|--table;0:1:1;-x;1;x|a table or a picture takes no -x: the
              "two_modes|--table;0:1:1;--xs;-;x|--postfix, --evaluate, --table, --xs, --plot, --solve, --slope and --area exclude each other"
              "both_stdin|--xs;-;-|the expression and --xs cannot both come from standard input"
              "plot_without_o|--plot;0:1;x|--plot needs -o FILE"
-             "size_alone|--size;400x400;x|--size, --y, --format and -o are for --plot")
+             "size_alone|--size;400x400;x|--size, --scale, --y, --format and -o are for --plot"
+             "scale_alone|--table;0:1:1;--scale;2;x|--size, --scale, --y, --format and -o are for --plot")
     string(REPLACE "|" ";" case "${case}")
     list(GET case 0 id)
     list(GET case -1 message)

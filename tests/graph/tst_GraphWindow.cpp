@@ -682,6 +682,58 @@ private slots:
         QVERIFY(bytes == theirs.readAll());
     }
 
+    // With pinned curves the saved picture is pellitor-calc's for the same expressions, the pinned
+    // ones first and the live one last; at the screen's scale (the CTest entry with QT_SCALE_FACTOR=2)
+    // it is pellitor-calc's picture of the logical size at that --scale.
+    void savesSeveralCurvesAsPellitorCalcDraws_data()
+    {
+        QTest::addColumn<QStringList>("expressions");
+        QTest::newRow("one pinned") << QStringList{"sin(x)", "x^2/20-2"};
+        // One without a value in view stays in the legend, and a third colour.
+        QTest::newRow("two pinned, one not in view") << QStringList{"sqr(x-20)", "2cos(x^2)/x", "x/4"};
+    }
+
+    void savesSeveralCurvesAsPellitorCalcDraws()
+    {
+        QFETCH(QStringList, expressions);
+        QTemporaryDir folder;
+        Opened opened = openGraph();
+        opened.graph->resize(700, 460);
+        for (qsizetype i = 0; i < expressions.size(); ++i) {
+            if (i > 0)
+                opened.canvas->pinLive();
+            opened.expression->setText(expressions[i]);
+            QVERIFY(settled(opened.canvas));
+        }
+        QCOMPARE(opened.canvas->curves().shownPins(), std::size_t(expressions.size() - 1));
+
+        const QString saved = folder.filePath("graph.png");
+        testing::RecordingSaveDialog dialog({saved, "PNG image (*.png)"});
+        QTest::keyClick(opened.canvas, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(QFile::exists(saved));
+
+        const plot::Span xs = opened.canvas->viewport().xs();
+        const plot::Span ys = opened.canvas->viewport().ys();
+        const double scale = opened.canvas->devicePixelRatioF();
+        const QString drawn = folder.filePath("calc.png");
+        QStringList arguments{"--plot", number(xs.from) + ":" + number(xs.to),
+                              "--y",    number(ys.from) + ":" + number(ys.to),
+                              "--size", QString("%1x%2").arg(opened.canvas->width()).arg(opened.canvas->height()),
+                              "-o",     drawn};
+        if (scale != 1.0)
+            arguments << "--scale" << QString::number(scale);
+        QProcess calc;
+        calc.start(QCoreApplication::applicationDirPath() + "/pellitor-calc", arguments << "--" << expressions);
+        QVERIFY(calc.waitForFinished(30000));
+        QCOMPARE(calc.exitCode(), 0);
+        QFile mine(saved);
+        QFile theirs(drawn);
+        QVERIFY(mine.open(QIODevice::ReadOnly) && theirs.open(QIODevice::ReadOnly));
+        const QByteArray bytes = mine.readAll();
+        QCOMPARE(QImage::fromData(bytes).size(), QSize(opened.canvas->width(), opened.canvas->height()) * scale);
+        QVERIFY(bytes == theirs.readAll());
+    }
+
     void aFailedSaveSaysWhyAndLeavesNoFile()
     {
         testing::RecordingMessageBox boxes;
