@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>Keine weitere Kurve sichtbar: Mit Strg+D eine festhalten.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y erreicht %1 rechts innerhalb von 100 Ausschnittbreiten nicht</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y erreicht %1 links innerhalb von 100 Ausschnittbreiten nicht</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Kein Schnittpunkt rechts innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Kein Schnittpunkt links innerhalb von 100 Ausschnittbreiten</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 bei x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>Schnittpunkt mit %1 bei x = %2; y = %3 und %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>keine Steigung: ein Knick, von links %1, von rechts %2</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>keine Steigung: eine Lücke, ein Pol oder ein Sprung bei oder nahe x</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ von %1 bis %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ von %1 bis %2 divergiert bei x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ von %1 bis %2 ist nicht definiert: kein Wert von x = %3 bis x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Ausschnitt zu&amp;rücksetzen</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>&amp;y anpassen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Verk&amp;leinern</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>&amp;Ausschnitt festlegen...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Gleiche &amp;Maßstäbe</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>Kurve &amp;festhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>Festgehaltene K&amp;urven</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -282,6 +400,57 @@
     <message>
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Pole, Lücken und Sprünge bei x = %1</translation>
+    </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Zeigen Sie auf die Kurve oder drücken Sie Links oder Rechts, um sie abzulesen; Z, E und P springen zu Nullstellen, Extrema und Polen.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Nur eine gezeichnete Kurve lässt sich festhalten.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>Der Graph zeigt höchstens %1 Kurven.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Kurven: %1; die Spur liegt auf %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>Ab x = %1: Bewegen Sie die Spur zum anderen Ende und drücken Sie B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Drücken Sie zuerst A an einem Ende der Fläche.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>Das x des Parameters, mit dem y des Ergebnisses: x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>Der Punkt der Spur: %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>Das x der Spur, an dem die Kurve keinen Punkt im Ausschnitt hat: ein Pol, eine Lücke oder y außerhalb des Ausschnitts</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Graph drucken</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>Der Graph konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>Der Graph konnte nicht in %1 gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 ist bereits vorhanden.
 Soll die Datei ersetzt werden?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Sichtbar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Dieser Bereich ist zu schmal: Benachbarte Pixel zeigten dasselbe 32-Bit-x.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Dieser Bereich reicht über die 32-Bit-Zahlen hinaus (etwa 3,4E+38 in jede Richtung).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>Die gestrichelte Linie: das x der Spur, an dem die Kurve keinen Punkt im Ausschnitt hat (ein Pol, eine Lücke oder y außerhalb des Ausschnitts).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Soll die Datei ersetzt werden?</translation>
     <message>
         <source>There is no space left on the device.</source>
         <translation>Auf dem Datenträger ist kein Platz mehr frei.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Ausschnitt festlegen</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x von</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x bis</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y von</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y bis</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x von:</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x bis:</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y von:</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y bis:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>„x von“ muss kleiner sein als „x bis“.</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>„y von“ muss kleiner sein als „y bis“.</translation>
     </message>
 </context>
 </TS>

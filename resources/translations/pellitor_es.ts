@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>No se muestra ninguna otra curva: fije una con Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y no alcanza %1 a la derecha en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y no alcanza %1 a la izquierda en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Ninguna intersección a la derecha en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Ninguna intersección a la izquierda en 100 anchos de vista</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 en x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>intersección con %1 en x = %2; valores de y: %3 y %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>sin pendiente: un punto anguloso, %1 por la izquierda, %2 por la derecha</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>sin pendiente: un hueco, un polo o un salto en x o cerca de x</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ de %1 a %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ de %1 a %2 diverge en x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ de %1 a %2 no está definida: sin valor de x = %3 a x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Restablecer vista</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>Ajustar &amp;y</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ac&amp;ercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>Definir &amp;vista...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>E&amp;scalas iguales</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>&amp;Fijar curva</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>Curvas fi&amp;jadas</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -282,6 +400,57 @@
     <message>
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Polos, huecos y saltos cerca de x = %1</translation>
+    </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Señale la curva o pulse la flecha izquierda o derecha para leerla; Z, E y P saltan a ceros, extremos y polos.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Solo se puede fijar una curva dibujada.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>La gráfica muestra como máximo %1 curvas.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Curvas: %1; el cursor está en %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>Desde x = %1: mueva el cursor al otro extremo y pulse B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Pulse primero A en un extremo del área.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>La x del parámetro, con la y del resultado: x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>El punto del cursor: %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>La x del cursor, donde la curva no tiene ningún punto en la vista: un polo, un hueco o una y fuera de la vista</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Imprimir gráfica</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>No se pudo imprimir la gráfica.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>No se pudo imprimir la gráfica en %1.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Este intervalo es demasiado estrecho: los píxeles contiguos mostrarían la misma x de 32 bits.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Este intervalo va más allá de los números de 32 bits (unos 3,4E+38 en cada sentido).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>La línea discontinua: la x del cursor, donde la curva no tiene ningún punto en la vista (un polo, un hueco o una y fuera de la vista).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Do you want to replace it?</source>
     <message>
         <source>There is no space left on the device.</source>
         <translation>No queda espacio libre en el dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Definir vista</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x desde</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x hasta</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y desde</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y hasta</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x desde:</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x hasta:</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y desde:</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y hasta:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>«%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>«x desde» debe ser menor que «x hasta».</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>«y desde» debe ser menor que «y hasta».</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>Aucune autre courbe affichée : épinglez-en une avec Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y n&apos;atteint pas %1 à droite sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y n&apos;atteint pas %1 à gauche sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Aucune intersection à droite sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Aucune intersection à gauche sur 100 largeurs de vue</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 en x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>intersection avec %1 en x = %2; y = %3 et %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>pas de pente : un point anguleux, %1 à gauche, %2 à droite</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>pas de pente : une lacune, un pôle ou un saut en x ou près de x</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ de %1 à %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ de %1 à %2 diverge en x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ de %1 à %2 non définie : aucune valeur de x = %3 à x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Réinitialiser la vue</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>Ajuster &amp;y</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Zoom arrière</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>&amp;Définir la vue...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Échelles é&amp;gales</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>Épi&amp;ngler la courbe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>C&amp;ourbes épinglées</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -283,6 +401,57 @@
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Pôles, lacunes et sauts près de x = %1</translation>
     </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Pointez sur la courbe ou appuyez sur la flèche gauche ou droite pour la lire; Z, E et P sautent aux zéros, extrema et pôles.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Seule une courbe tracée peut être épinglée.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>Le graphique affiche au plus %1 courbes.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Courbes : %1; le curseur suit %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>Depuis x = %1 : déplacez le curseur à l&apos;autre extrémité et appuyez sur B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Appuyez d&apos;abord sur A à une extrémité de l&apos;aire.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>Le x du paramètre, avec le y du résultat : x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>Le point du curseur : %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>Le x du curseur, où la courbe n&apos;a aucun point visible : un pôle, une lacune ou un y hors de la vue</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Imprimer le graphique</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>Impossible d&apos;imprimer le graphique.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>Impossible d&apos;imprimer le graphique dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::GraphSound</name>
@@ -292,7 +461,7 @@
     </message>
     <message>
         <source>The sound device could not play the sound.</source>
-        <translation>Le périphérique audio n'a pas pu jouer le son.</translation>
+        <translation>Le périphérique audio n&apos;a pas pu jouer le son.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visible</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Cette plage est trop étroite : des pixels voisins afficheraient le même x sur 32 bits.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Cette plage dépasse les nombres sur 32 bits (environ 3,4E+38 dans chaque sens).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>La ligne pointillée : le x du curseur, où la courbe n&apos;a aucun point visible (un pôle, une lacune ou un y hors de la vue).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>There is no space left on the device.</source>
         <translation>Il n&apos;y a plus d&apos;espace libre sur le périphérique.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Définir la vue</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x de</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x à</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y de</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y à</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x de :</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x à :</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y de :</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y à :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>« %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>« x de » doit être inférieur à « x à ».</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>« y de » doit être inférieur à « y à ».</translation>
     </message>
 </context>
 </TS>

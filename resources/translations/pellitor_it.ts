@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>Nessun&apos;altra curva visibile: fissane una con Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y non raggiunge %1 a destra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y non raggiunge %1 a sinistra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Nessuna intersezione a destra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Nessuna intersezione a sinistra entro 100 larghezze di vista</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 in x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>intersezione con %1 in x = %2; y = %3 e %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>nessuna pendenza: un punto angoloso, %1 da sinistra, %2 da destra</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>nessuna pendenza: una lacuna, un polo o un salto in x o vicino a x</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ da %1 a %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ da %1 a %2 diverge in x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ da %1 a %2 non è definito: nessun valore da x = %3 a x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Ripristina vista</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>Adatta &amp;y</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ingra&amp;ndisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ri&amp;duci</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>Imposta &amp;vista...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Scale &amp;uguali</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>&amp;Fissa curva</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>Curv&amp;e fissate</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -282,6 +400,57 @@
     <message>
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Poli, lacune e salti vicino a x = %1</translation>
+    </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Punta la curva o premi freccia sinistra o destra per leggerla; Z, E e P saltano a zeri, estremi e poli.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Si può fissare solo una curva disegnata.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>Il grafico mostra al massimo %1 curve.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Curve: %1; il cursore è su %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>Da x = %1: sposta il cursore all&apos;altro estremo e premi B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Premi prima A a un estremo dell&apos;area.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>La x del parametro, con la y del risultato: x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>Il punto del cursore: %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>La x del cursore, dove la curva non ha punti visibili: un polo, una lacuna o una y fuori dalla vista</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Stampa grafico</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>Impossibile stampare il grafico.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>Impossibile stampare il grafico in %1.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 esiste già.
 Sostituirlo?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visibile</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Questo intervallo è troppo stretto: pixel vicini mostrerebbero la stessa x a 32 bit.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Questo intervallo va oltre i numeri a 32 bit (circa 3,4E+38 in ogni direzione).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>La linea tratteggiata: la x del cursore, dove la curva non ha punti visibili (un polo, una lacuna o una y fuori dalla vista).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Sostituirlo?</translation>
     <message>
         <source>There is no space left on the device.</source>
         <translation>Non c&apos;è più spazio libero sul dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Imposta vista</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x da</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x a</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y da</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y a</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x da:</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x a:</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y da:</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y a:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>«%1» non è un numero.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>«x da» deve essere minore di «x a».</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>«y da» deve essere minore di «y a».</translation>
     </message>
 </context>
 </TS>

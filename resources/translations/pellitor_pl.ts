@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>Brak innej krzywej: przypnij jakąś skrótem Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y nie osiąga %1 w prawo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y nie osiąga %1 w lewo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Brak punktu przecięcia w prawo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Brak punktu przecięcia w lewo w obrębie 100 szerokości widoku</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 w x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>przecięcie z %1 w x = %2; y = %3 i %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>brak nachylenia: załamanie, z lewej %1, z prawej %2</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>brak nachylenia: luka, biegun lub skok w x lub w pobliżu</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ od %1 do %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ od %1 do %2 jest rozbieżna w x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ od %1 do %2 jest nieokreślona: brak wartości od x = %3 do x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukuj...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>D&amp;alej</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Przywróć widok</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>Dopasuj &amp;y</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>P&amp;owiększ</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Po&amp;mniejsz</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>&amp;Ustaw widok...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Równe &amp;skale</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>Przyp&amp;nij krzywą</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>P&amp;rzypięte krzywe</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -282,6 +400,57 @@
     <message>
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Bieguny, luki i skoki w pobliżu x = %1</translation>
+    </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Wskaż krzywą lub naciśnij strzałkę w lewo albo w prawo, aby ją odczytać; Z, E i P przeskakują do miejsc zerowych, ekstremów i biegunów.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Przypiąć można tylko narysowaną krzywą.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>Wykres pokazuje najwyżej %1 krzywych.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Krzywe: %1; kursor jest na %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>Od x = %1: przesuń kursor na drugi koniec i naciśnij B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Najpierw naciśnij A na jednym końcu obszaru.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>x parametru z wartością y z wyniku: x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>Punkt kursora: %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>x kursora, w którym krzywa nie ma punktu w widoku: biegun, luka lub y poza widokiem</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Drukuj wykres</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>Nie udało się wydrukować wykresu.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>Nie udało się wydrukować wykresu do %1.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 już istnieje.
 Czy zastąpić ten plik?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Widoczna</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Ten zakres jest zbyt wąski: sąsiednie piksele miałyby to samo 32-bitowe x.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Ten zakres wykracza poza liczby 32-bitowe (około 3,4E+38 w każdą stronę).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>Linia przerywana: x kursora, w którym krzywa nie ma punktu w widoku (biegun, luka lub y poza widokiem).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Czy zastąpić ten plik?</translation>
     <message>
         <source>There is no space left on the device.</source>
         <translation>Na urządzeniu nie ma już wolnego miejsca.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Ustaw widok</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x od</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x do</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y od</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y do</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x od:</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x do:</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y od:</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y do:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>„%1” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>„x od” musi być mniejsze niż „x do”.</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>„y od” musi być mniejsze niż „y do”.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>Nenhuma outra curva visível: fixe uma com Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y não atinge %1 à direita em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y não atinge %1 à esquerda em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Nenhuma interseção à direita em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Nenhuma interseção à esquerda em 100 larguras de visualização</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 em x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>interseção com %1 em x = %2; y = %3 e %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>sem inclinação: um ponto anguloso, %1 pela esquerda, %2 pela direita</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>sem inclinação: uma lacuna, um polo ou um salto em x ou perto de x</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ de %1 a %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ de %1 a %2 diverge em x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ de %1 a %2 não está definida: sem valor de x = %3 a x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salvar como...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avançar</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Redefinir visualização</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>Ajustar &amp;y</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Am&amp;pliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Redu&amp;zir</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>&amp;Definir visualização...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Escalas iguais</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>&amp;Fixar curva</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>Curvas fi&amp;xadas</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -282,6 +400,57 @@
     <message>
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Polos, lacunas e saltos perto de x = %1</translation>
+    </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Aponte para a curva ou pressione a seta para a esquerda ou para a direita para lê-la; Z, E e P saltam para zeros, extremos e polos.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Só é possível fixar uma curva desenhada.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>O gráfico mostra no máximo %1 curvas.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Curvas: %1; o cursor está em %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>A partir de x = %1: mova o cursor até a outra extremidade e pressione B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Pressione primeiro A em uma extremidade da área.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>O x do parâmetro, com o y do resultado: x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>O ponto do cursor: %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>O x do cursor, onde a curva não tem ponto na visualização: um polo, uma lacuna ou um y fora da visualização</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Imprimir gráfico</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>Não foi possível imprimir o gráfico.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>Não foi possível imprimir o gráfico em %1.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 já existe.
 Deseja substituí-lo?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Visível</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Remover</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Este intervalo é estreito demais: pixels vizinhos mostrariam o mesmo x de 32 bits.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Este intervalo ultrapassa os números de 32 bits (cerca de 3,4E+38 em cada sentido).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>A linha tracejada: o x do cursor, onde a curva não tem ponto na visualização (um polo, uma lacuna ou um y fora da visualização).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Deseja substituí-lo?</translation>
     <message>
         <source>There is no space left on the device.</source>
         <translation>Não há mais espaço livre no dispositivo.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Definir visualização</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x de</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x até</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y de</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y até</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x de:</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x até:</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y de:</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y até:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>“%1” não é um número.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>“x de” deve ser menor que “x até”.</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>“y de” deve ser menor que “y até”.</translation>
     </message>
 </context>
 </TS>

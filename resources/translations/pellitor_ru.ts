@@ -246,6 +246,124 @@
     </message>
 </context>
 <context>
+    <name>pellitor::graph::CurveCalculations</name>
+    <message>
+        <source>No other curve shows: pin one with Ctrl+D.</source>
+        <translation>Других кривых нет: закрепите одну клавишами Ctrl+D.</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the right within 100 view widths</source>
+        <translation>y не достигает %1 справа в пределах 100 ширин области</translation>
+    </message>
+    <message>
+        <source>y does not reach %1 to the left within 100 view widths</source>
+        <translation>y не достигает %1 слева в пределах 100 ширин области</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the right</source>
+        <translation>Нет пересечения справа в пределах 100 ширин области</translation>
+    </message>
+    <message>
+        <source>No intersection within 100 view widths to the left</source>
+        <translation>Нет пересечения слева в пределах 100 ширин области</translation>
+    </message>
+    <message>
+        <source>y = %1 at x = %2</source>
+        <translation>y = %1 при x = %2</translation>
+    </message>
+    <message>
+        <source>intersection with %1 at x = %2; y = %3 and %4</source>
+        <translation>пересечение с %1 при x = %2; y = %3 и %4</translation>
+    </message>
+    <message>
+        <source>dy/dx = %1 (± %2)</source>
+        <translation>dy/dx = %1 (± %2)</translation>
+    </message>
+    <message>
+        <source>no slope: a corner, %1 from the left, %2 from the right</source>
+        <translation>наклона нет: излом, слева %1, справа %2</translation>
+    </message>
+    <message>
+        <source>no slope: a gap, a pole or a jump at or near x</source>
+        <translation>наклона нет: разрыв, полюс или скачок при x или рядом</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 = %3 (± %4)</source>
+        <translation>∫ от %1 до %2 = %3 (± %4)</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 diverges at x = %3</source>
+        <translation>∫ от %1 до %2 расходится при x = %3</translation>
+    </message>
+    <message>
+        <source>∫ from %1 to %2 is undefined: no value from x = %3 to x = %4</source>
+        <translation>∫ от %1 до %2 не определён: нет значений от x = %3 до x = %4</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphActions</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>Со&amp;хранить как...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Печать...</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Назад</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Вперёд</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Исходная область</translation>
+    </message>
+    <message>
+        <source>Fit &amp;y</source>
+        <translation>Подогнать &amp;y</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Увеличить</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <source>&amp;View Range...</source>
+        <translation>Задать о&amp;бласть...</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Равные масштабы</translation>
+    </message>
+    <message>
+        <source>P&amp;in Curve</source>
+        <translation>&amp;Закрепить кривую</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Pinned &amp;Curves</source>
+        <translation>Закреп&amp;лённые кривые</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::GraphCanvas</name>
     <message>
         <source>Finest view: neighbouring pixels would show the same 32-bit x.</source>
@@ -282,6 +400,57 @@
     <message>
         <source>Poles, gaps and jumps near x = %1</source>
         <translation>Полюсы, разрывы и скачки около x = %1</translation>
+    </message>
+    <message>
+        <source>Point at the curve, or press Left or Right, to read it; Z, E and P jump to zeros, extrema and poles.</source>
+        <translation>Наведите указатель на кривую или нажмите стрелку влево или вправо, чтобы прочитать её; Z, E и P переходят к нулям, экстремумам и полюсам.</translation>
+    </message>
+    <message>
+        <source>Only a curve that is drawn can be pinned.</source>
+        <translation>Закрепить можно только нарисованную кривую.</translation>
+    </message>
+    <message>
+        <source>The graph shows %1 curves at most.</source>
+        <translation>График показывает не более %1 кривых.</translation>
+    </message>
+    <message>
+        <source>Curves: %1; the trace reads %2</source>
+        <translation>Кривые: %1; курсор на %2</translation>
+    </message>
+    <message>
+        <source>From x = %1: move the trace to the other end and press B.</source>
+        <translation>От x = %1: переместите курсор к другому концу и нажмите B.</translation>
+    </message>
+    <message>
+        <source>Press A at one end of the area first.</source>
+        <translation>Сначала нажмите A на одной границе площади.</translation>
+    </message>
+    <message>
+        <source>The parameter&apos;s x, with the y of the report: x = %1; y = %2</source>
+        <translation>x параметра и y из результата: x = %1; y = %2</translation>
+    </message>
+    <message>
+        <source>The traced point: %1</source>
+        <translation>Точка курсора: %1</translation>
+    </message>
+    <message>
+        <source>The traced x, where the curve has no point in view: a pole, a gap, or y beyond the view</source>
+        <translation>x курсора, где у кривой нет точки в области просмотра: полюс, разрыв или y за пределами области</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::GraphPrint</name>
+    <message>
+        <source>Print Graph</source>
+        <translation>Печать графика</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed.</source>
+        <translation>Не удалось напечатать график.</translation>
+    </message>
+    <message>
+        <source>The graph could not be printed to %1.</source>
+        <translation>Не удалось напечатать график в %1.</translation>
     </message>
 </context>
 <context>
@@ -406,6 +575,26 @@ Do you want to replace it?</source>
         <translation>%1 уже существует.
 Заменить его?</translation>
     </message>
+    <message>
+        <source>&amp;Shown</source>
+        <translation>&amp;Показана</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>This range is too narrow: neighbouring pixels would show the same 32-bit x.</source>
+        <translation>Этот диапазон слишком узок: соседние пиксели показали бы одно и то же 32-битное x.</translation>
+    </message>
+    <message>
+        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
+        <translation>Этот диапазон выходит за пределы 32-битных чисел (около 3,4E+38 в каждую сторону).</translation>
+    </message>
+    <message>
+        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
+        <translation>Пунктирная линия: x курсора, где у кривой нет точки в области просмотра (полюс, разрыв или y за пределами области).</translation>
+    </message>
 </context>
 <context>
     <name>pellitor::graph::PictureFile</name>
@@ -416,6 +605,57 @@ Do you want to replace it?</source>
     <message>
         <source>There is no space left on the device.</source>
         <translation>На устройстве не осталось свободного места.</translation>
+    </message>
+</context>
+<context>
+    <name>pellitor::graph::ViewRangeDialog</name>
+    <message>
+        <source>View Range</source>
+        <translation>Задать область</translation>
+    </message>
+    <message>
+        <source>x from</source>
+        <translation>x от</translation>
+    </message>
+    <message>
+        <source>x to</source>
+        <translation>x до</translation>
+    </message>
+    <message>
+        <source>y from</source>
+        <translation>y от</translation>
+    </message>
+    <message>
+        <source>y to</source>
+        <translation>y до</translation>
+    </message>
+    <message>
+        <source>x from:</source>
+        <translation>x от:</translation>
+    </message>
+    <message>
+        <source>x to:</source>
+        <translation>x до:</translation>
+    </message>
+    <message>
+        <source>y from:</source>
+        <translation>y от:</translation>
+    </message>
+    <message>
+        <source>y to:</source>
+        <translation>y до:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>«%1» — не число.</translation>
+    </message>
+    <message>
+        <source>x from must be less than x to.</source>
+        <translation>«x от» должно быть меньше, чем «x до».</translation>
+    </message>
+    <message>
+        <source>y from must be less than y to.</source>
+        <translation>«y от» должно быть меньше, чем «y до».</translation>
     </message>
 </context>
 </TS>
