@@ -4,20 +4,26 @@
 // for 2cos(x^2)/x, sin(200x) (a band: the curve swings faster than a column) and a sum of 1,000 x;
 // and the redraw of the longest expression the live graph promises to follow within 100 ms, 10^4
 // characters (a sum of 5,000 x). And the calculations on a curve over the first view (-10 to 10,
-// 640 columns): an intersection, the x where y reaches a level, an area and a slope.
+// 640 columns): an intersection, the x where y reaches a level, an area and a slope. And a page of
+// the table of values a million rows from its start.
 #include "Area.h"
 #include "GraphCanvas.h"
 #include "LevelCrossing.h"
 #include "LocaleNumberText.h"
 #include "Slope.h"
+#include "TableWindow.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTableView>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
 
 using namespace pellitor;
 
@@ -152,6 +158,46 @@ void BM_Slope(benchmark::State& state)
         benchmark::DoNotOptimize(graph::slopeAt(f.wide(), 1.0));
 }
 
+void press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// This thread's CPU time in milliseconds: a page's own cost, which a busy machine's other work
+// does not add to.
+double threadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// A page down in the table of values of 2cos(x^2)/x, 1080 pixels high, from row 10^6 on: the new
+// rows' x and y computed (a block at a time) and written, and the view painted; now and then the
+// model's window moves along. worst_cpu_ms is the slowest page's CPU time.
+void BM_TablePage(benchmark::State& state)
+{
+    std::u16string refusal;
+    graph::TableWindow window(numbers());
+    window.setCurves({{QStringLiteral("y"), translate(u"2cos(x^2)/x", refusal).value().postfix, false}});
+    window.resize(480, 1080);
+    window.show();
+    QTableView* view = window.view();
+    view->setFocus();
+    while (window.model()->stepOf(view->rowAt(0)) < 1'000'000)
+        press(view, Qt::Key_End, Qt::ControlModifier);
+    QImage image(view->viewport()->size(), QImage::Format_RGB32);
+    double worst = 0.0;
+    for (auto _ : state) {
+        const double start = threadMilliseconds();
+        press(view, Qt::Key_PageDown);
+        view->viewport()->render(&image);
+        worst = std::max(worst, threadMilliseconds() - start);
+    }
+    state.counters["worst_cpu_ms"] = worst;
+}
+
 BENCHMARK_CAPTURE(BM_Intersection, 2cos_x2_over_x_and_x_over_4, u"x/4")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Intersection, 2cos_x2_over_x_and_5_none, u"5")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LevelSearch)->Name("BM_LevelSearch/2cos_x2_over_x_at_5_none")->Unit(benchmark::kMillisecond);
@@ -159,6 +205,7 @@ BENCHMARK(BM_LevelCrossings)->Name("BM_LevelCrossings/2cos_x2_over_x_at_0.5")->U
 BENCHMARK_CAPTURE(BM_Area, 2cos_x2_over_x_over_the_view, -10.0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Area, 2cos_x2_over_x_from_0.5, 0.5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Slope)->Name("BM_Slope/2cos_x2_over_x_at_1")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TablePage)->Name("BM_TablePage/2cos_x2_over_x_at_row_1e6")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 BENCHMARK_CAPTURE(BM_GraphRedraw, 2cos_x2_over_x, QStringLiteral("2cos(x^2)/x"))
     ->Unit(benchmark::kMillisecond)

@@ -1,6 +1,7 @@
 // Writing a table's rows.
 #include "RowWriter.h"
 
+#include "RowWords.h"
 #include "TextCodec.h"
 
 #include <algorithm>
@@ -20,9 +21,7 @@ void RowWriter::write(float x, Outcome outcome, float y, std::u16string_view err
 {
     if (outcome != Outcome::Value) {
         // Words that no number reads like.
-        const std::u16string words = outcome == Outcome::CannotCalculate ? u"Can not calculate"
-                                     : outcome == Outcome::EngineFault   ? u"Error: " + std::u16string(error)
-                                                                         : u"no value";
+        const std::u16string words = rowWords(outcome, error);
         makeRoom(platform::NumberText::LongestUtf8 + 4);
         char* const start = m_at;
         m_at = m_numbers.writeGeneral(m_at, x);
