@@ -608,6 +608,79 @@ Soll die Datei ersetzt werden?</translation>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Wertetabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Startwert:</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>Schritt&amp;weite:</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Wertetabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Als &amp;CSV speichern...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Eine Schrittweite von %1 ändert ein 32-Bit-x nahe %2 nicht: Zwei Zeilen wären gleich.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>Der Startwert „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>Der Startwert muss im Bereich der 32-Bit-Zahlen liegen.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>Die Schrittweite „%1“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>Die Schrittweite darf nicht 0 sein.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>Die Schrittweite muss im Bereich der 32-Bit-Zahlen liegen.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Tabelle speichern</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>Die Tabelle konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>

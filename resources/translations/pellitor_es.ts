@@ -608,6 +608,79 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabla de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inicio:</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>&amp;Paso:</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Tabla de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Guardar como &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Un paso de %1 no puede cambiar una x de 32 bits cerca de %2: dos filas serían iguales.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>El valor inicial «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>El valor inicial debe estar dentro del intervalo de los números de 32 bits.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>El paso «%1» no es un número.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>El paso no puede ser 0.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>El paso debe estar dentro del intervalo de los números de 32 bits.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Guardar tabla</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la tabla como %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>

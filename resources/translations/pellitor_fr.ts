@@ -608,6 +608,79 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tableau de valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Départ :</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>&amp;Pas :</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Tableau de valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Enregistrer en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Un pas de %1 ne peut pas changer un x sur 32 bits près de %2 : deux lignes seraient identiques.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>La valeur de départ « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>La valeur de départ doit rester dans la plage des nombres sur 32 bits.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>Le pas « %1 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>Le pas ne doit pas être 0.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>Le pas doit rester dans la plage des nombres sur 32 bits.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Enregistrer le tableau</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le tableau sous %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>

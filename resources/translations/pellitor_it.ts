@@ -608,6 +608,79 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabella dei valori</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Inizio:</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>&amp;Passo:</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Salva come CSV...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Tabella dei valori</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Salva come &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Un passo di %1 non può cambiare una x a 32 bit vicino a %2: due righe sarebbero uguali.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>Il valore iniziale «%1» non è un numero.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>Il valore iniziale deve rientrare nell&apos;intervallo dei numeri a 32 bit.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>Il passo «%1» non è un numero.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>Il passo non deve essere 0.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>Il passo deve rientrare nell&apos;intervallo dei numeri a 32 bit.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Salva tabella</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>Impossibile salvare la tabella come %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>

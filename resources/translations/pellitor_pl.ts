@@ -608,6 +608,79 @@ Czy zastąpić ten plik?</translation>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabela wartości</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Początek:</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>&amp;Krok:</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Zapisz jako CSV...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Tabela wartości</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Zapisz jako &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Krok %1 nie zmienia 32-bitowego x w pobliżu %2: dwa wiersze byłyby takie same.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>Wartość początkowa „%1” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>Wartość początkowa musi leżeć w zakresie liczb 32-bitowych.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>Krok „%1” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>Krok nie może wynosić 0.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>Krok musi leżeć w zakresie liczb 32-bitowych.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Zapisz tabelę</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 już istnieje.
+Czy zastąpić ten plik?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>Nie udało się zapisać tabeli jako %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>

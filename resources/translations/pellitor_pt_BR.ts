@@ -608,6 +608,79 @@ Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabela de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Início:</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>&amp;Passo:</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Salvar como CSV...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Tabela de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Salvar como &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Um passo de %1 não altera um x de 32 bits perto de %2: duas linhas seriam iguais.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>O valor inicial “%1” não é um número.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>O valor inicial deve estar no intervalo dos números de 32 bits.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>O passo “%1” não é um número.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>O passo não pode ser 0.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>O passo deve estar no intervalo dos números de 32 bits.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Salvar tabela</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Arquivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>Não foi possível salvar a tabela como %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>

@@ -608,6 +608,79 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>pellitor::graph::TableWindow</name>
+    <message>
+        <source>Table of Values</source>
+        <translation>Таблица значений</translation>
+    </message>
+    <message>
+        <source>&amp;Start:</source>
+        <translation>&amp;Начало:</translation>
+    </message>
+    <message>
+        <source>S&amp;tep:</source>
+        <translation>&amp;Шаг:</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Сохранить как CSV...</translation>
+    </message>
+    <message>
+        <source>Table of values</source>
+        <translation>Таблица значений</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation>Сохранить как &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>A step of %1 cannot change a 32-bit x near %2: two rows would be the same.</source>
+        <translation>Шаг %1 не меняет 32-битное x около %2: две строки совпали бы.</translation>
+    </message>
+    <message>
+        <source>The start &quot;%1&quot; is not a number.</source>
+        <translation>Начальное значение «%1» — не число.</translation>
+    </message>
+    <message>
+        <source>The start must lie within the range of 32-bit numbers.</source>
+        <translation>Начальное значение должно лежать в диапазоне 32-битных чисел.</translation>
+    </message>
+    <message>
+        <source>The step &quot;%1&quot; is not a number.</source>
+        <translation>Шаг «%1» — не число.</translation>
+    </message>
+    <message>
+        <source>The step must not be 0.</source>
+        <translation>Шаг не может быть равен 0.</translation>
+    </message>
+    <message>
+        <source>The step must lie within the range of 32-bit numbers.</source>
+        <translation>Шаг должен лежать в диапазоне 32-битных чисел.</translation>
+    </message>
+    <message>
+        <source>Save Table</source>
+        <translation>Сохранить таблицу</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Файл CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 уже существует.
+Заменить его?</translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1: %2</source>
+        <translation>Не удалось сохранить таблицу как %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>pellitor::graph::ViewRangeDialog</name>
     <message>
         <source>View Range</source>
