@@ -201,6 +201,35 @@ QString CurveCalculations::areaWords(double a, double b, const Area& area) const
              m_numbers.localized(shortestWithin(area.to, area.within)));
 }
 
+void CurveCalculations::markTableRows(const std::vector<float>& xs)
+{
+    m_marks.tableRows.clear();
+    for (std::size_t curve = 0; curve < m_curves.size(); ++curve) {
+        for (const float x : xs) {
+            if (const std::optional<float> y = valueAt(compiled(curve), x))
+                m_marks.tableRows.push_back({x, *y, curve});
+        }
+    }
+}
+
+void CurveCalculations::paintTableRows(QPainter& painter, const QRectF& frame, const plot::Span& xs,
+                                       const plot::Span& ys, const plot::PlotColours& colours) const
+{
+    if (m_marks.tableRows.empty())
+        return;
+    painter.save();
+    painter.setClipRect(frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Marks::Point& row : m_marks.tableRows) {
+        const QPointF at(frame.left() + (row.x - xs.from) / (xs.to - xs.from) * frame.width(),
+                         frame.bottom() - (row.y - ys.from) / (ys.to - ys.from) * frame.height());
+        painter.setPen(QPen(QColor(colours.background), 1.0));
+        painter.setBrush(QColor(plot::curveColour(colours, row.curve)));
+        painter.drawRect(QRectF(at - QPointF(3.0, 3.0), QSizeF(6.0, 6.0)));
+    }
+    painter.restore();
+}
+
 void CurveCalculations::paint(QPainter& painter, const QRectF& frame, const plot::Span& xs, const plot::Span& ys,
                               const plot::Pieces* pieces, const QColor& colour) const
 {

@@ -8,6 +8,7 @@
 #include "Area.h"
 #include "CompiledPostfix.h"
 #include "Intersection.h"
+#include "PlotStyle.h"
 #include "ReadoutNumbers.h"
 #include "Slope.h"
 
@@ -71,8 +72,22 @@ public:
         double tangentSlope = 0.0;
         std::optional<std::pair<double, double>> area; // from, to
         std::optional<double> areaStart;               // A pressed, B not yet
+        // The rows of the table of values in view, as points on each shown curve: x, y and the
+        // curve's place among them.
+        struct Point {
+            float x;
+            float y;
+            std::size_t curve;
+        };
+        std::vector<Point> tableRows;
     };
     Marks& marks() { return m_marks; }
+    const Marks& marks() const { return m_marks; }
+    // The table's rows at xs, as points on every shown curve that has a value there.
+    void markTableRows(const std::vector<float>& xs);
+    // Paints them, each in its curve's colour.
+    void paintTableRows(QPainter& painter, const QRectF& frame, const plot::Span& xs, const plot::Span& ys,
+                        const plot::PlotColours& colours) const;
     // Paints the marks over the frame, where x runs over xs and y over ys; pieces is the traced
     // curve's, for the area's shading; colour its colour.
     void paint(QPainter& painter, const QRectF& frame, const plot::Span& xs, const plot::Span& ys,

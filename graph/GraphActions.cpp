@@ -17,9 +17,10 @@ GraphActions::GraphActions(QWidget* window)
       zoomOut(make(QStringLiteral("actZoomOut"), tr("Zoom &Out"))),
       viewRange(make(QStringLiteral("actViewRange"), tr("&View Range..."))),
       equalScales(make(QStringLiteral("actEqualScales"), tr("&Equal Scales"))),
-      pin(make(QStringLiteral("actPin"), tr("P&in Curve"))), help(make(QStringLiteral("actHelp"), tr("&Help"))),
-      close(make(QStringLiteral("actClose"), tr("Close"))), m_menu(new QMenu(window)),
-      m_curves(new QMenu(tr("Pinned &Curves"), m_menu))
+      pin(make(QStringLiteral("actPin"), tr("P&in Curve"))),
+      table(make(QStringLiteral("actTable"), tr("&Table of Values"))),
+      help(make(QStringLiteral("actHelp"), tr("&Help"))), close(make(QStringLiteral("actClose"), tr("Close"))),
+      m_menu(new QMenu(window)), m_curves(new QMenu(tr("Pinned &Curves"), m_menu))
 {
     copy->setShortcut(QKeySequence::Copy);
     save->setShortcut(QKeySequence::Save);
@@ -33,6 +34,7 @@ GraphActions::GraphActions(QWidget* window)
     help->setShortcut(QKeySequence::HelpContents);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     pin->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    table->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     m_curves->setObjectName(QStringLiteral("curvesMenu"));
     equalScales->setCheckable(true);
     m_menu->setObjectName(QStringLiteral("graphMenu"));
@@ -44,6 +46,7 @@ GraphActions::GraphActions(QWidget* window)
     m_menu->addSeparator();
     m_menu->addAction(pin);
     m_menu->addMenu(m_curves);
+    m_menu->addAction(table);
     m_menu->addSeparator();
     m_menu->addAction(help);
 }

@@ -29,6 +29,7 @@ public:
     QAction* const viewRange;
     QAction* const equalScales; // checkable
     QAction* const pin;
+    QAction* const table;
     QAction* const help;
     QAction* const close; // Ctrl+W; not in the menu, as in other windows' context menus
 

@@ -151,6 +151,30 @@ void GraphCanvas::serveWaiting()
 
 // The trace reads the shown curve that PageUp and PageDown chose: a pinned one, or the live one
 // (nothing while its text is refused), named where several curves show.
+void GraphCanvas::markTableRows(std::vector<float> xs)
+{
+    m_tableRows = std::move(xs);
+    m_calc->markTableRows(m_tableRows);
+    update();
+}
+
+std::vector<TableCurve> GraphCanvas::tableCurves() const
+{
+    std::vector<TableCurve> curves;
+    if (!m_curve)
+        return curves;
+    const bool several = !m_curve->pinned.empty();
+    const auto name = [&](const std::u16string& expression) {
+        return several ? CurveSet::name(curves.size()) + QStringLiteral(" = ") + QString::fromStdU16String(expression)
+                       : QStringLiteral("y");
+    };
+    for (const DrawnCurve& pinned : m_curve->pinned)
+        curves.push_back({name(pinned.expression), pinned.postfix, pinned.degrees});
+    if (m_curve->refusal.empty())
+        curves.push_back({name(m_curve->expression), m_curve->postfix, m_curve->degrees});
+    return curves;
+}
+
 void GraphCanvas::readTracedCurve()
 {
     const bool refused = m_curve && !m_curve->refusal.empty();
@@ -170,6 +194,7 @@ void GraphCanvas::readTracedCurve()
                 {several ? CurveSet::name(readers.size()) : QString(), m_curve->postfix, m_curve->degrees});
     }
     m_calc->setCurves(std::move(readers), traced);
+    m_calc->markTableRows(m_tableRows);
 }
 
 CurveCalculations::View GraphCanvas::searchView() const

@@ -16,6 +16,7 @@
 #include "GraphWorker.h"
 #include "NumberText.h"
 #include "PlotPicture.h"
+#include "TableModel.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -85,6 +86,10 @@ public:
     // Moves the trace to the next x where the traced curve reaches c, towards direction, and marks
     // every such x in view.
     void goToLevel(float c, int direction);
+    // The rows of the table of values in view, marked as points on the shown curves.
+    void markTableRows(std::vector<float> xs);
+    // The shown curves as the table of values heads and reads them.
+    std::vector<TableCurve> tableCurves() const;
     // What the calculations mark on the picture.
     const CurveCalculations::Marks& calculationMarks() const { return m_calc->marks(); }
     void setPinShown(std::size_t pin, bool shown);
@@ -141,6 +146,7 @@ private:
     QString withSlope(const QString& readout);
     void foundPoint(std::optional<float> x, const QString& words);
     void readTracedCurve();
+
     void curvesChanged(bool redraw);
     void sweepWhenDrawn();
     SoundPoint tracedSound();
@@ -161,6 +167,7 @@ private:
     CurveSet m_curves;
     CurveCalculations* m_calc = nullptr;
     bool m_slopeShown = false;
+    std::vector<float> m_tableRows;
     std::shared_ptr<const GraphInputs> m_inputs = std::make_shared<const GraphInputs>();
     std::shared_ptr<const GraphCurve> m_curve;
     // The latest curve that was drawn: while the text is refused it stays, dimmed.

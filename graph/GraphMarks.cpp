@@ -66,6 +66,7 @@ void GraphMarks::paintCalculations(QPainter& painter, const QRectF& frame, const
     const plot::Pieces* pieces = live ? &m_curve->pieces : &m_curve->pinned[traced].pieces;
     const QColor colour(plot::curveColour(shown.style.colours, live ? shown.colour : traced));
     m_calc.paint(painter, frame, m_viewport.xs(), m_viewport.ys(), pieces, colour);
+    m_calc.paintTableRows(painter, frame, m_viewport.xs(), m_viewport.ys(), shown.style.colours);
 }
 
 // The box being drawn for a zoom: a dashed outline over a light veil of the highlight colour.

@@ -11,6 +11,7 @@
 #include "PlotPainter.h"
 #include "Question.h"
 #include "SaveDialog.h"
+#include "TableWindow.h"
 #include "ViewNavigator.h"
 #include "ViewRangeDialog.h"
 
@@ -45,7 +46,7 @@ void wrapWithinTheWindow(QLabel* label)
 } // namespace
 
 GraphWindow::GraphWindow(const platform::NumberText& numbers, MessageTranslator translateMessage, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_translateMessage(std::move(translateMessage)),
+    : QWidget(parent, Qt::Window), m_numbers(numbers), m_translateMessage(std::move(translateMessage)),
       m_canvas(new GraphCanvas(numbers, m_translateMessage, this)), m_actions(new GraphActions(this)),
       m_readout(new QLabel(this)), m_xRow(new QWidget(this)), m_xField(new QLineEdit(m_xRow)),
       m_status(new QLabel(this))
@@ -122,6 +123,14 @@ void GraphWindow::connectActions()
     connect(m_actions->help, &QAction::triggered, this, &GraphWindow::helpAsked);
     connect(m_actions->close, &QAction::triggered, this, &QWidget::close);
     connect(m_actions->pin, &QAction::triggered, m_canvas, &GraphCanvas::pinLive);
+    connect(m_actions->table, &QAction::triggered, this, &GraphWindow::showTable);
+    // The table follows the shown curves.
+    const auto tableCurves = [this] {
+        if (m_table)
+            m_table->setCurves(m_canvas->tableCurves());
+    };
+    connect(m_canvas, &GraphCanvas::curveChanged, this, tableCurves);
+    connect(m_canvas, &GraphCanvas::curvesEdited, this, tableCurves);
     connect(m_canvas, &GraphCanvas::menuAsked, this, &GraphWindow::showMenu);
 }
 
@@ -155,6 +164,23 @@ void GraphWindow::fillCurvesMenu()
     }
 }
 
+void GraphWindow::showTable()
+{
+    if (!m_table) {
+        m_table = new TableWindow(m_numbers, this);
+        m_table->setAttribute(Qt::WA_DeleteOnClose);
+        m_table->setLocale(locale());
+        connect(m_table, &TableWindow::rowsShown, m_canvas, &GraphCanvas::markTableRows);
+        connect(m_table, &QObject::destroyed, m_canvas, [this] { m_canvas->markTableRows({}); });
+        m_table->setCurves(m_canvas->tableCurves());
+        const std::optional<float> x = m_canvas->traceX();
+        m_table->setStart(x ? *x : static_cast<float>(m_canvas->viewport().xs().from));
+    }
+    m_table->show();
+    m_table->raise();
+    m_table->activateWindow();
+}
+
 void GraphWindow::askViewRange()
 {
     const GraphViewport& viewport = m_canvas->viewport();
@@ -167,7 +193,7 @@ void GraphWindow::askViewRange()
                 return tr("This range is too narrow: neighbouring pixels would show the same 32-bit x.");
             case GraphViewport::Move::Widest: break;
             }
-            return tr("This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).");
+            return tr("This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.");
         },
         this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -311,8 +337,8 @@ void GraphWindow::updateStatus()
     else if (curve && !curve->anyValue)
         text = tr("No value at any x in view.");
     else if (m_canvas->traceIsALine())
-        text = tr("The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y "
-                  "beyond the view).");
+        text = tr("The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y "
+                  "beyond the view.");
     if (text != m_status->text()) {
         m_status->setText(text);
         // Qt's interface of a label with a name of its own does not give its text: a screen

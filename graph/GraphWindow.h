@@ -8,6 +8,7 @@
 #include "PlotPicture.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,6 +20,7 @@ class QLineEdit;
 namespace pellitor::graph {
 
 class GraphActions;
+class TableWindow;
 class GraphCanvas;
 
 class GraphWindow : public QWidget {
@@ -47,6 +49,8 @@ public:
 
     // "View range...": a dialog of the view's four ends, applied with Enter.
     void askViewRange();
+    // Ctrl+T: the table of values of the shown curves, from the traced x (or the view's left end).
+    void showTable();
 
 signals:
     // Enter on the trace: its x, for the main window's parameter box and report.
@@ -76,9 +80,11 @@ private:
     void writePicture(const plot::PlotPicture& picture, const QString& path, plot::PictureFormat format);
     void putOnClipboard(const plot::PlotPicture& picture);
 
+    const platform::NumberText& m_numbers;
     MessageTranslator m_translateMessage;
     GraphCanvas* m_canvas;
     GraphActions* m_actions;
+    QPointer<TableWindow> m_table;
     QLabel* m_readout;
     QWidget* m_xRow;
     QLineEdit* m_xField;

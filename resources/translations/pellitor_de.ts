@@ -351,6 +351,10 @@
         <translation>Kurve &amp;festhalten</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Wertetabelle</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -588,12 +592,12 @@ Soll die Datei ersetzt werden?</translation>
         <translation>Dieser Bereich ist zu schmal: Benachbarte Pixel zeigten dasselbe 32-Bit-x.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Dieser Bereich reicht über die 32-Bit-Zahlen hinaus (etwa 3,4E+38 in jede Richtung).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Dieser Bereich reicht über die 32-Bit-Zahlen hinaus, etwa 3,4E+38 in jede Richtung.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>Die gestrichelte Linie: das x der Spur, an dem die Kurve keinen Punkt im Ausschnitt hat (ein Pol, eine Lücke oder y außerhalb des Ausschnitts).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>Die gestrichelte Linie: das x der Spur, an dem die Kurve keinen Punkt im Ausschnitt hat: ein Pol, eine Lücke oder y außerhalb des Ausschnitts.</translation>
     </message>
 </context>
 <context>

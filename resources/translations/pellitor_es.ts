@@ -351,6 +351,10 @@
         <translation>&amp;Fijar curva</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Tabla de valores</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
@@ -588,12 +592,12 @@ Do you want to replace it?</source>
         <translation>Este intervalo es demasiado estrecho: los píxeles contiguos mostrarían la misma x de 32 bits.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Este intervalo va más allá de los números de 32 bits (unos 3,4E+38 en cada sentido).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Este intervalo va más allá de los números de 32 bits, unos 3,4E+38 en cada sentido.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>La línea discontinua: la x del cursor, donde la curva no tiene ningún punto en la vista (un polo, un hueco o una y fuera de la vista).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>La línea discontinua: la x del cursor, donde la curva no tiene ningún punto en la vista: un polo, un hueco o una y fuera de la vista.</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,10 @@
         <translation>Épi&amp;ngler la courbe</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Table de valeurs</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -588,12 +592,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Cette plage est trop étroite : des pixels voisins afficheraient le même x sur 32 bits.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Cette plage dépasse les nombres sur 32 bits (environ 3,4E+38 dans chaque sens).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Cette plage dépasse les nombres sur 32 bits, environ 3,4E+38 dans chaque sens.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>La ligne pointillée : le x du curseur, où la courbe n&apos;a aucun point visible (un pôle, une lacune ou un y hors de la vue).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>La ligne pointillée : le x du curseur, où la courbe n&apos;a aucun point visible : un pôle, une lacune ou un y hors de la vue.</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,10 @@
         <translation>&amp;Fissa curva</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Tabella dei valori</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Guida</translation>
     </message>
@@ -588,12 +592,12 @@ Sostituirlo?</translation>
         <translation>Questo intervallo è troppo stretto: pixel vicini mostrerebbero la stessa x a 32 bit.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Questo intervallo va oltre i numeri a 32 bit (circa 3,4E+38 in ogni direzione).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Questo intervallo va oltre i numeri a 32 bit, circa 3,4E+38 in ogni direzione.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>La linea tratteggiata: la x del cursore, dove la curva non ha punti visibili (un polo, una lacuna o una y fuori dalla vista).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>La linea tratteggiata: la x del cursore, dove la curva non ha punti visibili: un polo, una lacuna o una y fuori dalla vista.</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,10 @@
         <translation>Przyp&amp;nij krzywą</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Tabela wartości</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
     </message>
@@ -588,12 +592,12 @@ Czy zastąpić ten plik?</translation>
         <translation>Ten zakres jest zbyt wąski: sąsiednie piksele miałyby to samo 32-bitowe x.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Ten zakres wykracza poza liczby 32-bitowe (około 3,4E+38 w każdą stronę).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Ten zakres wykracza poza liczby 32-bitowe, około 3,4E+38 w każdą stronę.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>Linia przerywana: x kursora, w którym krzywa nie ma punktu w widoku (biegun, luka lub y poza widokiem).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>Linia przerywana: x kursora, w którym krzywa nie ma punktu w widoku: biegun, luka lub y poza widokiem.</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,10 @@
         <translation>&amp;Fixar curva</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Tabela de valores</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
     </message>
@@ -588,12 +592,12 @@ Deseja substituí-lo?</translation>
         <translation>Este intervalo é estreito demais: pixels vizinhos mostrariam o mesmo x de 32 bits.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Este intervalo ultrapassa os números de 32 bits (cerca de 3,4E+38 em cada sentido).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Este intervalo ultrapassa os números de 32 bits, cerca de 3,4E+38 em cada sentido.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>A linha tracejada: o x do cursor, onde a curva não tem ponto na visualização (um polo, uma lacuna ou um y fora da visualização).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>A linha tracejada: o x do cursor, onde a curva não tem ponto na visualização: um polo, uma lacuna ou um y fora da visualização.</translation>
     </message>
 </context>
 <context>

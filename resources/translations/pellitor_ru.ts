@@ -351,6 +351,10 @@
         <translation>&amp;Закрепить кривую</translation>
     </message>
     <message>
+        <source>&amp;Table of Values</source>
+        <translation>&amp;Таблица значений</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
     </message>
@@ -588,12 +592,12 @@ Do you want to replace it?</source>
         <translation>Этот диапазон слишком узок: соседние пиксели показали бы одно и то же 32-битное x.</translation>
     </message>
     <message>
-        <source>This range reaches beyond the 32-bit numbers (about 3.4E+38 either way).</source>
-        <translation>Этот диапазон выходит за пределы 32-битных чисел (около 3,4E+38 в каждую сторону).</translation>
+        <source>This range reaches beyond the 32-bit numbers, about 3.4E+38 either way.</source>
+        <translation>Этот диапазон выходит за пределы 32-битных чисел, около 3,4E+38 в каждую сторону.</translation>
     </message>
     <message>
-        <source>The dashed line: the traced x, where the curve has no point in view (a pole, a gap, or y beyond the view).</source>
-        <translation>Пунктирная линия: x курсора, где у кривой нет точки в области просмотра (полюс, разрыв или y за пределами области).</translation>
+        <source>The dashed line: the traced x, where the curve has no point in view: a pole, a gap, or y beyond the view.</source>
+        <translation>Пунктирная линия: x курсора, где у кривой нет точки в области просмотра: полюс, разрыв или y за пределами области.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,9 @@
 #include "GraphCanvas.h"
 #include "GraphWindow.h"
 #include "LocaleNumberText.h"
+#include "TableWindow.h"
+
+#include <QAbstractItemModel>
 
 #include <QtTest>
 
@@ -78,6 +81,33 @@ private slots:
         QCOMPARE(canvas->curves().pins().size(), std::size_t(1));
         QCOMPARE(canvas->shownPicture().more.size(), std::size_t(0));
         QVERIFY2(canvas->readout().startsWith("x = "), qPrintable(canvas->readout())); // one curve: no name
+    }
+
+    // Ctrl+T: the table of the shown curves, headed as the legend names them, its rows in view
+    // marked as points on each curve.
+    void theTableOfValuesReadsTheShownCurves()
+    {
+        GraphWindow window(english, [](const QString& text) { return text; });
+        window.resize(640, 480);
+        window.show();
+        GraphCanvas* canvas = window.canvas();
+        window.setInputs({u"sin(x)", u"0", false});
+        QVERIFY(settled(canvas));
+        canvas->pinLive();
+        window.setInputs({u"x/2", u"0", false});
+        QVERIFY(settled(canvas));
+        window.showTable();
+        auto* table = window.findChild<TableWindow*>(QStringLiteral("tableWindow"));
+        QVERIFY(table && table->isVisible());
+        QCOMPARE(table->model()->columnCount(), 3);
+        QCOMPARE(table->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("y2 = x/2"));
+        QTRY_VERIFY(!canvas->calculationMarks().tableRows.empty());
+        std::set<std::size_t> curves;
+        for (const auto& row : canvas->calculationMarks().tableRows)
+            curves.insert(row.curve);
+        QCOMPARE(curves.size(), std::size_t(2));
+        table->close();
+        QTRY_VERIFY(canvas->calculationMarks().tableRows.empty());
     }
 };
 

@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(entries, QStringList({"Copy|Ctrl+C", "Save As...|Ctrl+S", "Print...|Ctrl+P", "Back|Alt+Left",
                                        "Forward|Alt+Right", "Reset View|Home", "Fit y|Ctrl+0", "Zoom In|Ctrl++",
                                        "Zoom Out|Ctrl+-", "View Range...|", "Equal Scales|", "Pin Curve|Ctrl+D",
-                                       "Pinned Curves|", "Help|F1"}));
+                                       "Pinned Curves|", "Table of Values|Ctrl+T", "Help|F1"}));
         QVERIFY(!window->actions()->back->isEnabled());
         QVERIFY(!window->actions()->reset->isEnabled()); // the first view
         menu->hide();
