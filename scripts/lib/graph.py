@@ -20,6 +20,16 @@ TRANSLATIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".
 WINDOW = "pellitor::graph::GraphWindow"
 CANVAS = "pellitor::graph::GraphCanvas"
 TRACE = "pellitor::graph::GraphTrace"
+ACTIONS = "pellitor::graph::GraphActions"
+RANGE = "pellitor::graph::ViewRangeDialog"
+CALCULATIONS = "pellitor::graph::CurveCalculations"
+# The context menu's entries in their order and the shortcut that each shows; an entry without
+# one has its mnemonic as key binding. The shortcuts are Qt's words, English here.
+MENU = [("&Copy", "Ctrl+C"), ("&Save As...", "Ctrl+S"), ("&Print...", "Ctrl+P"), ("&Back", "Alt+Left"),
+        ("&Forward", "Alt+Right"), ("&Reset View", "Home"), ("Fit &y", "Ctrl+0"), ("Zoom &In", "Ctrl++"),
+        ("Zoom &Out", "Ctrl+-"), ("&View Range...", None), ("&Equal Scales", None), ("P&in Curve", "Ctrl+D"),
+        ("Pinned &Curves", None), ("&Help", "F1")]
+RANGE_FIELDS = ["x from", "x to", "y from", "y to"]
 # The expression box in the main window's client area, which desktop-probe finds on the screen.
 TEXT1_CENTRE = (6 + 387 // 2, 23 + 22 // 2)
 # y=x/4 over x from -10 to 10: y from -2.5 to 2.5, shown with a twentieth of that as margin.
@@ -45,6 +55,12 @@ def translations(file_name):
                 continue
             found[(name, message.findtext("source"))] = translation.text
     return found
+
+
+def mnemonic(text):
+    """The letter after the "&" of a menu entry's text; "" where it has none."""
+    at = text.find("&")
+    return text[at + 1] if 0 <= at < len(text) - 1 else ""
 
 
 def texts(file_name, decimal, refusal):
@@ -74,6 +90,17 @@ def texts(file_name, decimal, refusal):
         "trace": tr(TRACE, "x = %1").split("%1")[0],
         "y": tr(TRACE, "y = %1").split("%1")[0],
         "zero": tr(TRACE, "zero at x = %1").replace("%1", "0"),
+        # The menu's entries as a reader reads them: without the mnemonic's "&", each with the
+        # shortcut shown beside it or else its mnemonic (Alt and the letter after the "&").
+        "menu": [(tr(ACTIONS, text).replace("&", ""), shortcut or "Alt+" + mnemonic(tr(ACTIONS, text)).upper())
+                 for text, shortcut in MENU],
+        # the entry "View Range..." and the key that chooses it in the open menu, its mnemonic
+        "view range entry": (tr(ACTIONS, "&View Range...").replace("&", ""),
+                             mnemonic(tr(ACTIONS, "&View Range...")).lower()),
+        "range": tr(RANGE, "View Range"),
+        "range fields": [tr(RANGE, name) for name in RANGE_FIELDS],
+        # y=x/4 rises by a quarter everywhere
+        "slope": tr(CALCULATIONS, "dy/dx = %1 (± %2)").split("%1")[0] + "0" + decimal + "25 ",
     }
 
 
@@ -113,6 +140,88 @@ class Announcements:
 
     def close(self):
         self.listener.deregister("object:property-change:accessible-name")
+
+
+class Popups:
+    """The popup menus that show while it listens: Qt's bridge lists no popup among the
+    application's windows, and a reader meets a menu through the event of its showing."""
+
+    def __init__(self):
+        self.shown = []
+        self.listener = Atspi.EventListener.new(
+            lambda event: event.detail1 and event.source and self.shown.append(event.source))
+        self.listener.register("object:state-changed:showing")
+
+    def wait(self):
+        """The first popup menu shown since the last call, or None."""
+        deadline = time.monotonic() + atspi.WAIT_S
+        context = GLib.MainContext.default()
+        while time.monotonic() < deadline:
+            while context.iteration(False):
+                pass
+            while self.shown:
+                source = self.shown.pop(0)
+                if source.get_role() == Atspi.Role.POPUP_MENU:
+                    return source
+            time.sleep(0.05)
+        return None
+
+    def close(self):
+        self.listener.deregister("object:state-changed:showing")
+
+
+def menu_entries(menu):
+    """(name, key binding) of the menu's items, its separators left out."""
+    items = [menu.get_child_at_index(index) for index in range(menu.get_child_count())]
+    return [(item.get_name(), item.get_key_binding(0) if item.get_n_actions() else None)
+            for item in items if item is not None and item.get_role() == Atspi.Role.MENU_ITEM]
+
+
+def check_menu(verify, app, xvfb, words, view):
+    """Shift+F10 on the graph: a popup menu whose entries read by name, each with the shortcut it
+    shows; its "View Range..." (by its mnemonic) opens a dialog whose four fields read by name and
+    hold the ends of the view shown (x from, x to, y from, y to, as the window writes them); Escape
+    closes it."""
+    popups = Popups()
+    try:
+        xdotool(xvfb, "key", "shift+F10")
+        menu = popups.wait()
+        entries = menu_entries(menu) if menu is not None else None
+        verify("Shift+F10 on the graph: a popup menu, its entries by name with their shortcuts",
+               entries == words["menu"], repr(entries))
+    finally:
+        popups.close()
+    if menu is None:
+        return
+    entry, key = words["view range entry"]
+    xdotool(xvfb, "key", key)
+    dialog = atspi.find(app, Atspi.Role.DIALOG, words["range"])
+    if not verify(f'  its "{entry}" ({key}) opens a dialog named "{words["range"]}"', dialog is not None):
+        return
+    fields = [(a.get_name(), a.get_text(0, -1)) for a in atspi.walk(dialog) if a.get_role() == Atspi.Role.TEXT]
+    verify("  its four fields by name, holding the view's ends", fields == list(zip(words["range fields"], view)),
+           repr(fields))
+    xdotool(xvfb, "key", "Escape")
+    verify("  Escape closes it", atspi.find(app, Atspi.Role.DIALOG, words["range"], present=False) is None)
+
+
+def check_slope(verify, app, xvfb, expression, words):
+    """T on the trace of y=x/4 (typed anew into the expression box): the readout's new text, which
+    a reader hears, gives its slope."""
+    atspi.type_into(expression, EXPRESSION)
+    frame = atspi.find(app, Atspi.Role.FRAME, words["title"])
+    graphic = frame and next((a for a in atspi.walk(frame) if a.get_role() == Atspi.Role.IMAGE), None)
+    if graphic is None or polled(graphic.get_name, words["name"]) != words["name"]:
+        verify(f'"{EXPRESSION}" typed anew: the graph named after it', False)
+        return
+    announcements = Announcements()
+    try:
+        xdotool(xvfb, "key", "t")
+        heard = announcements.wait_for(lambda name: words["slope"] in name)
+        verify(f'T: the slope announced, "{words["slope"].strip()}..."', heard is not None,
+               repr(heard) + " of " + repr(announcements.heard[-3:]))
+    finally:
+        announcements.close()
 
 
 def xdotool(xvfb, *args):

@@ -16,9 +16,16 @@
 //                      the colour, and the rows (counted from Y) of the topmost and the bottommost
 //                      of them ("0 -1 -1" when none)
 //   grab FILE          saves the whole screen as a PNG
+//   colours X Y W H N  prints the N commonest colours of the rectangle, a line "RRGGBB COUNT" each,
+//                      the commonest first
+//   clipboard          prints "W H": the size of the image on the clipboard (its image/png, else
+//                      the image Qt reads from it); exit status 1 when it holds none
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
+#include <QMimeData>
 #include <QPixmap>
 #include <QScreen>
 #include <QThread>
@@ -132,6 +139,43 @@ int columns(const QRect& box, const QString& colour)
     return 0;
 }
 
+int colours(const QRect& box, int most)
+{
+    const QImage image = screenshot();
+    QHash<QRgb, int> seen;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (image.valid(x, y))
+                ++seen[image.pixel(x, y) & 0xFFFFFF];
+        }
+    }
+    QList<std::pair<int, QRgb>> ranked;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it)
+        ranked.append({it.value(), it.key()});
+    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (qsizetype i = 0; i < std::min<qsizetype>(most, ranked.size()); ++i)
+        std::printf("%06X %d\n", ranked[i].second, ranked[i].first);
+    return 0;
+}
+
+// The image as the clipboard's owner gives it: the PNG bytes when there are any, so that the size
+// is the one that was put there, not one the platform converted.
+int clipboardImage()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QImage image;
+    if (data && data->hasFormat(QStringLiteral("image/png")))
+        image = QImage::fromData(data->data(QStringLiteral("image/png")), "PNG");
+    else if (data && data->hasImage())
+        image = qvariant_cast<QImage>(data->imageData());
+    if (image.isNull()) {
+        std::fprintf(stderr, "desktop-probe: no image on the clipboard\n");
+        return 1;
+    }
+    std::printf("%d %d\n", image.width(), image.height());
+    return 0;
+}
+
 int wait(int x, int y, const QString& colour, bool shown, int milliseconds)
 {
     QElapsedTimer clock;
@@ -172,7 +216,11 @@ int main(int argc, char* argv[])
         return columns(QRect(args[1].toInt(), args[2].toInt(), args[3].toInt(), args[4].toInt()), args[5]);
     if (command == u"grab" && args.size() == 2)
         return screenshot().save(args[1]) ? 0 : 1;
+    if (command == u"colours" && args.size() == 6)
+        return colours(QRect(args[1].toInt(), args[2].toInt(), args[3].toInt(), args[4].toInt()), args[5].toInt());
+    if (command == u"clipboard" && args.size() == 1)
+        return clipboardImage();
     std::fprintf(stderr, "usage: desktop-probe locate | pixel X Y | wait X Y RRGGBB [not] MS | count X Y W H RRGGBB | "
-                         "grab FILE\n");
+                         "grab FILE | colours X Y W H N | clipboard\n");
     return 64;
 }
