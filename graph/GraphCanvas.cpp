@@ -359,7 +359,7 @@ void GraphCanvas::contextMenuEvent(QContextMenuEvent* event)
 {
     // A right button's press may begin a box: its menu comes with the release, where none was drawn.
     if (event->reason() != QContextMenuEvent::Mouse)
-        emit menuAsked(event->globalPos());
+        emit menuAsked(mapToGlobal(frame().topLeft().toPoint() + QPoint(8, 8)));
     event->accept();
 }
 

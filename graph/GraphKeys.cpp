@@ -16,10 +16,10 @@ bool GraphKeys::key(const QKeyEvent* event)
     if (soundKey(event) || curveKey(event) || calculationKey(event) || traceKey(event)
         || m_canvas.m_navigator->key(event))
         return true;
-    // The Menu key and Shift+F10 open the context menu under the trace's point, or the frame's top left.
+    // Shift+F10 opens the context menu at the frame's top left, as the Menu key does (Qt makes that
+    // key a context menu event of its own, before its key press).
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if ((event->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
-        || (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+    if (event->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
         emit m_canvas.menuAsked(m_canvas.mapToGlobal(m_canvas.frame().topLeft().toPoint() + QPoint(8, 8)));
         return true;
     }

@@ -12,6 +12,7 @@
 #include "ViewRangeDialog.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -70,7 +71,10 @@ private slots:
         QVERIFY(!window->actions()->reset->isEnabled()); // the first view
         menu->hide();
         QTest::keyClick(window->canvas(), Qt::Key_Plus, Qt::ControlModifier);
-        QTest::keyClick(window->canvas(), Qt::Key_Menu);
+        // The Menu key, as the platform hands it on: a context menu event from the keyboard.
+        const QPoint centre = window->canvas()->rect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, window->canvas()->mapToGlobal(centre));
+        QApplication::sendEvent(window->canvas(), &menuKey);
         QTRY_VERIFY(menu->isVisible());
         QVERIFY(window->actions()->back->isEnabled());
         QVERIFY(!window->actions()->forward->isEnabled());
