@@ -28,7 +28,7 @@ CALCULATIONS = "pellitor::graph::CurveCalculations"
 MENU = [("&Copy", "Ctrl+C"), ("&Save As...", "Ctrl+S"), ("&Print...", "Ctrl+P"), ("&Back", "Alt+Left"),
         ("&Forward", "Alt+Right"), ("&Reset View", "Home"), ("Fit &y", "Ctrl+0"), ("Zoom &In", "Ctrl++"),
         ("Zoom &Out", "Ctrl+-"), ("&View Range...", None), ("&Equal Scales", None), ("P&in Curve", "Ctrl+D"),
-        ("Pinned &Curves", None), ("&Help", "F1")]
+        ("Pinned &Curves", None), ("&Table of Values", "Ctrl+T"), ("&Help", "F1")]
 RANGE_FIELDS = ["x from", "x to", "y from", "y to"]
 # The expression box in the main window's client area, which desktop-probe finds on the screen.
 TEXT1_CENTRE = (6 + 387 // 2, 23 + 22 // 2)
