@@ -364,11 +364,10 @@ private slots:
         QCOMPARE(cells->columnCount(), 3);
         QCOMPARE(cells->columnDescription(1), "y1 = 1/x");
         const int row = opened.window.model()->rowOf(0);
-        QAccessibleTableCellInterface* cell = cells->cellAt(row, 1)->tableCellInterface();
         QCOMPARE(cells->cellAt(row, 1)->text(QAccessible::Name), "Can not calculate");
-        QCOMPARE(cell->columnHeaderCells().front()->text(QAccessible::Name), "y1 = 1/x");
-        // The hidden vertical header gives each row its x.
-        QCOMPARE(cell->rowHeaderCells().front()->text(QAccessible::Name), "0");
+        // The hidden vertical header gives each row its x. (Asked as descriptions: Qt's header cells,
+        // which columnHeaderCells() makes, are never freed.)
+        QCOMPARE(cells->rowDescription(row), "0");
         QCOMPARE(cells->cellAt(row + 4, 2)->text(QAccessible::Name), "4.0000");
     }
 };
