@@ -65,17 +65,6 @@ std::string localised(const std::string& plain, const platform::NumberText& numb
     return text;
 }
 
-template <typename T>
-bool take(std::variant<T, std::string> read, T& value)
-{
-    if (const std::string* reason = std::get_if<std::string>(&read)) {
-        complain(*reason);
-        return false;
-    }
-    value = std::get<T>(read);
-    return true;
-}
-
 // Every x in the range where y reaches C, as the graph marks them in a view of the range as wide
 // as a default picture (800 pixel columns, 500 rows of the automatic y range).
 int solve(const CommandLine& line, platform::StandardOutput& out)

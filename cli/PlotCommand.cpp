@@ -37,17 +37,6 @@ std::optional<plot::PictureFormat> formatOf(const std::string& path)
     return std::nullopt;
 }
 
-template <typename T>
-bool take(std::variant<T, std::string> read, T& value)
-{
-    if (const std::string* reason = std::get_if<std::string>(&read)) {
-        complain(*reason);
-        return false;
-    }
-    value = std::get<T>(read);
-    return true;
-}
-
 // What the options ask for: the format, the x range, the size in device pixels (--size times
 // --scale), the scale and the y range if given.
 struct PictureOptions {

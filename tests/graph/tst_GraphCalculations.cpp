@@ -1,9 +1,7 @@
 // The calculations on the traced curve in the real graph window (offscreen): I and Shift+I to the
 // next intersection with another shown curve, "y=" and a height in the x field, T for the slope
 // with its tangent, A and B for the area; each read as the readout says it.
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
+#include "ShownGraph.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -15,29 +13,21 @@ using namespace pellitor::graph;
 
 namespace {
 
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
-
 struct Shown {
     std::unique_ptr<GraphWindow> window;
     GraphCanvas* canvas = nullptr;
 };
 
-Shown graphOf(const std::u16string& expression)
+Shown graphOf(std::u16string expression)
 {
     Shown shown;
-    shown.window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
-    shown.window->resize(640, 480);
-    shown.window->show();
+    shown.window = testing::shownGraph(std::move(expression), u"0");
     shown.canvas = shown.window->canvas();
     shown.canvas->setFocus();
-    shown.window->setInputs({expression, u"0", false});
     return shown;
 }
 
-bool settled(const GraphCanvas* canvas)
-{
-    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 5000);
-}
+using testing::settled;
 
 } // namespace
 

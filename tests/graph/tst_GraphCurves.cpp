@@ -2,9 +2,7 @@
 // legend lists the shown curves in their colours, the y range takes them all in, PageUp and
 // PageDown move the trace between them and the readout names the curve, Ctrl+H hides and Delete
 // removes the traced pinned curve.
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
+#include "ShownGraph.h"
 #include "TableWindow.h"
 
 #include <QAbstractItemModel>
@@ -19,12 +17,8 @@ using namespace pellitor::graph;
 
 namespace {
 
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
-
-bool settled(const GraphCanvas* canvas)
-{
-    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 5000);
-}
+using testing::englishNumbers;
+using testing::settled;
 
 } // namespace
 
@@ -33,7 +27,7 @@ class tst_GraphCurves : public QObject {
 private slots:
     void pinnedCurvesShowTraceHideAndGo()
     {
-        GraphWindow window(english, [](const QString& text) { return text; });
+        GraphWindow window(englishNumbers(), [](const QString& text) { return text; });
         window.resize(640, 480);
         window.show();
         GraphCanvas* canvas = window.canvas();
@@ -87,7 +81,7 @@ private slots:
     // marked as points on each curve.
     void theTableOfValuesReadsTheShownCurves()
     {
-        GraphWindow window(english, [](const QString& text) { return text; });
+        GraphWindow window(englishNumbers(), [](const QString& text) { return text; });
         window.resize(640, 480);
         window.show();
         GraphCanvas* canvas = window.canvas();

@@ -1,8 +1,6 @@
 // The graph window at its limits (offscreen): a curve at the end of the 32-bit numbers, an x typed
 // far out, zooms that one axis stops, and a window larger than any picture.
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
+#include "ShownGraph.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -13,25 +11,8 @@
 using namespace pellitor;
 using namespace pellitor::graph;
 
-namespace {
-
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
-
-std::unique_ptr<GraphWindow> graphOf(const QString& expression)
-{
-    auto window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
-    window->setInputs({expression.toStdU16String(), {}, false});
-    window->resize(640, 480);
-    window->show();
-    return window;
-}
-
-bool settled(const GraphCanvas* canvas)
-{
-    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 10000);
-}
-
-} // namespace
+using testing::settled;
+using testing::shownGraph;
 
 class tst_GraphLimits : public QObject {
     Q_OBJECT
@@ -39,7 +20,7 @@ private slots:
     // The automatic range stops at +-FLT_MAX: a new curve there is shown, and Ctrl+0 fits it.
     void aCurveAtTheEndOfTheNumbersIsShown()
     {
-        const auto window = graphOf(QStringLiteral("3*10^38"));
+        const auto window = shownGraph(u"3*10^38");
         GraphCanvas* canvas = window->canvas();
         QVERIFY(settled(canvas));
         window->setInputs({u"x*3.3*10^38", {}, false});
@@ -64,7 +45,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(double, x);
-        const auto window = graphOf(QStringLiteral("x"));
+        const auto window = shownGraph(u"x");
         GraphCanvas* canvas = window->canvas();
         QVERIFY(settled(canvas));
         QTest::keyClicks(canvas, typed.first(1)); // the first opens the field, the rest goes there
@@ -82,7 +63,7 @@ private slots:
     // However large the window, the picture is at most what pellitor-calc draws.
     void aHugeWindowDrawsAtMostTheLargestPicture()
     {
-        const auto window = graphOf(QStringLiteral("sin(x)"));
+        const auto window = shownGraph(u"sin(x)");
         GraphCanvas* canvas = window->canvas();
         canvas->setFixedSize(9000, 8500);
         QVERIFY(settled(canvas));

@@ -2,12 +2,10 @@
 // which apply, Escape and Ctrl+W, F1, the view-range dialog, equal scales, and a failed save's box
 // over the graph window.
 #include "GraphActions.h"
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
 #include "PlotPainter.h"
 #include "RecordingMessageBox.h"
 #include "RecordingSaveDialog.h"
+#include "ShownGraph.h"
 #include "ViewNavigator.h"
 #include "ViewRangeDialog.h"
 
@@ -27,24 +25,18 @@ using namespace pellitor::graph;
 
 namespace {
 
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
+using testing::settled;
 
-std::unique_ptr<GraphWindow> graphOf(const QString& expression)
+// The graph of expression, active and its plot focused: the window's shortcuts work in the active
+// window.
+std::unique_ptr<GraphWindow> graphOf(std::u16string expression)
 {
-    auto window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
-    window->setInputs({expression.toStdU16String(), {}, false});
-    window->resize(640, 480);
-    window->show();
+    auto window = testing::shownGraph(std::move(expression));
     window->activateWindow(); // the window's shortcuts work in the active window
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("the graph window did not become active");
     window->canvas()->setFocus();
     return window;
-}
-
-bool settled(const GraphCanvas* canvas)
-{
-    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 5000);
 }
 
 } // namespace
@@ -54,7 +46,7 @@ class tst_GraphMenu : public QObject {
 private slots:
     void theMenuShowsItsEntriesWithShortcutsAndWhatApplies()
     {
-        const auto window = graphOf(QStringLiteral("x^2"));
+        const auto window = graphOf(u"x^2");
         QMenu* menu = window->actions()->menu();
         QTest::keyClick(window->canvas(), Qt::Key_F10, Qt::ShiftModifier);
         QTRY_VERIFY(menu->isVisible());
@@ -87,7 +79,7 @@ private slots:
     // explain themselves in tooltips and the status line.
     void theReadoutSaysHowToTraceAndTheMarksSayWhatTheyAre()
     {
-        const auto window = graphOf(QStringLiteral("2cos(x^2)/x"));
+        const auto window = graphOf(u"2cos(x^2)/x");
         GraphCanvas* canvas = window->canvas();
         window->setInputs({u"2cos(x^2)/x", u"0", false});
         QVERIFY(settled(canvas));
@@ -114,11 +106,11 @@ private slots:
     void escapeAndCtrlWCloseTheWindowF1AsksForHelp()
     {
         for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
-            const auto window = graphOf(QStringLiteral("x"));
+            const auto window = graphOf(u"x");
             QTest::keySequence(window->canvas(), keys);
             QVERIFY2(!window->isVisible(), qPrintable(keys.toString()));
         }
-        const auto window = graphOf(QStringLiteral("x"));
+        const auto window = graphOf(u"x");
         // Escape in the open x field closes the field, not the window.
         QVERIFY(settled(window->canvas()));
         QTest::keyClick(window->canvas(), Qt::Key_1);
@@ -134,7 +126,7 @@ private slots:
 
     void theViewRangeDialogAppliesOrSaysWhyNot()
     {
-        const auto window = graphOf(QStringLiteral("x"));
+        const auto window = graphOf(u"x");
         window->setLocale(QLocale(QLocale::German, QLocale::Germany));
         window->askViewRange();
         auto* dialog = window->findChild<ViewRangeDialog*>();
@@ -167,7 +159,7 @@ private slots:
     // Equal scales: a unit as many pixels in y as in x, kept while zooming one axis.
     void equalScalesShowACircleAsACircle()
     {
-        const auto window = graphOf(QStringLiteral("sqr(1-x^2)"));
+        const auto window = graphOf(u"sqr(1-x^2)");
         GraphCanvas* canvas = window->canvas();
         QVERIFY(settled(canvas));
         window->actions()->equalScales->trigger();
@@ -188,7 +180,7 @@ private slots:
 
     void aFailedSaveSaysSoOverTheGraphWindow()
     {
-        const auto window = graphOf(QStringLiteral("x"));
+        const auto window = graphOf(u"x");
         QVERIFY(settled(window->canvas()));
         testing::RecordingSaveDialog dialog({QStringLiteral("/nonexistent-folder/graph.png"), QString()});
         testing::RecordingMessageBox boxes;

@@ -1,13 +1,11 @@
 // Saving the graph (offscreen): the dialog's extension and its question before a file is replaced,
 // the window's own question where it adds the extension, and failures said plainly (a name that
 // leads around a loop of links, a write that stops short, a full disk).
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
 #include "PictureFile.h"
 #include "RecordingMessageBox.h"
 #include "RecordingQuestion.h"
 #include "RecordingSaveDialog.h"
+#include "ShownGraph.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -29,17 +27,12 @@ using graph::GraphWindow;
 
 namespace {
 
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
 const QString Png = "PNG image (*.png)";
 const QString Svg = "SVG image (*.svg)";
 
-std::unique_ptr<GraphWindow> graphOf(const QString& expression)
+std::unique_ptr<GraphWindow> graphOf(std::u16string expression)
 {
-    auto window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
-    window->setInputs({expression.toStdU16String(), {}, false});
-    window->resize(700, 460);
-    window->show();
-    return window;
+    return testing::shownGraph(std::move(expression), {}, {700, 460});
 }
 
 QByteArray contents(const QString& path)
@@ -123,7 +116,7 @@ private slots:
         testing::RecordingMessageBox boxes;
         testing::RecordingQuestion question(yes);
         testing::RecordingSaveDialog dialog({folder.filePath(typed), filter});
-        const auto window = graphOf("x");
+        const auto window = graphOf(u"x");
         window->savePicture();
         const QString written = folder.filePath(file.isEmpty() ? "graph.png" : file);
         QCOMPARE(question.texts(),
@@ -146,7 +139,7 @@ private slots:
         QVERIFY(QFile::link("other.png", link) && QFile::link("graph.png", folder.filePath("other.png")));
         testing::RecordingMessageBox boxes;
         testing::RecordingSaveDialog dialog({link, Png});
-        const auto window = graphOf("x");
+        const auto window = graphOf(u"x");
         window->savePicture();
         QTRY_COMPARE(boxes.shown().size(), 1u);
         QCOMPARE(QString::fromStdU16String(boxes.last().text),
@@ -162,7 +155,7 @@ private slots:
         QTemporaryDir folder;
         testing::RecordingMessageBox boxes;
         testing::RecordingSaveDialog dialog({folder.filePath("graph.png"), Png});
-        const auto window = graphOf("2cos(x^2)/x");
+        const auto window = graphOf(u"2cos(x^2)/x");
         QVERIFY(QTest::qWaitFor([&] { return !window->canvas()->computing(); }, 5000));
         rlimit before{};
         QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);

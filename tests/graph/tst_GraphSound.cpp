@@ -1,8 +1,6 @@
 // The audio trace's keys in the real graph window (offscreen): what H and Shift+H hand to the
 // sound output, and with no sound device (as in CI) the status line's word and nothing else.
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
+#include "ShownGraph.h"
 
 #include <QtTest>
 
@@ -53,25 +51,18 @@ struct FakeStream final : AudioStream {
     void stop() override {}
 };
 
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
-
 // The graph of expression, its sound recorded into heard unless that is null.
-std::unique_ptr<GraphWindow> graphOf(const QString& expression, RecordingOutput** heard = nullptr)
+std::unique_ptr<GraphWindow> graphOf(std::u16string expression, RecordingOutput** heard = nullptr)
 {
-    auto window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
+    auto window = testing::shownGraph(std::move(expression), {}, QSize());
     if (heard) {
         *heard = new RecordingOutput;
         window->canvas()->sound()->setOutput(std::unique_ptr<SoundOutput>(*heard));
     }
-    window->setInputs({expression.toStdU16String(), {}, false});
-    window->show();
     return window;
 }
 
-bool settled(const GraphCanvas* canvas)
-{
-    return QTest::qWaitFor([canvas] { return !canvas->computing(); }, 5000);
-}
+using testing::settled;
 
 } // namespace
 
@@ -80,7 +71,7 @@ class tst_GraphSound : public QObject {
 private slots:
     void noSoundDeviceIsSaidAndNothingElseChanges()
     {
-        const auto window = graphOf("x");
+        const auto window = graphOf(u"x");
         GraphCanvas* canvas = window->canvas();
         QVERIFY(settled(canvas));
         const QString readout = canvas->readout();
@@ -116,7 +107,7 @@ private slots:
         QFETCH(SoundOutput::Outcome, outcome);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, note);
-        const auto window = graphOf("x");
+        const auto window = graphOf(u"x");
         auto* silent = new SilentOutput(outcome);
         window->canvas()->sound()->setOutput(std::unique_ptr<SoundOutput>(silent));
         GraphCanvas* canvas = window->canvas();
@@ -168,7 +159,7 @@ private slots:
     void hSweepsTheCurveInView()
     {
         RecordingOutput* heard;
-        const auto window = graphOf("x", &heard);
+        const auto window = graphOf(u"x", &heard);
         GraphCanvas* canvas = window->canvas();
         // Asked before the drawing came (it comes through the event loop): played once it has.
         QVERIFY(canvas->computing());
@@ -189,7 +180,7 @@ private slots:
     void nothingPlaysForARefusedExpression()
     {
         RecordingOutput* heard;
-        const auto window = graphOf("2+", &heard);
+        const auto window = graphOf(u"2+", &heard);
         QVERIFY(settled(window->canvas()));
         QTest::keyClick(window->canvas(), Qt::Key_H);
         QTest::keyClick(window->canvas(), Qt::Key_H, Qt::ShiftModifier);
@@ -200,7 +191,7 @@ private slots:
     void shiftHTurnsTheToneOnForEachMoveOfTheTrace()
     {
         RecordingOutput* heard;
-        const auto window = graphOf("x", &heard);
+        const auto window = graphOf(u"x", &heard);
         GraphCanvas* canvas = window->canvas();
         QVERIFY(settled(canvas));
         QTest::keyClick(canvas, Qt::Key_Right);

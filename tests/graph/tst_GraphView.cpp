@@ -1,10 +1,8 @@
 // Moving the graph's view in the real widget (offscreen): the wheel with Shift or Ctrl zooms one
 // axis, a box drawn with the right button (or Shift and the left) zooms to it and Escape drops
 // it, and Back and Forward step through the views made.
-#include "GraphCanvas.h"
-#include "GraphWindow.h"
-#include "LocaleNumberText.h"
 #include "PlotPainter.h"
+#include "ShownGraph.h"
 #include "ViewNavigator.h"
 
 #include <QtTest>
@@ -16,20 +14,15 @@ using namespace pellitor::graph;
 
 namespace {
 
-const platform::LocaleNumberText english(QLocale(QLocale::English, QLocale::UnitedStates));
-
 struct Shown {
     std::unique_ptr<GraphWindow> window;
     GraphCanvas* canvas = nullptr;
 };
 
-Shown graphOf(const QString& expression)
+Shown graphOf(std::u16string expression)
 {
     Shown shown;
-    shown.window = std::make_unique<GraphWindow>(english, [](const QString& text) { return text; });
-    shown.window->setInputs({expression.toStdU16String(), {}, false});
-    shown.window->resize(640, 480);
-    shown.window->show();
+    shown.window = testing::shownGraph(std::move(expression));
     shown.canvas = shown.window->canvas();
     return shown;
 }
@@ -65,7 +58,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(bool, xMoves);
         QFETCH(bool, yMoves);
-        Shown shown = graphOf(QStringLiteral("sin(x)"));
+        Shown shown = graphOf(u"sin(x)");
         const plot::Span xs = shown.canvas->viewport().xs();
         const plot::Span ys = shown.canvas->viewport().ys();
         wheel(shown.canvas, shown.canvas->rect().center(), 2, Qt::KeyboardModifiers(modifiers));
@@ -87,7 +80,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(int, modifiers);
         QFETCH(bool, escape);
-        Shown shown = graphOf(QStringLiteral("x"));
+        Shown shown = graphOf(u"x");
         GraphCanvas* canvas = shown.canvas;
         const plot::Span xs = canvas->viewport().xs();
         const QRectF frame = plot::pictureFrame(canvas->shownPicture());
@@ -116,7 +109,7 @@ private slots:
 
     void backAndForwardStepThroughTheViewsMade()
     {
-        Shown shown = graphOf(QStringLiteral("x"));
+        Shown shown = graphOf(u"x");
         GraphCanvas* canvas = shown.canvas;
         const plot::Span first = canvas->viewport().xs();
         QTest::keyClick(canvas, Qt::Key_Plus, Qt::ControlModifier);
