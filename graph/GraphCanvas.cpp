@@ -24,10 +24,15 @@ GraphCanvas::GraphCanvas(const platform::NumberText& numbers, GraphTrace::Messag
                          QWidget* parent)
     : QWidget(parent), m_numbers(numbers), m_trace(numbers, std::move(translateMessage)), m_sound(new GraphSound(this)),
       m_worker([this](std::shared_ptr<const GraphCurve> curve) {
-          // From the worker's thread to this widget's; the thread has ended before this is gone.
-          QMetaObject::invokeMethod(
-              this, [this, finished = std::move(curve)]() mutable { received(std::move(finished)); },
-              Qt::QueuedConnection);
+          // From the worker's thread to this widget's, the thread ended before this is gone. The
+          // drawing goes through a box under a mutex and the call by name: a functor that carried
+          // it would be freed by whichever thread lets it go last, ordered only by Qt's own atomics,
+          // which ThreadSanitizer cannot see.
+          {
+              const std::lock_guard lock(m_finishedMutex);
+              m_finished.push_back(std::move(curve));
+          }
+          QMetaObject::invokeMethod(this, "takeFinished", Qt::QueuedConnection);
       })
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -72,6 +77,17 @@ void GraphCanvas::requestCurve(bool shownYs)
     request.size = drawnSize();
     request.serial = ++m_requested;
     m_worker.request(std::move(request));
+}
+
+void GraphCanvas::takeFinished()
+{
+    std::vector<std::shared_ptr<const GraphCurve>> finished;
+    {
+        const std::lock_guard lock(m_finishedMutex);
+        finished.swap(m_finished);
+    }
+    for (std::shared_ptr<const GraphCurve>& curve : finished)
+        received(std::move(curve));
 }
 
 void GraphCanvas::received(std::shared_ptr<const GraphCurve> curve)

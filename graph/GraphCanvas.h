@@ -24,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace pellitor::graph {
@@ -132,6 +133,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // Takes the drawings the worker has finished, in order, on this widget's thread.
+    Q_INVOKABLE void takeFinished();
     void received(std::shared_ptr<const GraphCurve> curve);
     // Asks for the curve of the view; with shownYs, at the y in view even while y follows the curve.
     void requestCurve(bool shownYs = false);
@@ -190,6 +193,9 @@ private:
     ViewNavigator* m_navigator;
     bool m_sweepAsked = false; // H waits for the drawing of the view
     std::unique_ptr<GraphMarks> m_marks;
+    // The worker's finished drawings, until this widget's thread takes them.
+    std::mutex m_finishedMutex;
+    std::vector<std::shared_ptr<const GraphCurve>> m_finished;
     // Last, so that its thread ends before the members it hands its drawings to.
     GraphWorker m_worker;
 };
